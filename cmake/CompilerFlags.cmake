@@ -1,0 +1,27 @@
+# Warnings as errors everywhere; the Windows build adds the target's code page, SSE2 float
+# arithmetic (so 32-bit float results equal the x86-64 build's) and fully static runtimes.
+add_compile_options(-Wall -Wextra -Werror -Wno-missing-field-initializers)
+
+if(WIN32)
+  add_compile_options(-msse2 -mfpmath=sse)
+  # Texts are UTF-8 in the source and Shift-JIS in the binary, as the target systems expect.
+  add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fexec-charset=CP932>)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
+endif()
+
+if(PRELO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(PRELO_FUZZ)
+  # Every library is instrumented for coverage; the fuzz targets add the libFuzzer driver.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  set(ZLIB_USE_STATIC_LIBS ON)
+endif()
+find_package(ZLIB REQUIRED)

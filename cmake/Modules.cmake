@@ -1,0 +1,15 @@
+# prelo_add_module(NAME SOURCES...): a plug-in shared library named exactly NAME.dll / NAME.so,
+# as hosts look modules up by their bare name.
+function(prelo_add_module name)
+  add_library(${name} SHARED ${ARGN})
+  target_link_libraries(${name} PRIVATE interfaces)
+  set_target_properties(${name} PROPERTIES PREFIX "" OUTPUT_NAME ${name}
+                        CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  if(WIN32)
+    # No lib prefix on the import library either, and no stdcall decoration games.
+    set_target_properties(${name} PROPERTIES IMPORT_PREFIX "" SUFFIX ".dll")
+  else()
+    set_target_properties(${name} PROPERTIES SUFFIX ".so")
+    target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  endif()
+endfunction()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// Milliseconds since an arbitrary start, wrapping at 2^32; differences are taken unsigned.
+uint32_t TickCount();
+
+// Gives up the processor for about ms milliseconds. On the virtual clock this advances the clock
+// by ms instead, so a wait polled with Sleep(1) still ends.
+void Sleep(uint32_t ms);
+
+// The virtual clock: while enabled, TickCount returns a value that only AdvanceVirtualClock,
+// SetVirtualClock and Sleep move. Hosts and tests use it to play the demo deterministically and
+// faster than real time. On Windows every module has its own copy of this switch.
+void UseVirtualClock(bool enabled);
+bool VirtualClockInUse();
+void SetVirtualClock(uint32_t ms);
+void AdvanceVirtualClock(uint32_t ms);
+
+}  // namespace platform

@@ -1,0 +1,39 @@
+#include "platform/clock.h"
+
+#include <atomic>
+#include <cerrno>
+#include <ctime>
+
+namespace platform {
+namespace {
+
+std::atomic<bool> virtualClockOn{false};
+std::atomic<uint32_t> virtualNow{0};
+
+uint32_t MonotonicMs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+    return static_cast<uint32_t>(ms);
+}
+
+}  // namespace
+
+uint32_t TickCount() { return virtualClockOn ? virtualNow.load() : MonotonicMs(); }
+
+void Sleep(uint32_t ms) {
+    if (virtualClockOn) {
+        virtualNow += ms;
+        return;
+    }
+    timespec wait{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
+    while (::nanosleep(&wait, &wait) != 0 && errno == EINTR) {
+    }
+}
+
+void UseVirtualClock(bool enabled) { virtualClockOn = enabled; }
+bool VirtualClockInUse() { return virtualClockOn; }
+void SetVirtualClock(uint32_t ms) { virtualNow = ms; }
+void AdvanceVirtualClock(uint32_t ms) { virtualNow += ms; }
+
+}  // namespace platform

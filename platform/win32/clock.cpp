@@ -1,0 +1,30 @@
+#include <windows.h>
+
+#include "platform/clock.h"
+
+namespace platform {
+namespace {
+
+volatile LONG virtualClockOn = 0;
+volatile LONG virtualNow = 0;
+
+}  // namespace
+
+uint32_t TickCount() {
+    return virtualClockOn ? static_cast<uint32_t>(virtualNow) : static_cast<uint32_t>(::GetTickCount());
+}
+
+void Sleep(uint32_t ms) {
+    if (virtualClockOn) {
+        ::InterlockedExchangeAdd(&virtualNow, static_cast<LONG>(ms));
+        return;
+    }
+    ::Sleep(ms);
+}
+
+void UseVirtualClock(bool enabled) { ::InterlockedExchange(&virtualClockOn, enabled ? 1 : 0); }
+bool VirtualClockInUse() { return virtualClockOn != 0; }
+void SetVirtualClock(uint32_t ms) { ::InterlockedExchange(&virtualNow, static_cast<LONG>(ms)); }
+void AdvanceVirtualClock(uint32_t ms) { ::InterlockedExchangeAdd(&virtualNow, static_cast<LONG>(ms)); }
+
+}  // namespace platform

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "platform/clock.h"
+#include "platform/keys.h"
+#include "platform/message_box.h"
+
+TEST(VirtualClock, MovesOnlyWhenTold) {
+    platform::UseVirtualClock(true);
+    platform::SetVirtualClock(0xFFFFFFF0u);
+    EXPECT_EQ(0xFFFFFFF0u, platform::TickCount());
+    EXPECT_EQ(0xFFFFFFF0u, platform::TickCount());
+    platform::AdvanceVirtualClock(0x20);
+    EXPECT_EQ(0x10u, platform::TickCount());  // wraps like the real tick count
+    platform::Sleep(5);                        // a polled wait must still end
+    EXPECT_EQ(0x15u, platform::TickCount());
+    platform::UseVirtualClock(false);
+    EXPECT_FALSE(platform::VirtualClockInUse());
+}
+
+TEST(RealClock, AdvancesAcrossASleep) {
+    uint32_t before = platform::TickCount();
+    platform::Sleep(20);
+    EXPECT_GE(platform::TickCount() - before, 15u);
+}
+
+#if !defined(_WIN32)
+TEST(KeyTable, HostFedStateIsSeenAndBounded) {
+    platform::ReleaseAllKeys();
+    EXPECT_FALSE(platform::IsKeyDown(platform::keys::kSpace));
+    platform::SetKeyDown(platform::keys::kSpace, true);
+    platform::SetKeyDown('1', true);
+    EXPECT_TRUE(platform::IsKeyDown(platform::keys::kSpace));
+    EXPECT_TRUE(platform::IsKeyDown('1'));
+    platform::SetKeyDown('1', false);
+    EXPECT_FALSE(platform::IsKeyDown('1'));
+    platform::SetKeyDown(-1, true);  // outside the table: ignored, not written
+    platform::SetKeyDown(4096, true);
+    EXPECT_FALSE(platform::IsKeyDown(-1));
+    EXPECT_FALSE(platform::IsKeyDown(4096));
+    platform::ReleaseAllKeys();
+    EXPECT_FALSE(platform::IsKeyDown(platform::keys::kSpace));
+}
+
+TEST(MessageBoxLog, RecordsWithoutBlocking) {
+    platform::SetMessageEcho(false);
+    platform::ClearRecordedMessages();
+    EXPECT_EQ(1, platform::ShowMessageBox(nullptr, "テキスト", "Prelo.dll", platform::box::kTopmost));
+    EXPECT_EQ(1, platform::ShowMessageBox(nullptr, nullptr, nullptr, 0));
+    auto log = platform::RecordedMessages();
+    ASSERT_EQ(2u, log.size());
+    EXPECT_EQ("テキスト", log[0].text);
+    EXPECT_EQ("Prelo.dll", log[0].caption);
+    EXPECT_EQ(platform::box::kTopmost, log[0].style);
+    EXPECT_EQ("", log[1].text);
+    platform::ClearRecordedMessages();
+    EXPECT_TRUE(platform::RecordedMessages().empty());
+    platform::SetMessageEcho(true);
+}
+#endif

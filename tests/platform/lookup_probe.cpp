@@ -1,0 +1,3 @@
+#include "interfaces/module_export.h"
+
+MODULE_EXPORT int ProbeAnswer() { return 42; }
