@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+namespace host {
+
+// The one rounding rule of every blend: floor(a * b / 255), exact for all bytes, so a weight of
+// 255 reproduces the source and 0 keeps the destination.
+inline uint8_t Scale(int32_t value, int32_t weight) {
+    return static_cast<uint8_t>((2 * value * weight + 1) / 510);
+}
+
+// The destination byte moved toward the source byte by weight/255. The two parts never sum above
+// 255, so no clamping is needed.
+inline uint8_t Mix(uint8_t dst, uint8_t src, int32_t weight) {
+    return static_cast<uint8_t>(Scale(dst, 255 - weight) + Scale(src, weight));
+}
+
+inline int32_t ClampLevel(int32_t level) { return level < 0 ? 0 : (level > 255 ? 255 : level); }
+
+// A colour passed as (red, green, blue) in the byte order of the pixel plane.
+struct PixelColor {
+    uint8_t bytes[3];
+};
+
+inline PixelColor ColorFromRgb(int32_t red, int32_t green, int32_t blue) {
+    return PixelColor{{static_cast<uint8_t>(ClampLevel(blue)), static_cast<uint8_t>(ClampLevel(green)),
+                       static_cast<uint8_t>(ClampLevel(red))}};
+}
+
+}  // namespace host

@@ -1,0 +1,57 @@
+#include "host/graph/graph.h"
+#include "host/graph/pixel_math.h"
+#include "host/graph/surface_view.h"
+
+namespace host {
+namespace {
+
+int32_t Wrap(int64_t value, int32_t period) {
+    const int64_t m = value % period;
+    return static_cast<int32_t>(m < 0 ? m + period : m);
+}
+
+}  // namespace
+
+// Destination pixel (i, j) of the rectangle shows source pixel ((i - ox) mod sw, (j - oy) mod sh),
+// so a growing offset moves the pattern right and down. Clipping the destination keeps that
+// phase; the source rectangle is first cut to the source surface and the cut size is the period.
+void Graph::Tile(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, int32_t sx, int32_t sy,
+                 int32_t sw, int32_t sh, int32_t ox, int32_t oy, int32_t level) {
+    const SurfaceView d = SurfaceView::Of(dst);
+    const SurfaceView s = SurfaceView::Of(src);
+    if (!d.pixels || !s.pixels) return;
+    host::FillRect out;
+    host::FillRect from;
+    if (!ClipFill(d.width, d.height, dx, dy, dw, dh, &out)) return;
+    if (!ClipFill(s.width, s.height, sx, sy, sw, sh, &from)) return;
+    const int32_t l = ClampLevel(level);
+    const int64_t firstCol = static_cast<int64_t>(out.x) - dx - ox;
+    const int64_t firstRow = static_cast<int64_t>(out.y) - dy - oy;
+    for (int32_t row = 0; row < out.h; ++row) {
+        const int32_t v = from.y + Wrap(firstRow + row, from.h);
+        const uint8_t* srcRow = s.PixelRow(v);
+        uint8_t* o = d.PixelRow(out.y + row) + out.x * 3;
+        int32_t u = Wrap(firstCol, from.w);
+        for (int32_t col = 0; col < out.w; ++col, o += 3) {
+            const uint8_t* in = srcRow + (from.x + u) * 3;
+            if (l == 255) {
+                o[0] = in[0], o[1] = in[1], o[2] = in[2];
+            } else {
+                for (int c = 0; c < 3; ++c) o[c] = Mix(o[c], in[c], l);
+            }
+            if (++u == from.w) u = 0;
+        }
+    }
+}
+
+void Graph::TileOffset(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, int32_t sx,
+                       int32_t sy, int32_t sw, int32_t sh, int32_t ox, int32_t oy) {
+    Tile(dst, dx, dy, dw, dh, src, sx, sy, sw, sh, ox, oy, 255);
+}
+
+void Graph::TileOffsetLevel(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, int32_t sx,
+                            int32_t sy, int32_t sw, int32_t sh, int32_t ox, int32_t oy, int32_t level) {
+    Tile(dst, dx, dy, dw, dh, src, sx, sy, sw, sh, ox, oy, level);
+}
+
+}  // namespace host
