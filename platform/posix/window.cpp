@@ -1,5 +1,7 @@
 #include "platform/window.h"
 
+#include "pump_hooks.h"
+
 #include <deque>
 #include <map>
 #include <memory>
@@ -129,6 +131,7 @@ bool PostWindowMessage(Window window, uint32_t message, uintptr_t wParam, intptr
 }
 
 bool PumpMessages() {
+    detail::RunPumpHooks();
     Registry& state = State();
     const auto self = std::this_thread::get_id();
     // Take one message at a time with the lock released before dispatch: a procedure may post,

@@ -1,0 +1,69 @@
+#include "demo/runtime/module_binding.h"
+
+#include "demo/runtime/graph_tables.h"
+#include "demo/runtime/show_message.h"
+#include "interfaces/graph.h"
+#include "interfaces/guids.h"
+#include "interfaces/host.h"
+#include "interfaces/layerforge.h"
+#include "interfaces/module_export.h"
+
+bool ModuleBinding::Acquire(const char* moduleName, const Guid& id) {
+    module = platform::FindLoadedModule(moduleName);
+    if (module == nullptr) {
+        ShowMessage("ＤＬＬ【 %s 】の読み込みに失敗しました", moduleName);
+        return false;
+    }
+    name.Assign(moduleName);
+    guid = id;
+    void* created = nullptr;
+    auto createInterface = reinterpret_cast<CreateInterfaceFn>(platform::FindExport(module, "CreateInterface"));
+    if (createInterface == nullptr) {
+        ShowMessage("CreateInterfaceの取得に失敗しました");
+    } else {
+        created = createInterface(&guid);
+        if (created == nullptr) ShowMessage("CreateInterfaceに失敗しました");
+    }
+    iface = created;
+    return iface != nullptr;
+}
+
+void ModuleBinding::Forget() {
+    iface = nullptr;
+    module = nullptr;
+}
+
+bool BindGraph(ModuleBinding& binding, IHostServices* host) {
+    if (!binding.Acquire("Graph", guids::kGraph)) return false;
+    auto* graph = static_cast<IGraph*>(binding.iface);
+    currentGraph = graph;
+    if (!graph->Initialize()) return false;
+    // A host without a graph context cannot draw for us; refusing here beats handing Graph a
+    // context it would follow blindly.
+    auto* contextSource = host != nullptr ? static_cast<IHostGraphContext*>(host->QueryService(&guids::kHostGraphContext))
+                                          : nullptr;
+    if (contextSource == nullptr) return false;
+    graph->Attach(contextSource->Context());
+    if (!BuildMultiplyTable(graphMultiplyTable)) return false;
+    return BuildScreenTable(graphScreenTable, graphMultiplyTable);
+}
+
+void UnbindGraph(ModuleBinding& binding) {
+    if (currentGraph != nullptr) {
+        binding.Forget();
+        currentGraph = nullptr;
+    }
+    graphMultiplyTable.Free();
+    graphScreenTable.Free();
+}
+
+bool BindLayerforge(ModuleBinding& binding) {
+    if (!binding.Acquire("Layerforge", guids::kLayerforge)) return false;
+    currentLayerforge = static_cast<ILayerforge*>(binding.iface);
+    return true;
+}
+
+void UnbindLayerforge(ModuleBinding& binding) {
+    binding.Forget();
+    currentLayerforge = nullptr;
+}

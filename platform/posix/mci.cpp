@@ -1,0 +1,159 @@
+#include "platform/mci.h"
+
+#include <map>
+#include <mutex>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/file.h"
+#include "pump_hooks.h"
+#include "wave_file.h"
+
+// Linux has no MCI: this device opens and parses the wave file for real, lets the play run on
+// the platform clock, and posts the completion notice when the owning thread next pumps its
+// messages after the play reached its end, which is when a Windows thread would see it too.
+namespace platform {
+namespace {
+
+struct Device {
+    std::vector<uint8_t> file;
+    detail::WaveLayout layout{};
+    bool playing = false;
+    uint32_t playStartTick = 0;
+    uint32_t playFromMs = 0;
+    Window notifyWindow = nullptr;
+};
+
+struct Devices {
+    std::mutex lock;
+    std::map<MciDeviceId, Device> open;
+    MciDeviceId nextId = 1;
+    MciAudioSink* sink = nullptr;
+};
+
+Devices& State() {
+    static Devices devices;
+    return devices;
+}
+
+void EndPlay(Devices& state, MciDeviceId id, Device& device, uintptr_t code) {
+    if (!device.playing) return;
+    device.playing = false;
+    if (state.sink != nullptr) state.sink->Stop();
+    if (device.notifyWindow != nullptr)
+        PostWindowMessage(device.notifyWindow, messages::kMciNotify, code, static_cast<intptr_t>(id));
+}
+
+void FinishIfDue(Devices& state, MciDeviceId id, Device& device) {
+    if (!device.playing) return;
+    const uint32_t toPlay = device.layout.lengthMs - device.playFromMs;
+    if (TickCount() - device.playStartTick >= toPlay) EndPlay(state, id, device, mci::kNotifySuccessful);
+}
+
+void FinishDuePlays() {
+    Devices& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    for (auto& [id, device] : state.open) FinishIfDue(state, id, device);
+}
+
+Device* Find(Devices& state, MciDeviceId id) {
+    auto found = state.open.find(id);
+    if (found == state.open.end()) return nullptr;
+    FinishIfDue(state, id, found->second);
+    return &found->second;
+}
+
+bool ReadWhole(const char* fileName, std::vector<uint8_t>* bytes) {
+    ReadFile file;
+    uint32_t size = 0;
+    if (!file.Open(fileName) || !file.Size(&size)) return false;
+    bytes->resize(size);
+    uint32_t got = 0;
+    return size == 0 || (file.Read(bytes->data(), size, &got) && got == size);
+}
+
+}  // namespace
+
+bool MciOpenWave(const char* fileName, Window /*callback*/, MciDeviceId* deviceId) {
+    if (fileName == nullptr || deviceId == nullptr) return false;
+    Device device;
+    if (!ReadWhole(fileName, &device.file)) return false;
+    if (!detail::ParseWave(device.file.data(), device.file.size(), &device.layout)) return false;
+    detail::AddPumpHook(FinishDuePlays);
+    Devices& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    MciDeviceId id = state.nextId;
+    while (id == 0 || state.open.count(id) != 0) ++id;
+    state.nextId = static_cast<MciDeviceId>(id + 1);
+    state.open.emplace(id, std::move(device));
+    *deviceId = id;
+    return true;
+}
+
+bool MciLength(MciDeviceId deviceId, uint32_t* lengthMs) {
+    Devices& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    Device* device = Find(state, deviceId);
+    if (device == nullptr || lengthMs == nullptr) return false;
+    *lengthMs = device->layout.lengthMs;
+    return true;
+}
+
+bool MciPlayFrom(MciDeviceId deviceId, uint32_t fromMs, Window callback) {
+    Devices& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    Device* device = Find(state, deviceId);
+    if (device == nullptr || fromMs > device->layout.lengthMs) return false;
+    EndPlay(state, deviceId, *device, mci::kNotifySuperseded);
+    device->playing = true;
+    device->playStartTick = TickCount();
+    device->playFromMs = fromMs;
+    device->notifyWindow = callback;
+    if (state.sink != nullptr) {
+        const detail::WaveLayout& layout = device->layout;
+        uint64_t fromByte = static_cast<uint64_t>(fromMs) * layout.bytesPerSecond / 1000u;
+        fromByte -= fromByte % layout.format.blockAlign;
+        if (fromByte > layout.dataSize) fromByte = layout.dataSize;
+        state.sink->Start(layout.format, device->file.data() + layout.dataOffset, layout.dataSize,
+                          static_cast<uint32_t>(fromByte));
+    }
+    return true;
+}
+
+bool MciStop(MciDeviceId deviceId) {
+    Devices& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    Device* device = Find(state, deviceId);
+    if (device == nullptr) return false;
+    EndPlay(state, deviceId, *device, mci::kNotifyAborted);
+    return true;
+}
+
+bool MciClose(MciDeviceId deviceId) {
+    Devices& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    Device* device = Find(state, deviceId);
+    if (device == nullptr) return false;
+    EndPlay(state, deviceId, *device, mci::kNotifyAborted);
+    state.open.erase(deviceId);
+    return true;
+}
+
+bool RegisterNotifyWindowClass(const char* className, WindowProcedure procedure, Instance instance) {
+    return RegisterWindowClass(className, procedure, instance);
+}
+
+Window CreateNotifyWindow(const char* className, Instance instance, void* creationParameter) {
+    Window window = CreateHiddenWindow(className, "", instance);
+    if (window != nullptr) SetWindowUserData(window, reinterpret_cast<intptr_t>(creationParameter));
+    return window;
+}
+
+void SetMciAudioSink(MciAudioSink* sink) {
+    Devices& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    if (state.sink != nullptr && state.sink != sink) state.sink->Stop();
+    state.sink = sink;
+}
+
+}  // namespace platform
