@@ -1,21 +1,20 @@
 # Test helpers. Every test executable is one CTest test; on the Windows build CTest runs it
 # through the cross-compiling emulator (wine, see cmake/wine-run).
-if(NOT PRELO_TESTS)
-  return()
-endif()
-
-if(WIN32)
+if(PRELO_TESTS AND WIN32)
   # Debian ships GoogleTest as source; build it with the cross compiler.
   set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   # It defines the GTest:: aliases itself.
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-else()
+elseif(PRELO_TESTS)
   find_package(GTest REQUIRED)
 endif()
 
 # prelo_add_test(NAME SOURCES a.cpp b.cpp LIBS x y [LABELS l] [WORKING_DIRECTORY d])
 function(prelo_add_test name)
+  if(NOT PRELO_TESTS)
+    return()
+  endif()
   cmake_parse_arguments(T "" "WORKING_DIRECTORY" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
@@ -29,7 +28,11 @@ function(prelo_add_test name)
   endif()
 endfunction()
 
-# prelo_add_fuzzer(NAME SOURCES ... LIBS ...): a libFuzzer target, built only in the fuzz preset.
+# prelo_add_fuzzer(NAME SOURCES ... LIBS ...): a libFuzzer target, built only in the fuzz preset;
+# the target `fuzzers` builds them all.
+if(PRELO_FUZZ)
+  add_custom_target(fuzzers)
+endif()
 function(prelo_add_fuzzer name)
   if(NOT PRELO_FUZZ)
     return()
@@ -38,5 +41,5 @@ function(prelo_add_fuzzer name)
   add_executable(${name} ${F_SOURCES})
   target_link_libraries(${name} PRIVATE ${F_LIBS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
-  set_property(GLOBAL APPEND PROPERTY PRELO_FUZZERS ${name})
+  add_dependencies(fuzzers ${name})
 endfunction()
