@@ -1,0 +1,137 @@
+#include "demo/effects/effects.h"
+#include "demo/effects/fixed_point.h"
+#include "demo/effects/pixel_plane.h"
+#include "demo/effects/scanline_rules.h"
+
+// ScanlineQuad and InterlaceQuad: both walk the quad's left and right source edges down in 20.12
+// fixed point and step across each destination row from the left point to the right one.
+
+namespace {
+
+constexpr int32_t kFixedShift = 12;
+constexpr int32_t kFixedOne = 1 << kFixedShift;
+
+enum class QuadRule { Scanline, Average };
+
+// A run of n source samples at (x, y) + j * (stepX, stepY), in 20.12 fixed point.
+struct SampleRun {
+    int32_t x;
+    int32_t y;
+    int32_t stepX;
+    int32_t stepY;
+    int32_t count;
+};
+
+// Unclamped sampling: the caller has checked that every sample of the run lies in the source.
+struct DirectSampler {
+    const PixelPlane& in;
+    const uint8_t* At(int32_t x, int32_t y) const {
+        return in.Row(y >> kFixedShift) + 3 * static_cast<intptr_t>(x >> kFixedShift);
+    }
+};
+
+// Samples that leave the source repeat its edge pixels.
+struct EdgeSampler {
+    const PixelPlane& in;
+    const uint8_t* At(int32_t x, int32_t y) const {
+        return in.Row(ClampIndex(y >> kFixedShift, in.height)) +
+               3 * static_cast<intptr_t>(ClampIndex(x >> kFixedShift, in.width));
+    }
+};
+
+template <typename Sampler, typename Rule>
+void DrawRun(uint8_t* out, const Sampler& sampler, SampleRun run, Rule rule) {
+    int32_t x = run.x;
+    int32_t y = run.y;
+    for (int32_t j = 0; j < run.count; ++j, out += 3) {
+        rule(out, sampler.At(x, y));
+        x = WrapAdd(x, run.stepX);
+        y = WrapAdd(y, run.stepY);
+    }
+}
+
+template <typename Rule>
+void DrawRunChecked(uint8_t* out, const PixelPlane& in, const SampleRun& run, Rule rule) {
+    if (StaysInside(run.x, run.stepX, run.count, kFixedShift, in.width) &&
+        StaysInside(run.y, run.stepY, run.count, kFixedShift, in.height)) {
+        DrawRun(out, DirectSampler{in}, run, rule);
+    } else {
+        DrawRun(out, EdgeSampler{in}, run, rule);
+    }
+}
+
+void DrawRow(uint8_t* out, const PixelPlane& in, const SampleRun& run, QuadRule rule, int32_t rowIndex) {
+    if (rule == QuadRule::Average) {
+        DrawRunChecked(out, in, run, AveragePixel);
+        return;
+    }
+    switch (rowIndex % 3) {
+        case 0: DrawRunChecked(out, in, run, ScanlinePixel<0>); break;
+        case 1: DrawRunChecked(out, in, run, ScanlinePixel<1>); break;
+        default: DrawRunChecked(out, in, run, ScanlinePixel<2>); break;
+    }
+}
+
+// Per-row step of an edge from (a * 4096) to (b * 4096) over rows, truncated toward zero.
+int32_t EdgeStep(int32_t from, int32_t to, int32_t rows) {
+    return WrapMul(WrapSub(to, from), kFixedOne) / rows;
+}
+
+struct QuadCorners {
+    int32_t x0, y0, x1, y1, x2, y2, x3, y3;
+};
+
+void ResampleQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src,
+                  const QuadCorners& q, QuadRule rule) {
+    // A quad without width or height has no per-pixel step; nothing sensible can be drawn.
+    if (w < 1 || rows < 1) return;
+    PixelPlane out;
+    PixelPlane in;
+    if (!BindPixelPlane(dst, out) || !BindPixelPlane(src, in)) return;
+
+    // The interlaced form draws every second row, so its edges move two rows' worth at a time.
+    const bool interlaced = rule == QuadRule::Average;
+    const int32_t factor = interlaced ? 2 : 1;
+    const int32_t drawnRows = interlaced ? rows / 2 : rows;
+    const int32_t leftStepX = WrapMul(EdgeStep(q.x0, q.x3, rows), factor);
+    const int32_t leftStepY = WrapMul(EdgeStep(q.y0, q.y3, rows), factor);
+    const int32_t rightStepX = WrapMul(EdgeStep(q.x1, q.x2, rows), factor);
+    const int32_t rightStepY = WrapMul(EdgeStep(q.y1, q.y2, rows), factor);
+    const int32_t leftX = WrapMul(q.x0, kFixedOne);
+    const int32_t leftY = WrapMul(q.y0, kFixedOne);
+    const int32_t rightX = WrapMul(q.x1, kFixedOne);
+    const int32_t rightY = WrapMul(q.y1, kFixedOne);
+
+    const IndexRange rowRange = ClipIndices(dy, factor, drawnRows, out.height);
+    const IndexRange columns = ClipIndices(dx, 1, w, out.width);
+    if (rowRange.Empty() || columns.Empty()) return;
+
+    for (int32_t k = rowRange.begin; k < rowRange.end; ++k) {
+        // Repeated 32-bit additions of the steps equal one wrapping multiplication, so clipped
+        // rows and columns are skipped without changing the positions of the rest.
+        const int32_t lx = WrapAdd(leftX, WrapMul(leftStepX, k));
+        const int32_t ly = WrapAdd(leftY, WrapMul(leftStepY, k));
+        const int32_t rx = WrapAdd(rightX, WrapMul(rightStepX, k));
+        const int32_t ry = WrapAdd(rightY, WrapMul(rightStepY, k));
+        SampleRun run;
+        run.stepX = WrapSub(rx, lx) / w;
+        run.stepY = WrapSub(ry, ly) / w;
+        run.x = WrapAdd(lx, WrapMul(run.stepX, columns.begin));
+        run.y = WrapAdd(ly, WrapMul(run.stepY, columns.begin));
+        run.count = columns.Size();
+        uint8_t* row = out.Row(dy + factor * k) + 3 * static_cast<intptr_t>(dx + columns.begin);
+        DrawRow(row, in, run, rule, k);
+    }
+}
+
+}  // namespace
+
+void ScanlineQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t x0,
+                  int32_t y0, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3) {
+    ResampleQuad(dst, dx, dy, w, rows, src, {x0, y0, x1, y1, x2, y2, x3, y3}, QuadRule::Scanline);
+}
+
+void InterlaceQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t x0,
+                   int32_t y0, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3) {
+    ResampleQuad(dst, dx, dy, w, rows, src, {x0, y0, x1, y1, x2, y2, x3, y3}, QuadRule::Average);
+}

@@ -1,0 +1,54 @@
+#include "demo/effects/effects.h"
+#include "demo/effects/pixel_plane.h"
+#include "demo/effects/scanline_rules.h"
+
+namespace {
+
+// Remainder in 0..modulus-1 of a value that may be negative.
+int32_t WrapIntoTile(int64_t value, int32_t modulus) {
+    int64_t r = value % modulus;
+    if (r < 0) r += modulus;
+    return static_cast<int32_t>(r);
+}
+
+// Fills count pixels from tile column column onward, wrapping back to column 0 at the tile's
+// right edge; each segment reads its source pixels consecutively.
+template <int Channel>
+void FillTileRow(uint8_t* out, const uint8_t* tileRow, int32_t tileWidth, int32_t column, int32_t count) {
+    while (count > 0) {
+        const int32_t segment = tileWidth - column < count ? tileWidth - column : count;
+        const uint8_t* s = tileRow + 3 * static_cast<intptr_t>(column);
+        for (int32_t j = 0; j < segment; ++j, out += 3, s += 3) ScanlinePixel<Channel>(out, s);
+        count -= segment;
+        column = 0;
+    }
+}
+
+}  // namespace
+
+void ScanlineTile(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t sx,
+                  int32_t sy, int32_t sw, int32_t sh, int32_t ox, int32_t oy) {
+    if (rows < 1 || w < 1 || sw < 1 || sh < 1) return;
+    PixelPlane out;
+    PixelPlane in;
+    if (!BindPixelPlane(dst, out) || !BindPixelPlane(src, in)) return;
+    // A tile larger than its source would read past the picture; no wrap can repair that.
+    if (sw > in.width || sh > in.height) return;
+
+    const IndexRange rowRange = ClipIndices(dy, 1, rows, out.height);
+    const IndexRange columns = ClipIndices(dx, 1, w, out.width);
+    if (rowRange.Empty() || columns.Empty()) return;
+
+    // Clipped-away columns on the left still advance the tile position.
+    const int32_t firstColumn = WrapIntoTile(static_cast<int64_t>(sx) + ox + columns.begin, sw);
+    const int64_t firstRow = static_cast<int64_t>(sy) + oy;
+    for (int32_t i = rowRange.begin; i < rowRange.end; ++i) {
+        const uint8_t* tileRow = in.Row(WrapIntoTile(firstRow + i, sh));
+        uint8_t* row = out.Row(dy + i) + 3 * static_cast<intptr_t>(dx + columns.begin);
+        switch (i % 3) {
+            case 0: FillTileRow<0>(row, tileRow, sw, firstColumn, columns.Size()); break;
+            case 1: FillTileRow<1>(row, tileRow, sw, firstColumn, columns.Size()); break;
+            default: FillTileRow<2>(row, tileRow, sw, firstColumn, columns.Size()); break;
+        }
+    }
+}
