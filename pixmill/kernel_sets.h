@@ -1,0 +1,12 @@
+#pragma once
+
+#include "pixmill/kernels.h"
+
+// The per-instruction-set tables, each defined in a file built with that set's flags. Only
+// kernel_choice.cpp may hand them out, after checking that the CPU runs them.
+namespace pixmill {
+
+const KernelSet& Sse2KernelSet();
+const KernelSet& Avx2KernelSet();
+
+}  // namespace pixmill

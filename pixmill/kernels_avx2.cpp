@@ -1,0 +1,145 @@
+// Sixteen colour bytes a vector in 16-bit lanes of 256-bit AVX2 registers; the per-pixel
+// weights are spread to colour bytes with byte shuffles, four groups (16 pixels) a step.
+#include <immintrin.h>
+
+#include <cstring>
+
+#include "pixmill/kernel_sets.h"
+#include "pixmill/row_layout.h"
+#include "pixmill/simd_group_tail.h"
+
+namespace pixmill {
+
+namespace {
+
+__m128i LoadU(const uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+void StoreU(uint8_t* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
+
+// Sixteen bytes blended in SIMD form with sixteen byte weights; the sum never exceeds 254, so
+// the 16-bit add equals the saturating byte add.
+__m128i Blend16(__m128i d, __m128i s, __m128i weights) {
+    const __m256i w = _mm256_cvtepu8_epi16(weights);
+    const __m256i inverse = _mm256_sub_epi16(_mm256_set1_epi16(255), w);
+    const __m256i fromSource = _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_cvtepu8_epi16(s), w), 8);
+    const __m256i fromDest = _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_cvtepu8_epi16(d), inverse), 8);
+    const __m256i sum = _mm256_add_epi16(fromSource, fromDest);
+    return _mm_packus_epi16(_mm256_castsi256_si128(sum), _mm256_extracti128_si256(sum, 1));
+}
+
+void BlendConstGroups(uint8_t* d, const uint8_t* s, int32_t groups, uint32_t a) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i w = _mm256_set1_epi16(static_cast<short>(a));
+    const __m256i inverse = _mm256_set1_epi16(static_cast<short>(255 - a));
+    const int32_t bytes = 12 * groups;
+    int32_t i = 0;
+    // Unpacking and packing both work within 128-bit halves, so byte order comes back intact.
+    for (; i + 32 <= bytes; i += 32) {
+        const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+        const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
+        const __m256i lo = _mm256_add_epi16(
+            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(sv, zero), w), 8),
+            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(dv, zero), inverse), 8));
+        const __m256i hi = _mm256_add_epi16(
+            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(sv, zero), w), 8),
+            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(dv, zero), inverse), 8));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_packus_epi16(lo, hi));
+    }
+    if (i + 16 <= bytes) {
+        StoreU(d + i, Blend16(LoadU(d + i), LoadU(s + i), _mm_set1_epi8(static_cast<char>(a))));
+        i += 16;
+    }
+    BlendConstBytesSimdForm(d + i, s + i, bytes - i, a);
+}
+
+// Byte k of colour vector c belongs to pixel (16·c + k) / 3.
+__m128i PixelOfByte(int32_t c) {
+    alignas(16) uint8_t index[16];
+    for (int32_t k = 0; k < 16; ++k) index[k] = static_cast<uint8_t>((16 * c + k) / 3);
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(index));
+}
+
+void BlendAlphaQuad(uint8_t* d, const uint8_t* s, const uint8_t* alpha, const __m128i spread[3]) {
+    const __m128i a = LoadU(alpha);
+    // One 32-bit lane per group: all-clear groups keep the destination, all-opaque ones copy.
+    const __m128i clear = _mm_cmpeq_epi32(a, _mm_setzero_si128());
+    const __m128i opaque = _mm_cmpeq_epi32(a, _mm_set1_epi32(-1));
+    const int clearBits = _mm_movemask_epi8(clear);
+    const int opaqueBits = _mm_movemask_epi8(opaque);
+    if (clearBits == 0xFFFF) return;
+    if (opaqueBits == 0xFFFF) {
+        std::memcpy(d, s, 48);
+        return;
+    }
+    for (int32_t c = 0; c < 3; ++c) {
+        const __m128i dv = LoadU(d + 16 * c);
+        const __m128i sv = LoadU(s + 16 * c);
+        __m128i out = Blend16(dv, sv, _mm_shuffle_epi8(a, spread[c]));
+        if ((clearBits | opaqueBits) != 0) {
+            out = _mm_blendv_epi8(out, dv, _mm_shuffle_epi8(clear, spread[c]));
+            out = _mm_blendv_epi8(out, sv, _mm_shuffle_epi8(opaque, spread[c]));
+        }
+        StoreU(d + 16 * c, out);
+    }
+}
+
+void BlendAlphaGroups(uint8_t* d, const uint8_t* s, const uint8_t* alpha, int32_t groups) {
+    const __m128i spread[3] = {PixelOfByte(0), PixelOfByte(1), PixelOfByte(2)};
+    int32_t g = 0;
+    for (; g + 4 <= groups; g += 4) BlendAlphaQuad(d + 12 * g, s + 12 * g, alpha + 4 * g, spread);
+    for (; g < groups; ++g) BlendAlphaGroupSimdForm(d + 12 * g, s + 12 * g, alpha + 4 * g);
+}
+
+void CopyRowCached(uint8_t* d, const uint8_t* s, int32_t bytes) {
+    int32_t i = 0;
+    for (; i + 64 <= bytes; i += 64) {
+        const __m256i v0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+        const __m256i v1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + 32));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), v0);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i + 32), v1);
+    }
+    for (; i + 16 <= bytes; i += 16) StoreU(d + i, LoadU(s + i));
+    std::memcpy(d + i, s + i, static_cast<size_t>(bytes - i));
+}
+
+// Aligns each row's destination to 32 bytes on its own, so every store can be streamed.
+void CopyRowStreaming(uint8_t* d, const uint8_t* s, int32_t bytes) {
+    int32_t lead = static_cast<int32_t>((32 - (reinterpret_cast<uintptr_t>(d) & 31)) & 31);
+    if (lead > bytes) lead = bytes;
+    std::memcpy(d, s, static_cast<size_t>(lead));
+    int32_t i = lead;
+    for (; i + 32 <= bytes; i += 32)
+        _mm256_stream_si256(reinterpret_cast<__m256i*>(d + i),
+                            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i)));
+    std::memcpy(d + i, s + i, static_cast<size_t>(bytes - i));
+}
+
+void Avx2Copy(const PixelJob& job) {
+    const int32_t rowBytes = 3 * job.width;
+    const bool streaming = static_cast<int64_t>(rowBytes) * job.height >= kStreamingCopyBytes;
+    uint8_t* d = job.dst;
+    const uint8_t* s = job.src;
+    for (int32_t row = job.height; row > 0; --row, d += job.dstPitch, s += job.srcPitch) {
+        if (streaming) CopyRowStreaming(d, s, rowBytes);
+        else CopyRowCached(d, s, rowBytes);
+    }
+    if (streaming) _mm_sfence();
+    _mm256_zeroupper();
+}
+
+void Avx2BlendConst(const uint8_t* const* table, const PixelJob& job, uint32_t alpha) {
+    BlendConstRows(table, job, alpha & 255u, BlendConstGroups);
+    _mm256_zeroupper();
+}
+
+void Avx2BlendAlpha(const uint8_t* const* table, const PixelJob& job) {
+    BlendAlphaRows(table, job, BlendAlphaGroups);
+    _mm256_zeroupper();
+}
+
+constexpr KernelSet kAvx2 = {"avx2", Avx2Copy, Avx2BlendConst, Avx2BlendAlpha};
+
+}  // namespace
+
+const KernelSet& Avx2KernelSet() { return kAvx2; }
+
+}  // namespace pixmill
