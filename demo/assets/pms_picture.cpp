@@ -1,0 +1,88 @@
+#include "demo/assets/cg_pictures.h"
+
+#include "demo/assets/little_endian.h"
+#include "demo/assets/pms_streams.h"
+#include "demo/runtime/graph_tables.h"
+#include "demo/runtime/show_message.h"
+#include "interfaces/layerforge.h"
+
+namespace {
+
+constexpr uint32_t kHeaderSize = 40;
+
+struct PmsHeader {
+    uint8_t depth;
+    int32_t width;
+    int32_t height;
+    uint32_t mainOffset;
+    uint32_t alphaOffset;
+};
+
+// A stream that starts inside the picture and holds enough bytes to cover a plane of this size
+// at the densest opcode; anything less must run out, so it is refused before a surface exists.
+bool StreamCanCover(CgPictureBytes picture, uint32_t offset, const PmsHeader& header) {
+    if (offset >= picture.size) return false;
+    const uint64_t pixels = static_cast<uint64_t>(header.width) * static_cast<uint64_t>(header.height);
+    return pixels <= (picture.size - offset) * kPmsMaxPixelsPerStreamByte;
+}
+
+bool PlausibleSize(const PmsHeader& header) {
+    // Rows of 3-byte pixels must stay addressable in 32 bits.
+    return header.width > 0 && header.height > 0 && header.width <= INT32_MAX / 4 && header.height <= INT32_MAX / 4;
+}
+
+}  // namespace
+
+bool DecodePmsPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
+    if (picture.size < kHeaderSize) {
+        ReportDamagedPicture(index);
+        return false;
+    }
+    const PmsHeader header{picture.data[6], LoadLe32Signed(picture.data + 24), LoadLe32Signed(picture.data + 28),
+                           LoadLe32(picture.data + 32), LoadLe32(picture.data + 36)};
+    if (header.depth != 8 && header.depth != 16) {
+        ShowMessage("展開できないＰＭＳ【 %d 】です", index);
+        return false;
+    }
+    const bool withAlpha = header.depth == 16 && header.alphaOffset != 0;
+    if (!PlausibleSize(header) || !StreamCanCover(picture, header.mainOffset, header) ||
+        (withAlpha && !StreamCanCover(picture, header.alphaOffset, header))) {
+        ReportDamagedPicture(index);
+        return false;
+    }
+    if (currentLayerforge == nullptr) return false;
+
+    if (header.depth == 8) {
+        made.Reset(currentLayerforge->CreateMaskSurface(header.width, header.height));
+    } else if (withAlpha) {
+        made.Reset(currentLayerforge->CreateSurfaceWithAlpha(header.width, header.height, 24));
+    } else {
+        made.Reset(currentLayerforge->CreateSurface(header.width, header.height, 24));
+    }
+    if (!made) return false;
+
+    PlaneView plane;
+    PlaneView alpha;
+    const bool planesUsable = header.depth == 8 ? AlphaPlaneOf(*made.Get(), header.width, header.height, &plane)
+                                                : PixelPlaneOf(*made.Get(), header.width, header.height, &plane) &&
+                                                      (!withAlpha || AlphaPlaneOf(*made.Get(), header.width,
+                                                                                  header.height, &alpha));
+    if (!planesUsable) {
+        made.Release();
+        return false;
+    }
+
+    const uint8_t* mainStream = picture.data + header.mainOffset;
+    const size_t mainSize = picture.size - header.mainOffset;
+    bool decoded = header.depth == 8 ? DecodePmsByteStream(mainStream, mainSize, plane)
+                                     : DecodePmsColourStream(mainStream, mainSize, plane);
+    if (decoded && withAlpha) {
+        decoded = DecodePmsByteStream(picture.data + header.alphaOffset, picture.size - header.alphaOffset, alpha);
+    }
+    if (!decoded) {
+        made.Release();
+        ReportDamagedPicture(index);
+        return false;
+    }
+    return true;
+}
