@@ -1,0 +1,138 @@
+#include <cmath>
+
+#include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_math.h"
+#include "demo/scenes/scenes.h"
+
+namespace {
+
+constexpr int32_t kSceneIndex = 1;
+constexpr int32_t kPicture = 12;
+// The same crop of the picture that scene 0 faded in.
+constexpr int32_t kCropOffset = 128;
+// The waves move a sample at most this far from its pixel, so the picture must reach that much
+// beyond the crop on every side.
+constexpr int32_t kMaxDisplacement = 15;
+constexpr int32_t kAmplitudeRows = 401;
+constexpr int32_t kWavePeriod = 32;
+constexpr int32_t kMaxRadius = 400;
+// pi / 32 rounded to a float: one row of the wave table holds one period over its 32 entries.
+constexpr float kWaveStep = 0.09817477f;
+constexpr uint32_t kDarkenFromMs = 11000;
+
+// One quarter of the map of distances from the screen centre; the frame mirrors it.
+bool BuildDistanceTable(RowTable& table, int32_t rows, int32_t columns) {
+    if (!table.Allocate(rows, columns, sizeof(int16_t))) return false;
+    for (int32_t j = 0; j < rows; ++j) {
+        int16_t* row = table.Row<int16_t>(j);
+        for (int32_t k = 0; k < columns; ++k) {
+            const double dy = rows - j;
+            const double dx = columns - k;
+            row[k] = static_cast<int16_t>(std::sqrt(dy * dy + dx * dx));
+        }
+    }
+    return true;
+}
+
+// Row k: one period of a sine whose amplitude grows with the distance k behind the front.
+bool BuildWaveTable(RowTable& table) {
+    if (!table.Allocate(kAmplitudeRows, kWavePeriod, sizeof(int8_t))) return false;
+    for (int32_t k = 0; k < kAmplitudeRows; ++k) {
+        int8_t* row = table.Row<int8_t>(k);
+        const double amplitude = static_cast<double>(k) / 401.0;
+        for (int32_t l = 0; l < kWavePeriod; ++l) {
+            const double wave = SceneSin(static_cast<double>(2 * l) * static_cast<double>(kWaveStep));
+            row[l] = static_cast<int8_t>(wave * amplitude * 16.0);
+        }
+    }
+    return true;
+}
+
+bool BuildPictureRows(DemoContext& context, ISurface* picture) {
+    const int32_t height = picture->Height();
+    // The waves read up to kMaxDisplacement pixels around the crop; a smaller picture would send
+    // them outside its memory.
+    const int32_t neededWidth = kCropOffset + context.screenWidth + kMaxDisplacement;
+    const int32_t neededHeight = kCropOffset + context.screenHeight + kMaxDisplacement;
+    if (height <= 0 || picture->Width() < neededWidth || height < neededHeight) return false;
+    if (!picture->HasPixels() || !context.AllocateSceneRows(height)) return false;
+    for (int32_t y = 0; y < height; ++y) context.sceneRows[y] = picture->PixelAt(0, y);
+    return true;
+}
+
+// Level row L of the multiply table, or null for the plain copy.
+template <bool kDarken>
+void DrawRipple(DemoContext& context, int32_t radius, int32_t phase, const uint8_t* levelRow) {
+    ISurface* screen = Screen(context);
+    uint8_t* rowStart = screen->PixelAt(0, 0);
+    if (rowStart == nullptr) return;
+    const int32_t pitch = screen->Pitch();
+    const int32_t quarterRows = context.sceneTableA.rowCount;
+    const int32_t quarterColumns = context.sceneTableA.columns;
+    uint8_t* const* pictureRows = context.sceneRows;
+    for (int32_t y = 0; y < context.screenHeight; ++y, rowStart += pitch) {
+        const int32_t mirroredY = y < quarterRows ? y : 2 * quarterRows - 1 - y;
+        const int16_t* distances = context.sceneTableA.Row<int16_t>(mirroredY);
+        uint8_t* out = rowStart;
+        for (int32_t x = 0; x < context.screenWidth; ++x, out += 3) {
+            const int32_t distance = distances[x < quarterColumns ? x : 2 * quarterColumns - 1 - x];
+            int32_t offset = 0;
+            if (distance < radius) {
+                offset = context.sceneTableB.Row<int8_t>(radius - distance)[(distance - phase) & (kWavePeriod - 1)];
+            }
+            const uint8_t* in = pictureRows[y + offset + kCropOffset] + 3 * (x + offset) + 3 * kCropOffset;
+            if constexpr (kDarken) {
+                out[0] = levelRow[in[0]];
+                out[1] = levelRow[in[1]];
+                out[2] = levelRow[in[2]];
+            } else {
+                out[0] = in[0];
+                out[1] = in[1];
+                out[2] = in[2];
+            }
+        }
+    }
+}
+
+void FreeRippleTables(DemoContext& context) {
+    context.sceneTableA.Free();
+    context.sceneTableB.Free();
+    context.FreeSceneRows();
+}
+
+}  // namespace
+
+bool PlayRipple(DemoContext& context) {
+    SceneWindow window;
+    if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
+    SurfaceRef picture;
+    if (!LoadPictures(context, {{&picture, kPicture}})) return false;
+
+    const int32_t columns = context.screenWidth / 2;
+    const int32_t rows = context.screenHeight / 2;
+    if (columns == 0 || rows == 0) return false;
+    // What was built stays in the context on failure; ReleaseAll frees it.
+    if (!BuildDistanceTable(context.sceneTableA, rows, columns)) return false;
+    if (!BuildWaveTable(context.sceneTableB)) return false;
+    if (!BuildPictureRows(context, picture.Get())) return false;
+
+    return PlayFrames(
+        context, window,
+        [&](uint32_t t) {
+            const int32_t d = window.Elapsed(t);
+            const int32_t radius = d * kMaxRadius / window.dur;
+            const int32_t phase = (d << 9) / window.dur;
+            if (t < kDarkenFromMs || context.multiplyTable.Empty()) {
+                DrawRipple<false>(context, radius, phase, nullptr);
+                return;
+            }
+            const uint32_t fall = (t * 255u - kDarkenFromMs * 255u) / (window.endMs - kDarkenFromMs);
+            const int32_t level = 255 - static_cast<int32_t>(fall);
+            DrawRipple<true>(context, radius, phase, context.multiplyTable.rows[level]);
+        },
+        [&] {
+            ClearScreen(context);
+            PresentScreen(context);
+            FreeRippleTables(context);
+        });
+}

@@ -1,0 +1,113 @@
+#include "demo/effects/effects.h"
+#include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_math.h"
+#include "demo/scenes/scenes.h"
+
+int32_t frameParity = 0;
+
+namespace {
+
+constexpr int32_t kSceneIndex = 2;
+constexpr uint32_t kFocusFromMs = 19399;
+
+// The screen corners as offsets from the centre of the turning picture, at scale 1.
+constexpr float kCornerX = 190.0f;
+constexpr float kCornerY = 142.5f;
+
+struct Caption {
+    uint32_t fromMs;  // both ends shown
+    uint32_t toMs;
+    int32_t holder;
+};
+
+enum Holder { kClosing, kCaptionA, kCaptionB, kCaptionC, kTurning, kHolderCount };
+
+constexpr Caption kCaptions[] = {{13647, 14572, kCaptionC}, {15483, 16492, kCaptionB}, {17468, 18394, kCaptionA}};
+
+// Doublings that bring 1 up to at least the screen width: the widest blur covers the screen.
+int32_t BlurSteps(int32_t screenWidth) {
+    int32_t steps = 0;
+    for (int32_t span = 1; span < screenWidth; span *= 2) ++steps;
+    return steps;
+}
+
+struct Quad {
+    int32_t x[4];
+    int32_t y[4];
+};
+
+// The picture points that the screen's corners show when the view is turned by degrees and
+// scaled by scale about the picture's centre (cx, cy).
+Quad TurnedCorners(float scale, float degrees, int32_t cx, int32_t cy) {
+    const float offsetsX[4] = {-kCornerX * scale, kCornerX * scale, kCornerX * scale, -kCornerX * scale};
+    const float offsetsY[4] = {kCornerY * scale, kCornerY * scale, -kCornerY * scale, -kCornerY * scale};
+    const float cosine = CosDegrees(degrees);
+    const float sine = SinDegrees(degrees);
+    Quad quad{};
+    for (int i = 0; i < 4; ++i) {
+        const float px = offsetsX[i];
+        const float py = offsetsY[i];
+        quad.x[i] = cx + static_cast<int32_t>(px * cosine - py * sine);
+        quad.y[i] = cy - static_cast<int32_t>(py * cosine + px * sine);
+    }
+    return quad;
+}
+
+void DrawInterlaced(ISurface* screen, ISurface* picture, int32_t parity, const Quad& q) {
+    InterlaceQuad(screen, 0, parity, 640, 480, picture, q.x[0], q.y[0], q.x[1], q.y[1], q.x[2], q.y[2], q.x[3],
+                  q.y[3]);
+}
+
+}  // namespace
+
+bool PlayRotatingExposure(DemoContext& context) {
+    SceneWindow window;
+    if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
+    SurfaceRef pictures[kHolderCount];
+    if (!LoadPictures(context, {{&pictures[kClosing], 33},
+                                {&pictures[kCaptionA], 24},
+                                {&pictures[kCaptionB], 25},
+                                {&pictures[kCaptionC], 22},
+                                {&pictures[kTurning], 36}})) {
+        return false;
+    }
+    ClearScreen(context);
+    const uint32_t blurSteps = static_cast<uint32_t>(BlurSteps(context.screenWidth));
+
+    ISurface* screen = Screen(context);
+    ISurface* closing = pictures[kClosing].Get();
+    ISurface* turning = pictures[kTurning].Get();
+    return PlayFrames(
+        context, window,
+        [&](uint32_t t) {
+            const int32_t d = window.Elapsed(t);
+            if (t >= kFocusFromMs) {
+                const uint32_t k = (window.endMs - t) * blurSteps / (window.endMs - kFocusFromMs);
+                const int32_t shift = static_cast<int32_t>(k) + 1;
+                BoxBlurRows(screen, 0, 0, closing, 0, 0, closing->Width(), closing->Height(), 1 << shift, shift);
+                return;
+            }
+            const float shrink = 1.0f - static_cast<float>(d) * 0.5f / static_cast<float>(window.dur);
+            const float scale = shrink * shrink;
+            const float angle = static_cast<float>(d) * 120.0f / static_cast<float>(window.dur);
+            const int32_t lastX = turning->Width() - 1;
+            const int32_t lastY = turning->Height() - 1;
+            const int32_t cx = lastX / 2;
+            const int32_t cy = lastY - lastY / 2;
+            const int32_t parity = frameParity & 1;
+            DrawInterlaced(screen, turning, parity, TurnedCorners(scale, angle, cx, cy));
+            DrawInterlaced(screen, turning, parity, TurnedCorners(scale, 2.0f * angle + 45.0f, cx, cy));
+            ++frameParity;
+            for (const Caption& caption : kCaptions) {
+                if (t < caption.fromMs || t > caption.toMs) continue;
+                ISurface* text = pictures[caption.holder].Get();
+                const int32_t w = text->Width();
+                const int32_t h = text->Height();
+                currentGraph->ShapeColorLevel(screen, (640 - w) / 2, (480 - h) / 2, text, 0, 0, w, h, 0, 0, 0, 64);
+            }
+        },
+        [&] {
+            currentGraph->Copy(screen, 0, 0, closing, 0, 0, closing->Width(), closing->Height());
+            PresentScreen(context);
+        });
+}

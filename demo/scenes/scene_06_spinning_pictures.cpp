@@ -1,0 +1,125 @@
+#include <algorithm>
+
+#include "demo/effects/effects.h"
+#include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_math.h"
+#include "demo/scenes/scenes.h"
+
+namespace {
+
+constexpr int32_t kSceneIndex = 6;
+constexpr uint32_t kStripFromMs = 46451;
+constexpr uint32_t kColumnFadeEndMs = 49000;
+constexpr int32_t kColumnX = 356;
+constexpr int32_t kStripWidth = 640 / 3;
+constexpr int32_t kStripGrowMs = 1549;
+constexpr int32_t kColumnFadeMs = 2549;
+
+// Draws a w x h picture scaled by scale and turned by degrees about the screen point (cx, cy),
+// screened over what is there.
+void DrawSpun(ISurface* screen, ISurface* picture, int32_t cx, int32_t cy, float degrees, float scale) {
+    const int32_t w = picture->Width();
+    const int32_t h = picture->Height();
+    const float a = static_cast<float>(w) * scale * 0.5f;
+    const float b = static_cast<float>(h) * scale * 0.5f;
+    const float offsetsX[4] = {-a, a, a, -a};
+    const float offsetsY[4] = {-b, -b, b, b};
+    const float cosine = CosDegrees(degrees);
+    const float sine = SinDegrees(degrees);
+    Vertex destination[4];
+    for (int i = 0; i < 4; ++i) {
+        const float ox = offsetsX[i];
+        const float oy = offsetsY[i];
+        destination[i].x = static_cast<float>(cx + static_cast<int32_t>(ox * cosine - oy * sine));
+        destination[i].y = static_cast<float>(cy + static_cast<int32_t>(ox * sine + oy * cosine));
+    }
+    const float right = static_cast<float>(w - 1);
+    const float bottom = static_cast<float>(h - 1);
+    const Vertex source[4] = {{0.0f, 0.0f}, {right, 0.0f}, {right, bottom}, {0.0f, bottom}};
+    ScreenQuad(screen, destination, picture, source);
+}
+
+}  // namespace
+
+bool PlaySpinningPictures(DemoContext& context) {
+    SceneWindow window;
+    if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
+    SurfaceRef stripOverlay;
+    SurfaceRef stripPattern;
+    SurfaceRef rightPicture;
+    SurfaceRef columnTile;
+    SurfaceRef spunLower;
+    SurfaceRef spunUpper;
+    SurfaceRef screenOverlay;
+    SurfaceRef captions[2];
+    if (!LoadPictures(context, {{&stripOverlay, 5},
+                                {&stripPattern, 9},
+                                {&rightPicture, 28},
+                                {&columnTile, 31},
+                                {&spunLower, 23},
+                                {&spunUpper, 26},
+                                {&screenOverlay, 29},
+                                {&captions[0], 43},
+                                {&captions[1], 44}})) {
+        return false;
+    }
+
+    ISurface* screen = Screen(context);
+    ISurface* column = columnTile.Get();
+    ISurface* overlay = screenOverlay.Get();
+    const int32_t firstPhase = static_cast<int32_t>(kStripFromMs - window.startMs);
+
+    // The column tile is shorter than the screen; the offset cycles through the rows it lacks.
+    auto columnOffset = [&](int32_t d) {
+        const int32_t spare = 480 - column->Height();
+        return spare > 0 ? (spare * d * 12 / window.dur) % spare : 0;
+    };
+
+    auto drawSpinPhase = [&](int32_t d) {
+        currentGraph->DimRect(screen, 0, 0, 640, 480, 160);
+        currentGraph->BlendOverlay(screen, 0, 0, overlay, 0, 0, overlay->Width(), overlay->Height());
+        currentGraph->TileOffset(screen, kColumnX, 0, 640 - kColumnX, 480, column, 0, 0, column->Width(),
+                                 column->Height(), 0, columnOffset(d));
+        const float x = static_cast<float>(d) * 180.0f / static_cast<float>(firstPhase) + 180.0f;
+        const float scale = static_cast<float>(d) * 0.25f / static_cast<float>(firstPhase) + 0.5f;
+        DrawSpun(screen, spunUpper.Get(), 320, 180, 1.5f * x, scale);
+        DrawSpun(screen, spunLower.Get(), 80, 380, 45.0f - 2.5f * x, 2.0f);
+        ISurface* caption = captions[d < firstPhase / 2 ? 0 : 1].Get();
+        const int32_t w = caption->Width();
+        const int32_t h = caption->Height();
+        currentGraph->ShapeColor(screen, (640 - w) / 2, (480 - h) / 2, caption, 0, 0, w, h, 255, 255, 255);
+    };
+
+    auto drawStripPhase = [&](uint32_t t, int32_t d) {
+        currentGraph->FillRect(screen, 0, 0, 640, 480, 0, 0, 0);
+        ISurface* pattern = stripPattern.Get();
+        const int32_t pw = pattern->Width();
+        const int32_t ph = pattern->Height();
+        const int32_t stripWidth = std::min(kStripWidth, kStripWidth * static_cast<int32_t>(t - kStripFromMs) / kStripGrowMs);
+        currentGraph->TileOffset(screen, 0, 0, stripWidth, 480, pattern, 0, 0, pw, ph, WrapUnsigned(t / 4, pw),
+                                 WrapUnsigned(t / 4, ph));
+        ScanlineMask(screen, 0, 0, kStripWidth, 480);
+        currentGraph->BlendAlpha(screen, 0, 0, stripOverlay.Get(), 0, 0, stripOverlay.Width(), stripOverlay.Height());
+        currentGraph->BlendOverlay(screen, 0, 0, overlay, 0, 0, overlay->Width(), overlay->Height());
+        const int32_t rw = rightPicture.Width();
+        const int32_t rh = rightPicture.Height();
+        currentGraph->Copy(screen, 381, (480 - rh) / 2, rightPicture.Get(), 0, 0, rw, rh);
+        if (t < kColumnFadeEndMs) {
+            const int32_t level = 255 + (static_cast<int32_t>(kStripFromMs - t) * 255) / kColumnFadeMs;
+            currentGraph->TileOffsetLevel(screen, kColumnX, 0, 640 - kColumnX, 480, column, 0, 0, column->Width(),
+                                          column->Height(), 0, columnOffset(d), level);
+        }
+    };
+
+    return PlayFrames(
+        context, window,
+        [&](uint32_t t) {
+            const int32_t d = window.Elapsed(t);
+            if (t < kStripFromMs) {
+                drawSpinPhase(d);
+            } else {
+                drawStripPhase(t, d);
+            }
+        },
+        NoFinalFrame);
+}

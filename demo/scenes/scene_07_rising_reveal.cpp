@@ -1,0 +1,92 @@
+#include "demo/effects/effects.h"
+#include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scenes.h"
+
+namespace {
+
+constexpr int32_t kSceneIndex = 7;
+constexpr uint32_t kCrossFadeFromMs = 52500;
+constexpr uint32_t kTitleFromMs = 53414;
+constexpr uint32_t kSteadyFromMs = 54000;
+constexpr int32_t kColumnX = 80;
+constexpr int32_t kTitleFadeMs = 586;
+
+}  // namespace
+
+bool PlayRisingReveal(DemoContext& context) {
+    SceneWindow window;
+    if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
+    SurfaceRef columnTile;
+    SurfaceRef bottomShape;
+    SurfaceRef revealed;
+    SurfaceRef edgeOverlay;
+    SurfaceRef title;
+    if (!LoadPictures(context, {{&columnTile, 21}, {&bottomShape, 27}, {&revealed, 47}, {&edgeOverlay, 30}, {&title, 45}})) {
+        return false;
+    }
+
+    ISurface* screen = Screen(context);
+    const int32_t riseLength = static_cast<int32_t>(kCrossFadeFromMs - window.startMs);
+
+    auto drawBackground = [&](uint32_t t, int32_t d) {
+        ISurface* picture = revealed.Get();
+        const int32_t w = picture->Width();
+        const int32_t h = picture->Height();
+        if (t < kCrossFadeFromMs) {
+            const float rows = static_cast<float>(d) * 240.0f / static_cast<float>(riseLength) + 240.0f;
+            Afterimage4(screen, 0, 0, 640, 480, picture, 0.0f, static_cast<float>(h) - rows, static_cast<float>(w), rows);
+        } else if (t < kSteadyFromMs) {
+            currentGraph->BlendConst(screen, 0, 0, picture, 0, 0, w, h, static_cast<int32_t>(t - kCrossFadeFromMs) * 255 / 1500);
+        } else {
+            currentGraph->Copy(screen, 0, 0, picture, 0, 0, w, h);
+        }
+    };
+
+    auto drawTitle = [&](uint32_t t) {
+        const int32_t columnWidth = columnTile.Width();
+        const int32_t w = title.Width();
+        const int32_t h = title.Height();
+        const int32_t x = columnWidth + (560 - columnWidth - w) / 2 + 80;
+        const int32_t y = (480 - h) / 2;
+        if (t < kSteadyFromMs) {
+            const int32_t level = static_cast<int32_t>(t - kTitleFromMs) * 255 / kTitleFadeMs;
+            currentGraph->ShapeColorLevel(screen, x + 2, y + 2, title.Get(), 0, 0, w, h, 0, 0, 0, level);
+            currentGraph->ShapeColorLevel(screen, x, y, title.Get(), 0, 0, w, h, 255, 0, 0, level);
+        } else {
+            currentGraph->ShapeColor(screen, x + 2, y + 2, title.Get(), 0, 0, w, h, 0, 0, 0);
+            currentGraph->ShapeColor(screen, x, y, title.Get(), 0, 0, w, h, 255, 0, 0);
+        }
+    };
+
+    return PlayFrames(
+        context, window,
+        [&](uint32_t t) {
+            const int32_t d = window.Elapsed(t);
+            drawBackground(t, d);
+            if (t < kTitleFromMs) {
+                const int32_t w = bottomShape.Width();
+                const int32_t h = bottomShape.Height();
+                currentGraph->ShapeColorLevel(screen, 0, 480 - h, bottomShape.Get(), 0, 0, w, h, 0, 0, 0, 48);
+            } else {
+                const int32_t w = columnTile.Width();
+                const int32_t h = columnTile.Height();
+                // Truncating division and a remainder with the dividend's sign: the offset is zero
+                // or negative, so the tiles move up.
+                const int32_t offset = h > 0 ? (d / -4) % h : 0;
+                currentGraph->TileOffset(screen, kColumnX, 0, w, 480, columnTile.Get(), 0, 0, w, h, 0, offset);
+            }
+            if (t < kSteadyFromMs) {
+                ISurface* overlay = edgeOverlay.Get();
+                const int32_t w = overlay->Width();
+                const int32_t h = overlay->Height();
+                if (t < kTitleFromMs) {
+                    currentGraph->BlendAlpha(screen, 640 - w, 0, overlay, 0, 0, w, h);
+                } else {
+                    const int32_t level = static_cast<int32_t>(kTitleFromMs - t) * 255 / kTitleFadeMs + 255;
+                    currentGraph->BlendAlphaLevel(screen, 640 - w, 0, overlay, 0, 0, w, h, level);
+                }
+            }
+            if (t >= kTitleFromMs) drawTitle(t);
+        },
+        NoFinalFrame);
+}

@@ -1,0 +1,120 @@
+#include <cmath>
+
+#include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_math.h"
+#include "demo/scenes/scenes.h"
+
+namespace {
+
+constexpr int32_t kSceneIndex = 8;
+constexpr int32_t kTextureSize = 256;
+// pi rounded to a float, and the reciprocal of that value: one turn spans 512 angle steps.
+constexpr double kFloatPi = 3.1415927410125732;
+constexpr double kInverseFloatPi = 0.31830987732601135;
+constexpr double kDepthScale = 0.192;
+constexpr int32_t kPeakLevel = 96;
+
+enum Pulsing { kCentred, kLeft, kRight, kPulsingCount };
+
+// One picture pulsing in and out with its level rising to kPeakLevel at peakMs and falling back.
+struct Pulse {
+    uint32_t fromMs;
+    uint32_t peakMs;
+    uint32_t toMs;  // inclusive
+    int32_t halfMs;
+    int32_t holder;
+};
+
+constexpr Pulse kPulses[] = {{57171, 57804, 58436, 633, kLeft},
+                             {58437, 58881, 59324, 444, kRight},
+                             {59325, 60106, 60886, 781, kCentred}};
+
+// For every screen pixel, its angle around the screen centre; the byte wraps twice per turn.
+bool BuildAngleTable(RowTable& table, int32_t width, int32_t height) {
+    if (!table.Allocate(height, width, 1)) return false;
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            const double angle = SceneAtan2(y - height / 2, x - width / 2);
+            const auto steps = static_cast<int32_t>((angle + kFloatPi) * 256.0 * kInverseFloatPi);
+            table.rows[y][x] = static_cast<uint8_t>(steps & 0xFF);
+        }
+    }
+    return true;
+}
+
+// For every screen pixel, its depth in the tunnel: deepest at the centre.
+bool BuildDepthTable(RowTable& table, int32_t width, int32_t height) {
+    if (!table.Allocate(height, width, 1)) return false;
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            const double dy = y - height / 2;
+            const double dx = x - width / 2;
+            table.rows[y][x] = static_cast<uint8_t>(static_cast<int32_t>((width - std::sqrt(dy * dy + dx * dx)) * kDepthScale));
+        }
+    }
+    return true;
+}
+
+void DrawTunnel(ISurface* screen, const RowTable& angles, const RowTable& depths, uint8_t* const* textureRows,
+                int32_t phase) {
+    uint8_t* rowStart = screen->PixelAt(0, 0);
+    if (rowStart == nullptr) return;
+    const int32_t pitch = screen->Pitch();
+    for (int32_t y = 0; y < angles.rowCount; ++y, rowStart += pitch) {
+        const uint8_t* angleRow = angles.rows[y];
+        const uint8_t* depthRow = depths.rows[y];
+        uint8_t* out = rowStart;
+        // One texel serves two neighbouring pixels.
+        for (int32_t x = 0; x < angles.columns; x += 2, out += 6) {
+            const uint8_t* texel = textureRows[(phase + depthRow[x]) & 0xFF] + 3 * ((phase + angleRow[x]) & 0xFF);
+            for (int32_t k = 0; k < 6; ++k) out[k] = static_cast<uint8_t>(texel[k % 3] / 4 + out[k] / 4 + out[k] / 2);
+        }
+    }
+}
+
+}  // namespace
+
+bool PlayTunnel(DemoContext& context) {
+    SceneWindow window;
+    if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
+    SurfaceRef texture;
+    SurfaceRef pulsing[kPulsingCount];
+    if (!LoadPictures(context, {{&texture, 35}, {&pulsing[kCentred], 10}, {&pulsing[kLeft], 14}, {&pulsing[kRight], 11}})) {
+        return false;
+    }
+
+    // The tunnel addresses the texture with bytes; a smaller picture would be read outside.
+    ISurface* textureSurface = texture.Get();
+    if (textureSurface->Width() < kTextureSize || textureSurface->Height() < kTextureSize ||
+        !textureSurface->HasPixels()) {
+        return false;
+    }
+    uint8_t* textureRows[kTextureSize];
+    for (int32_t k = 0; k < kTextureSize; ++k) textureRows[k] = textureSurface->PixelAt(0, k);
+    RowTable angleTable;
+    RowTable depthTable;
+    if (!BuildAngleTable(angleTable, context.screenWidth, context.screenHeight)) return false;
+    if (!BuildDepthTable(depthTable, context.screenWidth, context.screenHeight)) return false;
+
+    ISurface* screen = Screen(context);
+    return PlayFrames(
+        context, window,
+        [&](uint32_t t) {
+            const int32_t d = window.Elapsed(t);
+            for (const Pulse& pulse : kPulses) {
+                if (t < pulse.fromMs || t > pulse.toMs) continue;
+                ISurface* picture = pulsing[pulse.holder].Get();
+                const int32_t w = picture->Width();
+                const int32_t h = picture->Height();
+                const int32_t x = pulse.holder == kLeft ? 0 : pulse.holder == kRight ? 640 - w : (640 - w) / 2;
+                const int32_t ms = static_cast<int32_t>(t);
+                const int32_t peak = static_cast<int32_t>(pulse.peakMs);
+                const int32_t level = t < pulse.peakMs
+                                          ? (ms - static_cast<int32_t>(pulse.fromMs)) * kPeakLevel / pulse.halfMs
+                                          : (peak - ms) * kPeakLevel / pulse.halfMs + kPeakLevel;
+                currentGraph->BlendAlphaLevel(screen, x, 0, picture, 0, 0, w, h, level);
+            }
+            DrawTunnel(screen, angleTable, depthTable, textureRows, d / 16);
+        },
+        NoFinalFrame);
+}

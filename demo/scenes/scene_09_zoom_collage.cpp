@@ -1,0 +1,100 @@
+#include "demo/effects/effects.h"
+#include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scenes.h"
+
+namespace {
+
+constexpr int32_t kSceneIndex = 9;
+constexpr uint32_t kZoomFromMs = 61100;
+constexpr uint32_t kBuildFromMs = 63371;  // end of the zoom
+constexpr uint32_t kLeftPartFromMs = 63699;
+constexpr uint32_t kRightPartFromMs = 64031;
+constexpr int32_t kFrameShrinkMs = 2271;  // kBuildFromMs - kZoomFromMs
+constexpr int32_t kGhostLevel = 64;
+
+}  // namespace
+
+bool PlayZoomCollage(DemoContext& context) {
+    SceneWindow window;
+    if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
+    SurfaceRef leftPart;
+    SurfaceRef rightPart;
+    SurfaceRef backgroundPart;
+    SurfaceRef shrinkingFrame;
+    SurfaceRef zoomBack;
+    SurfaceRef zoomFront;
+    SurfaceRef opening;
+    if (!LoadPictures(context, {{&leftPart, 49},
+                                {&rightPart, 48},
+                                {&backgroundPart, 46},
+                                {&shrinkingFrame, 58},
+                                {&zoomBack, 54},
+                                {&zoomFront, 55},
+                                {&opening, 51}})) {
+        return false;
+    }
+    ClearScreen(context);
+
+    ISurface* screen = Screen(context);
+    const int32_t zoomLength = static_cast<int32_t>(kBuildFromMs - window.startMs);
+
+    auto drawZoom = [&](uint32_t t, int32_t d) {
+        const float z = static_cast<float>(zoomLength);
+        const float fw = static_cast<float>(-320 * d) / z + 640.0f - 1.0f;
+        const float fh = static_cast<float>(-240 * d) / z + 480.0f - 1.0f;
+        currentGraph->ZoomRect(screen, 0, 0, 640, 480, zoomBack.Get(), (640.0f - fw) * 0.5f, (480.0f - fh) * 0.5f, fw,
+                               fh, 16);
+        const float gw = static_cast<float>(-480 * d) / z + 520.0f;
+        const float gh = static_cast<float>(-360 * d) / z + 390.0f;
+        Afterimage8(screen, 0, 0, 640, 480, zoomFront.Get(), (640.0f - gw) * 0.5f, (480.0f - gh) * 0.5f, gw, gh);
+        const int32_t before = static_cast<int32_t>(kZoomFromMs) - static_cast<int32_t>(t);
+        const int32_t n = before * 400 / kFrameShrinkMs + 640;
+        const int32_t k = before * 300 / kFrameShrinkMs + 480;
+        ISurface* frame = shrinkingFrame.Get();
+        TintMaskScaled(screen, (640 - n) / 2, (480 - k) / 2, n, k, frame, 0.0f, 0.0f,
+                       static_cast<float>(frame->Width()), static_cast<float>(frame->Height()), 255, 255, 255);
+    };
+
+    // A part arrives as a white silhouette that turns into the picture as level rises.
+    auto drawArriving = [&](ISurface* part, int32_t x, int32_t level) {
+        const int32_t w = part->Width();
+        const int32_t h = part->Height();
+        currentGraph->ShapeColor(screen, x, 0, part, 0, 0, w, h, 255, 255, 255);
+        currentGraph->BlendAlphaLevel(screen, x, 0, part, 0, 0, w, h, level);
+    };
+    auto drawGhost = [&](ISurface* part, int32_t x) {
+        currentGraph->BlendLevel(screen, x, 0, part, 0, 0, part->Width(), part->Height(), kGhostLevel);
+    };
+    auto copyWhole = [&](ISurface* part) {
+        currentGraph->Copy(screen, 0, 0, part, 0, 0, part->Width(), part->Height());
+    };
+
+    return PlayFrames(
+        context, window,
+        [&](uint32_t t) {
+            const int32_t ms = static_cast<int32_t>(t);
+            ISurface* background = backgroundPart.Get();
+            ISurface* left = leftPart.Get();
+            ISurface* right = rightPart.Get();
+            const int32_t rightX = 640 - right->Width();
+            if (t < kZoomFromMs) {
+                copyWhole(opening.Get());
+            } else if (t < kBuildFromMs) {
+                drawZoom(t, window.Elapsed(t));
+            } else if (t < kLeftPartFromMs) {
+                ClearScreen(context);
+                drawArriving(background, 0, (ms - static_cast<int32_t>(kBuildFromMs)) * 255 / 328);
+                drawGhost(left, 0);
+                drawGhost(right, rightX);
+            } else if (t < kRightPartFromMs) {
+                copyWhole(background);
+                drawArriving(left, 0, (ms - static_cast<int32_t>(kLeftPartFromMs)) * 255 / 332);
+                drawGhost(right, rightX);
+            } else {
+                copyWhole(background);
+                currentGraph->BlendAlpha(screen, 0, 0, left, 0, 0, left->Width(), left->Height());
+                drawArriving(right, rightX, (ms - static_cast<int32_t>(kRightPartFromMs)) * 255 / 706);
+            }
+        },
+        NoFinalFrame);
+}

@@ -1,0 +1,38 @@
+#include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scenes.h"
+
+namespace {
+
+constexpr int32_t kSceneIndex = 11;
+constexpr uint32_t kClosingFromMs = 117721;
+constexpr int32_t kTrailLevel = 64;
+
+}  // namespace
+
+bool PlayClosingScroll(DemoContext& context) {
+    SceneWindow window;
+    if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
+    // The scroll builds up from black over several frames, so the screen is cleared first.
+    ClearScreen(context);
+    SurfaceRef closing;
+    SurfaceRef tall;
+    if (!LoadPictures(context, {{&closing, 0}, {&tall, 50}})) return false;
+
+    ISurface* screen = Screen(context);
+    const int32_t scrollLength = static_cast<int32_t>(kClosingFromMs - window.startMs);
+    return PlayFrames(
+        context, window,
+        [&](uint32_t t) {
+            if (t < kClosingFromMs) {
+                const int32_t h = tall.Height();
+                const int32_t rise = window.Elapsed(t) * (h - 480) / scrollLength;
+                currentGraph->BlendConst(screen, 0, 0, tall.Get(), 0, h - rise - 480, 640, 480, kTrailLevel);
+                return;
+            }
+            ClearScreen(context);
+            const int32_t w = closing.Width();
+            const int32_t h = closing.Height();
+            currentGraph->Copy(screen, (640 - w) / 2, (480 - h) / 2, closing.Get(), 0, 0, w, h);
+        },
+        NoFinalFrame);
+}
