@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "host/kit/time_source.h"
+#include "interfaces/host.h"
+
+namespace host {
+
+struct LoopSettings {
+    // Headless runs: the stepped clock moves by this much per KeepRunning. 0 leaves time alone.
+    uint32_t frameStepMs = 0;
+    // KeepRunning answers false once the clock has passed this time...
+    uint32_t stopAfterMs = UINT32_MAX;
+    // ...or once this many calls have been answered (0 = no limit).
+    uint32_t maxFrames = 0;
+};
+
+// The host's keep-running callback, called by the demo once per frame. Each call dispatches the
+// thread's window messages (the demo's MCI notices arrive that way), hands the frame just drawn
+// to the frame callback, then moves the stepped clock on by one frame.
+class HostLoop final : public IHostLoop {
+public:
+    // Gets the time of the frame on screen; false ends the demo.
+    using FrameCallback = std::function<bool(uint32_t nowMs)>;
+
+    // stepped may be null for real time.
+    HostLoop(TimeSource& time, SteppedTime* stepped, const LoopSettings& settings);
+
+    bool KeepRunning() override;
+
+    void SetFrameCallback(FrameCallback callback) { callback_ = std::move(callback); }
+    // Makes the next KeepRunning answer false (a player's window closing, for example).
+    void RequestStop() { stopRequested_ = true; }
+    uint32_t FramesAnswered() const { return frames_; }
+
+private:
+    TimeSource& time_;
+    SteppedTime* stepped_;
+    LoopSettings settings_;
+    FrameCallback callback_;
+    uint32_t frames_ = 0;
+    bool stopRequested_ = false;
+};
+
+}  // namespace host

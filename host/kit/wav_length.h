@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace host {
+
+// The playing time of a RIFF WAVE file in milliseconds: its data chunk size over the byte rate
+// of its format chunk. False for anything that is not a well-formed WAVE header (missing or
+// truncated chunks, a zero byte rate) or a length beyond 32 bits.
+bool WavLengthMs(const uint8_t* bytes, size_t size, uint32_t* lengthMs);
+
+// The same for a file; only its header chunks are read.
+bool WavFileLengthMs(const char* path, uint32_t* lengthMs);
+
+}  // namespace host

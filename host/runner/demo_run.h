@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "host/kit/host_kit.h"
+#include "host/runner/demo_libraries.h"
+
+namespace host {
+
+struct DemoRunOptions {
+    // Made the current folder before Init, since the demo opens its files by bare name; empty
+    // leaves the current folder alone.
+    std::string assetsFolder;
+    bool loopMusic = false;
+    bool keyCancel = false;
+};
+
+struct DemoRunReport {
+    bool initSucceeded = false;
+    uint16_t initResult = 0;
+    std::string error;
+};
+
+// Plays the demo once through its exports with the kit's services: Init, the two flags, and
+// Run when Init succeeded. Run still gets called after a failed Init, as a host would, since the
+// demo releases what Init left behind there. The previous current folder is restored.
+bool RunDemo(HostKit& kit, const DemoLibraries& libraries, const DemoRunOptions& options, DemoRunReport* report);
+
+}  // namespace host

@@ -1,0 +1,164 @@
+#include <windows.h>
+
+#include <new>
+
+#include "platform/host_window.h"
+
+namespace platform {
+namespace {
+
+constexpr char kClassName[] = "PreloHostWindow";
+
+struct HostWindowState {
+    HBITMAP bitmap = nullptr;
+    HDC memory = nullptr;
+    HGDIOBJ previous = nullptr;
+    uint8_t* bits = nullptr;
+    int width = 0;
+    int height = 0;
+    int pitch = 0;
+};
+
+HostWindowState* StateOf(Window window) {
+    if (window == nullptr) return nullptr;
+    char name[32] = {};
+    if (::GetClassNameA(static_cast<HWND>(window), name, sizeof name) == 0) return nullptr;
+    if (::lstrcmpA(name, kClassName) != 0) return nullptr;
+    return reinterpret_cast<HostWindowState*>(::GetWindowLongPtrA(static_cast<HWND>(window), GWLP_USERDATA));
+}
+
+LRESULT CALLBACK HostWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = ::BeginPaint(window, &paint);
+            if (HostWindowState* state = StateOf(window)) {
+                ::BitBlt(dc, 0, 0, state->width, state->height, state->memory, 0, 0, SRCCOPY);
+            }
+            ::EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_CLOSE:
+            // The host's loop sees the quit request and ends the demo; the host destroys the window.
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            return ::DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+bool RegisterHostClass(HINSTANCE instance) {
+    WNDCLASSA found{};
+    if (::GetClassInfoA(instance, kClassName, &found)) return true;
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = HostWindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.lpszClassName = kClassName;
+    return ::RegisterClassA(&windowClass) != 0;
+}
+
+void FreeState(HostWindowState* state) {
+    if (state == nullptr) return;
+    if (state->memory) {
+        ::SelectObject(state->memory, state->previous);
+        ::DeleteDC(state->memory);
+    }
+    if (state->bitmap) ::DeleteObject(state->bitmap);
+    delete state;
+}
+
+// A top-down 24-bit DIB section selected into a memory device context.
+HostWindowState* CreateState(int width, int height) {
+    auto* state = new (std::nothrow) HostWindowState();
+    if (state == nullptr) return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    state->bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    state->memory = ::CreateCompatibleDC(nullptr);
+    if (state->bitmap == nullptr || state->memory == nullptr || bits == nullptr) {
+        FreeState(state);
+        return nullptr;
+    }
+    state->previous = ::SelectObject(state->memory, state->bitmap);
+    state->bits = static_cast<uint8_t*>(bits);
+    state->width = width;
+    state->height = height;
+    state->pitch = (width * 3 + 3) & ~3;
+    ::ZeroMemory(state->bits, static_cast<size_t>(state->pitch) * static_cast<size_t>(height));
+    return state;
+}
+
+}  // namespace
+
+Window CreateHostWindow(const char* title, int width, int height, bool visible) {
+    if (width <= 0 || height <= 0) return nullptr;
+    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    if (!RegisterHostClass(instance)) return nullptr;
+    HostWindowState* state = CreateState(width, height);
+    if (state == nullptr) return nullptr;
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT frame{0, 0, width, height};
+    ::AdjustWindowRect(&frame, style, FALSE);
+    HWND window = ::CreateWindowExA(0, kClassName, title ? title : "", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+                                    nullptr);
+    if (window == nullptr) {
+        FreeState(state);
+        return nullptr;
+    }
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    if (visible) {
+        ::ShowWindow(window, SW_SHOWNORMAL);
+        ::UpdateWindow(window);
+    }
+    return window;
+}
+
+void DestroyHostWindow(Window window) {
+    HostWindowState* state = StateOf(window);
+    if (state == nullptr) return;
+    ::SetWindowLongPtrA(static_cast<HWND>(window), GWLP_USERDATA, 0);
+    ::DestroyWindow(static_cast<HWND>(window));
+    FreeState(state);
+}
+
+uint8_t* HostWindowFramebuffer(Window window, int* width, int* height, int* pitch) {
+    HostWindowState* state = StateOf(window);
+    if (state == nullptr) return nullptr;
+    if (width) *width = state->width;
+    if (height) *height = state->height;
+    if (pitch) *pitch = state->pitch;
+    return state->bits;
+}
+
+void ShowHostWindowRect(Window window, int x, int y, int width, int height) {
+    HostWindowState* state = StateOf(window);
+    if (state == nullptr || !::IsWindowVisible(static_cast<HWND>(window))) return;
+    HDC dc = ::GetDC(static_cast<HWND>(window));
+    if (dc == nullptr) return;
+    ::BitBlt(dc, x, y, width, height, state->memory, x, y, SRCCOPY);
+    ::ReleaseDC(static_cast<HWND>(window), dc);
+}
+
+bool CaptureHostWindow(Window window) {
+    HostWindowState* state = StateOf(window);
+    if (state == nullptr) return false;
+    if (!::IsWindowVisible(static_cast<HWND>(window))) return true;
+    HDC dc = ::GetDC(static_cast<HWND>(window));
+    if (dc == nullptr) return false;
+    const bool copied = ::BitBlt(state->memory, 0, 0, state->width, state->height, dc, 0, 0, SRCCOPY) != 0;
+    ::ReleaseDC(static_cast<HWND>(window), dc);
+    ::GdiFlush();
+    return copied;
+}
+
+}  // namespace platform
