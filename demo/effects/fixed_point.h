@@ -18,9 +18,13 @@ inline int32_t WrapMul(int32_t a, int32_t b) {
     return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
 }
 
+// The range test is explicit because compilers fold the conversion of a constant NaN differently
+// from what the instruction does at run time.
+inline bool FitsInt32(float v) { return v >= -2147483648.0f && v < 2147483648.0f; }
+
 // Nearest integer, ties to even (the default rounding mode, which neither build changes).
-inline int32_t RoundToInt(float v) { return _mm_cvtss_si32(_mm_set_ss(v)); }
-inline int32_t TruncateToInt(float v) { return _mm_cvttss_si32(_mm_set_ss(v)); }
+inline int32_t RoundToInt(float v) { return FitsInt32(v) ? _mm_cvtss_si32(_mm_set_ss(v)) : INT32_MIN; }
+inline int32_t TruncateToInt(float v) { return FitsInt32(v) ? _mm_cvttss_si32(_mm_set_ss(v)) : INT32_MIN; }
 
 // 16.16 fixed point of a float: the nearest integer R (ties to even) in the high half, and the
 // remainder v - R truncated to 1/65536 added, so the result may lie just below R * 65536.
