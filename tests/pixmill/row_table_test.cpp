@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "pixmill/row_table.h"
+
+namespace {
+
+TEST(RowTable, EmptyUntilBuiltAndAfterFree) {
+    pixmill::RowTable table;
+    EXPECT_FALSE(table.IsBuilt());
+    EXPECT_EQ(0, table.Width());
+    ASSERT_TRUE(table.BuildBlendTable());
+    EXPECT_TRUE(table.IsBuilt());
+    EXPECT_EQ(256, table.Width());
+    EXPECT_EQ(256, table.Height());
+    table.Free();
+    table.Free();
+    EXPECT_FALSE(table.IsBuilt());
+    EXPECT_EQ(0, table.Height());
+}
+
+TEST(RowTable, RowsAreSlicesOfOneBlock) {
+    pixmill::RowTable table;
+    ASSERT_TRUE(table.BuildBlendTable());
+    const uint8_t* const* rows = table.Rows();
+    for (int i = 0; i < 256; ++i) ASSERT_EQ(rows[0] + 256 * i, rows[i]) << "row " << i;
+}
+
+TEST(RowTable, BlendEntriesRoundAndNeverOverflowWhenPaired) {
+    pixmill::RowTable table;
+    ASSERT_TRUE(table.BuildBlendTable());
+    const uint8_t* const* t = table.Rows();
+    for (int j = 0; j < 256; ++j) {
+        EXPECT_EQ(0, t[0][j]);
+        EXPECT_EQ(j, t[255][j]);
+    }
+    EXPECT_EQ(64, t[128][128]);   // 32769 / 510
+    EXPECT_EQ(25, t[100][64]);    // 12801 / 510
+    for (int a = 0; a < 256; ++a)
+        for (int d = 0; d < 256; d += 5)
+            for (int s = 0; s < 256; s += 3) ASSERT_LE(t[255 - a][d] + t[a][s], 255) << a << " " << d << " " << s;
+}
+
+TEST(RowTable, RebuildGivesTheSameEntries) {
+    pixmill::RowTable table;
+    ASSERT_TRUE(table.BuildBlendTable());
+    const uint8_t before = table.Rows()[200][77];
+    ASSERT_TRUE(table.BuildBlendTable());
+    EXPECT_EQ(before, table.Rows()[200][77]);
+    EXPECT_EQ(table.Rows()[0] + 256 * 200, table.Rows()[200]);
+}
+
+}  // namespace
