@@ -1,0 +1,111 @@
+#include <algorithm>
+
+#include "pms_streams.h"
+#include "run_lengths.h"
+
+namespace tools {
+namespace {
+
+constexpr int32_t kMaxCopy = 255 + 3;
+constexpr int32_t kMaxFill = 255 + 4;
+constexpr int32_t kMaxPairs = 255 + 3;
+
+// Values that collide with the opcodes need the two-byte escape.
+int32_t LiteralCost(uint8_t value) { return value >= 0xF8 ? 2 : 1; }
+
+enum class Op { Literal, CopyUp, CopyUp2, Fill, Pattern };
+
+struct Choice {
+    Op op = Op::Literal;
+    int32_t pixels = 1;
+    int32_t saving = 0;
+};
+
+class RowEncoder {
+public:
+    RowEncoder(const uint8_t* values, int32_t width, int32_t y, std::vector<uint8_t>& out)
+        : row_(values + static_cast<size_t>(y) * width), width_(width), hasAbove_(y >= 1), hasAbove2_(y >= 2),
+          out_(out) {
+        fill_ = FillLengths(row_, width);
+        if (hasAbove_) up_ = MatchLengths(row_, row_ - width, width);
+        if (hasAbove2_) up2_ = MatchLengths(row_, row_ - 2 * width, width);
+        literalPrefix_.assign(static_cast<size_t>(width) + 1, 0);
+        for (int32_t x = 0; x < width; ++x) literalPrefix_[x + 1] = literalPrefix_[x] + LiteralCost(row_[x]);
+    }
+
+    void Encode() {
+        for (int32_t x = 0; x < width_;) {
+            const Choice choice = Choose(x);
+            Emit(choice, x);
+            x += choice.pixels;
+        }
+    }
+
+private:
+    int32_t Literals(int32_t x, int32_t n) const { return literalPrefix_[x + n] - literalPrefix_[x]; }
+
+    static void Consider(Choice& best, Op op, int32_t pixels, int32_t saving) {
+        if (saving > best.saving || (saving == best.saving && pixels > best.pixels)) best = {op, pixels, saving};
+    }
+
+    Choice Choose(int32_t x) const {
+        Choice best{Op::Literal, 1, 0};
+        if (hasAbove_)
+            if (const int32_t n = std::min(up_[x], kMaxCopy); n >= 3) Consider(best, Op::CopyUp, n, Literals(x, n) - 2);
+        if (hasAbove2_)
+            if (const int32_t n = std::min(up2_[x], kMaxCopy); n >= 3)
+                Consider(best, Op::CopyUp2, n, Literals(x, n) - 2);
+        if (const int32_t n = std::min(fill_[x], kMaxFill); n >= 4) Consider(best, Op::Fill, n, Literals(x, n) - 3);
+        if (const int32_t pairs = std::min(PatternPairs(row_, x, width_), kMaxPairs); pairs >= 3)
+            Consider(best, Op::Pattern, 2 * pairs, Literals(x, 2 * pairs) - 4);
+        return best;
+    }
+
+    void Put(uint8_t b) { out_.push_back(b); }
+
+    void Emit(const Choice& c, int32_t x) {
+        switch (c.op) {
+            case Op::Literal:
+                if (LiteralCost(row_[x]) == 2) Put(0xF8);
+                Put(row_[x]);
+                break;
+            case Op::Pattern:
+                Put(0xFC);
+                Put(static_cast<uint8_t>(c.pixels / 2 - 3));
+                Put(row_[x]);
+                Put(row_[x + 1]);
+                break;
+            case Op::Fill:
+                Put(0xFD);
+                Put(static_cast<uint8_t>(c.pixels - 4));
+                Put(row_[x]);
+                break;
+            case Op::CopyUp2:
+                Put(0xFE);
+                Put(static_cast<uint8_t>(c.pixels - 3));
+                break;
+            case Op::CopyUp:
+                Put(0xFF);
+                Put(static_cast<uint8_t>(c.pixels - 3));
+                break;
+        }
+    }
+
+    const uint8_t* row_;
+    int32_t width_;
+    bool hasAbove_, hasAbove2_;
+    std::vector<uint8_t>& out_;
+    std::vector<int32_t> fill_, up_, up2_, literalPrefix_;
+};
+
+}  // namespace
+
+std::vector<uint8_t> EncodeByteStream(const uint8_t* values, int32_t width, int32_t height) {
+    std::vector<uint8_t> out;
+    if (values == nullptr || width <= 0 || height <= 0) return out;
+    out.reserve(static_cast<size_t>(width) * height / 2);
+    for (int32_t y = 0; y < height; ++y) RowEncoder(values, width, y, out).Encode();
+    return out;
+}
+
+}  // namespace tools

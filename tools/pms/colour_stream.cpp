@@ -1,0 +1,151 @@
+#include <algorithm>
+
+#include "pms_streams.h"
+#include "run_lengths.h"
+
+namespace tools {
+namespace {
+
+constexpr int32_t kMaxCopy = 255 + 2;
+constexpr int32_t kMaxFill = 255 + 3;
+constexpr int32_t kMaxPairs = 255 + 2;
+constexpr int32_t kMaxShared = 255 + 1;
+
+// Literals whose low byte collides with the opcodes need the three-byte escape.
+int32_t LiteralCost(uint16_t colour) { return (colour & 0xFF) >= 0xF8 ? 3 : 2; }
+
+// The bits a 0xF9 run keeps in its header byte: the top bits of each component.
+uint8_t HighBits(uint16_t c) {
+    const int r = c >> 11, g = (c >> 5) & 63, b = c & 31;
+    return static_cast<uint8_t>((r >> 2) << 5 | (g >> 4) << 3 | (b >> 2));
+}
+uint8_t LowBits(uint16_t c) {
+    const int r = c >> 11, g = (c >> 5) & 63, b = c & 31;
+    return static_cast<uint8_t>((r & 3) << 6 | (g & 15) << 2 | (b & 3));
+}
+
+enum class Op { Literal, CopyUp, CopyUp2, Fill, Pattern, Shared, DiagRight, DiagLeft };
+
+struct Choice {
+    Op op = Op::Literal;
+    int32_t pixels = 1;
+    int32_t saving = 0;
+};
+
+class RowEncoder {
+public:
+    RowEncoder(const uint16_t* colours, int32_t width, int32_t y, std::vector<uint8_t>& out)
+        : row_(colours + static_cast<size_t>(y) * width),
+          above_(y >= 1 ? row_ - width : nullptr),
+          above2_(y >= 2 ? row_ - 2 * width : nullptr),
+          width_(width),
+          out_(out) {
+        fill_ = FillLengths(row_, width);
+        if (above_) up_ = MatchLengths(row_, above_, width);
+        if (above2_) up2_ = MatchLengths(row_, above2_, width);
+        literalPrefix_.assign(static_cast<size_t>(width) + 1, 0);
+        for (int32_t x = 0; x < width; ++x) literalPrefix_[x + 1] = literalPrefix_[x] + LiteralCost(row_[x]);
+    }
+
+    void Encode() {
+        for (int32_t x = 0; x < width_;) {
+            const Choice choice = Choose(x);
+            Emit(choice, x);
+            x += choice.pixels;
+        }
+    }
+
+private:
+    int32_t Literals(int32_t x, int32_t n) const { return literalPrefix_[x + n] - literalPrefix_[x]; }
+    int32_t Up(int32_t x) const { return above_ ? up_[x] : 0; }
+    int32_t Up2(int32_t x) const { return above2_ ? up2_[x] : 0; }
+    bool DiagRight(int32_t x) const { return above_ && x + 1 < width_ && row_[x] == above_[x + 1]; }
+    bool DiagLeft(int32_t x) const { return above_ && x >= 1 && row_[x] == above_[x - 1]; }
+
+    // A pixel where a dedicated opcode beats the one byte a pixel of a shared-bits run.
+    bool BetterElsewhere(int32_t x) const {
+        if (Up(x) >= 3 || Up2(x) >= 3 || fill_[x] >= 5) return true;
+        return x + 2 < width_ && row_[x + 2] == row_[x] && PatternPairs(row_, x, width_) >= 4;
+    }
+
+    static void Consider(Choice& best, Op op, int32_t pixels, int32_t saving) {
+        if (saving > best.saving || (saving == best.saving && pixels > best.pixels)) best = {op, pixels, saving};
+    }
+
+    Choice Choose(int32_t x) const {
+        Choice best{Op::Literal, 1, 0};
+        if (const int32_t n = std::min(Up(x), kMaxCopy); n >= 2) Consider(best, Op::CopyUp, n, Literals(x, n) - 2);
+        if (const int32_t n = std::min(Up2(x), kMaxCopy); n >= 2) Consider(best, Op::CopyUp2, n, Literals(x, n) - 2);
+        if (const int32_t n = std::min(fill_[x], kMaxFill); n >= 3) Consider(best, Op::Fill, n, Literals(x, n) - 4);
+        if (const int32_t pairs = std::min(PatternPairs(row_, x, width_), kMaxPairs); pairs >= 2)
+            Consider(best, Op::Pattern, 2 * pairs, Literals(x, 2 * pairs) - 6);
+        if (DiagRight(x)) Consider(best, Op::DiagRight, 1, Literals(x, 1) - 1);
+        if (DiagLeft(x)) Consider(best, Op::DiagLeft, 1, Literals(x, 1) - 1);
+        const uint8_t high = HighBits(row_[x]);
+        int32_t n = 1;
+        while (x + n < width_ && n < kMaxShared && HighBits(row_[x + n]) == high && !BetterElsewhere(x + n)) ++n;
+        if (n >= 2) Consider(best, Op::Shared, n, Literals(x, n) - (2 + n));
+        return best;
+    }
+
+    void Put(uint8_t b) { out_.push_back(b); }
+    void PutColour(uint16_t c) {
+        Put(static_cast<uint8_t>(c & 0xFF));
+        Put(static_cast<uint8_t>(c >> 8));
+    }
+
+    void Emit(const Choice& c, int32_t x) {
+        switch (c.op) {
+            case Op::Literal:
+                if (LiteralCost(row_[x]) == 3) Put(0xF8);
+                PutColour(row_[x]);
+                break;
+            case Op::Shared:
+                Put(0xF9);
+                Put(static_cast<uint8_t>(c.pixels - 1));
+                Put(HighBits(row_[x]));
+                for (int32_t i = 0; i < c.pixels; ++i) Put(LowBits(row_[x + i]));
+                break;
+            case Op::DiagRight: Put(0xFA); break;
+            case Op::DiagLeft: Put(0xFB); break;
+            case Op::Pattern:
+                Put(0xFC);
+                Put(static_cast<uint8_t>(c.pixels / 2 - 2));
+                PutColour(row_[x]);
+                PutColour(row_[x + 1]);
+                break;
+            case Op::Fill:
+                Put(0xFD);
+                Put(static_cast<uint8_t>(c.pixels - 3));
+                PutColour(row_[x]);
+                break;
+            case Op::CopyUp2:
+                Put(0xFE);
+                Put(static_cast<uint8_t>(c.pixels - 2));
+                break;
+            case Op::CopyUp:
+                Put(0xFF);
+                Put(static_cast<uint8_t>(c.pixels - 2));
+                break;
+        }
+    }
+
+    const uint16_t* row_;
+    const uint16_t* above_;
+    const uint16_t* above2_;
+    int32_t width_;
+    std::vector<uint8_t>& out_;
+    std::vector<int32_t> fill_, up_, up2_, literalPrefix_;
+};
+
+}  // namespace
+
+std::vector<uint8_t> EncodeColourStream(const uint16_t* colours, int32_t width, int32_t height) {
+    std::vector<uint8_t> out;
+    if (colours == nullptr || width <= 0 || height <= 0) return out;
+    out.reserve(static_cast<size_t>(width) * height);
+    for (int32_t y = 0; y < height; ++y) RowEncoder(colours, width, y, out).Encode();
+    return out;
+}
+
+}  // namespace tools

@@ -1,0 +1,167 @@
+// Scenes 8 and 9: the tunnel texture, the three pulsing pictures, the three-part landscape, the
+// shrinking frame and the zoom layers.
+#include <algorithm>
+#include <cmath>
+
+#include "album.h"
+#include "noise.h"
+#include "scenery.h"
+
+namespace samples {
+namespace {
+
+// Wraps in both directions (the tunnel reads it modulo 256): periodic noise and a grid.
+void TunnelTexture(Album& album) {
+    Canvas c(256, 256);
+    for (int32_t y = 0; y < 256; ++y)
+        for (int32_t x = 0; x < 256; ++x) {
+            const float n = Fbm(x / 32.0f, y / 32.0f, 35, 4, 8);
+            const bool grid = (x % 32) < 2 || (y % 32) < 2;
+            Colour base = Mix(Rgb(10, 20, 80), Rgb(60, 200, 255), n * n * 1.5f);
+            if (grid) base = Mix(base, Rgb(255, 255, 255), 0.7f);
+            c.Set(x, y, base);
+        }
+    album.PutPms(35, c);
+}
+
+void CrescentMoon(Album& album) {
+    Canvas c(320, 480);
+    c.Glow(160, 220, 90, Rgb(150, 170, 255), 1.0f);
+    c.Disc(160, 220, 110, Rgb(240, 240, 255), 2.0f);
+    c.Disc(205, 195, 100, Rgb(0, 0, 0), 2.0f);
+    album.PutPms(14, c, LightToAlpha(c, 1.3f));
+}
+
+void Constellation(Album& album) {
+    Canvas c(320, 480);
+    const float points[][2] = {{60, 80}, {140, 60}, {220, 130}, {180, 240}, {250, 330}, {120, 300}, {80, 420}};
+    for (size_t i = 0; i + 1 < std::size(points); ++i)
+        Line(c, points[i][0], points[i][1], points[i + 1][0], points[i + 1][1], 2, Rgb(120, 170, 255));
+    for (const auto& p : points) {
+        c.Glow(p[0], p[1], 8, Rgb(200, 220, 255), 2.0f);
+        c.Disc(p[0], p[1], 4, Rgb(255, 255, 255));
+    }
+    album.PutPms(11, c, LightToAlpha(c, 1.2f));
+}
+
+void Emblem(Album& album) {
+    Canvas c(400, 400);
+    Plane alpha(400, 400);
+    Ring(c, 200, 200, 180, 8, Rgb(255, 210, 120), &alpha);
+    Ring(c, 200, 200, 150, 3, Rgb(255, 180, 90), &alpha);
+    for (int32_t i = 0; i < 5; ++i) {
+        const float a0 = -1.5708f + i * 2.5133f, a1 = a0 + 2.5133f;
+        Line(c, 200 + 150 * std::cos(a0), 200 + 150 * std::sin(a0), 200 + 150 * std::cos(a1),
+             200 + 150 * std::sin(a1), 5, Rgb(255, 240, 200), &alpha);
+    }
+    album.PutPms(10, c, alpha);
+}
+
+// The background part of the three-part build: its shape (land and sun) turns white first.
+void LandscapePart(Album& album) {
+    Canvas c(640, 480);
+    Plane shape(640, 480);
+    c.VerticalGradient({Rgb(30, 20, 70), Rgb(200, 90, 90), Rgb(255, 190, 110)});
+    c.Disc(320, 300, 80, Rgb(255, 230, 160), 2.0f);
+    for (int32_t y = 0; y < 480; ++y)
+        for (int32_t x = 0; x < 640; ++x)
+            if (std::hypot(x - 320.0f, y - 300.0f) < 81) shape.Max(x, y, std::clamp(81 - std::hypot(x - 320.0f, y - 300.0f), 0.0f, 1.0f));
+    Mountains(c, 380, 120, 160.0f, 461, Rgb(70, 40, 80), Rgb(30, 20, 40), &shape);
+    Mountains(c, 420, 60, 80.0f, 462, Rgb(30, 20, 45), Rgb(15, 10, 25), &shape);
+    album.PutPms(46, c, shape);
+}
+
+// A ruined tower on the left.
+void TowerPart(Album& album) {
+    Canvas c(260, 480);
+    Plane shape(260, 480);
+    for (int32_t y = 120; y < 480; ++y) {
+        const int32_t half = 30 + (y - 120) / 12;
+        for (int32_t x = 100 - half; x < 100 + half; ++x) {
+            const float light = 0.4f + 0.6f * (x - (100 - half)) / (2.0f * half);
+            c.Blend(x, y, Scale(Rgb(120, 90, 140), light), 1.0f);
+            shape.Max(x, y, 1.0f);
+        }
+    }
+    for (int32_t y = 140; y < 470; y += 40) c.Rect(92, y, 16, 22, Rgb(255, 210, 120));
+    for (int32_t x = 62; x < 138; x += 16) {
+        c.Rect(x, 100, 10, 20, Rgb(120, 90, 140));
+        for (int32_t y = 100; y < 120; ++y)
+            for (int32_t i = 0; i < 10; ++i) shape.Max(x + i, y, 1.0f);
+    }
+    album.PutPms(49, c, shape);
+}
+
+// A crystal cluster on the right.
+void CrystalPart(Album& album) {
+    Canvas c(280, 480);
+    Plane shape(280, 480);
+    for (int32_t i = 0; i < 7; ++i) {
+        const uint32_t h = Hash(static_cast<uint32_t>(i), 48);
+        const float baseX = 40.0f + (h % 200), top = 120.0f + ((h >> 8) % 200), tilt = (((h >> 16) % 60) - 30.0f);
+        for (float w = -16; w <= 16; w += 1.0f)
+            Line(c, baseX + w, 480, baseX + tilt * 0.3f, top, 2,
+                 Mix(Rgb(90, 220, 255), Rgb(200, 130, 255), (w + 16) / 32.0f), &shape);
+    }
+    album.PutPms(48, c, shape);
+}
+
+// A frame mask that shrinks over the zoom: a thick border with corner flourishes.
+void FrameMask(Album& album) {
+    Plane mask(640, 480);
+    for (int32_t y = 0; y < 480; ++y)
+        for (int32_t x = 0; x < 640; ++x) {
+            const int32_t edge = std::min({x, y, 639 - x, 479 - y});
+            if (edge < 18) mask.At(x, y) = edge < 12 ? 1.0f : 0.5f;
+            const float corner = std::min({std::hypot(x, y), std::hypot(639 - x, y), std::hypot(x, 479 - y),
+                                           std::hypot(639 - x, 479 - y)});
+            if (corner < 60) mask.Max(x, y, 1.0f);
+            else if (corner < 64) mask.Max(x, y, 0.6f);
+        }
+    album.PutMask(58, mask);
+}
+
+void Starfield(Album& album) {
+    Canvas c(640, 480, Rgb(2, 2, 10));
+    Nebula(c, 541, Rgb(200, 60, 120), Rgb(60, 80, 230), 0.9f, 140.0f);
+    c.Stars(1200, 54, 480, 1.0f);
+    album.PutBmp(54, c);
+}
+
+void Vortex(Album& album) {
+    Canvas c(640, 480);
+    for (int32_t y = 0; y < 480; ++y)
+        for (int32_t x = 0; x < 640; ++x) {
+            const float dx = x - 320.0f, dy = y - 240.0f;
+            const float r = std::hypot(dx, dy) + 1.0f;
+            const float swirl = 0.5f + 0.5f * std::sin(std::atan2(dy, dx) * 4.0f + 30.0f / std::sqrt(r) * 6.0f);
+            c.Set(x, y, Scale(Mix(Rgb(255, 120, 40), Rgb(40, 160, 255), swirl), std::min(1.0f, 40.0f / std::sqrt(r))));
+        }
+    album.PutPms(55, c);
+}
+
+void BrightNebula(Album& album) {
+    Canvas c(640, 480, Rgb(4, 2, 16));
+    Nebula(c, 511, Rgb(255, 120, 80), Rgb(120, 60, 255), 1.3f, 160.0f);
+    c.Stars(600, 51, 480, 1.0f);
+    c.Glow(420, 200, 40, Rgb(255, 240, 220), 1.5f);
+    album.PutPms(51, c);
+}
+
+}  // namespace
+
+void AddTunnelPictures(Album& album) {
+    TunnelTexture(album);
+    CrescentMoon(album);
+    Constellation(album);
+    Emblem(album);
+    LandscapePart(album);
+    TowerPart(album);
+    CrystalPart(album);
+    FrameMask(album);
+    Starfield(album);
+    Vortex(album);
+    BrightNebula(album);
+}
+
+}  // namespace samples
