@@ -1,0 +1,30 @@
+#include "file_replacement.h"
+
+#include "platform/file_copy.h"
+
+namespace update {
+namespace {
+
+constexpr char kPartialSuffix[] = "~update";
+
+// A copy may carry the read-only attribute of its source; it must still go away.
+void RemovePartial(const std::string& name) {
+    platform::SetFileAttributes(name.c_str(), platform::attributes::kNormal);
+    platform::DeleteFileNamed(name.c_str());
+}
+
+}  // namespace
+
+bool ReplaceWithCopy(const std::string& source, const std::string& destination) {
+    const std::string partial = destination + kPartialSuffix;
+    // Left over when an earlier run was cut off mid-copy.
+    RemovePartial(partial);
+    if (!platform::CopyFileOverwriting(source.c_str(), partial.c_str()) ||
+        !platform::MoveFileReplacing(partial.c_str(), destination.c_str())) {
+        RemovePartial(partial);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace update
