@@ -1,0 +1,169 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "interfaces/graph.h"
+#include "interfaces/host.h"
+#include "interfaces/layerforge.h"
+
+// Test doubles of the host objects a scene reaches: a screen in memory, a loop that plays a
+// script of music times, a clock, and a surface factory that counts what it hands out.
+
+class CallLog {
+public:
+    // Calls are grouped by frame: group 0 holds what a scene does before its first KeepRunning,
+    // group i what it does after the i-th.
+    void StartPass() { passes_.emplace_back(); }
+    void Add(std::string call) { passes_.back().push_back(std::move(call)); }
+    const std::vector<std::vector<std::string>>& Passes() const { return passes_; }
+    void Reset() { passes_.assign(1, {}); }
+
+private:
+    std::vector<std::vector<std::string>> passes_{1};
+};
+
+class MemoryScreen final : public IHostScreen {
+public:
+    static constexpr int32_t kWidth = 640;
+    static constexpr int32_t kHeight = 480;
+    static constexpr int32_t kPitch = kWidth * 3;
+
+    explicit MemoryScreen(CallLog* log) : log_(log), pixels_(kPitch * kHeight, 0) {}
+
+    int32_t Identify() override { return 1; }
+    int32_t Release() override { return 0; }
+    uint8_t* PixelAt(int32_t x, int32_t y) override { return pixels_.data() + y * kPitch + x * 3; }
+    uint8_t* AlphaAt(int32_t, int32_t) override { return nullptr; }
+    int32_t Width() override { return kWidth; }
+    int32_t Height() override { return kHeight; }
+    int32_t Depth() override { return 24; }
+    int32_t Pitch() override { return kPitch; }
+    int32_t AlphaPitch() override { return 0; }
+    bool HasPixels() override { return true; }
+    bool IsHostOwned() override { return true; }
+    void Present(int32_t x, int32_t y, int32_t w, int32_t h) override;
+
+    std::vector<uint8_t>& Pixels() { return pixels_; }
+
+private:
+    CallLog* log_;
+    std::vector<uint8_t> pixels_;
+};
+
+class ScriptedClock final : public IHostClock {
+public:
+    void Reserved0() override {}
+    uint32_t NowMs() override { return nowMs; }
+    uint32_t nowMs = 0;
+};
+
+// Each KeepRunning moves the clock to the next time of the script; after the last one it says
+// stop.
+class ScriptedLoop final : public IHostLoop {
+public:
+    ScriptedLoop(CallLog* log, ScriptedClock* clock) : log_(log), clock_(clock) {}
+    bool KeepRunning() override;
+    void SetScript(std::vector<uint32_t> times) {
+        times_ = std::move(times);
+        next_ = 0;
+    }
+    size_t Used() const { return next_; }
+
+private:
+    CallLog* log_;
+    ScriptedClock* clock_;
+    std::vector<uint32_t> times_;
+    size_t next_ = 0;
+};
+
+// Hands out surfaces of the host kit wrapped so that every Release is counted; can be told to
+// refuse the n-th surface, which makes that picture's load fail.
+class CountingLayerforge final : public ILayerforge {
+public:
+    void Reserved0() override {}
+    void Reserved1() override {}
+    ISurface* CreateSurfaceWithAlpha(int32_t width, int32_t height, int32_t depth) override;
+    ISurface* CreateSurface(int32_t width, int32_t height, int32_t depth) override;
+    ISurface* CreateMaskSurface(int32_t width, int32_t height) override;
+
+    int32_t created = 0;
+    int32_t released = 0;
+    int32_t releasedTwice = 0;
+    // Creation number (counted from 0) that returns null; -1 = never.
+    int32_t refuse = -1;
+
+private:
+    ISurface* Track(ISurface* inner);
+};
+
+// An IGraph that draws nothing and writes every call into the log, naming surfaces by the tag
+// that the test archive puts in each picture's first pixel.
+class RecordingGraph final : public IGraph {
+public:
+    explicit RecordingGraph(CallLog* log) : log_(log) {}
+    void SetScreen(ISurface* screen) { screen_ = screen; }
+
+    int32_t Identify() override { return 1; }
+    int32_t Reserved1() override { return 0; }
+    bool Initialize() override { return true; }
+    void Attach(void*) override {}
+    void Copy(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+              int32_t h) override;
+    void Unused5(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t) override;
+    void CopyLevel(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
+                   int32_t level) override;
+    void BlendConst(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                    int32_t h, int32_t alpha) override;
+    void Unused8(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t,
+                 int32_t) override;
+    void Unused9(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t) override;
+    void BlendAlpha(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                    int32_t h) override;
+    void Unused11(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t) override;
+    void ShapeColor(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                    int32_t h, int32_t c1, int32_t c2, int32_t c3) override;
+    void ShapeColorLevel(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                         int32_t h, int32_t c1, int32_t c2, int32_t c3, int32_t level) override;
+    void BlendAlphaLevel(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                         int32_t h, int32_t level) override;
+    void BlendLevel(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                    int32_t h, int32_t level) override;
+    void Unused16(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t,
+                  int32_t) override;
+    void WashShape(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t h, ISurface* src, int32_t sx, int32_t sy,
+                   int32_t c1, int32_t c2, int32_t c3, int32_t level) override;
+    void BlendOverlay(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                      int32_t h) override;
+    void Unused19(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t) override;
+    void Unused20(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t) override;
+    void FillRect(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t c1, int32_t c2,
+                  int32_t c3) override;
+    void Unused22(ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t) override;
+    void FillRectLevel(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t c1, int32_t c2, int32_t c3,
+                       int32_t level) override;
+    void Unused24(ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override;
+    void Unused25(ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override;
+    void Unused26(ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override;
+    void DimRect(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t level) override;
+    void TileOffset(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, int32_t sx,
+                    int32_t sy, int32_t sw, int32_t sh, int32_t ox, int32_t oy) override;
+    void TileOffsetLevel(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, int32_t sx,
+                         int32_t sy, int32_t sw, int32_t sh, int32_t ox, int32_t oy, int32_t level) override;
+    void Unused30(ISurface*, int32_t, int32_t, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t,
+                  int32_t) override;
+    void ZoomRect(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, float fx, float fy,
+                  float fw, float fh, int32_t n) override;
+    void Unused32(ISurface*, int32_t, int32_t, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t,
+                  int32_t) override;
+
+private:
+    template <typename... Args>
+    void Record(const char* name, const Args&... args);
+    template <typename T>
+    auto Named(const T& value) const;
+
+    CallLog* log_;
+    ISurface* screen_ = nullptr;
+};

@@ -1,0 +1,43 @@
+#include "tests/scenes/scene_harness.h"
+
+#include "demo/runtime/graph_tables.h"
+#include "demo/scenes/scenes.h"
+#include "tests/scenes/test_archive.h"
+
+namespace {
+
+constexpr const char* kArchiveName = "scene_test_pictures.zpx";
+// Longer than the demo, so the music never ends during a test.
+constexpr uint32_t kMusicLengthMs = 1000000;
+
+}  // namespace
+
+SceneHarness::SceneHarness() {
+    graph.SetScreen(&screen);
+    currentGraph = &graph;
+    currentLayerforge = &layerforge;
+    context.loop = &loop;
+    context.clock = &clock;
+    context.screen = &screen;
+    context.BuildSchedule();
+    BuildMultiplyTable(context.multiplyTable);
+    context.hostSoundInUse = true;
+    context.hostSound.clock = &clock;
+    context.hostSound.lengthMs = kMusicLengthMs;
+    if (WriteTestArchive(kArchiveName)) context.archive.Open(kArchiveName);
+}
+
+SceneHarness::~SceneHarness() {
+    context.ReleaseAll();
+    currentGraph = nullptr;
+    currentLayerforge = nullptr;
+}
+
+SceneRun SceneHarness::Play(int32_t index, std::vector<uint32_t> times) {
+    log.Reset();
+    loop.SetScript(std::move(times));
+    SceneRun run;
+    run.result = RunScene(context, index);
+    run.passes = log.Passes();
+    return run;
+}
