@@ -67,7 +67,7 @@ void LightLeaks(Album& album) {
 
 // The bottom bar's strip: gold lettering on black, opaque (a 24-bit bitmap).
 void BottomStrip(Album& album) {
-    const Plane text = RenderText(kSerifFont, "- A  PRELUDE  TO  THE  LONG  JOURNEY -", 26, 6, 1.0f);
+    const Plane text = RenderText(kSerifFont, "- A  PRELUDE  TO  THE  LONG  JOURNEY -", 22, 6, 0.5f);
     Canvas c(text.width, text.height);
     for (int32_t y = 0; y < text.height; ++y)
         for (int32_t x = 0; x < text.width; ++x) {
