@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "host/kit/host_loop.h"
+#include "host/kit/time_source.h"
+#include "platform/clock.h"
+
+namespace {
+
+TEST(HostLoop, StepsTheClockAfterShowingEachFrameAndStopsAfterTheStopTime) {
+    host::SteppedTime time(0);
+    host::LoopSettings settings;
+    settings.frameStepMs = 40;
+    settings.stopAfterMs = 100;
+    host::HostLoop loop(time, &time, settings);
+    std::vector<uint32_t> seen;
+    loop.SetFrameCallback([&seen](uint32_t now) {
+        seen.push_back(now);
+        return true;
+    });
+    EXPECT_TRUE(loop.KeepRunning());   // 0 -> 40
+    EXPECT_TRUE(loop.KeepRunning());   // 40 -> 80
+    EXPECT_FALSE(loop.KeepRunning());  // 80 -> 120, past the stop
+    EXPECT_EQ((std::vector<uint32_t>{0, 40, 80}), seen);
+    EXPECT_EQ(2u, loop.FramesAnswered());
+    EXPECT_EQ(120u, time.NowMs());
+    // The platform clock the demo's own code reads moves with it.
+    EXPECT_TRUE(platform::VirtualClockInUse());
+    EXPECT_EQ(120u, platform::TickCount());
+}
+
+TEST(HostLoop, FrameLimitCallbackAndStopRequestEndTheRun) {
+    host::SteppedTime time(500);
+    host::LoopSettings settings;
+    settings.frameStepMs = 10;
+    settings.maxFrames = 3;
+    host::HostLoop limited(time, &time, settings);
+    EXPECT_TRUE(limited.KeepRunning());
+    EXPECT_TRUE(limited.KeepRunning());
+    EXPECT_TRUE(limited.KeepRunning());
+    EXPECT_FALSE(limited.KeepRunning());
+    EXPECT_EQ(530u, time.NowMs());
+
+    host::HostLoop stopped(time, &time, host::LoopSettings{});
+    EXPECT_TRUE(stopped.KeepRunning());
+    EXPECT_EQ(530u, time.NowMs());  // no step configured: time stands still
+    stopped.RequestStop();
+    EXPECT_FALSE(stopped.KeepRunning());
+
+    host::HostLoop refused(time, &time, settings);
+    refused.SetFrameCallback([](uint32_t) { return false; });
+    EXPECT_FALSE(refused.KeepRunning());
+    EXPECT_EQ(530u, time.NowMs());
+}
+
+TEST(SteppedTime, SwitchesThePlatformClockBackWhenDone) {
+    {
+        host::SteppedTime time(77);
+        EXPECT_EQ(77u, platform::TickCount());
+        platform::Sleep(3);  // the demo's key-release wait moves virtual time too
+        EXPECT_EQ(80u, time.NowMs());
+    }
+    EXPECT_FALSE(platform::VirtualClockInUse());
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+// The host's music clock as the demo reads it: a position that is 0 until playback has started,
+// a length, endless repeat wrapping at the length, and a single play that runs out.
+#include <gtest/gtest.h>
+
+#include "host/kit/host_sound.h"
+#include "host/kit/time_source.h"
+#include "interfaces/guids.h"
+
+namespace {
+
+class HostSoundClock : public ::testing::Test {
+protected:
+    HostSoundClock() : time(1000), sound(time, Settings()) {}
+    static host::SoundSettings Settings() {
+        host::SoundSettings settings;
+        settings.lengthMs = 3000;
+        return settings;
+    }
+    IHostSoundRepeat* Repeat() { return static_cast<IHostSoundRepeat*>(sound.QueryControl(&guids::kSoundRepeat)); }
+    IHostSoundPosition* Position() {
+        return static_cast<IHostSoundPosition*>(sound.QueryControl(&guids::kSoundPosition));
+    }
+    host::SteppedTime time;
+    host::HostSound sound;
+};
+
+TEST_F(HostSoundClock, ControlsAreFoundByTheirGuidsOnly) {
+    EXPECT_NE(nullptr, Repeat());
+    EXPECT_NE(nullptr, Position());
+    EXPECT_NE(static_cast<void*>(Repeat()), static_cast<void*>(Position()));
+    EXPECT_EQ(nullptr, sound.QueryControl(&guids::kHostScreen));
+    EXPECT_EQ(nullptr, sound.QueryControl(nullptr));
+}
+
+TEST_F(HostSoundClock, NothingPlaysBeforePrepareAndStart) {
+    EXPECT_EQ(0u, Position()->LengthMs());
+    EXPECT_FALSE(sound.Start());
+    ASSERT_TRUE(sound.Prepare(2));
+    EXPECT_EQ(2, sound.MusicNumber());
+    EXPECT_EQ(3000u, Position()->LengthMs());
+    time.Advance(500);
+    EXPECT_EQ(0u, Position()->PositionMs());
+    ASSERT_TRUE(sound.Start());
+    EXPECT_EQ(0u, Position()->PositionMs());  // started this very millisecond
+    time.Advance(40);
+    EXPECT_EQ(40u, Position()->PositionMs());
+    EXPECT_TRUE(sound.Stop());
+    EXPECT_EQ(0u, Position()->PositionMs());
+    EXPECT_FALSE(sound.Stop());
+}
+
+TEST_F(HostSoundClock, EndlessRepeatWrapsAtTheLength) {
+    ASSERT_TRUE(Repeat()->SetRepeatMode(-1));
+    ASSERT_TRUE(sound.Prepare(2));
+    ASSERT_TRUE(sound.Start());
+    time.Advance(2999);
+    EXPECT_EQ(2999u, Position()->PositionMs());
+    time.Advance(251);
+    EXPECT_EQ(250u, Position()->PositionMs());
+    time.Advance(3000 * 5);
+    EXPECT_EQ(250u, Position()->PositionMs());
+    EXPECT_TRUE(sound.Playing());
+}
+
+TEST_F(HostSoundClock, SinglePlayRunsOutAtTheLengthAndStaysStopped) {
+    ASSERT_TRUE(Repeat()->SetRepeatMode(1));
+    ASSERT_TRUE(sound.Prepare(2));
+    ASSERT_TRUE(sound.Start());
+    time.Advance(2999);
+    EXPECT_EQ(2999u, Position()->PositionMs());
+    time.Advance(1);
+    EXPECT_EQ(0u, Position()->PositionMs());
+    EXPECT_FALSE(sound.Playing());
+    time.Advance(3000 - 1000);  // no wrap back into a second play
+    EXPECT_EQ(0u, Position()->PositionMs());
+}
+
+TEST_F(HostSoundClock, RepeatCountsPlayThatManyTimes) {
+    ASSERT_TRUE(Repeat()->SetRepeatMode(2));
+    ASSERT_TRUE(sound.Prepare(2));
+    ASSERT_TRUE(sound.Start());
+    time.Advance(3100);
+    EXPECT_EQ(100u, Position()->PositionMs());
+    time.Advance(3000);
+    EXPECT_EQ(0u, Position()->PositionMs());
+    EXPECT_FALSE(sound.Playing());
+}
+
+TEST_F(HostSoundClock, RepeatModeIsHandedBackUnchanged) {
+    EXPECT_EQ(1, Repeat()->RepeatMode());
+    const int32_t saved = Repeat()->RepeatMode();
+    EXPECT_TRUE(Repeat()->SetRepeatMode(-1));
+    EXPECT_EQ(-1, Repeat()->RepeatMode());
+    EXPECT_TRUE(Repeat()->SetRepeatMode(saved));
+    EXPECT_EQ(saved, Repeat()->RepeatMode());
+    EXPECT_TRUE(Repeat()->SetRepeatMode(0));
+    EXPECT_FALSE(Repeat()->SetRepeatMode(-2));
+    EXPECT_EQ(0, Repeat()->RepeatMode());
+}
+
+TEST(HostSoundSettings, RefusingHostPreparesNothing) {
+    host::SteppedTime time;
+    host::SoundSettings settings;
+    settings.refuse = true;
+    host::HostSound sound(time, settings);
+    EXPECT_FALSE(sound.Prepare(2));
+    EXPECT_EQ(0u, sound.LengthMs());
+    EXPECT_FALSE(sound.Start());
+
+    host::SoundSettings defaults;
+    host::HostSound timeline(time, defaults);
+    ASSERT_TRUE(timeline.Prepare(7));
+    EXPECT_EQ(124634u, timeline.LengthMs());
+    timeline.SetLengthMs(0);  // ignored
+    EXPECT_EQ(124634u, timeline.LengthMs());
+    timeline.SetLengthMs(5000);
+    EXPECT_EQ(5000u, timeline.LengthMs());
+}
+
+}  // namespace
