@@ -1,0 +1,151 @@
+#include <algorithm>
+
+#include "interfaces/guids.h"
+#include "tests/scenes/scene_expect.h"
+
+namespace {
+
+constexpr int32_t kPicturesLoaded[12] = {1, 1, 5, 7, 7, 1, 9, 5, 4, 7, 0, 2};
+
+void ExpectEveryPictureReleasedOnce(const CountingLayerforge& factory, int32_t expected) {
+    EXPECT_EQ(factory.released, expected);
+    EXPECT_EQ(factory.releasedTwice, 0);
+}
+
+TEST(SceneCleanup, AFailingPictureAtAnyPositionReleasesTheOthersAndEndsTheDemo) {
+    for (int32_t scene = 0; scene < 12; ++scene) {
+        for (int32_t failing = 0; failing < kPicturesLoaded[scene]; ++failing) {
+            SCOPED_TRACE(testing::Message() << "scene " << scene << ", picture " << failing);
+            SceneHarness harness;
+            harness.layerforge.refuse = failing;
+            const SceneRun run = harness.Play(scene, {SceneHarness::kSceneStarts[scene]});
+            EXPECT_FALSE(run.result);
+            EXPECT_EQ(harness.loop.Used(), 0u) << "no frame after a failed load";
+            EXPECT_EQ(harness.layerforge.created, failing + 1) << "loading stops at the first failure";
+            ExpectEveryPictureReleasedOnce(harness.layerforge, failing);
+        }
+    }
+}
+
+TEST(SceneCleanup, HostStopInsideEverySceneReleasesTheDemoAndThePictures) {
+    for (int32_t scene = 0; scene < 12; ++scene) {
+        SCOPED_TRACE(testing::Message() << "scene " << scene);
+        SceneHarness harness;
+        // One frame inside the window, then KeepRunning says stop. The movie scene has no movie
+        // here, so it is stopped before its first frame.
+        std::vector<uint32_t> times;
+        if (scene != 10) times.push_back(SceneHarness::kSceneStarts[scene] + 100);
+        const SceneRun run = harness.Play(scene, times);
+        EXPECT_FALSE(run.result);
+        ExpectEveryPictureReleasedOnce(harness.layerforge, kPicturesLoaded[scene]);
+        EXPECT_EQ(harness.context.schedule, nullptr) << "ReleaseAll ran";
+        EXPECT_EQ(harness.context.archive.EntryCount(), 0u);
+        EXPECT_TRUE(harness.context.sceneTableA.Empty());
+        EXPECT_EQ(harness.context.sceneRows, nullptr);
+    }
+}
+
+TEST(SceneCleanup, MovieSceneEndsTheDemoWhenAFrameCannotBeDecoded) {
+    SceneHarness harness;
+    // No movie is open: frame 0 does not exist.
+    const SceneRun run = harness.Play(10, {64737});
+    EXPECT_FALSE(run.result);
+    EXPECT_EQ(run.passes[0], Calls({Call("FillRect", kScreen, 0, 0, 640, 480, 0, 0, 0), Call("Present", 0, 0, 640, 480)}));
+    EXPECT_EQ(run.passes.size(), 2u);
+    EXPECT_TRUE(run.passes[1].empty()) << "no Present for a movie frame";
+}
+
+TEST(SceneCleanup, ATimeJumpMidSceneEndsItWithItsFinalFrame) {
+    SceneHarness harness;
+    // '0' jumps the music to scene 10 in the middle of scene 0.
+    const SceneRun fade = harness.Play(0, {2000, 64737});
+    EXPECT_TRUE(fade.result);
+    EXPECT_EQ(fade.passes.back(), Drawn({Call("Copy", kScreen, 0, 0, Cg(12), 128, 128, 640, 480)}));
+    // '1' jumps back to the start in the middle of scene 4, which has no final frame.
+    const SceneRun zoom = harness.Play(4, {30000, 0});
+    EXPECT_TRUE(zoom.result);
+    EXPECT_TRUE(zoom.passes.back().empty());
+    EXPECT_EQ(harness.layerforge.released, harness.layerforge.created);
+}
+
+TEST(SceneCleanup, ASceneEnteredOutsideItsWindowDrawsOnlyItsFinalFrame) {
+    SceneHarness harness;
+    const SceneRun run = harness.Play(2, {21000});
+    EXPECT_TRUE(run.result);
+    ASSERT_EQ(run.passes.size(), 2u);
+    EXPECT_EQ(run.passes[1], Drawn({Call("Copy", kScreen, 0, 0, Cg(33), 0, 0, 640, 480)}));
+    // The ripple builds its tables first, then frees them with its final frame.
+    const SceneRun ripple = harness.Play(1, {0});
+    EXPECT_TRUE(ripple.result);
+    EXPECT_EQ(ripple.passes[1], Drawn({Call("FillRect", kScreen, 0, 0, 640, 480, 0, 0, 0)}));
+    EXPECT_TRUE(harness.context.sceneTableB.Empty());
+}
+
+// Host sound whose position follows the scripted clock and wraps at the music's length.
+class LoopingSound final : public IHostSound, public IHostSoundRepeat, public IHostSoundPosition {
+public:
+    static constexpr uint32_t kLengthMs = 125000;
+    explicit LoopingSound(ScriptedClock* clock) : clock_(clock) {}
+
+    void Reserved0() override {}
+    void Reserved1() override {}
+    bool Prepare(int32_t) override { return true; }
+    void Reserved3() override {}
+    bool Start() override { return true; }
+    bool Stop() override { return true; }
+    void Reserved6() override {}
+    void* QueryControl(const Guid* id) override {
+        if (*id == guids::kSoundRepeat) return static_cast<IHostSoundRepeat*>(this);
+        if (*id == guids::kSoundPosition) return static_cast<IHostSoundPosition*>(this);
+        return nullptr;
+    }
+    bool SetRepeatMode(int32_t mode) override {
+        mode_ = mode;
+        return true;
+    }
+    int32_t RepeatMode() override { return mode_; }
+    uint32_t PositionMs() override { return clock_->nowMs % kLengthMs; }
+    uint32_t LengthMs() override { return kLengthMs; }
+
+private:
+    ScriptedClock* clock_;
+    int32_t mode_ = 1;
+};
+
+class QuietInput final : public IHostInput {
+public:
+    void Refresh() override {}
+    void Poll() override {}
+    void Reserved2() override {}
+    bool IsPressed(int32_t) override { return false; }
+};
+
+TEST(SceneCleanup, MusicLoopingBackFromTheLastSceneStartsTheFirstAgain) {
+    SceneHarness harness;
+    LoopingSound sound(&harness.clock);
+    QuietInput input;
+    harness.context.input = &input;
+    harness.context.hostSoundInUse = false;
+    ASSERT_TRUE(harness.context.hostSound.Bind(&sound, &harness.clock));
+    harness.context.initialised = true;
+    harness.clock.nowMs = 107800;
+    constexpr uint32_t kWrap = LoopingSound::kLengthMs;
+    harness.loop.SetScript({107800, 110000, kWrap + 40, kWrap + 60, kWrap + 100});
+    harness.log.Reset();
+    harness.context.RunSchedule();
+    std::vector<std::string> calls;
+    for (const auto& pass : harness.log.Passes()) calls.insert(calls.end(), pass.begin(), pass.end());
+    auto position = [&](const std::string& call) {
+        return std::find(calls.begin(), calls.end(), call) - calls.begin();
+    };
+    // Scene 11 drew at 110000 ms; after the wrap scene 0 loaded CG 12 again and faded it in at
+    // level 100 * 255 / 5000 = 5.
+    const auto fade = position(Call("CopyLevel", kScreen, 0, 0, Cg(12), 128, 128, 640, 480, 5));
+    const auto lastScroll = position(Call("BlendConst", kScreen, 0, 0, Cg(50), 0, 720 - 2263 * 720 / 9984, 640, 480, 64));
+    ASSERT_LT(lastScroll, static_cast<long>(calls.size()));
+    ASSERT_LT(fade, static_cast<long>(calls.size()));
+    EXPECT_LT(lastScroll, fade);
+    EXPECT_EQ(harness.layerforge.released, harness.layerforge.created);
+}
+
+}  // namespace
