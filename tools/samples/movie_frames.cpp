@@ -134,7 +134,7 @@ void MovieRenderer::RenderDusk(float t, uint8_t* out) const {
                 const size_t i = static_cast<size_t>(y) * width_ + x;
                 if (stars_[i] && y < horizon / 2) v = static_cast<uint8_t>(kStar + stars_[i] - 1);
                 const float d = std::hypot(x - sunX, y - sunY) / sunR;
-                if (d < 4.0f) v = static_cast<uint8_t>(kSun + std::clamp(static_cast<int>((d - 1.0f) * 5.0f) + 1, 0, 15));
+                if (d < 2.25f) v = static_cast<uint8_t>(kSun + std::clamp(static_cast<int>((d - 1.0f) * 12.0f) + 1, 0, 15));
                 for (int layer = 0; layer < 3; ++layer)
                     if (y >= ridge[static_cast<size_t>(layer) * width_ + x]) v = static_cast<uint8_t>(kMountain + layer);
                 row[x] = v;
@@ -145,12 +145,15 @@ void MovieRenderer::RenderDusk(float t, uint8_t* out) const {
         const float z = 1.0f / depth;  // distance of this row of water
         const uint8_t shade = static_cast<uint8_t>(kGrid + std::min(7, static_cast<int>(z * 0.6f)));
         const bool crossLine = std::fmod(z + t * 2.0f, 1.0f) < 0.12f * z * 0.5f + 0.04f;
+        // The sun's path on the water: short dashes that shift from row to row and frame to frame.
+        const float glitterHalf = sunR * (0.4f + 1.2f * depth);
+        const int32_t dashShift = static_cast<int32_t>(Hash(static_cast<uint32_t>(y), static_cast<uint32_t>(t * 8.0f)) % 64);
+        const int32_t dash = std::max(2, width_ / 60);
         for (int32_t x = 0; x < width_; ++x) {
             const float worldX = (x - 0.5f * width_) / height_ * z * 3.0f;
             const bool alongLine = std::fabs(worldX - std::round(worldX)) < 0.03f * z + 0.02f;
             uint8_t v = (crossLine || alongLine) ? shade : kSea;
-            if (std::fabs(x - sunX) < sunR * (0.6f + 1.5f * depth) && HashUnit(x / 3, y + static_cast<int32_t>(t * 15.0f), 7) > 0.55f)
-                v = kGlitter;
+            if (std::fabs(x - sunX) < glitterHalf && ((x + dashShift) / dash) % 3 == 0 && (y & 1) == 0) v = kGlitter;
             row[x] = v;
         }
     }
