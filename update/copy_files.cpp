@@ -14,9 +14,9 @@ constexpr uint32_t kMaxProgressRange = 0xFFFF;
 // The copy is the game's file now and must stay writable for the next update.
 void TakeSourceAttributes(const std::string& source, const std::string& destination) {
     uint32_t attributes = 0;
-    if (!platform::GetFileAttributes(source.c_str(), &attributes)) attributes = platform::attributes::kNormal;
+    if (!platform::ReadFileAttributes(source.c_str(), &attributes)) attributes = platform::attributes::kNormal;
     attributes &= ~platform::attributes::kReadOnly;
-    platform::SetFileAttributes(destination.c_str(), attributes != 0 ? attributes : platform::attributes::kNormal);
+    platform::WriteFileAttributes(destination.c_str(), attributes != 0 ? attributes : platform::attributes::kNormal);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ constexpr char kPartialSuffix[] = "~update";
 
 // A copy may carry the read-only attribute of its source; it must still go away.
 void RemovePartial(const std::string& name) {
-    platform::SetFileAttributes(name.c_str(), platform::attributes::kNormal);
+    platform::WriteFileAttributes(name.c_str(), platform::attributes::kNormal);
     platform::DeleteFileNamed(name.c_str());
 }
 

@@ -36,7 +36,7 @@ bool CreateUpdateDialog() {
 void RunUpdateDialogLoop() {
     platform::ThreadMessage message{};
     while (platform::GetThreadMessage(&message)) {
-        if (platform::IsDialogMessage(updateDialog.load(), &message)) continue;
+        if (platform::IsDialogKeyboardMessage(updateDialog.load(), &message)) continue;
         platform::TranslateAndDispatchMessage(&message);
     }
 }

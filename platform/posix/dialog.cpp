@@ -236,7 +236,7 @@ bool GetThreadMessage(ThreadMessage* message) {
     }
 }
 
-bool IsDialogMessage(Dialog dialog, ThreadMessage* message) {
+bool IsDialogKeyboardMessage(Dialog dialog, ThreadMessage* message) {
     if (dialog == nullptr || message->window != dialog) return false;
     Dispatch(*message);
     return true;

@@ -100,7 +100,7 @@ bool DeleteFileNamed(const char* name) {
     return ::unlink(native.c_str()) == 0;
 }
 
-bool GetFileAttributes(const char* name, uint32_t* attributes) {
+bool ReadFileAttributes(const char* name, uint32_t* attributes) {
     if (name == nullptr) return false;
     struct stat info {};
     if (::stat(NativeFileName(name).c_str(), &info) != 0) return false;
@@ -111,7 +111,7 @@ bool GetFileAttributes(const char* name, uint32_t* attributes) {
     return true;
 }
 
-bool SetFileAttributes(const char* name, uint32_t attributes) {
+bool WriteFileAttributes(const char* name, uint32_t attributes) {
     if (name == nullptr) return false;
     const std::string native = NativeFileName(name);
     struct stat info {};

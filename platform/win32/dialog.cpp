@@ -85,7 +85,7 @@ bool GetThreadMessage(ThreadMessage* message) {
     return true;
 }
 
-bool IsDialogMessage(Dialog dialog, ThreadMessage* message) {
+bool IsDialogKeyboardMessage(Dialog dialog, ThreadMessage* message) {
     if (dialog == nullptr) return false;
     MSG msg = ToMsg(*message);
     return ::IsDialogMessageA(static_cast<HWND>(dialog), &msg) != FALSE;

@@ -9,18 +9,24 @@ bool CopyFileOverwriting(const char* source, const char* destination) {
 }
 
 bool MoveFileReplacing(const char* from, const char* to) {
+    // Windows refuses to replace a read-only file; Wine run by root does not, so ask first.
+    DWORD existing = ::GetFileAttributesA(to);
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != FALSE;
 }
 
 bool DeleteFileNamed(const char* name) { return ::DeleteFileA(name) != FALSE; }
 
-bool GetFileAttributes(const char* name, uint32_t* attributes) {
+bool ReadFileAttributes(const char* name, uint32_t* attributes) {
     DWORD found = ::GetFileAttributesA(name);
     if (found == INVALID_FILE_ATTRIBUTES) return false;
     *attributes = found;
     return true;
 }
 
-bool SetFileAttributes(const char* name, uint32_t attributes) { return ::SetFileAttributesA(name, attributes) != FALSE; }
+bool WriteFileAttributes(const char* name, uint32_t attributes) { return ::SetFileAttributesA(name, attributes) != FALSE; }
 
 }  // namespace platform

@@ -65,7 +65,7 @@ intptr_t SendDialogItemMessage(Dialog dialog, int itemId, uint32_t message, uint
 bool GetThreadMessage(ThreadMessage* message);
 // Offers a message to the dialog's keyboard handling; true when the dialog took it (and it must
 // not be dispatched again). A null dialog takes nothing.
-bool IsDialogMessage(Dialog dialog, ThreadMessage* message);
+bool IsDialogKeyboardMessage(Dialog dialog, ThreadMessage* message);
 void TranslateAndDispatchMessage(const ThreadMessage* message);
 
 }  // namespace platform

@@ -22,7 +22,7 @@ bool CopyFileOverwriting(const char* source, const char* destination);
 bool MoveFileReplacing(const char* from, const char* to);
 bool DeleteFileNamed(const char* name);
 
-bool GetFileAttributes(const char* name, uint32_t* attributes);
-bool SetFileAttributes(const char* name, uint32_t attributes);
+bool ReadFileAttributes(const char* name, uint32_t* attributes);
+bool WriteFileAttributes(const char* name, uint32_t attributes);
 
 }  // namespace platform
