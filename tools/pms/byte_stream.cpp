@@ -18,7 +18,8 @@ enum class Op { Literal, CopyUp, CopyUp2, Fill, Pattern };
 struct Choice {
     Op op = Op::Literal;
     int32_t pixels = 1;
-    int32_t saving = 0;
+    int32_t saving = 0;  // bytes saved against literals
+    int32_t cost = 0;    // bytes of the operation
 };
 
 class RowEncoder {
@@ -44,20 +45,23 @@ public:
 private:
     int32_t Literals(int32_t x, int32_t n) const { return literalPrefix_[x + n] - literalPrefix_[x]; }
 
-    static void Consider(Choice& best, Op op, int32_t pixels, int32_t saving) {
-        if (saving > best.saving || (saving == best.saving && pixels > best.pixels)) best = {op, pixels, saving};
+    // Equal savings favour the cheaper operation: a fill one pixel longer than a copy from above
+    // saves the same, but the copy leaves the following pixels to the next, equally cheap copy.
+    void Consider(Choice& best, Op op, int32_t x, int32_t pixels, int32_t cost) const {
+        const int32_t saving = Literals(x, pixels) - cost;
+        if (saving > best.saving || (saving == best.saving && cost < best.cost)) best = {op, pixels, saving, cost};
     }
 
     Choice Choose(int32_t x) const {
-        Choice best{Op::Literal, 1, 0};
+        Choice best{Op::Literal, 1, 0, Literals(x, 1)};
         if (hasAbove_)
-            if (const int32_t n = std::min(up_[x], kMaxCopy); n >= 3) Consider(best, Op::CopyUp, n, Literals(x, n) - 2);
+            if (const int32_t n = std::min(up_[x], kMaxCopy); n >= 3) Consider(best, Op::CopyUp, x, n, 2);
         if (hasAbove2_)
             if (const int32_t n = std::min(up2_[x], kMaxCopy); n >= 3)
-                Consider(best, Op::CopyUp2, n, Literals(x, n) - 2);
-        if (const int32_t n = std::min(fill_[x], kMaxFill); n >= 4) Consider(best, Op::Fill, n, Literals(x, n) - 3);
+                Consider(best, Op::CopyUp2, x, n, 2);
+        if (const int32_t n = std::min(fill_[x], kMaxFill); n >= 4) Consider(best, Op::Fill, x, n, 3);
         if (const int32_t pairs = std::min(PatternPairs(row_, x, width_), kMaxPairs); pairs >= 3)
-            Consider(best, Op::Pattern, 2 * pairs, Literals(x, 2 * pairs) - 4);
+            Consider(best, Op::Pattern, x, 2 * pairs, 4);
         return best;
     }
 

@@ -29,7 +29,8 @@ enum class Op { Literal, CopyUp, CopyUp2, Fill, Pattern, Shared, DiagRight, Diag
 struct Choice {
     Op op = Op::Literal;
     int32_t pixels = 1;
-    int32_t saving = 0;
+    int32_t saving = 0;  // bytes saved against literals
+    int32_t cost = 0;    // bytes of the operation
 };
 
 class RowEncoder {
@@ -68,23 +69,26 @@ private:
         return x + 2 < width_ && row_[x + 2] == row_[x] && PatternPairs(row_, x, width_) >= 4;
     }
 
-    static void Consider(Choice& best, Op op, int32_t pixels, int32_t saving) {
-        if (saving > best.saving || (saving == best.saving && pixels > best.pixels)) best = {op, pixels, saving};
+    // Equal savings favour the cheaper operation: a fill one pixel longer than a copy from above
+    // saves the same, but the copy leaves the following pixels to the next, equally cheap copy.
+    void Consider(Choice& best, Op op, int32_t x, int32_t pixels, int32_t cost) const {
+        const int32_t saving = Literals(x, pixels) - cost;
+        if (saving > best.saving || (saving == best.saving && cost < best.cost)) best = {op, pixels, saving, cost};
     }
 
     Choice Choose(int32_t x) const {
-        Choice best{Op::Literal, 1, 0};
-        if (const int32_t n = std::min(Up(x), kMaxCopy); n >= 2) Consider(best, Op::CopyUp, n, Literals(x, n) - 2);
-        if (const int32_t n = std::min(Up2(x), kMaxCopy); n >= 2) Consider(best, Op::CopyUp2, n, Literals(x, n) - 2);
-        if (const int32_t n = std::min(fill_[x], kMaxFill); n >= 3) Consider(best, Op::Fill, n, Literals(x, n) - 4);
+        Choice best{Op::Literal, 1, 0, Literals(x, 1)};
+        if (const int32_t n = std::min(Up(x), kMaxCopy); n >= 2) Consider(best, Op::CopyUp, x, n, 2);
+        if (const int32_t n = std::min(Up2(x), kMaxCopy); n >= 2) Consider(best, Op::CopyUp2, x, n, 2);
+        if (const int32_t n = std::min(fill_[x], kMaxFill); n >= 3) Consider(best, Op::Fill, x, n, 4);
         if (const int32_t pairs = std::min(PatternPairs(row_, x, width_), kMaxPairs); pairs >= 2)
-            Consider(best, Op::Pattern, 2 * pairs, Literals(x, 2 * pairs) - 6);
-        if (DiagRight(x)) Consider(best, Op::DiagRight, 1, Literals(x, 1) - 1);
-        if (DiagLeft(x)) Consider(best, Op::DiagLeft, 1, Literals(x, 1) - 1);
+            Consider(best, Op::Pattern, x, 2 * pairs, 6);
+        if (DiagRight(x)) Consider(best, Op::DiagRight, x, 1, 1);
+        if (DiagLeft(x)) Consider(best, Op::DiagLeft, x, 1, 1);
         const uint8_t high = HighBits(row_[x]);
         int32_t n = 1;
         while (x + n < width_ && n < kMaxShared && HighBits(row_[x + n]) == high && !BetterElsewhere(x + n)) ++n;
-        if (n >= 2) Consider(best, Op::Shared, n, Literals(x, n) - (2 + n));
+        if (n >= 2) Consider(best, Op::Shared, x, n, 2 + n);
         return best;
     }
 

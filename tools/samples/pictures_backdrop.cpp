@@ -143,7 +143,7 @@ void AddBackdropPictures(Album& album) {
     album.PutMask(38, RenderText(kJapaneseFont, "星が降る夜に", 40));
     album.PutMask(39, RenderText(kJapaneseFont, "少女は空を見上げた", 40));
     album.PutMask(40, RenderText(kJapaneseFont, "約束の場所へ", 40));
-    album.PutMask(18, RenderText(kSerifFont, "PRELUDE", 96, 6, 6.0f));
+    album.PutMask(18, RenderText(kSerifFont, "PRELUDE", 80, 6, 5.0f));
     album.PutMask(41, RenderText(kJapaneseFont, "運命の歯車が", 48));
     album.PutMask(42, RenderText(kJapaneseFont, "静かに回り始める", 48));
     Canvas unused(64, 64);

@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "reference_pms_decoder.h"
+#include "sample_set.h"
+
+namespace {
+
+std::vector<uint8_t> ReadFile(const std::string& name) {
+    std::vector<uint8_t> bytes;
+    std::FILE* file = std::fopen((std::string(PRELO_SAMPLE_ASSETS_DIR) + "/" + name).c_str(), "rb");
+    if (file == nullptr) return bytes;
+    uint8_t block[65536];
+    size_t n;
+    while ((n = std::fread(block, 1, sizeof block, file)) > 0) bytes.insert(bytes.end(), block, block + n);
+    std::fclose(file);
+    return bytes;
+}
+
+uint32_t Read32(const std::vector<uint8_t>& b, size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+}
+
+enum class Planes { Colour, ColourWithAlpha, Shape, Any };
+
+struct Picture {
+    bool bmp = false;
+    int32_t width = 0, height = 0;
+    bool colour = false, alpha = false, shape = false;  // which planes hold decoded data
+};
+
+// What the scenes need of each picture they load.
+struct Need {
+    int32_t index;
+    Planes planes;
+    int32_t minWidth, minHeight, maxWidth, maxHeight;
+};
+
+const Need kNeeds[] = {
+    {12, Planes::Colour, 784, 624, 4096, 4096},     // shown from (128, 128), rippled 15 pixels beyond
+    {33, Planes::Colour, 640, 480, 640, 480},       // copied whole to the screen and wiped by columns
+    {36, Planes::Colour, 476, 476, 4096, 4096},     // turned about its centre: a radius of 238
+    {22, Planes::Shape, 1, 1, 640, 480},  {24, Planes::Shape, 1, 1, 640, 480}, {25, Planes::Shape, 1, 1, 640, 480},
+    {17, Planes::Colour, 1, 1, 640, 100},           // centred in the 100-row bottom bar
+    {20, Planes::Colour, 640, 481, 4096, 4096},     // panned: taller than the screen
+    {13, Planes::Colour, 1, 1, 640, 480},           // the striped overlay's tile
+    {19, Planes::ColourWithAlpha, 640, 480, 640, 480},
+    {38, Planes::Shape, 1, 1, 440, 120}, {39, Planes::Shape, 1, 1, 440, 120}, {40, Planes::Shape, 1, 1, 440, 120},
+    {18, Planes::Shape, 1, 1, 510, 480},            // the red title, from x = 130
+    {15, Planes::Any, 640, 480, 640, 480},          // the wash goes through its shape
+    {37, Planes::Colour, 640, 400, 4096, 4096},     // the zoom starts at the band's own corners
+    {34, Planes::Any, 1, 1, 4096, 4096},
+    {7, Planes::ColourWithAlpha, 1, 161, 640, 480}, // its rows 80 .. h - 80 tint the band
+    {41, Planes::Shape, 1, 1, 640, 480}, {42, Planes::Shape, 1, 1, 640, 480},
+    {5, Planes::ColourWithAlpha, 1, 1, 640, 480},  {9, Planes::Colour, 1, 1, 640, 480},
+    {28, Planes::Colour, 1, 1, 259, 480},           // copied at x = 381
+    {31, Planes::Colour, 1, 1, 640, 479},           // the column tile: under 480 rows
+    {23, Planes::Colour, 1, 1, 640, 480}, {26, Planes::Colour, 1, 1, 640, 480},
+    {29, Planes::ColourWithAlpha, 640, 480, 640, 480},
+    {43, Planes::Shape, 1, 1, 640, 480}, {44, Planes::Shape, 1, 1, 640, 480},
+    {21, Planes::Colour, 1, 1, 160, 480},  {27, Planes::Shape, 1, 1, 640, 480},
+    {47, Planes::Colour, 640, 480, 4096, 4096},     // its bottom r rows stretched over the screen
+    {30, Planes::ColourWithAlpha, 1, 1, 640, 480}, {45, Planes::Shape, 1, 1, 464, 480},
+    {35, Planes::Colour, 256, 256, 256, 256},       // the tunnel texture, read modulo 256
+    {10, Planes::ColourWithAlpha, 1, 1, 640, 480}, {14, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {11, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {49, Planes::ColourWithAlpha, 1, 1, 640, 480}, {48, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {46, Planes::ColourWithAlpha, 640, 480, 640, 480},
+    {58, Planes::Shape, 1, 1, 4096, 4096},          // the frame laid over the screen in white
+    {54, Planes::Colour, 640, 480, 4096, 4096}, {55, Planes::Colour, 640, 480, 4096, 4096},
+    {51, Planes::Colour, 640, 480, 4096, 4096},
+    {0, Planes::Colour, 1, 1, 640, 480},            // centred on the screen
+    {50, Planes::Colour, 640, 481, 4096, 4096},     // scrolled: taller than the screen
+};
+
+class SampleSet : public testing::Test {
+protected:
+    static void SetUpTestSuite() { archive_ = new std::vector<uint8_t>(ReadFile("Prelo.zpx")); }
+    static void TearDownTestSuite() {
+        delete archive_;
+        archive_ = nullptr;
+    }
+
+    static bool Load(int32_t index, Picture* out) {
+        const std::vector<uint8_t>& a = *archive_;
+        if (a.size() < 8 || static_cast<uint32_t>(index) >= Read32(a, 4)) return false;
+        const uint32_t offset = Read32(a, 8 + 8 * index), size = Read32(a, 12 + 8 * index);
+        if (offset > a.size() || size > a.size() - offset || size < 2) return false;
+        const uint8_t* p = a.data() + offset;
+        if (p[0] == 'B' && p[1] == 'M') {
+            const std::vector<uint8_t> header(p, p + std::min<uint32_t>(size, 54));
+            if (header.size() < 54 || header[28] != 24) return false;
+            out->bmp = true;
+            out->width = static_cast<int32_t>(Read32(header, 18));
+            out->height = static_cast<int32_t>(Read32(header, 22));
+            const uint64_t rows = static_cast<uint64_t>((3 * out->width + 3) & ~3) * out->height;
+            out->colour = Read32(header, 10) + rows <= size;
+            return out->colour;
+        }
+        reference::DecodedPms d;
+        if (!reference::DecodePms(p, size, &d)) return false;
+        out->width = d.width;
+        out->height = d.height;
+        out->colour = d.depth == 16;
+        out->alpha = d.hasAlpha;
+        out->shape = d.depth == 8;
+        return true;
+    }
+
+    static std::vector<uint8_t>* archive_;
+};
+std::vector<uint8_t>* SampleSet::archive_ = nullptr;
+
+TEST_F(SampleSet, ArchiveHoldsEveryPictureTheScenesLoadWithTheirSizesAndPlanes) {
+    ASSERT_GE(archive_->size(), 8u) << "no archive in " << PRELO_SAMPLE_ASSETS_DIR;
+    EXPECT_EQ(std::memcmp(archive_->data(), "ZPX0", 4), 0);
+    EXPECT_EQ(Read32(*archive_, 4), static_cast<uint32_t>(samples::kArchiveEntries));
+    for (const Need& need : kNeeds) {
+        SCOPED_TRACE(testing::Message() << "CG " << need.index);
+        Picture p;
+        ASSERT_TRUE(Load(need.index, &p));
+        EXPECT_GE(p.width, need.minWidth);
+        EXPECT_GE(p.height, need.minHeight);
+        EXPECT_LE(p.width, need.maxWidth);
+        EXPECT_LE(p.height, need.maxHeight);
+        switch (need.planes) {
+            case Planes::Colour: EXPECT_TRUE(p.colour); break;
+            case Planes::ColourWithAlpha: EXPECT_TRUE(p.colour && p.alpha && !p.bmp); break;
+            case Planes::Shape: EXPECT_TRUE(p.shape || p.alpha); break;
+            case Planes::Any: break;
+        }
+    }
+}
+
+TEST_F(SampleSet, TitleFitsBesideTheTileColumnAndEveryFormatOccurs) {
+    Picture title, column;
+    ASSERT_TRUE(Load(45, &title));
+    ASSERT_TRUE(Load(21, &column));
+    EXPECT_LE(title.width, 560 - column.width);
+    bool bmp = false, colour = false, alpha = false, shape = false;
+    for (int32_t i = 0; i < samples::kArchiveEntries; ++i) {
+        Picture p;
+        ASSERT_TRUE(Load(i, &p)) << "CG " << i;
+        bmp |= p.bmp;
+        colour |= p.colour && !p.bmp && !p.alpha;
+        alpha |= p.alpha;
+        shape |= p.shape;
+    }
+    EXPECT_TRUE(bmp && colour && alpha && shape);
+}
+
+void CheckMovie(const std::vector<uint8_t>& movie, int32_t width, int32_t height) {
+    ASSERT_GE(movie.size(), 20u);
+    EXPECT_EQ(std::memcmp(movie.data(), "MOZ1", 4), 0);
+    const uint32_t frames = Read32(movie, 4);
+    // Smooth over the 43-second window: at least 12 frames a second.
+    EXPECT_GE(frames, 43u * 12);
+    ASSERT_GE(movie.size(), 20u + 8ull * frames);
+    const size_t payloadSize = static_cast<size_t>(width) * height + 1024;
+    std::vector<uint8_t> payload(payloadSize), previousPalette;
+    size_t paletteChanges = 0;
+    for (uint32_t i = 0; i < frames; ++i) {
+        const uint32_t offset = Read32(movie, 20 + 8 * i), size = Read32(movie, 24 + 8 * i);
+        ASSERT_LE(static_cast<uint64_t>(offset) + size, movie.size()) << "frame " << i;
+        uLongf length = static_cast<uLongf>(payloadSize);
+        ASSERT_EQ(uncompress(payload.data(), &length, movie.data() + offset, size), Z_OK) << "frame " << i;
+        ASSERT_EQ(length, payloadSize) << "frame " << i;
+        const std::vector<uint8_t> palette(payload.end() - 1024, payload.end());
+        paletteChanges += palette != previousPalette;
+        previousPalette = palette;
+    }
+    EXPECT_GT(paletteChanges, frames / 2) << "frames carry palettes of their own";
+}
+
+TEST(SampleMovies, EveryFrameInflatesToPictureAndPalette) {
+    CheckMovie(ReadFile("Prelo.moz"), 640, 480);
+    CheckMovie(ReadFile("PreloM.moz"), 240, 180);
+}
+
+TEST(SampleMusic, PcmLongerThanTheTimeline) {
+    const std::vector<uint8_t> wav = ReadFile("Vuvi01.wav");
+    ASSERT_GE(wav.size(), 44u);
+    EXPECT_EQ(std::memcmp(wav.data(), "RIFF", 4), 0);
+    EXPECT_EQ(std::memcmp(wav.data() + 36, "data", 4), 0);
+    EXPECT_EQ(wav[20] | wav[21] << 8, 1);   // PCM
+    EXPECT_EQ(wav[34] | wav[35] << 8, 16);  // bits
+    const uint64_t lengthMs = static_cast<uint64_t>(Read32(wav, 40)) * 1000 / Read32(wav, 28);
+    EXPECT_GE(lengthMs, 124634u);
+    EXPECT_EQ(Read32(wav, 40), wav.size() - 44);
+    // Not silence: the middle second has a real signal.
+    int32_t peak = 0;
+    for (size_t at = 44 + 2 * 22050 * 60; at < 44 + 2 * 22050 * 61; at += 2)
+        peak = std::max(peak, std::abs(static_cast<int16_t>(wav[at] | wav[at + 1] << 8)));
+    EXPECT_GT(peak, 4000);
+}
+
+TEST(SampleSettings, MusicNumberTwo) {
+    const std::vector<uint8_t> ini = ReadFile("Prelo.ini");
+    EXPECT_EQ(std::atoi(std::string(ini.begin(), ini.end()).c_str()), 2);
+}
+
+// The files on disk were made by another process; remaking them here must give the same bytes.
+TEST(SampleSetGeneration, IsDeterministic) {
+    EXPECT_TRUE(samples::MakeArchive() == ReadFile("Prelo.zpx"));
+    EXPECT_TRUE(samples::MakeMovie(240, 180) == ReadFile("PreloM.moz"));
+    EXPECT_TRUE(samples::MakeMusic() == ReadFile("Vuvi01.wav"));
+    EXPECT_TRUE(samples::MakeSettings() == ReadFile("Prelo.ini"));
+}
+
+}  // namespace
