@@ -8,7 +8,7 @@ namespace pixmill {
 
 namespace {
 
-bool CpuSupports([[maybe_unused]] const char* feature) {
+[[maybe_unused]] bool CpuSupports([[maybe_unused]] const char* feature) {
 #if defined(__x86_64__) || defined(__i386__)
     __builtin_cpu_init();
     if (std::strcmp(feature, "sse2") == 0) return __builtin_cpu_supports("sse2");
@@ -23,6 +23,14 @@ bool BaselineForced() {
 }
 
 }  // namespace
+
+const KernelSet& BaselineKernels() {
+#if defined(PIXMILL_WITH_MMX_SSE)
+    return MmxSseKernelSet();
+#else
+    return ScalarKernelSet();
+#endif
+}
 
 const KernelSet* Sse2Kernels() {
 #if defined(PIXMILL_WITH_SSE2)
@@ -46,7 +54,8 @@ const KernelSet& ChooseKernels() {
 }
 
 int32_t AvailableKernelSets(const KernelSet** out, int32_t max) {
-    const KernelSet* candidates[] = {&BaselineKernels(), Sse2Kernels(), Avx2Kernels()};
+    const KernelSet* scalar = &ScalarKernelSet() == &BaselineKernels() ? nullptr : &ScalarKernelSet();
+    const KernelSet* candidates[] = {&BaselineKernels(), scalar, Sse2Kernels(), Avx2Kernels()};
     int32_t count = 0;
     for (const KernelSet* set : candidates)
         if (set != nullptr && count < max) out[count++] = set;

@@ -3,9 +3,12 @@
 #include "pixmill/kernels.h"
 
 // The per-instruction-set tables, each defined in a file built with that set's flags. Only
-// kernel_choice.cpp may hand them out, after checking that the CPU runs them.
+// kernel_choice.cpp may hand them out, after checking that the CPU runs them. The scalar set is
+// built everywhere, so that x86 machines test it too.
 namespace pixmill {
 
+const KernelSet& MmxSseKernelSet();
+const KernelSet& ScalarKernelSet();
 const KernelSet& Sse2KernelSet();
 const KernelSet& Avx2KernelSet();
 

@@ -25,7 +25,8 @@ const KernelSet* Avx2Kernels();
 // The widest set the CPU runs, unless PIXMILL_FORCE_BASELINE=1 (so one binary tests every path).
 const KernelSet& ChooseKernels();
 
-// Every set this machine can run, baseline first; returns how many were written (at most max).
+// Every set this machine can run, baseline first, the plain scalar set always among them;
+// returns how many were written (at most max).
 int32_t AvailableKernelSets(const KernelSet** out, int32_t max);
 
 // Destination rectangles at least this large bypass the cache when copied: they would only

@@ -118,6 +118,6 @@ constexpr KernelSet kBaseline = {"mmx-sse", BaselineCopy, BaselineBlendConst, Ba
 
 }  // namespace
 
-const KernelSet& BaselineKernels() { return kBaseline; }
+const KernelSet& MmxSseKernelSet() { return kBaseline; }
 
 }  // namespace pixmill

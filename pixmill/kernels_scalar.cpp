@@ -1,8 +1,8 @@
-// The kernels in plain C++ for processors without MMX/SSE: the same row layout, the SIMD form
+// The kernels in plain C++, the baseline where there is no MMX/SSE: the same row layout, the SIMD form
 // computed one byte at a time.
 #include <cstring>
 
-#include "pixmill/kernels.h"
+#include "pixmill/kernel_sets.h"
 #include "pixmill/row_layout.h"
 
 namespace pixmill {
@@ -45,6 +45,6 @@ constexpr KernelSet kScalar = {"scalar", ScalarCopy, ScalarBlendConst, ScalarBle
 
 }  // namespace
 
-const KernelSet& BaselineKernels() { return kScalar; }
+const KernelSet& ScalarKernelSet() { return kScalar; }
 
 }  // namespace pixmill
