@@ -57,19 +57,20 @@ TestFolder::TestFolder() {
 
 TestFolder::~TestFolder() {
     for (auto it = made_.rbegin(); it != made_.rend(); ++it) std::remove(it->c_str());
-    // Files the program under test made are unknown here; remove what is left one level deep.
-    for (const std::string& name : List()) {
-        std::string full = Native(name);
-        SetReadOnly(name, false);
-        if (std::remove(full.c_str()) != 0) {
-            for (const std::string& inner : List(name)) {
-                SetReadOnly(name + "/" + inner, false);
-                std::remove(Native(name + "/" + inner).c_str());
-            }
-            RemoveDirectory(full);
+    // What the program under test made is unknown here: clear the whole tree.
+    RemoveTree("");
+    RemoveDirectory(path_.substr(0, path_.size() - 1));
+}
+
+void TestFolder::RemoveTree(const std::string& relative) {
+    for (const std::string& name : List(relative)) {
+        const std::string inner = relative.empty() ? name : relative + "/" + name;
+        SetReadOnly(inner, false);
+        if (std::remove(Native(inner).c_str()) != 0) {
+            RemoveTree(inner);
+            RemoveDirectory(Native(inner));
         }
     }
-    RemoveDirectory(path_.substr(0, path_.size() - 1));
 }
 
 std::string TestFolder::Native(const std::string& relative) const {

@@ -29,6 +29,7 @@ public:
 
 private:
     std::string Native(const std::string& relative) const;
+    void RemoveTree(const std::string& relative);
     std::string path_;
     std::vector<std::string> made_;
 };
