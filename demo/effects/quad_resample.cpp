@@ -62,13 +62,13 @@ void DrawRunChecked(uint8_t* out, const PixelPlane& in, const SampleRun& run, Ru
 
 void DrawRow(uint8_t* out, const PixelPlane& in, const SampleRun& run, QuadRule rule, int32_t rowIndex) {
     if (rule == QuadRule::Average) {
-        DrawRunChecked(out, in, run, AveragePixel);
+        DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { AveragePixel(d, s); });
         return;
     }
     switch (rowIndex % 3) {
-        case 0: DrawRunChecked(out, in, run, ScanlinePixel<0>); break;
-        case 1: DrawRunChecked(out, in, run, ScanlinePixel<1>); break;
-        default: DrawRunChecked(out, in, run, ScanlinePixel<2>); break;
+        case 0: DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<0>(d, s); }); break;
+        case 1: DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<1>(d, s); }); break;
+        default: DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<2>(d, s); }); break;
     }
 }
 

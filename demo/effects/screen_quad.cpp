@@ -69,14 +69,16 @@ void ScreenLine(const Line& line, int32_t y, int32_t start, int32_t n, float u, 
     }
     const int32_t end = static_cast<int64_t>(start) + n > columnLimit ? columnLimit - start : n;
     uint8_t* d = line.out.Row(y) + 3 * (static_cast<intptr_t>(start) + k);
-    uint8_t* const* s = line.screen.rows;
+    // The table's rows lie back to back in one block, so S[d][s] is entry d * 256 + s.
+    const uint8_t* s = line.screen.rows[0];
     for (; k < end; ++k, d += 3) {
-        const int32_t su = ClampIndex(RoundToInt(u), line.in.width);
-        const int32_t sv = ClampIndex(RoundToInt(v), line.in.height);
+        // A NaN or out-of-range coordinate converts to INT32_MIN, which the clamp takes to 0.
+        const int32_t su = ClampIndex(_mm_cvtss_si32(_mm_set_ss(u)), line.in.width);
+        const int32_t sv = ClampIndex(_mm_cvtss_si32(_mm_set_ss(v)), line.in.height);
         const uint8_t* p = line.in.Row(sv) + 3 * static_cast<intptr_t>(su);
-        d[0] = s[d[0]][p[0]];
-        d[1] = s[d[1]][p[1]];
-        d[2] = s[d[2]][p[2]];
+        d[0] = s[d[0] << 8 | p[0]];
+        d[1] = s[d[1] << 8 | p[1]];
+        d[2] = s[d[2] << 8 | p[2]];
         u += du;
         v += dv;
     }
