@@ -1,9 +1,10 @@
 // Every kernel set the machine runs against the plain reference, over seeded random rectangles:
 // widths 1..700, source residues 0..15, pitches aligned to 16 and not, guard bytes around the
-// destination. A failing case prints its seed; RandomCase(seed) replays it.
+// destination. A failing case prints its seed; PIXMILL_TEST_SEED=<seed> replays just that case.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <sstream>
@@ -122,20 +123,36 @@ enum class Operation { Copy, BlendConst, BlendAlpha };
 
 class KernelVersusReference : public ::testing::TestWithParam<const KernelSet*> {};
 
-constexpr uint32_t kCases = 600;
+// The seeds to run: 1..600, or the one named by PIXMILL_TEST_SEED to replay a failure.
+struct SeedRange {
+    uint32_t first = 1;
+    uint32_t last = 600;
+};
+
+SeedRange SeedsToRun() {
+    SeedRange range;
+    if (const char* replay = std::getenv("PIXMILL_TEST_SEED")) {
+        range.first = static_cast<uint32_t>(std::strtoul(replay, nullptr, 10));
+        range.last = range.first;
+    }
+    return range;
+}
 
 TEST_P(KernelVersusReference, CopyMatchesOnRandomRectangles) {
-    for (uint32_t seed = 1; seed <= kCases; ++seed)
+    const SeedRange seeds = SeedsToRun();
+    for (uint32_t seed = seeds.first; seed <= seeds.last; ++seed)
         ASSERT_TRUE(KernelMatchesReference(*GetParam(), Operation::Copy, seed));
 }
 
 TEST_P(KernelVersusReference, BlendConstMatchesOnRandomRectangles) {
-    for (uint32_t seed = 1; seed <= kCases; ++seed)
+    const SeedRange seeds = SeedsToRun();
+    for (uint32_t seed = seeds.first; seed <= seeds.last; ++seed)
         ASSERT_TRUE(KernelMatchesReference(*GetParam(), Operation::BlendConst, seed));
 }
 
 TEST_P(KernelVersusReference, BlendAlphaMatchesOnRandomRectangles) {
-    for (uint32_t seed = 1; seed <= kCases; ++seed)
+    const SeedRange seeds = SeedsToRun();
+    for (uint32_t seed = seeds.first; seed <= seeds.last; ++seed)
         ASSERT_TRUE(KernelMatchesReference(*GetParam(), Operation::BlendAlpha, seed));
 }
 
