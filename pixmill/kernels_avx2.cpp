@@ -1,5 +1,5 @@
-// Sixteen colour bytes a vector in 16-bit lanes of 256-bit AVX2 registers; the per-pixel
-// weights are spread to colour bytes with byte shuffles, four groups (16 pixels) a step.
+// 256-bit AVX2 kernels: the per-pixel weights are spread to colour bytes with byte shuffles,
+// eight groups (32 pixels) a step, then four, then one.
 #include <immintrin.h>
 
 #include <cstring>
@@ -82,9 +82,79 @@ void BlendAlphaQuad(uint8_t* d, const uint8_t* s, const uint8_t* alpha, const __
     }
 }
 
+// Thirty-two bytes blended in SIMD form with thirty-two byte weights. Unpacking and packing both
+// work within 128-bit halves, so byte order comes back intact.
+__m256i Blend32(__m256i d, __m256i s, __m256i weights) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i opaque = _mm256_set1_epi16(255);
+    const __m256i wLo = _mm256_unpacklo_epi8(weights, zero);
+    const __m256i wHi = _mm256_unpackhi_epi8(weights, zero);
+    const __m256i lo = _mm256_add_epi16(
+        _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(s, zero), wLo), 8),
+        _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(d, zero), _mm256_sub_epi16(opaque, wLo)), 8));
+    const __m256i hi = _mm256_add_epi16(
+        _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(s, zero), wHi), 8),
+        _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero), _mm256_sub_epi16(opaque, wHi)), 8));
+    return _mm256_packus_epi16(lo, hi);
+}
+
+// For 32 pixels (96 colour bytes, three vectors): byte k of half h of vector c belongs to pixel
+// (32·c + 16·h + k) / 3, looked up within the 128-bit half of the alpha vector that holds it
+// (pixels 0-15 for the first three halves, 16-31 for the last three).
+struct SpreadTables {
+    alignas(32) uint8_t index[3][32];
+};
+
+constexpr SpreadTables MakeSpreadTables() {
+    SpreadTables tables{};
+    for (int32_t c = 0; c < 3; ++c)
+        for (int32_t half = 0; half < 2; ++half) {
+            const int32_t chunk = 2 * c + half;
+            const int32_t firstPixel = chunk >= 3 ? 16 : 0;
+            for (int32_t k = 0; k < 16; ++k)
+                tables.index[c][16 * half + k] = static_cast<uint8_t>((16 * chunk + k) / 3 - firstPixel);
+        }
+    return tables;
+}
+
+constexpr SpreadTables kSpread = MakeSpreadTables();
+
+// The alpha (or mask) halves that vector c's shuffle reads: low/low, low/high, high/high.
+__m256i HalvesFor(int32_t c, __m256i v) {
+    if (c == 0) return _mm256_permute2x128_si256(v, v, 0x00);
+    if (c == 1) return v;
+    return _mm256_permute2x128_si256(v, v, 0x11);
+}
+
+void BlendAlphaOctet(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(alpha));
+    const __m256i clear = _mm256_cmpeq_epi32(a, _mm256_setzero_si256());
+    const __m256i opaque = _mm256_cmpeq_epi32(a, _mm256_set1_epi32(-1));
+    const uint32_t clearBits = static_cast<uint32_t>(_mm256_movemask_epi8(clear));
+    const uint32_t opaqueBits = static_cast<uint32_t>(_mm256_movemask_epi8(opaque));
+    if (clearBits == 0xFFFFFFFFu) return;
+    if (opaqueBits == 0xFFFFFFFFu) {
+        std::memcpy(d, s, 96);
+        return;
+    }
+    for (int32_t c = 0; c < 3; ++c) {
+        const __m256i spread = _mm256_load_si256(reinterpret_cast<const __m256i*>(kSpread.index[c]));
+        __m256i* to = reinterpret_cast<__m256i*>(d + 32 * c);
+        const __m256i dv = _mm256_loadu_si256(to);
+        const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 32 * c));
+        __m256i out = Blend32(dv, sv, _mm256_shuffle_epi8(HalvesFor(c, a), spread));
+        if ((clearBits | opaqueBits) != 0) {
+            out = _mm256_blendv_epi8(out, dv, _mm256_shuffle_epi8(HalvesFor(c, clear), spread));
+            out = _mm256_blendv_epi8(out, sv, _mm256_shuffle_epi8(HalvesFor(c, opaque), spread));
+        }
+        _mm256_storeu_si256(to, out);
+    }
+}
+
 void BlendAlphaGroups(uint8_t* d, const uint8_t* s, const uint8_t* alpha, int32_t groups) {
     const __m128i spread[3] = {PixelOfByte(0), PixelOfByte(1), PixelOfByte(2)};
     int32_t g = 0;
+    for (; g + 8 <= groups; g += 8) BlendAlphaOctet(d + 12 * g, s + 12 * g, alpha + 4 * g);
     for (; g + 4 <= groups; g += 4) BlendAlphaQuad(d + 12 * g, s + 12 * g, alpha + 4 * g, spread);
     for (; g < groups; ++g) BlendAlphaGroupSimdForm(d + 12 * g, s + 12 * g, alpha + 4 * g);
 }

@@ -72,7 +72,8 @@ void FillAlphaRuns(GuardedPlane& plane, std::mt19937& random, int32_t width, int
     for (int32_t y = 0; y < height; ++y) {
         uint8_t* row = plane.Origin() + y * plane.Pitch();
         for (int32_t x = 0; x < width;) {
-            const int32_t run = 1 + static_cast<int32_t>(random() % 12);
+            // Long runs too, so that wide kernels meet whole vectors of clear or opaque pixels.
+            const int32_t run = 1 + static_cast<int32_t>(random() % (random() % 2 ? 12 : 80));
             const uint32_t kind = random() % 4;
             for (int32_t k = 0; k < run && x < width; ++k, ++x) {
                 row[x] = kind == 0 ? 0 : kind == 1 ? 255 : kind == 2 ? (random() % 2 ? 255 : 0)
