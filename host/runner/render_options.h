@@ -18,7 +18,13 @@ struct RenderOptions {
     uint32_t musicLengthMs = 0;   // --music-length MS (0 = from Vuvi01.wav, else the timeline length)
     std::vector<uint32_t> captureTimes;  // --capture T1,T2,... (sorted, duplicates removed)
     uint32_t captureEveryMs = 0;  // --every MS
-    bool visibleWindow = false;   // --visible
+    // --visible / --hidden. Windows shows the window by default: the movie is blitted onto the
+    // window itself and can only be read back from a window on screen.
+#if defined(_WIN32)
+    bool visibleWindow = true;
+#else
+    bool visibleWindow = false;
+#endif
     std::string demoName = "Prelo";  // --demo NAME: another library with the same exports
     bool help = false;            // --help
 };
