@@ -49,9 +49,11 @@ Bytes Archive(const std::vector<Bytes>& pictures) {
     return out;
 }
 
+#if !defined(_WIN32)
 std::vector<std::string> TakeMessages() {
     std::vector<std::string> texts;
     for (const platform::RecordedMessage& message : platform::RecordedMessages()) texts.push_back(message.text);
     platform::ClearRecordedMessages();
     return texts;
 }
+#endif

@@ -48,7 +48,6 @@ TEST_F(CgLinkArchive, ReopeningReplacesAndCloseIsRepeatable) {
 }
 
 TEST_F(CgLinkArchive, RejectedFilesShowWhyAndLeaveNothingOpen) {
-    SKIP_WHERE_MESSAGES_BLOCK();
     const std::string read = "ＣＧリンクファイル【 " + fileName + " 】の読み込みに失敗しました";
     const std::string id = "ＣＧリンクファイル【 " + fileName + " 】のＩＤが未定義です";
     const std::string damaged = "ＣＧリンクファイル【 " + fileName + " 】の内容が壊れています";

@@ -31,7 +31,10 @@ protected:
         platform::SetMessageEcho(false);
         platform::ClearRecordedMessages();
     }
-    void TearDown() override { std::remove(scratch.c_str()); }
+    void TearDown() override {
+        movie.Close();
+        std::remove(scratch.c_str());
+    }
 
     // True when rows [firstRow, lastRow) of the DIB hold the given frame's picture.
     bool RowsShow(int frame, int firstRow, int lastRow) {
@@ -118,7 +121,6 @@ TEST_F(MovieTest, FramesOutsideTheIndexOrTheFileAreRefused) {
     EXPECT_FALSE(movie.DecodeFrame(13));
     EXPECT_FALSE(movie.DecodeFrame(11));  // size 0
     EXPECT_TRUE(TakeMessages().empty());
-    if (kMessagesBlock) return;
     const std::string total = std::to_string(ReadBytes(kSmall).size());
     EXPECT_FALSE(movie.DecodeFrame(9));
     EXPECT_EQ(std::vector<std::string>{"ファイルポインタ変更エラー　" + total}, TakeMessages());
@@ -140,7 +142,6 @@ Bytes MovieHeader(const char* magic, int32_t count) {
 }
 
 TEST_F(MovieTest, BadHeadersFailOpen) {
-    SKIP_WHERE_MESSAGES_BLOCK();
     Bytes oneRecord = MovieHeader("MOZ1", 1);
     PutLe32(oneRecord, 20);
     PutLe32(oneRecord, 0x7FFFFFFF);
@@ -160,6 +161,7 @@ TEST_F(MovieTest, BadHeadersFailOpen) {
         {oneRecord, true, ""},
     };
     for (const Case& c : cases) {
+        movie.Close();  // Windows keeps an open file from being rewritten
         WriteBytes(scratch, c.file);
         EXPECT_EQ(c.opens, movie.OpenFiles(nullptr, scratch.c_str(), kMissing)) << c.message;
         EXPECT_EQ(c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message},
