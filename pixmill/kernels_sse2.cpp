@@ -1,4 +1,5 @@
-// Eight pixels a step with 128-bit integer SSE2: two groups side by side in one register.
+// 128-bit integer SSE2 kernels: sixteen bytes a step for the constant blend, four groups (16
+// pixels) a step for the per-pixel one, with weights spread by word shuffles.
 #include <emmintrin.h>
 
 #include <cstring>
@@ -10,17 +11,6 @@
 namespace pixmill {
 
 namespace {
-
-__m128i Load32(const uint8_t* p) {
-    int v;
-    std::memcpy(&v, p, 4);
-    return _mm_cvtsi32_si128(v);
-}
-
-void Store32(uint8_t* p, __m128i v) {
-    const int word = _mm_cvtsi128_si32(v);
-    std::memcpy(p, &word, 4);
-}
 
 // Eight 16-bit lanes of each side blended in SIMD form (the sum never exceeds 254, so the
 // 16-bit add equals the saturating byte add).
@@ -44,52 +34,73 @@ void BlendConstGroups(uint8_t* d, const uint8_t* s, int32_t groups, uint32_t a) 
     BlendConstBytesSimdForm(d + i, s + i, bytes - i, a);
 }
 
-// Word j of two neighbouring groups (bytes 4j and 12 + 4j) as eight 16-bit lanes.
-__m128i LoadWordPair(const uint8_t* p, int32_t j) {
-    return _mm_unpacklo_epi8(_mm_unpacklo_epi32(Load32(p + 4 * j), Load32(p + 12 + 4 * j)), _mm_setzero_si128());
+// The three weight patterns of a group's colour words: (a0 a0 a0 a1) (a1 a1 a2 a2) (a2 a3 a3 a3).
+constexpr int kWord0 = _MM_SHUFFLE(1, 0, 0, 0);
+constexpr int kWord1 = _MM_SHUFFLE(2, 2, 1, 1);
+constexpr int kWord2 = _MM_SHUFFLE(3, 3, 3, 2);
+
+template <int Low, int High>
+__m128i WordWeights(__m128i alphaLanes) {
+    return _mm_shufflehi_epi16(_mm_shufflelo_epi16(alphaLanes, Low), High);
 }
 
-template <int Order>
-__m128i PairWeights(__m128i alphaLanes) {
-    return _mm_shufflehi_epi16(_mm_shufflelo_epi16(alphaLanes, Order), Order);
+// Colour bytes 8h..8h+7 of two groups hold words 2h and 2h + 1; each 8-byte half takes its
+// weights from one group's four alphas, placed where pshuflw / pshufhw can reach them.
+void TwoGroupWeights(__m128i alphaLanes, __m128i weights[3]) {
+    weights[0] = WordWeights<kWord0, kWord1>(_mm_unpacklo_epi64(alphaLanes, alphaLanes));
+    weights[1] = WordWeights<kWord2, kWord0>(alphaLanes);
+    weights[2] = WordWeights<kWord1, kWord2>(_mm_unpackhi_epi64(alphaLanes, alphaLanes));
 }
 
-void BlendAlphaGroupPair(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
-    uint32_t words[2];
-    std::memcpy(words, alpha, 8);
-    const bool plain0 = words[0] == 0 || words[0] == 0xFFFFFFFFu;
-    const bool plain1 = words[1] == 0 || words[1] == 0xFFFFFFFFu;
-    if (plain0 && plain1) {
-        BlendAlphaGroupSimdForm(d, s, alpha);
-        BlendAlphaGroupSimdForm(d + 12, s + 12, alpha + 4);
+__m128i Select(__m128i mask, __m128i chosen, __m128i other) {
+    return _mm_or_si128(_mm_and_si128(mask, chosen), _mm_andnot_si128(mask, other));
+}
+
+// Four groups (16 pixels, 48 colour bytes) a step.
+void BlendAlphaQuad(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(alpha));
+    const __m128i clear = _mm_cmpeq_epi32(a, zero);
+    const __m128i opaque = _mm_cmpeq_epi32(a, _mm_set1_epi32(-1));
+    const int clearBits = _mm_movemask_epi8(clear);
+    const int opaqueBits = _mm_movemask_epi8(opaque);
+    if (clearBits == 0xFFFF) return;
+    if (opaqueBits == 0xFFFF) {
+        std::memcpy(d, s, 48);
         return;
     }
-    const __m128i opaque = _mm_set1_epi16(255);
-    const __m128i alphaLanes = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(alpha)),
-                                                 _mm_setzero_si128());
-    // Per word, the weights (a0 a0 a0 a1) (a1 a1 a2 a2) (a2 a3 a3 a3) of each group.
-    const __m128i weights[3] = {PairWeights<_MM_SHUFFLE(1, 0, 0, 0)>(alphaLanes),
-                                PairWeights<_MM_SHUFFLE(2, 2, 1, 1)>(alphaLanes),
-                                PairWeights<_MM_SHUFFLE(3, 3, 3, 2)>(alphaLanes)};
-    __m128i blended[3];
-    for (int32_t j = 0; j < 3; ++j) {
-        const __m128i lanes =
-            BlendLanes(LoadWordPair(d, j), LoadWordPair(s, j), weights[j], _mm_sub_epi16(opaque, weights[j]));
-        blended[j] = _mm_packus_epi16(lanes, lanes);
-    }
-    for (int32_t g = 0; g < 2; ++g) {
-        if (g == 0 ? plain0 : plain1) {
-            BlendAlphaGroupSimdForm(d + 12 * g, s + 12 * g, alpha + 4 * g);
-            continue;
+    __m128i weights[6];
+    TwoGroupWeights(_mm_unpacklo_epi8(a, zero), weights);
+    TwoGroupWeights(_mm_unpackhi_epi8(a, zero), weights + 3);
+    // Colour word 4v + i belongs to group (4v + i) / 3: the same patterns spread the group masks.
+    const __m128i clearWords[3] = {_mm_shuffle_epi32(clear, kWord0), _mm_shuffle_epi32(clear, kWord1),
+                                   _mm_shuffle_epi32(clear, kWord2)};
+    const __m128i opaqueWords[3] = {_mm_shuffle_epi32(opaque, kWord0), _mm_shuffle_epi32(opaque, kWord1),
+                                    _mm_shuffle_epi32(opaque, kWord2)};
+    const __m128i full = _mm_set1_epi16(255);
+    for (int32_t v = 0; v < 3; ++v) {
+        __m128i* to = reinterpret_cast<__m128i*>(d + 16 * v);
+        const __m128i dv = _mm_loadu_si128(to);
+        const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 16 * v));
+        const __m128i wLo = weights[2 * v];
+        const __m128i wHi = weights[2 * v + 1];
+        const __m128i lo = BlendLanes(_mm_unpacklo_epi8(dv, zero), _mm_unpacklo_epi8(sv, zero), wLo,
+                                      _mm_sub_epi16(full, wLo));
+        const __m128i hi = BlendLanes(_mm_unpackhi_epi8(dv, zero), _mm_unpackhi_epi8(sv, zero), wHi,
+                                      _mm_sub_epi16(full, wHi));
+        __m128i out = _mm_packus_epi16(lo, hi);
+        if ((clearBits | opaqueBits) != 0) {
+            out = Select(clearWords[v], dv, out);
+            out = Select(opaqueWords[v], sv, out);
         }
-        for (int32_t j = 0; j < 3; ++j) Store32(d + 12 * g + 4 * j, g == 0 ? blended[j] : _mm_srli_epi64(blended[j], 32));
+        _mm_storeu_si128(to, out);
     }
 }
 
 void BlendAlphaGroups(uint8_t* d, const uint8_t* s, const uint8_t* alpha, int32_t groups) {
     int32_t g = 0;
-    for (; g + 2 <= groups; g += 2) BlendAlphaGroupPair(d + 12 * g, s + 12 * g, alpha + 4 * g);
-    if (g < groups) BlendAlphaGroupSimdForm(d + 12 * g, s + 12 * g, alpha + 4 * g);
+    for (; g + 4 <= groups; g += 4) BlendAlphaQuad(d + 12 * g, s + 12 * g, alpha + 4 * g);
+    for (; g < groups; ++g) BlendAlphaGroupSimdForm(d + 12 * g, s + 12 * g, alpha + 4 * g);
 }
 
 void CopyRowCached(uint8_t* d, const uint8_t* s, int32_t bytes) {
