@@ -5,7 +5,20 @@
 
 namespace {
 
-bool notifyClassRegistered = false;
+// The window class is registered once per load of this module and given back when the module is
+// unloaded: it names this module's window procedure, and a class left behind would make the next
+// load's registration fail.
+struct NotifyClassRegistration {
+    bool registered = false;
+    SmallString className;
+    platform::Instance instance = nullptr;
+
+    ~NotifyClassRegistration() {
+        if (registered) platform::UnregisterNotifyWindowClass(className.Text(), instance);
+    }
+};
+
+NotifyClassRegistration notifyClass;
 
 }  // namespace
 
@@ -16,9 +29,11 @@ MciPlayer::~MciPlayer() {
 }
 
 bool MciPlayer::CreateNotifyWindow(platform::Instance instance) {
-    if (!notifyClassRegistered) {
+    if (!notifyClass.registered) {
         if (!platform::RegisterNotifyWindowClass(className.Text(), &MciPlayer::WindowProcedure, instance)) return false;
-        notifyClassRegistered = true;
+        notifyClass.registered = true;
+        notifyClass.className.Assign(className.Text());
+        notifyClass.instance = instance;
     }
     platform::Window created = platform::CreateNotifyWindow(className.Text(), instance, this);
     if (created == nullptr) return false;

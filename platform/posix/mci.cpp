@@ -2,6 +2,7 @@
 
 #include <map>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "platform/clock.h"
@@ -29,11 +30,32 @@ struct Devices {
     std::map<MciDeviceId, Device> open;
     MciDeviceId nextId = 1;
     MciAudioSink* sink = nullptr;
+    // The platform's window class of a notify window always names NotifyEntry below, which lives
+    // as long as the process; the procedure it forwards to may belong to a module that is
+    // unloaded and loaded again, so it is looked up here at every message.
+    std::map<std::string, WindowProcedure> notifyProcedures;
+    std::map<Window, std::string> notifyWindowClasses;
 };
 
+// Never destroyed: modules may still close devices from their own destructors at exit.
 Devices& State() {
-    static Devices devices;
-    return devices;
+    static Devices* devices = new Devices;
+    return *devices;
+}
+
+intptr_t NotifyEntry(Window window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    WindowProcedure procedure = nullptr;
+    {
+        Devices& state = State();
+        std::lock_guard<std::mutex> hold(state.lock);
+        auto windowClass = state.notifyWindowClasses.find(window);
+        if (windowClass != state.notifyWindowClasses.end()) {
+            auto found = state.notifyProcedures.find(windowClass->second);
+            if (found != state.notifyProcedures.end()) procedure = found->second;
+        }
+    }
+    if (procedure == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
+    return procedure(window, message, wParam, lParam);
 }
 
 void EndPlay(Devices& state, MciDeviceId id, Device& device, uintptr_t code) {
@@ -140,12 +162,35 @@ bool MciClose(MciDeviceId deviceId) {
 }
 
 bool RegisterNotifyWindowClass(const char* className, WindowProcedure procedure, Instance instance) {
-    return RegisterWindowClass(className, procedure, instance);
+    if (className == nullptr || procedure == nullptr) return false;
+    Devices& state = State();
+    {
+        std::lock_guard<std::mutex> hold(state.lock);
+        if (state.notifyProcedures.count(className) != 0) return false;
+    }
+    // A class left by an earlier load of the same module already names NotifyEntry.
+    if (!RegisterWindowClass(className, NotifyEntry, instance) && !IsWindowClassRegistered(className, instance))
+        return false;
+    std::lock_guard<std::mutex> hold(state.lock);
+    state.notifyProcedures[className] = procedure;
+    return true;
+}
+
+void UnregisterNotifyWindowClass(const char* className, Instance /*instance*/) {
+    if (className == nullptr) return;
+    Devices& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    state.notifyProcedures.erase(className);
 }
 
 Window CreateNotifyWindow(const char* className, Instance instance, void* creationParameter) {
+    if (className == nullptr) return nullptr;
     Window window = CreateHiddenWindow(className, "", instance);
-    if (window != nullptr) SetWindowUserData(window, reinterpret_cast<intptr_t>(creationParameter));
+    if (window == nullptr) return nullptr;
+    SetWindowUserData(window, reinterpret_cast<intptr_t>(creationParameter));
+    Devices& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    state.notifyWindowClasses[window] = className;
     return window;
 }
 

@@ -12,9 +12,10 @@ struct Hooks {
     std::vector<PumpHook> list;
 };
 
+// Never destroyed: a module's destructor at exit may still pump.
 Hooks& State() {
-    static Hooks hooks;
-    return hooks;
+    static Hooks* hooks = new Hooks;
+    return *hooks;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ namespace {
 struct NotifyClass {
     ATOM atom;
     WindowProcedure procedure;
+    char name[64];
 };
 constexpr int kMaxNotifyClasses = 8;
 NotifyClass notifyClasses[kMaxNotifyClasses];
@@ -80,6 +81,7 @@ bool MciClose(MciDeviceId deviceId) {
 
 bool RegisterNotifyWindowClass(const char* className, WindowProcedure procedure, Instance instance) {
     if (className == nullptr || procedure == nullptr || notifyClassCount == kMaxNotifyClasses) return false;
+    if (::lstrlenA(className) >= static_cast<int>(sizeof notifyClasses[0].name)) return false;
     WNDCLASSA windowClass{};
     windowClass.style = 0;
     windowClass.lpfnWndProc = NotifyWindowEntry;
@@ -89,8 +91,21 @@ bool RegisterNotifyWindowClass(const char* className, WindowProcedure procedure,
     windowClass.lpszClassName = className;
     const ATOM atom = ::RegisterClassA(&windowClass);
     if (atom == 0) return false;
-    notifyClasses[notifyClassCount++] = NotifyClass{atom, procedure};
+    NotifyClass& entry = notifyClasses[notifyClassCount++];
+    entry.atom = atom;
+    entry.procedure = procedure;
+    ::lstrcpynA(entry.name, className, sizeof entry.name);
     return true;
+}
+
+void UnregisterNotifyWindowClass(const char* className, Instance instance) {
+    if (className == nullptr) return;
+    for (int i = 0; i < notifyClassCount; ++i) {
+        if (::lstrcmpiA(notifyClasses[i].name, className) != 0) continue;
+        if (::UnregisterClassA(className, static_cast<HINSTANCE>(instance)))
+            notifyClasses[i] = notifyClasses[--notifyClassCount];
+        return;
+    }
 }
 
 Window CreateNotifyWindow(const char* className, Instance instance, void* creationParameter) {

@@ -34,6 +34,9 @@ bool MciClose(MciDeviceId deviceId);
 // The hidden window that receives the notices. Registration is per process; the procedure is
 // called with the platform's calling convention, whatever the system's own is.
 bool RegisterNotifyWindowClass(const char* className, WindowProcedure procedure, Instance instance);
+// Forgets the class again, for a module about to be unloaded whose procedure it names; a window
+// of the class still open keeps it registered on Windows.
+void UnregisterNotifyWindowClass(const char* className, Instance instance);
 // Creates a disabled, hidden window of the class whose user data holds creationParameter before
 // any message reaches its procedure. Null on failure.
 Window CreateNotifyWindow(const char* className, Instance instance, void* creationParameter);
