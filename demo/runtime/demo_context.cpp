@@ -16,6 +16,10 @@ bool DemoContext::Setup(IHostServices* host, IHostLoop* hostLoop, IHostClock* ho
     // Whatever an earlier Init or Run left is dropped first, so a second Init builds from scratch.
     ReleaseAll();
     initialised = false;
+    hostSoundInUse = false;
+    // A scene index left by an earlier run would let the cancel keys act from the first frame.
+    sceneIndex = -1;
+    nowMs = 0;
 
     loop = hostLoop;
     clock = hostClock;

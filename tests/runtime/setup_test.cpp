@@ -158,7 +158,9 @@ TEST_F(Setup, ASecondInitRebuildsFromScratch) {
     EXPECT_FALSE(Init());
     context.sceneTableA.Allocate(240, 320, 2);
     ASSERT_TRUE(context.AllocateSceneRows(10));
+    context.sceneIndex = 11;
     EXPECT_FALSE(Init());
+    EXPECT_EQ(-1, context.sceneIndex);
     EXPECT_TRUE(context.sceneTableA.Empty());
     EXPECT_EQ(nullptr, context.sceneRows);
     EXPECT_EQ(2, graph->initializeCalls);
