@@ -3,6 +3,7 @@
 // file. Two runs give the same bytes.
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "sample_set.h"
@@ -33,10 +34,21 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "/";
-    bool ok = WriteFile(folder + "Prelo.zpx", samples::MakeArchive());
-    ok = WriteFile(folder + "Prelo.moz", samples::MakeMovie(640, 480)) && ok;
-    ok = WriteFile(folder + "PreloM.moz", samples::MakeMovie(240, 180)) && ok;
-    ok = WriteFile(folder + "Vuvi01.wav", samples::MakeMusic()) && ok;
-    ok = WriteFile(folder + "Prelo.ini", samples::MakeSettings()) && ok;
+    // The files do not depend on each other: make them side by side.
+    struct Job {
+        const char* name;
+        std::vector<uint8_t> (*make)();
+        std::vector<uint8_t> bytes;
+    };
+    Job jobs[] = {{"Prelo.zpx", samples::MakeArchive, {}},
+                  {"Prelo.moz", [] { return samples::MakeMovie(640, 480); }, {}},
+                  {"PreloM.moz", [] { return samples::MakeMovie(240, 180); }, {}},
+                  {"Vuvi01.wav", samples::MakeMusic, {}},
+                  {"Prelo.ini", samples::MakeSettings, {}}};
+    std::vector<std::thread> workers;
+    for (Job& job : jobs) workers.emplace_back([&job] { job.bytes = job.make(); });
+    for (std::thread& worker : workers) worker.join();
+    bool ok = true;
+    for (const Job& job : jobs) ok = WriteFile(folder + job.name, job.bytes) && ok;
     return ok ? 0 : 1;
 }

@@ -42,7 +42,8 @@ void StripeTile(Album& album) {
         for (int32_t x = 0; x < kSize; ++x) {
             const int32_t k = (x + y) % kSize;
             const Colour band = bands[k / 8];
-            c.Set(x, y, Scale(band, 0.55f + 0.45f * HashUnit(k, 0, 13)));
+            // Dark enough that the backdrop under the scanlines still reads.
+            c.Set(x, y, Scale(band, 0.25f + 0.2f * HashUnit(k, 0, 13)));
         }
     album.PutPms(13, c);
 }

@@ -149,16 +149,17 @@ void SunriseSea(Album& album) {
     album.PutPms(47, c);
 }
 
-// A curtain of light along the right edge.
+// A curtain of light along the right edge: soft vertical beams, strongest at the edge.
 void LightCurtain(Album& album) {
     Canvas c(200, 480);
     Plane alpha(200, 480);
     for (int32_t y = 0; y < 480; ++y)
         for (int32_t x = 0; x < 200; ++x) {
-            const float fold = 0.5f + 0.5f * std::sin(x * 0.12f + Fbm(y / 60.0f, 0.3f, 301, 3) * 6.0f);
-            const float k = (x / 199.0f) * (0.5f + 0.5f * fold);
-            c.Set(x, y, Mix(Rgb(120, 60, 200), Rgb(255, 220, 255), fold));
-            alpha.At(x, y) = k;
+            const float beams = Fbm(x / 14.0f, y / 400.0f, 301, 3);
+            const float edge = std::pow(x / 199.0f, 1.6f);
+            const float shimmer = 0.75f + 0.25f * std::sin(y * 0.05f + x * 0.02f);
+            c.Set(x, y, Mix(Rgb(150, 110, 255), Rgb(255, 240, 255), beams * edge));
+            alpha.At(x, y) = std::clamp(edge * (0.35f + 0.9f * beams) * shimmer, 0.0f, 1.0f);
         }
     album.PutPms(30, c, alpha);
 }

@@ -92,16 +92,49 @@ void TowerPart(Album& album) {
     album.PutPms(49, c, shape);
 }
 
+// One six-sided crystal from a base point to its tip: three facets, lit from the left, with a
+// bright ridge; its shape goes into `shape`.
+void Crystal(Canvas& c, Plane& shape, float baseX, float baseY, float tipX, float tipY, float halfWidth, Colour tint) {
+    const float ax = tipX - baseX, ay = tipY - baseY;
+    const float length = std::hypot(ax, ay);
+    const float ux = ax / length, uy = ay / length;
+    const int32_t x0 = static_cast<int32_t>(std::min(baseX, tipX) - halfWidth - 2);
+    const int32_t x1 = static_cast<int32_t>(std::max(baseX, tipX) + halfWidth + 2);
+    const int32_t y0 = static_cast<int32_t>(std::min(baseY, tipY) - halfWidth - 2);
+    const int32_t y1 = static_cast<int32_t>(std::max(baseY, tipY) + halfWidth + 2);
+    for (int32_t y = std::max(y0, 0); y <= std::min(y1, c.Height() - 1); ++y)
+        for (int32_t x = std::max(x0, 0); x <= std::min(x1, c.Width() - 1); ++x) {
+            const float t = ((x - baseX) * ux + (y - baseY) * uy) / length;
+            if (t < 0.0f || t > 1.0f) continue;
+            const float across = (x - baseX) * -uy + (y - baseY) * ux;
+            const float width = halfWidth * (t < 0.78f ? 1.0f : (1.0f - t) / 0.22f);
+            const float cover = std::clamp(width - std::fabs(across) + 0.5f, 0.0f, 1.0f);
+            if (cover <= 0.0f) continue;
+            const float u = across / std::max(width, 0.5f);
+            const float facet = u < -0.33f ? 1.0f : (u < 0.33f ? 0.7f : 0.4f);
+            const float ridge = std::exp(-std::fabs(std::fabs(u) - 0.33f) * 14.0f) * 0.5f;
+            Colour colour = Scale(Mix(tint, Rgb(255, 255, 255), 0.25f + 0.5f * t), facet);
+            colour = Add(colour, Scale(Rgb(255, 255, 255), ridge));
+            c.Blend(x, y, colour, cover);
+            shape.Max(x, y, cover);
+        }
+}
+
 // A crystal cluster on the right.
 void CrystalPart(Album& album) {
     Canvas c(280, 480);
     Plane shape(280, 480);
-    for (int32_t i = 0; i < 7; ++i) {
-        const uint32_t h = Hash(static_cast<uint32_t>(i), 48);
-        const float baseX = 40.0f + (h % 200), top = 120.0f + ((h >> 8) % 200), tilt = (((h >> 16) % 60) - 30.0f);
-        for (float w = -16; w <= 16; w += 1.0f)
-            Line(c, baseX + w, 480, baseX + tilt * 0.3f, top, 2,
-                 Mix(Rgb(90, 220, 255), Rgb(200, 130, 255), (w + 16) / 32.0f), &shape);
+    const struct {
+        float baseX, tipX, tipY, halfWidth;
+        Colour tint;
+    } crystals[] = {{60, 20, 260, 18, Rgb(120, 90, 255)},  {210, 250, 230, 20, Rgb(90, 200, 255)},
+                    {150, 185, 90, 30, Rgb(80, 170, 255)}, {100, 95, 150, 26, Rgb(150, 110, 255)},
+                    {180, 200, 300, 16, Rgb(110, 230, 255)}, {130, 150, 330, 22, Rgb(170, 130, 255)}};
+    for (const auto& k : crystals) Crystal(c, shape, k.baseX, 480, k.tipX, k.tipY, k.halfWidth, k.tint);
+    for (int32_t i = 0; i < 40; ++i) {  // sparkles on the facets
+        const uint32_t h = Hash(static_cast<uint32_t>(i), 480);
+        const int32_t x = static_cast<int32_t>(h % 280), y = 120 + static_cast<int32_t>((h >> 9) % 360);
+        if (shape.At(x, y) > 0.5f) c.Glow(x, y, 2.5f, Rgb(255, 255, 255), 1.5f);
     }
     album.PutPms(48, c, shape);
 }
