@@ -32,12 +32,15 @@ void ScanlineMask(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t rows);
 
 // Horizontal box blur of the w x rows source rectangle at (sx, sy) into (dx, dy): each output
 // pixel is the sum of 2 * (window / 2) source pixels, edge pixels repeated, shifted right by
-// shift. window = 2^(k+1) with shift = k + 1 gives an exact mean.
+// shift. window = 2^(k+1) with shift = k + 1 gives an exact mean. The source rectangle must lie
+// inside src (its ends are the repeated edges); otherwise nothing is drawn. Blurring a surface
+// into itself works on a copy of the source pixels.
 void BoxBlurRows(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
                  int32_t rows, int32_t window, int32_t shift);
 
 // Lays the colour over w x rows pixels at (dx, dy) at up to half strength, weighted by the mask
-// plane's bytes from (mx, my). Needs graphMultiplyTable; without it nothing is drawn.
+// plane's bytes from (mx, my). Needs graphMultiplyTable; without it nothing is drawn. Colour
+// components outside 0..255 keep their low byte.
 void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx, int32_t my, int32_t w,
               int32_t rows, int32_t red, int32_t green, int32_t blue);
 

@@ -4,7 +4,6 @@
 
 #include "demo/effects/fixed_point.h"
 #include "demo/effects/pixel_plane.h"
-#include "demo/runtime/row_table.h"
 
 // Shared by the routines that stretch a float source rectangle (fx, fy, fw, fh) over a w x rows
 // destination rectangle in 16.16 fixed point: the clipped destination and the source position of
@@ -47,9 +46,4 @@ inline void ForEachScaledColumn(int32_t x, int32_t step, int32_t count, int32_t 
     } else {
         for (int32_t j = 0; j < count; ++j, x = WrapAdd(x, step)) pixel(j, ClampIndex(x >> kScaledShift, extent));
     }
-}
-
-// The process-wide 256 x 256 tables are usable only while Graph is bound.
-inline bool TableReady(const RowTable& table) {
-    return table.rows != nullptr && table.rowCount == 256 && table.columns == 256;
 }

@@ -2,8 +2,8 @@
 
 #include "demo/effects/effects.h"
 #include "demo/effects/fixed_point.h"
+#include "demo/effects/lookup_tables.h"
 #include "demo/effects/pixel_plane.h"
-#include "demo/effects/scaled_sampling.h"
 #include "demo/effects/screen_quad_bands.h"
 #include "demo/runtime/graph_tables.h"
 

@@ -1,4 +1,5 @@
 #include "demo/effects/effects.h"
+#include "demo/effects/lookup_tables.h"
 #include "demo/effects/pixel_plane.h"
 #include "demo/effects/scaled_sampling.h"
 #include "demo/runtime/graph_tables.h"
