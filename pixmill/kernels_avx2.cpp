@@ -51,37 +51,6 @@ void BlendConstGroups(uint8_t* d, const uint8_t* s, int32_t groups, uint32_t a) 
     BlendConstBytesSimdForm(d + i, s + i, bytes - i, a);
 }
 
-// Byte k of colour vector c belongs to pixel (16·c + k) / 3.
-__m128i PixelOfByte(int32_t c) {
-    alignas(16) uint8_t index[16];
-    for (int32_t k = 0; k < 16; ++k) index[k] = static_cast<uint8_t>((16 * c + k) / 3);
-    return _mm_load_si128(reinterpret_cast<const __m128i*>(index));
-}
-
-void BlendAlphaQuad(uint8_t* d, const uint8_t* s, const uint8_t* alpha, const __m128i spread[3]) {
-    const __m128i a = LoadU(alpha);
-    // One 32-bit lane per group: all-clear groups keep the destination, all-opaque ones copy.
-    const __m128i clear = _mm_cmpeq_epi32(a, _mm_setzero_si128());
-    const __m128i opaque = _mm_cmpeq_epi32(a, _mm_set1_epi32(-1));
-    const int clearBits = _mm_movemask_epi8(clear);
-    const int opaqueBits = _mm_movemask_epi8(opaque);
-    if (clearBits == 0xFFFF) return;
-    if (opaqueBits == 0xFFFF) {
-        std::memcpy(d, s, 48);
-        return;
-    }
-    for (int32_t c = 0; c < 3; ++c) {
-        const __m128i dv = LoadU(d + 16 * c);
-        const __m128i sv = LoadU(s + 16 * c);
-        __m128i out = Blend16(dv, sv, _mm_shuffle_epi8(a, spread[c]));
-        if ((clearBits | opaqueBits) != 0) {
-            out = _mm_blendv_epi8(out, dv, _mm_shuffle_epi8(clear, spread[c]));
-            out = _mm_blendv_epi8(out, sv, _mm_shuffle_epi8(opaque, spread[c]));
-        }
-        StoreU(d + 16 * c, out);
-    }
-}
-
 // Thirty-two bytes blended in SIMD form with thirty-two byte weights. Unpacking and packing both
 // work within 128-bit halves, so byte order comes back intact.
 __m256i Blend32(__m256i d, __m256i s, __m256i weights) {
@@ -151,11 +120,37 @@ void BlendAlphaOctet(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
     }
 }
 
+// Sixteen pixels (48 colour bytes): their alphas all sit in the low half, so the first three
+// 16-byte slices of the spread tables apply.
+void BlendAlphaQuad(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
+    const __m128i a = LoadU(alpha);
+    // One 32-bit lane per group: all-clear groups keep the destination, all-opaque ones copy.
+    const __m128i clear = _mm_cmpeq_epi32(a, _mm_setzero_si128());
+    const __m128i opaque = _mm_cmpeq_epi32(a, _mm_set1_epi32(-1));
+    const int clearBits = _mm_movemask_epi8(clear);
+    const int opaqueBits = _mm_movemask_epi8(opaque);
+    if (clearBits == 0xFFFF) return;
+    if (opaqueBits == 0xFFFF) {
+        std::memcpy(d, s, 48);
+        return;
+    }
+    for (int32_t c = 0; c < 3; ++c) {
+        const __m128i spread = _mm_load_si128(reinterpret_cast<const __m128i*>(&kSpread.index[0][0] + 16 * c));
+        const __m128i dv = LoadU(d + 16 * c);
+        const __m128i sv = LoadU(s + 16 * c);
+        __m128i out = Blend16(dv, sv, _mm_shuffle_epi8(a, spread));
+        if ((clearBits | opaqueBits) != 0) {
+            out = _mm_blendv_epi8(out, dv, _mm_shuffle_epi8(clear, spread));
+            out = _mm_blendv_epi8(out, sv, _mm_shuffle_epi8(opaque, spread));
+        }
+        StoreU(d + 16 * c, out);
+    }
+}
+
 void BlendAlphaGroups(uint8_t* d, const uint8_t* s, const uint8_t* alpha, int32_t groups) {
-    const __m128i spread[3] = {PixelOfByte(0), PixelOfByte(1), PixelOfByte(2)};
     int32_t g = 0;
     for (; g + 8 <= groups; g += 8) BlendAlphaOctet(d + 12 * g, s + 12 * g, alpha + 4 * g);
-    for (; g + 4 <= groups; g += 4) BlendAlphaQuad(d + 12 * g, s + 12 * g, alpha + 4 * g, spread);
+    for (; g + 4 <= groups; g += 4) BlendAlphaQuad(d + 12 * g, s + 12 * g, alpha + 4 * g);
     for (; g < groups; ++g) BlendAlphaGroupSimdForm(d + 12 * g, s + 12 * g, alpha + 4 * g);
 }
 
