@@ -14,16 +14,17 @@ namespace {
 // Panned from bottom to top: taller than the screen.
 void TowerBackdrop(Album& album) {
     Canvas c(640, 800);
-    c.VerticalGradient({Rgb(2, 2, 14), Rgb(14, 18, 60), Rgb(40, 70, 140), Rgb(120, 150, 200), Rgb(230, 220, 230)});
+    // Bright throughout: the scanline overlay keeps one channel a row at half strength.
+    c.VerticalGradient({Rgb(40, 30, 110), Rgb(70, 80, 190), Rgb(110, 150, 240), Rgb(190, 200, 250), Rgb(255, 236, 246)});
     c.Stars(700, 20, 420, 1.0f);
-    Nebula(c, 201, Rgb(90, 60, 200), Rgb(40, 160, 220), 0.5f, 120.0f);
+    Nebula(c, 201, Rgb(200, 90, 255), Rgb(60, 220, 255), 0.8f, 120.0f);
     // The tower: a tapering shaft with lit bands and a beacon on top.
     for (int32_t y = 90; y < 800; ++y) {
         const float half = 14.0f + (y - 90) * 0.05f;
         for (int32_t x = static_cast<int32_t>(320 - half); x <= static_cast<int32_t>(320 + half); ++x) {
             const float side = (x - 320) / half;
-            const Colour stone = Mix(Rgb(60, 70, 110), Rgb(16, 18, 40), 0.5f + 0.5f * side);
-            c.Set(x, y, ((y / 24) % 4 == 0) ? Mix(stone, Rgb(140, 220, 255), 0.5f) : stone);
+            const Colour stone = Mix(Rgb(150, 160, 220), Rgb(50, 50, 110), 0.5f + 0.5f * side);
+            c.Set(x, y, ((y / 24) % 4 == 0) ? Mix(stone, Rgb(200, 250, 255), 0.7f) : stone);
         }
     }
     c.Glow(320, 86, 30, Rgb(140, 220, 255), 2.0f);
@@ -42,8 +43,8 @@ void StripeTile(Album& album) {
         for (int32_t x = 0; x < kSize; ++x) {
             const int32_t k = (x + y) % kSize;
             const Colour band = bands[k / 8];
-            // Dark enough that the backdrop under the scanlines still reads.
-            c.Set(x, y, Scale(band, 0.25f + 0.2f * HashUnit(k, 0, 13)));
+            // Muted, so that the backdrop under the scanlines still reads.
+            c.Set(x, y, Scale(band, 0.4f + 0.25f * HashUnit(k, 0, 13)));
         }
     album.PutPms(13, c);
 }
