@@ -34,12 +34,13 @@ struct CaseShape {
     int32_t dstPitch;
     int32_t alphaPitch;
     int32_t alpha;
+    bool bottomUp;
 
     std::string Describe(uint32_t seed) const {
         std::ostringstream text;
         text << "seed " << seed << ": " << width << "x" << height << " src%16=" << srcResidue
              << " dst%16=" << dstResidue << " pitches " << srcPitch << "/" << dstPitch << "/" << alphaPitch
-             << " alpha " << alpha;
+             << " alpha " << alpha << (bottomUp ? " bottom-up" : "");
         return text.str();
     }
 };
@@ -64,6 +65,7 @@ CaseShape RandomCase(uint32_t seed) {
     shape.alphaPitch = RandomPitch(random, shape.width);
     const int32_t special[] = {0, 1, 128, 254, 255, 256, 511, -1};
     shape.alpha = random() % 4 == 0 ? special[random() % 8] : static_cast<int32_t>(random() % 256);
+    shape.bottomUp = random() % 5 == 0;
     return shape;
 }
 
@@ -104,6 +106,17 @@ enum class Operation { Copy, BlendConst, BlendAlpha };
                  alpha.Origin(), shape.alphaPitch, shape.width, shape.height};
     PixelJob referenceJob = job;
     referenceJob.dst = expected.Origin();
+    if (shape.bottomUp) {
+        // Bottom-up planes, as a device-independent bitmap stores them: top row last in memory.
+        for (PixelJob* j : {&job, &referenceJob}) {
+            j->dst += (shape.height - 1) * j->dstPitch;
+            j->src += (shape.height - 1) * j->srcPitch;
+            j->alpha += (shape.height - 1) * j->alphaPitch;
+            j->dstPitch = -j->dstPitch;
+            j->srcPitch = -j->srcPitch;
+            j->alphaPitch = -j->alphaPitch;
+        }
+    }
     switch (operation) {
     case Operation::Copy:
         kernels.copy(job);
