@@ -15,15 +15,15 @@ std::atomic<platform::Dialog> updateDialog{nullptr};
 
 intptr_t UpdateDialogProc(platform::Dialog dialog, uint32_t message, uintptr_t, intptr_t) {
     switch (message) {
-    case platform::dialog_messages::kClose:
-        platform::DestroyDialog(dialog);
-        break;
-    case platform::dialog_messages::kDestroy:
-        platform::PostQuitMessage(0);
-        updateDialog = nullptr;
-        break;
-    default:
-        break;
+        case platform::dialog_messages::kClose:
+            platform::DestroyDialog(dialog);
+            break;
+        case platform::dialog_messages::kDestroy:
+            platform::PostQuitMessage(0);
+            updateDialog = nullptr;
+            break;
+        default:
+            break;
     }
     return 0;
 }

@@ -64,35 +64,38 @@ DialogObject* Live(State& state, Dialog dialog) {
 // The controls as the Windows edit, static and progress classes keep them. Lock held.
 intptr_t HandleItemMessage(DialogObject& dialog, int itemId, uint32_t message, uintptr_t wParam, intptr_t lParam) {
     switch (message) {
-    case kSetText:
-        dialog.texts[itemId] = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
-        dialog.dirty = true;
-        return 1;
-    case kGetText: {
-        const std::string& text = dialog.texts[itemId];
-        if (wParam == 0 || lParam == 0) return 0;
-        size_t count = std::min<size_t>(text.size(), wParam - 1);
-        std::memcpy(reinterpret_cast<char*>(lParam), text.data(), count);
-        reinterpret_cast<char*>(lParam)[count] = '\0';
-        return static_cast<intptr_t>(count);
-    }
-    case kSetRange: {
-        intptr_t previous = static_cast<intptr_t>((dialog.high << 16) | dialog.low);
-        dialog.low = static_cast<uint32_t>(lParam) & 0xFFFF;
-        dialog.high = (static_cast<uint32_t>(lParam) >> 16) & 0xFFFF;
-        dialog.position = std::clamp(dialog.position, dialog.low, std::max(dialog.low, dialog.high));
-        dialog.dirty = true;
-        return previous;
-    }
-    case kSetPosition: {
-        intptr_t previous = dialog.position;
-        dialog.position = std::clamp(static_cast<uint32_t>(wParam), dialog.low, std::max(dialog.low, dialog.high));
-        dialog.dirty = true;
-        return previous;
-    }
-    case kGetRange: return wParam != 0 ? dialog.low : dialog.high;
-    case kGetPosition: return dialog.position;
-    default: return 0;
+        case kSetText:
+            dialog.texts[itemId] = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
+            dialog.dirty = true;
+            return 1;
+        case kGetText: {
+            const std::string& text = dialog.texts[itemId];
+            if (wParam == 0 || lParam == 0) return 0;
+            size_t count = std::min<size_t>(text.size(), wParam - 1);
+            std::memcpy(reinterpret_cast<char*>(lParam), text.data(), count);
+            reinterpret_cast<char*>(lParam)[count] = '\0';
+            return static_cast<intptr_t>(count);
+        }
+        case kSetRange: {
+            intptr_t previous = static_cast<intptr_t>((dialog.high << 16) | dialog.low);
+            dialog.low = static_cast<uint32_t>(lParam) & 0xFFFF;
+            dialog.high = (static_cast<uint32_t>(lParam) >> 16) & 0xFFFF;
+            dialog.position = std::clamp(dialog.position, dialog.low, std::max(dialog.low, dialog.high));
+            dialog.dirty = true;
+            return previous;
+        }
+        case kSetPosition: {
+            intptr_t previous = dialog.position;
+            dialog.position = std::clamp(static_cast<uint32_t>(wParam), dialog.low, std::max(dialog.low, dialog.high));
+            dialog.dirty = true;
+            return previous;
+        }
+        case kGetRange:
+            return wParam != 0 ? dialog.low : dialog.high;
+        case kGetPosition:
+            return dialog.position;
+        default:
+            return 0;
     }
 }
 

@@ -29,8 +29,7 @@ std::string DriveRoot(char letter) {
 
 std::string NativeFileName(std::string_view windowsName) {
     std::string native;
-    if (windowsName.size() >= 2 && windowsName[1] == ':' &&
-        std::isalpha(static_cast<unsigned char>(windowsName[0]))) {
+    if (windowsName.size() >= 2 && windowsName[1] == ':' && std::isalpha(static_cast<unsigned char>(windowsName[0]))) {
         native = DriveRoot(windowsName[0]);
         windowsName.remove_prefix(2);
     }

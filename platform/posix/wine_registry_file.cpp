@@ -98,35 +98,53 @@ size_t DecodeEscaped(std::string_view text, size_t pos, char terminator, std::st
         }
         c = text[pos++];
         switch (c) {
-        case 'a': writer.Byte('\a'); break;
-        case 'b': writer.Byte('\b'); break;
-        case 'e': writer.Byte('\x1b'); break;
-        case 'f': writer.Byte('\f'); break;
-        case 'n': writer.Byte('\n'); break;
-        case 'r': writer.Byte('\r'); break;
-        case 't': writer.Byte('\t'); break;
-        case 'v': writer.Byte('\v'); break;
-        case 'x': {
-            uint32_t unit = 0;
-            int digits = 0;
-            for (; digits < 4 && pos < text.size() && HexDigit(text[pos]) >= 0; ++digits) {
-                unit = unit * 16 + static_cast<uint32_t>(HexDigit(text[pos++]));
-            }
-            if (digits == 0) writer.Byte('x');
-            else writer.Unit(unit);
-            break;
-        }
-        default:
-            if (c >= '0' && c <= '7') {
-                uint32_t unit = static_cast<uint32_t>(c - '0');
-                for (int digits = 1; digits < 3 && pos < text.size() && text[pos] >= '0' && text[pos] <= '7';
-                     ++digits) {
-                    unit = unit * 8 + static_cast<uint32_t>(text[pos++] - '0');
+            case 'a':
+                writer.Byte('\a');
+                break;
+            case 'b':
+                writer.Byte('\b');
+                break;
+            case 'e':
+                writer.Byte('\x1b');
+                break;
+            case 'f':
+                writer.Byte('\f');
+                break;
+            case 'n':
+                writer.Byte('\n');
+                break;
+            case 'r':
+                writer.Byte('\r');
+                break;
+            case 't':
+                writer.Byte('\t');
+                break;
+            case 'v':
+                writer.Byte('\v');
+                break;
+            case 'x': {
+                uint32_t unit = 0;
+                int digits = 0;
+                for (; digits < 4 && pos < text.size() && HexDigit(text[pos]) >= 0; ++digits) {
+                    unit = unit * 16 + static_cast<uint32_t>(HexDigit(text[pos++]));
                 }
-                writer.Unit(unit);
-            } else {
-                writer.Byte(c);
+                if (digits == 0)
+                    writer.Byte('x');
+                else
+                    writer.Unit(unit);
+                break;
             }
+            default:
+                if (c >= '0' && c <= '7') {
+                    uint32_t unit = static_cast<uint32_t>(c - '0');
+                    for (int digits = 1; digits < 3 && pos < text.size() && text[pos] >= '0' && text[pos] <= '7';
+                         ++digits) {
+                        unit = unit * 8 + static_cast<uint32_t>(text[pos++] - '0');
+                    }
+                    writer.Unit(unit);
+                } else {
+                    writer.Byte(c);
+                }
         }
     }
     return std::string_view::npos;
@@ -225,7 +243,8 @@ WineRegistryLookup FindWineRegistryKey(std::string_view fileText, std::string_vi
             const std::string key = CanonicalKey(name);
             inTarget = key == target && !targetSeen;
             targetSeen = targetSeen || inTarget;
-            if (key == target || (StartsWith(key, target) && key.size() > target.size() && key[target.size()] == '\\')) {
+            if (key == target ||
+                (StartsWith(key, target) && key.size() > target.size() && key[target.size()] == '\\')) {
                 lookup.keyFound = true;
             }
             continue;

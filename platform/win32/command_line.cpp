@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "platform/command_line.h"
+
+#include <windows.h>
 
 namespace platform {
 

@@ -1,8 +1,8 @@
-#include <windows.h>
-
-#include <commctrl.h>
-
 #include "platform/dialog.h"
+
+#include <windows.h>
+// The common controls header builds on the types of windows.h.
+#include <commctrl.h>
 
 namespace platform {
 namespace {

@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "platform/file_copy.h"
+
+#include <windows.h>
 
 namespace platform {
 
@@ -27,6 +27,8 @@ bool ReadFileAttributes(const char* name, uint32_t* attributes) {
     return true;
 }
 
-bool WriteFileAttributes(const char* name, uint32_t attributes) { return ::SetFileAttributesA(name, attributes) != FALSE; }
+bool WriteFileAttributes(const char* name, uint32_t attributes) {
+    return ::SetFileAttributesA(name, attributes) != FALSE;
+}
 
 }  // namespace platform

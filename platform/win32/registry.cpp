@@ -1,9 +1,9 @@
+#include "platform/registry.h"
+
 #include <windows.h>
 
 #include <algorithm>
 #include <vector>
-
-#include "platform/registry.h"
 
 namespace platform {
 

@@ -44,8 +44,8 @@ TEST(ControlFileTest, TwoByteCharactersStayWhole) {
 TEST(ControlFileTest, FileAndRegLinesMatchExactlyAtTheLineStart) {
     UpdatePlan plan;
     plan.registryKeyPath = kRegistryKeyRoot;
-    ApplyControlLines({"file=data\\cg.dat", "File=upper.dat", " file=space.dat", "FILE=caps.dat", "reg=A",
-                       "comment", "file= spaced name ", "reg=B", "file=data\\cg.dat", "file="},
+    ApplyControlLines({"file=data\\cg.dat", "File=upper.dat", " file=space.dat", "FILE=caps.dat", "reg=A", "comment",
+                       "file= spaced name ", "reg=B", "file=data\\cg.dat", "file="},
                       plan);
     EXPECT_EQ(plan.updateFiles, (Lines{"data\\cg.dat", " spaced name ", "data\\cg.dat", ""}));
     EXPECT_EQ(plan.registryKeyPath, "Software\\Corvane\\AB");
@@ -96,12 +96,16 @@ protected:
         ::setenv("WINEPREFIX", prefix_.Path().c_str(), 1);
     }
     void TearDown() override {
-        if (hadPrefix_) ::setenv("WINEPREFIX", savedPrefix_.c_str(), 1);
-        else ::unsetenv("WINEPREFIX");
+        if (hadPrefix_)
+            ::setenv("WINEPREFIX", savedPrefix_.c_str(), 1);
+        else
+            ::unsetenv("WINEPREFIX");
     }
     void WriteUserReg(const std::string& body) {
-        prefix_.Write("user.reg", "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21\n\n"
-                                  "#arch=win32\n\n" + body);
+        prefix_.Write("user.reg",
+                      "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21\n\n"
+                      "#arch=win32\n\n" +
+                          body);
     }
 
     TestFolder prefix_;
@@ -130,7 +134,8 @@ TEST_F(WinePrefixReadTest, WithoutRegLinesTheRootKeyIsRead) {
 
 TEST_F(WinePrefixReadTest, AValueThatCannotBeReadLeavesTheInstallFolderEmpty) {
     const std::string tooLong(kInstallFolderBufferSize, 'x');
-    WriteUserReg("[Software\\\\Corvane\\\\Long] 1\n@=\"" + tooLong + "\"\n[Software\\\\Corvane\\\\None] 1\n\"A\"=\"b\"\n");
+    WriteUserReg("[Software\\\\Corvane\\\\Long] 1\n@=\"" + tooLong +
+                 "\"\n[Software\\\\Corvane\\\\None] 1\n\"A\"=\"b\"\n");
     for (const char* key : {"Long", "None"}) {
         folder.Write("update.inf", std::string("reg=") + key + "\r\n");
         UpdatePlan plan = PlanIn(folder);

@@ -36,10 +36,10 @@ TEST_F(CopyFilesTest, CopiesEveryFileAndListsThemAll) {
     EXPECT_TRUE(CopyUpdateFiles(Plan({"a.dat", "data\\cg.dat"}), view));
     EXPECT_EQ(install.Read("a.dat"), "new a");
     EXPECT_EQ(install.Read("data/cg.dat"), "new cg");
-    EXPECT_EQ(view.events, (Events{"range 2", "position 0", "position 1", "source " + source.Path() + "a.dat",
-                                   "destination " + install.Path() + "a.dat", "position 2",
-                                   "source " + source.Path() + "data\\cg.dat",
-                                   "destination " + install.Path() + "data\\cg.dat"}));
+    EXPECT_EQ(view.events,
+              (Events{"range 2", "position 0", "position 1", "source " + source.Path() + "a.dat",
+                      "destination " + install.Path() + "a.dat", "position 2",
+                      "source " + source.Path() + "data\\cg.dat", "destination " + install.Path() + "data\\cg.dat"}));
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "アップデート完了\n以下のファイルが更新されました\na.dat\ndata\\cg.dat\n");
     EXPECT_EQ(view.messages[0].caption, "update.exe");

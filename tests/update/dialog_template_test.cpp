@@ -1,7 +1,6 @@
 // The progress dialog's template as compiled into update.exe, read back byte by byte.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>

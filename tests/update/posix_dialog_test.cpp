@@ -1,9 +1,9 @@
 // Linux only: the progress dialog stand-in keeps the Windows threading rules the updater relies on.
-#include "platform/dialog.h"
-
 #include <gtest/gtest.h>
 
 #include <thread>
+
+#include "platform/dialog.h"
 
 namespace platform {
 namespace {

@@ -1,14 +1,12 @@
 // Linux only: Windows file names reach the files Wine would reach.
-#include "platform/file_name.h"
-
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "platform/file_name.h"
 #include "test_folder.h"
 
 namespace platform {
@@ -23,8 +21,10 @@ protected:
         ::setenv("WINEPREFIX", prefix_.Path().c_str(), 1);
     }
     void TearDown() override {
-        if (hadPrefix_) ::setenv("WINEPREFIX", saved_.c_str(), 1);
-        else ::unsetenv("WINEPREFIX");
+        if (hadPrefix_)
+            ::setenv("WINEPREFIX", saved_.c_str(), 1);
+        else
+            ::unsetenv("WINEPREFIX");
     }
 
     update::testing::TestFolder prefix_;

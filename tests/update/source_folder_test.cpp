@@ -9,7 +9,9 @@ namespace {
 bool IsShiftJisLeadByte(uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 bool NoLeadByte(uint8_t) { return false; }
 
-std::string Folder(std::string_view commandLine) { return SourceFolderFromCommandLine(commandLine, IsShiftJisLeadByte); }
+std::string Folder(std::string_view commandLine) {
+    return SourceFolderFromCommandLine(commandLine, IsShiftJisLeadByte);
+}
 
 TEST(SourceFolderTest, TakesTheProgramPathUpToItsLastBackslash) {
     EXPECT_EQ(Folder("\"C:\\Game Update\\update.exe\""), "C:\\Game Update\\");

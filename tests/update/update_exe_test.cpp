@@ -1,8 +1,8 @@
 // The real update.exe, started as a user would, watched and answered from outside.
-#include <windows.h>
-
-#include <commctrl.h>
 #include <gtest/gtest.h>
+#include <windows.h>
+// The common controls header builds on the types of windows.h.
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -34,6 +34,7 @@ struct Observed {
     std::vector<ControlSnapshot> controls;
     LRESULT progressPosition = -1;
     LRESULT progressHigh = -1;
+    bool dialogSurvivedCommands = false;
     DWORD exitCode = 0xFFFFFFFF;
 };
 
@@ -46,9 +47,7 @@ protected:
         keyName_ = "update-e2e-" + std::to_string(::GetCurrentProcessId());
         ASSERT_TRUE(::CopyFileA((ProgramFolder() + "update.exe").c_str(), (source_ + "update.exe").c_str(), FALSE));
     }
-    void TearDown() override {
-        ::RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\Corvane\\" + keyName_).c_str());
-    }
+    void TearDown() override { ::RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\Corvane\\" + keyName_).c_str()); }
 
     void WriteInstallFolderKey(const std::string& value) {
         HKEY key = nullptr;
@@ -90,6 +89,13 @@ protected:
             HWND bar = ::GetDlgItem(dialog, 1002);
             seen.progressPosition = ::SendMessageA(bar, PBM_GETPOS, 0, 0);
             seen.progressHigh = ::SendMessageA(bar, PBM_GETRANGE, FALSE, 0);
+        }
+        if (dialog != nullptr) {
+            // Nothing the user does reaches the dialog: Escape, Cancel and OK are ignored.
+            ::PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+            ::SendMessageTimeoutA(dialog, WM_COMMAND, IDCANCEL, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+            ::SendMessageTimeoutA(dialog, WM_COMMAND, IDOK, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+            seen.dialogSurvivedCommands = ::IsWindow(dialog) && ::IsWindowVisible(dialog);
         }
         if (box != nullptr) ::PostMessageA(box, WM_COMMAND, IDOK, 0);
         if (::WaitForSingleObject(process.hProcess, kTimeoutMs) != WAIT_OBJECT_0) {
@@ -136,6 +142,7 @@ TEST_F(UpdateExeTest, CopiesEveryListedFileAndReportsThem) {
     // The dialog as it stood behind the completion box.
     EXPECT_EQ(seen.dialogCaption, "update");
     EXPECT_EQ(seen.dialogStyle & WS_SYSMENU, 0u);
+    EXPECT_TRUE(seen.dialogSurvivedCommands);
     EXPECT_EQ(seen.progressPosition, 2);
     EXPECT_EQ(seen.progressHigh, 2);
     EXPECT_EQ(Text(seen, 1000), source_ + "data\\cg.dat");
@@ -147,8 +154,8 @@ TEST_F(UpdateExeTest, CopiesEveryListedFileAndReportsThem) {
         classes.push_back(control.className + " " + std::to_string(control.id));
         if (control.className == "Static") statics.push_back(control.text);
     }
-    EXPECT_EQ(classes,
-              (std::vector<std::string>{"msctls_progress32 1002", "Static 65535", "Static 65535", "Edit 1000", "Edit 1001"}));
+    EXPECT_EQ(classes, (std::vector<std::string>{"msctls_progress32 1002", "Static 65535", "Static 65535", "Edit 1000",
+                                                 "Edit 1001"}));
     EXPECT_EQ(statics, (std::vector<std::string>{"コピー元", "コピー先"}));
 }
 

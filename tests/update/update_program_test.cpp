@@ -1,11 +1,10 @@
 // The Linux update program against a registry that Wine itself wrote: the key is set with
 // "wine reg add" in a fresh prefix, and update must find the install folder through it.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <memory>
@@ -43,7 +42,7 @@ bool OnPath(const std::string& program) {
 // Runs a program with extra environment entries, its output and errors into files. Returns the
 // exit status, or -1 when it did not run or end normally.
 int RunProgram(const std::vector<std::string>& arguments, const std::vector<std::string>& extraEnvironment,
-        const std::string& outputFile, const std::string& errorFile) {
+               const std::string& outputFile, const std::string& errorFile) {
     std::vector<std::string> environment = extraEnvironment;
     for (char** entry = environ; *entry != nullptr; ++entry) {
         const std::string text = *entry;
@@ -78,13 +77,13 @@ protected:
     static void SetUpTestSuite() {
         if (!OnPath("wine") || !OnPath("wineserver")) return;
         prefix_ = new TestFolder;
-        const std::vector<std::string> wine = {"WINEPREFIX=" + Prefix(), "WINEARCH=win32", "WINEDEBUG=-all",
-                                               "WINEDLLOVERRIDES=mscoree,mshtml=", "LANG=ja_JP.UTF-8",
-                                               "LC_ALL=ja_JP.UTF-8"};
+        const std::vector<std::string> wine = {
+            "WINEPREFIX=" + Prefix(),           "WINEARCH=win32",   "WINEDEBUG=-all",
+            "WINEDLLOVERRIDES=mscoree,mshtml=", "LANG=ja_JP.UTF-8", "LC_ALL=ja_JP.UTF-8"};
         const std::string log = prefix_->Path() + "wine.log";
         registered_ =
             RunProgram({"wine", "reg", "add", "HKCU\\Software\\Corvane\\UpdateTest", "/ve", "/d", "C:\\ゲーム\\", "/f"},
-                wine, log, log) == 0 &&
+                       wine, log, log) == 0 &&
             // The server writes user.reg when it ends.
             RunProgram({"wineserver", "-w"}, wine, log, log) == 0 && prefix_->Exists("prefix/user.reg");
     }
@@ -99,7 +98,8 @@ protected:
         ASSERT_TRUE(registered_) << prefix_->Read("wine.log");
         prefix_->MakeFolder("prefix/drive_c/ゲーム");
         prefix_->MakeFolder("prefix/drive_c/ゲーム/data");
-        ASSERT_EQ(RunProgram({"cp", ProgramFolder() + "update", source_.Path() + "update"}, {}, "/dev/null", "/dev/null"), 0);
+        ASSERT_EQ(
+            RunProgram({"cp", ProgramFolder() + "update", source_.Path() + "update"}, {}, "/dev/null", "/dev/null"), 0);
         source_.MakeFolder("data");
         source_.Write("update.inf", "reg=UpdateTest\r\nfile=a.dat\r\nfile=data\\cg.dat\r\n");
         source_.Write("a.dat", "new a");
@@ -115,7 +115,7 @@ protected:
 
     int RunUpdate() {
         return RunProgram({source_.Path() + "update"}, {"WINEPREFIX=" + Prefix()}, source_.Path() + "out.txt",
-                   source_.Path() + "err.txt");
+                          source_.Path() + "err.txt");
     }
 
     static inline TestFolder* prefix_ = nullptr;
@@ -130,7 +130,8 @@ TEST_F(UpdateProgramTest, FindsTheInstallFolderThatWineRegistered) {
     EXPECT_EQ(prefix_->Read("prefix/drive_c/ゲーム/a.dat"), "new a");
     EXPECT_EQ(prefix_->Read("prefix/drive_c/ゲーム/data/cg.dat"), "new cg");
     EXPECT_FALSE(prefix_->IsReadOnly("prefix/drive_c/ゲーム/a.dat"));
-    EXPECT_EQ(source_.Read("err.txt"), "[update.exe] アップデート完了\n以下のファイルが更新されました\na.dat\ndata\\cg.dat\n\n");
+    EXPECT_EQ(source_.Read("err.txt"),
+              "[update.exe] アップデート完了\n以下のファイルが更新されました\na.dat\ndata\\cg.dat\n\n");
     // The progress display ends on the last file, shown as the program sees its paths.
     const std::string output = source_.Read("out.txt");
     EXPECT_NE(output.find("2/2"), std::string::npos) << output;
