@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "demo/assets/cg_link_file.h"
+#include "demo/runtime/graph_tables.h"
+#include "demo/runtime/surface_ref.h"
+#include "memory_surfaces.h"
 #include "reference_pms_decoder.h"
 #include "sample_set.h"
 
@@ -157,6 +161,51 @@ TEST_F(SampleSet, TitleFitsBesideTheTileColumnAndEveryFormatOccurs) {
         shape |= p.shape;
     }
     EXPECT_TRUE(bmp && colour && alpha && shape);
+}
+
+// Every picture, loaded by the demo's own archive and picture loader, holds exactly what the
+// reference decoder reads from the same bytes (or, for a bitmap, its rows turned top-down).
+TEST_F(SampleSet, DemoLoaderReadsEveryPictureAsWritten) {
+    MemoryLayerforge factory;
+    currentLayerforge = &factory;
+    CgLinkFile archive;
+    const std::string path = std::string(PRELO_SAMPLE_ASSETS_DIR) + "/Prelo.zpx";
+    ASSERT_TRUE(archive.Open(path.c_str()));
+    for (int32_t index = 0; index < samples::kArchiveEntries; ++index) {
+        SCOPED_TRACE(testing::Message() << "CG " << index);
+        SurfaceRef holder;
+        ASSERT_TRUE(archive.LoadCg(index, holder));
+        ISurface& s = *holder.Get();
+        const std::vector<uint8_t>& a = *archive_;
+        const uint32_t offset = Read32(a, 8 + 8 * index), size = Read32(a, 12 + 8 * index);
+        const uint8_t* p = a.data() + offset;
+        const int32_t w = s.Width(), h = s.Height();
+        if (p[0] == 'B') {
+            const uint32_t rows = Read32(a, offset + 10), stride = (3 * w + 3) & ~3;
+            for (int32_t y = 0; y < h; ++y)
+                ASSERT_EQ(std::memcmp(s.PixelAt(0, y), p + rows + (h - 1 - y) * stride, 3 * w), 0) << "row " << y;
+            continue;
+        }
+        reference::DecodedPms expected;
+        ASSERT_TRUE(reference::DecodePms(p, size, &expected));
+        ASSERT_EQ(w, expected.width);
+        ASSERT_EQ(h, expected.height);
+        const bool hasPixels = expected.depth == 16;
+        ASSERT_EQ(s.PixelAt(0, 0) != nullptr, hasPixels);
+        ASSERT_EQ(s.AlphaAt(0, 0) != nullptr, expected.depth == 8 || expected.hasAlpha);
+        for (int32_t y = 0; y < h; ++y) {
+            if (hasPixels) {
+                ASSERT_EQ(std::memcmp(s.PixelAt(0, y), expected.pixels.data() + 3 * w * y, 3 * w), 0) << "row " << y;
+            }
+            const std::vector<uint8_t>& plane = hasPixels ? expected.alpha : expected.pixels;
+            if (!plane.empty()) {
+                ASSERT_EQ(std::memcmp(s.AlphaAt(0, y), plane.data() + w * y, w), 0) << "row " << y;
+            }
+        }
+    }
+    archive.Close();
+    currentLayerforge = nullptr;
+    EXPECT_EQ(factory.liveSurfaces, 0);
 }
 
 void CheckMovie(const std::vector<uint8_t>& movie, int32_t width, int32_t height) {
