@@ -78,17 +78,6 @@ TEST_F(QuadResampleTest, InterlaceWritesHalfTheRowsEverySecondRow) {
     EXPECT_TRUE(dst.Intact() && small.Intact());
 }
 
-TEST_F(QuadResampleTest, InterlaceSkipsEverySecondSourceRowOfTheQuad) {
-    // Drawn row k shows source row 2k: the edges move two rows per drawn row.
-    TestSurface src(3, 8);
-    for (int32_t y = 0; y < 8; ++y) {
-        for (int32_t x = 0; x < 3; ++x) src.Pixel(x, y)[0] = static_cast<uint8_t>(20 * y);
-    }
-    TestSurface dst(3, 8);
-    InterlaceQuad(&dst, 0, 0, 3, 8, &src, 0, 0, 3, 0, 3, 8, 0, 8);
-    for (int32_t k = 0; k < 4; ++k) EXPECT_EQ(dst.Pixel(1, 2 * k)[0], 10 * 2 * k) << "drawn row " << k;
-}
-
 TEST_F(QuadResampleTest, RandomQuadsMatchThePlainImplementation) {
     std::mt19937 random(77);
     for (int round = 0; round < 60; ++round) {
