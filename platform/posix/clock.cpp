@@ -9,6 +9,8 @@ namespace {
 
 std::atomic<bool> virtualClockOn{false};
 std::atomic<uint32_t> virtualNow{0};
+std::atomic<SleepHook> sleepHook{nullptr};
+std::atomic<void*> sleepHookContext{nullptr};
 
 uint32_t MonotonicMs() {
     timespec now{};
@@ -22,6 +24,7 @@ uint32_t MonotonicMs() {
 uint32_t TickCount() { return virtualClockOn ? virtualNow.load() : MonotonicMs(); }
 
 void Sleep(uint32_t ms) {
+    if (SleepHook hook = sleepHook.load()) hook(sleepHookContext.load());
     if (virtualClockOn) {
         virtualNow += ms;
         return;
@@ -35,5 +38,10 @@ void UseVirtualClock(bool enabled) { virtualClockOn = enabled; }
 bool VirtualClockInUse() { return virtualClockOn; }
 void SetVirtualClock(uint32_t ms) { virtualNow = ms; }
 void AdvanceVirtualClock(uint32_t ms) { virtualNow += ms; }
+
+void SetSleepHook(SleepHook hook, void* context) {
+    sleepHookContext = context;
+    sleepHook = hook;
+}
 
 }  // namespace platform

@@ -7,6 +7,8 @@ namespace {
 
 volatile LONG virtualClockOn = 0;
 volatile LONG virtualNow = 0;
+SleepHook sleepHook = nullptr;
+void* sleepHookContext = nullptr;
 
 }  // namespace
 
@@ -15,6 +17,7 @@ uint32_t TickCount() {
 }
 
 void Sleep(uint32_t ms) {
+    if (sleepHook != nullptr) sleepHook(sleepHookContext);
     if (virtualClockOn) {
         ::InterlockedExchangeAdd(&virtualNow, static_cast<LONG>(ms));
         return;
@@ -26,5 +29,10 @@ void UseVirtualClock(bool enabled) { ::InterlockedExchange(&virtualClockOn, enab
 bool VirtualClockInUse() { return virtualClockOn != 0; }
 void SetVirtualClock(uint32_t ms) { ::InterlockedExchange(&virtualNow, static_cast<LONG>(ms)); }
 void AdvanceVirtualClock(uint32_t ms) { ::InterlockedExchangeAdd(&virtualNow, static_cast<LONG>(ms)); }
+
+void SetSleepHook(SleepHook hook, void* context) {
+    sleepHookContext = context;
+    sleepHook = hook;
+}
 
 }  // namespace platform

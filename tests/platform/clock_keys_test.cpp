@@ -57,3 +57,15 @@ TEST(MessageBoxLog, RecordsWithoutBlocking) {
     platform::SetMessageEcho(true);
 }
 #endif
+
+TEST(SleepHook, RunsOnEverySleepUntilRemoved) {
+    int calls = 0;
+    platform::SetSleepHook([](void* context) { ++*static_cast<int*>(context); }, &calls);
+    platform::UseVirtualClock(true);
+    platform::Sleep(1);
+    platform::Sleep(1);
+    platform::SetSleepHook(nullptr, nullptr);
+    platform::Sleep(1);
+    platform::UseVirtualClock(false);
+    EXPECT_EQ(2, calls);
+}

@@ -19,4 +19,11 @@ bool VirtualClockInUse();
 void SetVirtualClock(uint32_t ms);
 void AdvanceVirtualClock(uint32_t ms);
 
+// Called by Sleep on the sleeping thread before it waits. A Linux host feeds the key table from
+// its own event queue, so while the demo polls for a key's release with Sleep(1) the host must
+// still see its events: its hook pumps them. Windows keys are read from the system, and every
+// module has its own copy of this hook, so a host's hook reaches only its own module there.
+using SleepHook = void (*)(void* context);
+void SetSleepHook(SleepHook hook, void* context);
+
 }  // namespace platform

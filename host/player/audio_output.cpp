@@ -1,0 +1,126 @@
+#include "host/player/audio_output.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace player {
+
+AudioOutput::~AudioOutput() {
+    CloseDevice();
+    if (wavBuffer_ != nullptr) SDL_FreeWAV(wavBuffer_);
+}
+
+bool AudioOutput::OpenDevice(int rate, SDL_AudioFormat format, int channels, std::string* error) {
+    CloseDevice();
+    SDL_AudioSpec wanted{};
+    wanted.freq = rate;
+    wanted.format = format;
+    wanted.channels = static_cast<Uint8>(channels);
+    wanted.samples = 1024;
+    wanted.callback = &AudioOutput::Fill;
+    wanted.userdata = this;
+    // No changes allowed: the samples are handed to the device as they are in the file.
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_, 0);
+    if (device_ == 0) {
+        if (error) *error = SDL_GetError();
+        return false;
+    }
+    bytesPerSecond_ = static_cast<uint32_t>(spec_.freq) * spec_.channels * (SDL_AUDIO_BITSIZE(spec_.format) / 8);
+    return true;
+}
+
+void AudioOutput::CloseDevice() {
+    if (device_ != 0) SDL_CloseAudioDevice(device_);
+    device_ = 0;
+}
+
+bool AudioOutput::LoadMusic(const std::string& wavPath, bool loop, std::string* error) {
+    SDL_AudioSpec fileSpec{};
+    Uint32 length = 0;
+    if (SDL_LoadWAV(wavPath.c_str(), &fileSpec, &wavBuffer_, &length) == nullptr) {
+        if (error) *error = SDL_GetError();
+        return false;
+    }
+    if (!OpenDevice(fileSpec.freq, fileSpec.format, fileSpec.channels, error)) return false;
+    samples_ = wavBuffer_;
+    size_ = length;
+    loop_ = loop;
+    return true;
+}
+
+void AudioOutput::Resume() {
+    if (device_ == 0) {
+        running_ = true;
+        silentStartTicks_ = SDL_GetTicks();
+        return;
+    }
+    SDL_LockAudioDevice(device_);
+    cursor_ = 0;
+    bytesConsumed_ = 0;
+    lastFillTicks_ = SDL_GetTicks();
+    running_ = true;
+    SDL_UnlockAudioDevice(device_);
+    SDL_PauseAudioDevice(device_, 0);
+}
+
+uint32_t AudioOutput::NowMs() {
+    if (!running_) return 0;
+    if (device_ == 0 || bytesPerSecond_ == 0) return SDL_GetTicks() - silentStartTicks_;
+    SDL_LockAudioDevice(device_);
+    const uint64_t consumed = bytesConsumed_;
+    const uint32_t since = SDL_GetTicks() - lastFillTicks_;
+    SDL_UnlockAudioDevice(device_);
+    // The device buffer was filled at lastFillTicks_; it plays on for one buffer's length.
+    const uint32_t bufferMs = static_cast<uint32_t>(spec_.samples) * 1000u / static_cast<uint32_t>(spec_.freq);
+    const uint64_t filledMs = consumed * 1000u / bytesPerSecond_;
+    const uint64_t heardMs = filledMs > bufferMs ? filledMs - bufferMs : 0;
+    return static_cast<uint32_t>(heardMs + std::min(since, bufferMs));
+}
+
+void AudioOutput::Fill(void* self, Uint8* stream, int length) {
+    auto* output = static_cast<AudioOutput*>(self);
+    const Uint8 silence = output->spec_.silence;
+    int written = 0;
+    while (written < length) {
+        if (output->samples_ == nullptr || output->cursor_ >= output->size_) {
+            if (output->loop_ && output->size_ != 0) {
+                output->cursor_ = 0;
+                continue;
+            }
+            std::memset(stream + written, silence, static_cast<size_t>(length - written));
+            break;
+        }
+        const uint32_t chunk = std::min<uint32_t>(output->size_ - output->cursor_, static_cast<uint32_t>(length - written));
+        std::memcpy(stream + written, output->samples_ + output->cursor_, chunk);
+        output->cursor_ += chunk;
+        written += static_cast<int>(chunk);
+    }
+    output->bytesConsumed_ += static_cast<uint64_t>(length);
+    output->lastFillTicks_ = SDL_GetTicks();
+}
+
+void AudioOutput::Start(const platform::WaveFormat& format, const uint8_t* samples, uint32_t size, uint32_t fromByte) {
+    const SDL_AudioFormat sdlFormat = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+    if (device_ == 0 || spec_.freq != static_cast<int>(format.samplesPerSecond) ||
+        spec_.channels != format.channels || spec_.format != sdlFormat) {
+        if (!OpenDevice(static_cast<int>(format.samplesPerSecond), sdlFormat, format.channels, nullptr)) return;
+    }
+    SDL_LockAudioDevice(device_);
+    samples_ = samples;
+    size_ = size;
+    cursor_ = std::min(fromByte, size);
+    loop_ = false;  // the demo's player restarts the music itself when it loops
+    SDL_UnlockAudioDevice(device_);
+    SDL_PauseAudioDevice(device_, 0);
+}
+
+void AudioOutput::Stop() {
+    if (device_ == 0) return;
+    SDL_PauseAudioDevice(device_, 1);
+    SDL_LockAudioDevice(device_);
+    samples_ = nullptr;
+    size_ = 0;
+    SDL_UnlockAudioDevice(device_);
+}
+
+}  // namespace player

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/kit/time_source.h"
+#include "platform/mci.h"
+
+namespace player {
+
+// The player's sound: one SDL audio device playing 16-bit or 8-bit PCM from memory, looping or
+// once, and the music clock that comes from it. The clock counts the samples the device has
+// consumed, so picture and sound stay together whatever the device's pace; between two device
+// callbacks it runs on the system timer. Before the first Resume and without a device it is a
+// plain system clock from 0.
+//
+// It is also the sink of the demo's own music player, for when the host refuses the music: that
+// player then hands over the samples and the offset to play from.
+class AudioOutput final : public host::TimeSource, public platform::MciAudioSink {
+public:
+    AudioOutput() = default;
+    ~AudioOutput() override;
+    AudioOutput(const AudioOutput&) = delete;
+    AudioOutput& operator=(const AudioOutput&) = delete;
+
+    // Loads a WAV file for the host's music. False (and silent) when the file does not load or
+    // no audio device opens; *error says why.
+    bool LoadMusic(const std::string& wavPath, bool loop, std::string* error);
+    // Starts or restarts playing from the beginning; the clock starts with it.
+    void Resume();
+
+    uint32_t NowMs() override;
+
+    void Start(const platform::WaveFormat& format, const uint8_t* samples, uint32_t size, uint32_t fromByte) override;
+    void Stop() override;
+
+private:
+    static void Fill(void* self, Uint8* stream, int length);
+    bool OpenDevice(int rate, SDL_AudioFormat format, int channels, std::string* error);
+    void CloseDevice();
+
+    SDL_AudioDeviceID device_ = 0;
+    SDL_AudioSpec spec_{};
+    Uint8* wavBuffer_ = nullptr;  // owned by SDL_LoadWAV
+    const Uint8* samples_ = nullptr;
+    uint32_t size_ = 0;
+    uint32_t cursor_ = 0;
+    bool loop_ = false;
+    uint32_t bytesPerSecond_ = 0;
+    uint64_t bytesConsumed_ = 0;  // guarded by the device lock
+    uint32_t lastFillTicks_ = 0;
+    bool running_ = false;
+    uint32_t silentStartTicks_ = 0;
+};
+
+}  // namespace player

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace player {
+
+enum class Scaling { kSmooth, kInteger };
+
+struct PlayerOptions {
+    std::string assetsFolder;  // --assets DIR; empty: the generated sample set
+    bool loopMusic = true;     // --no-loop clears it
+    bool keyCancel = false;    // --key-cancel
+    int32_t musicNumber = -1;  // --music N: the one number the host plays; -1 plays whatever is asked
+    bool fullscreen = false;   // --fullscreen
+    Scaling scaling = Scaling::kSmooth;  // --scale smooth|integer
+    bool overlay = false;      // --overlay: time, scene and frame rate from the start
+
+    // Headless rendering.
+    std::string renderFolder;  // --render OUT
+    uint32_t fps = 30;         // --fps N (1..240)
+    uint32_t fromMs = 0;       // --from MS
+    uint32_t toMs = 124634;    // --to MS
+    bool video = true;         // --no-video
+    bool pngFrames = false;    // --png: every frame as a numbered PNG
+    bool contactSheet = true;  // --no-sheet
+
+    bool help = false;
+};
+
+// Parses the arguments after the program name. False with a one-line reason for an unknown
+// option, a missing or malformed value, or a range that holds no frame.
+bool ParsePlayerOptions(const std::vector<std::string>& args, PlayerOptions* options, std::string* error);
+
+const char* PlayerUsage();
+
+}  // namespace player

@@ -1,0 +1,38 @@
+// prelo-play: watch and hear the demo in a window, or render it to a video and a contact sheet.
+// Exit status: 0 done, 1 bad arguments, 2 libraries or asset files missing, 3 the demo did not
+// start, 4 an output could not be written, 5 no display.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "host/player/asset_folder.h"
+#include "host/player/headless_render.h"
+#include "host/player/player_options.h"
+#include "host/player/window_player.h"
+#include "host/runner/demo_libraries.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    player::PlayerOptions options;
+    std::string error;
+    if (!player::ParsePlayerOptions(args, &options, &error)) {
+        std::fprintf(stderr, "prelo-play: %s\n%s", error.c_str(), player::PlayerUsage());
+        return 1;
+    }
+    if (options.help) {
+        std::printf("%s", player::PlayerUsage());
+        return 0;
+    }
+    const std::string assets = player::ResolveAssetFolder(options.assetsFolder);
+    if (!player::CheckAssetFolder(assets, &error)) {
+        std::fprintf(stderr, "prelo-play: %s\n", error.c_str());
+        return 2;
+    }
+    host::DemoLibraries libraries;
+    if (!libraries.Load(host::ModuleFolder(), "Prelo", &error)) {
+        std::fprintf(stderr, "prelo-play: %s\n", error.c_str());
+        return 2;
+    }
+    if (!options.renderFolder.empty()) return player::RenderHeadless(options, assets, libraries);
+    return player::PlayInWindow(options, assets, libraries);
+}

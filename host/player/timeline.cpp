@@ -1,0 +1,57 @@
+#include "host/player/timeline.h"
+
+#include <algorithm>
+
+namespace player {
+
+const std::vector<SceneWindow>& SceneWindows() {
+    static const std::vector<SceneWindow> windows = {
+        {0, 5000},         {5000, 12500},     {12500, 20000},    {20000, 27754},
+        {27754, 35100},    {35100, 42672},    {42672, 50143},    {50143, 57171},
+        {57171, 60887},    {60887, 64737},    {64737, 107737},   {107737, 124634},
+    };
+    return windows;
+}
+
+int SceneAt(uint32_t t) {
+    const auto& windows = SceneWindows();
+    for (size_t i = 0; i < windows.size(); ++i) {
+        if (windows[i].startMs <= t && t < windows[i].endMs) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::vector<uint32_t> FrameTimes(uint32_t fromMs, uint32_t toMs, uint32_t fps) {
+    std::vector<uint32_t> times;
+    if (fps == 0) return times;
+    for (uint64_t n = 0;; ++n) {
+        const uint64_t t = fromMs + n * 1000u / fps;
+        if (t >= toMs) break;
+        times.push_back(static_cast<uint32_t>(t));
+    }
+    return times;
+}
+
+std::vector<SheetCell> SheetCells() {
+    std::vector<SheetCell> cells;
+    const auto& windows = SceneWindows();
+    for (size_t i = 0; i < windows.size(); ++i) {
+        const SceneWindow& w = windows[i];
+        const int scene = static_cast<int>(i);
+        cells.push_back({scene, "start", w.startMs});
+        cells.push_back({scene, "middle", w.startMs + (w.endMs - w.startMs) / 2});
+        cells.push_back({scene, "end", w.endMs - 1});
+    }
+    return cells;
+}
+
+int64_t PickFrame(const std::vector<uint32_t>& frameTimes, uint32_t target, uint32_t windowStart, uint32_t windowEnd) {
+    auto at = std::lower_bound(frameTimes.begin(), frameTimes.end(), target);
+    if (at != frameTimes.end() && *at >= windowStart && *at < windowEnd) return *at;
+    // None at or after the target inside the window: the last one before the window's end.
+    auto before = std::lower_bound(frameTimes.begin(), frameTimes.end(), windowEnd);
+    if (before != frameTimes.begin() && *(before - 1) >= windowStart) return *(before - 1);
+    return -1;
+}
+
+}  // namespace player

@@ -1,0 +1,215 @@
+#include "host/player/window_player.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "host/kit/host_kit.h"
+#include "host/kit/wav_length.h"
+#include "host/player/asset_folder.h"
+#include "host/player/audio_output.h"
+#include "host/player/key_map.h"
+#include "host/player/timeline.h"
+#include "host/runner/demo_run.h"
+#include "host/runner/png_writer.h"
+#include "platform/clock.h"
+#include "platform/keys.h"
+#include "platform/mci.h"
+#include "platform/process_path.h"
+
+namespace player {
+namespace {
+
+struct SdlSession {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    ~SdlSession() {
+        if (texture) SDL_DestroyTexture(texture);
+        if (renderer) SDL_DestroyRenderer(renderer);
+        if (window) SDL_DestroyWindow(window);
+        SDL_Quit();
+    }
+};
+
+// Everything the frame callback and the sleep hook share.
+struct PlayState {
+    SdlSession* sdl = nullptr;
+    host::HostKit* kit = nullptr;
+    AudioOutput* audio = nullptr;
+    std::string shotFolder;
+    bool overlay = false;
+    bool quit = false;
+    bool fullscreen = false;
+    uint32_t frames = 0;
+    uint32_t fpsFrames = 0;
+    uint32_t fpsSince = 0;
+    double fps = 0.0;
+    uint32_t lastOverlay = 0;
+};
+
+void SaveScreenshot(PlayState& state) {
+    int pitch = 0;
+    const uint8_t* pixels = state.kit->Window().Framebuffer(&pitch);
+    if (pixels == nullptr) return;
+    char name[64];
+    std::snprintf(name, sizeof name, "/prelo-shot-%06u.png", state.kit->Sound().PositionMs());
+    const std::string path = state.shotFolder + name;
+    if (host::WritePng(path.c_str(), pixels, host::HostWindow::kWidth, host::HostWindow::kHeight, pitch)) {
+        std::fprintf(stderr, "screenshot: %s\n", path.c_str());
+    }
+}
+
+// Reads the window's events into the key table and the player's own controls. Runs every frame
+// and, through the sleep hook, while the demo waits for a key to be let go.
+void PumpEvents(PlayState& state) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+            case SDL_QUIT: state.quit = true; break;
+            case SDL_KEYDOWN:
+            case SDL_KEYUP: {
+                const bool down = event.type == SDL_KEYDOWN;
+                if (down && !event.key.repeat) {
+                    if (event.key.keysym.sym == SDLK_F11) {
+                        state.fullscreen = !state.fullscreen;
+                        SDL_SetWindowFullscreen(state.sdl->window, state.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+                    } else if (event.key.keysym.sym == SDLK_F12) {
+                        SaveScreenshot(state);
+                    } else if (event.key.keysym.sym == SDLK_F1) {
+                        state.overlay = !state.overlay;
+                        if (!state.overlay) SDL_SetWindowTitle(state.sdl->window, "Prelo");
+                    }
+                }
+                if (int key = VirtualKeyFor(event.key.keysym.sym)) platform::SetKeyDown(key, down);
+                break;
+            }
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP:
+                if (int key = VirtualKeyForButton(event.button.button)) {
+                    platform::SetKeyDown(key, event.type == SDL_MOUSEBUTTONDOWN);
+                }
+                break;
+            default: break;
+        }
+    }
+}
+
+void ShowFrame(PlayState& state) {
+    state.kit->Window().Capture();
+    int pitch = 0;
+    const uint8_t* pixels = state.kit->Window().Framebuffer(&pitch);
+    if (pixels != nullptr) SDL_UpdateTexture(state.sdl->texture, nullptr, pixels, pitch);
+    SDL_RenderClear(state.sdl->renderer);
+    SDL_RenderCopy(state.sdl->renderer, state.sdl->texture, nullptr, nullptr);
+    SDL_RenderPresent(state.sdl->renderer);
+}
+
+void UpdateOverlay(PlayState& state) {
+    const uint32_t now = SDL_GetTicks();
+    ++state.fpsFrames;
+    if (now - state.fpsSince >= 500) {
+        state.fps = state.fpsFrames * 1000.0 / (now - state.fpsSince);
+        state.fpsFrames = 0;
+        state.fpsSince = now;
+    }
+    if (!state.overlay || now - state.lastOverlay < 250) return;
+    state.lastOverlay = now;
+    const uint32_t music = state.kit->Sound().PositionMs();
+    char text[128];
+    std::snprintf(text, sizeof text, "Prelo  %3u.%03u s  scene %d  %.0f fps", music / 1000, music % 1000,
+                  SceneAt(music), state.fps);
+    SDL_SetWindowTitle(state.sdl->window, text);
+    std::fprintf(stderr, "\r%s   ", text);
+}
+
+}  // namespace
+
+int PlayInWindow(const PlayerOptions& options, const std::string& assets, const host::DemoLibraries& libraries) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        std::fprintf(stderr, "prelo-play: no display (%s); render to files instead with --render OUT\n",
+                     SDL_GetError());
+        return 5;
+    }
+    SdlSession sdl;
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, options.scaling == Scaling::kSmooth ? "linear" : "nearest");
+    sdl.window = SDL_CreateWindow("Prelo", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480,
+                                  SDL_WINDOW_RESIZABLE | (options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
+    if (sdl.window != nullptr) {
+        sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_PRESENTVSYNC);
+        if (sdl.renderer == nullptr) sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_SOFTWARE);
+    }
+    if (sdl.renderer != nullptr) {
+        SDL_RenderSetLogicalSize(sdl.renderer, 640, 480);  // scales with the window, aspect kept
+        SDL_RenderSetIntegerScale(sdl.renderer, options.scaling == Scaling::kInteger ? SDL_TRUE : SDL_FALSE);
+        sdl.texture = SDL_CreateTexture(sdl.renderer, SDL_PIXELFORMAT_BGR24, SDL_TEXTUREACCESS_STREAMING, 640, 480);
+    }
+    if (sdl.texture == nullptr) {
+        std::fprintf(stderr, "prelo-play: cannot open a window (%s); try --render OUT\n", SDL_GetError());
+        return 5;
+    }
+
+    // The host plays the music unless told to accept only another number; then the demo's own
+    // player takes over and plays through the same audio output.
+    const bool hostRefuses = options.musicNumber >= 0 && options.musicNumber != DemoMusicNumber(assets);
+    AudioOutput audio;
+    std::string audioError;
+    const std::string wav = assets + "/Vuvi01.wav";
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        audioError = SDL_GetError();
+    } else if (!hostRefuses) {
+        audio.LoadMusic(wav, options.loopMusic, &audioError);
+    }
+    if (!audioError.empty()) std::fprintf(stderr, "prelo-play: no audio device (%s): playing silent\n", audioError.c_str());
+
+    host::HostKitSettings settings;
+    settings.headless = false;
+    settings.sound.refuse = hostRefuses;
+    if (uint32_t length = 0; host::WavFileLengthMs(wav.c_str(), &length)) settings.sound.lengthMs = length;
+    // On the host's path the music clock is the audio device's; the demo's own player keeps time
+    // on the system clock and only sends its samples here.
+    host::HostKit kit(settings, hostRefuses ? nullptr : &audio);
+    if (hostRefuses) platform::SetMciAudioSink(&audio);
+
+    PlayState state;
+    state.sdl = &sdl;
+    state.kit = &kit;
+    state.audio = &audio;
+    state.overlay = options.overlay;
+    state.fullscreen = options.fullscreen;
+    state.shotFolder = platform::CurrentFolder();
+    state.fpsSince = SDL_GetTicks();
+    platform::SetSleepHook([](void* context) { PumpEvents(*static_cast<PlayState*>(context)); }, &state);
+
+    kit.Loop().SetFrameCallback([&state](uint32_t) {
+        // The demo has just asked the host to start the music and waits for it to report a
+        // position: the sound and its clock start together, here.
+        if (state.frames++ == 0) state.audio->Resume();
+        PumpEvents(state);
+        if (state.quit) return false;
+        ShowFrame(state);
+        UpdateOverlay(state);
+        return true;
+    });
+
+    host::DemoRunOptions run;
+    run.assetsFolder = assets;
+    run.loopMusic = options.loopMusic;
+    run.keyCancel = options.keyCancel;
+    host::DemoRunReport report;
+    host::RunDemo(kit, libraries, run, &report);
+
+    platform::SetSleepHook(nullptr, nullptr);
+    platform::SetMciAudioSink(nullptr);
+    platform::ReleaseAllKeys();
+    if (state.overlay) std::fprintf(stderr, "\n");
+    if (!report.initSucceeded) {
+        std::fprintf(stderr, "prelo-play: the demo did not start: its files in %s are damaged or incomplete "
+                             "(see the messages above)\n", assets.c_str());
+        return 3;
+    }
+    return 0;
+}
+
+}  // namespace player

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "host/player/bitmap_font.h"
+#include "host/player/contact_sheet.h"
+
+TEST(ContactSheet, GridOfSixColumnsWithLabelledCells) {
+    player::ContactSheet sheet(36);
+    EXPECT_EQ(8 + 6 * 168, sheet.Width());
+    EXPECT_EQ(8 + 6 * (120 + 18 + 8), sheet.Height());
+    int x = 0, y = 0;
+    sheet.CellOrigin(7, &x, &y);  // second row, second column
+    EXPECT_EQ(8 + 168, x);
+    EXPECT_EQ(8 + 146, y);
+}
+
+TEST(ContactSheet, ThumbnailAveragesFourByFourBlocksAndStaysInItsCell) {
+    std::vector<uint8_t> frame(640 * 480 * 3, 0);
+    // The top-left 4 x 4 block: half white, half black, so its thumbnail pixel is mid grey.
+    for (int yy = 0; yy < 4; ++yy) {
+        for (int xx = 0; xx < 2; ++xx) {
+            for (int c = 0; c < 3; ++c) frame[(yy * 640 + xx) * 3 + c] = 255;
+        }
+    }
+    player::ContactSheet sheet(2);
+    const std::vector<uint8_t> before = sheet.Pixels();
+    sheet.Place(1, frame.data(), 640, 480, 640 * 3, "1 START 5.0S");
+    int x = 0, y = 0;
+    sheet.CellOrigin(1, &x, &y);
+    const uint8_t* corner = sheet.Pixels().data() + y * sheet.Pitch() + x * 3;
+    EXPECT_EQ(128, corner[0]);
+    EXPECT_EQ(0, corner[3]);
+    // Cell 0 and the margins are untouched.
+    int x0 = 0, y0 = 0;
+    sheet.CellOrigin(0, &x0, &y0);
+    EXPECT_EQ(before[y0 * sheet.Pitch() + x0 * 3], sheet.Pixels()[y0 * sheet.Pitch() + x0 * 3]);
+    EXPECT_EQ(before[0], sheet.Pixels()[0]);
+    // The label is drawn under the thumbnail.
+    bool labelled = false;
+    for (int yy = y + 120; yy < y + 138 && !labelled; ++yy) {
+        for (int xx = x; xx < x + 160; ++xx) labelled |= sheet.Pixels()[yy * sheet.Pitch() + xx * 3] == 0xD8;
+    }
+    EXPECT_TRUE(labelled);
+    // Out-of-range cells and small frames are refused, not written.
+    sheet.Place(2, frame.data(), 640, 480, 640 * 3, "X");
+    sheet.Place(0, frame.data(), 320, 240, 320 * 3, "X");
+    EXPECT_EQ(before[y0 * sheet.Pitch() + x0 * 3], sheet.Pixels()[y0 * sheet.Pitch() + x0 * 3]);
+}
+
+TEST(BitmapFont, DrawsClippedAndMeasures) {
+    EXPECT_EQ(0, player::TextWidth("", 1));
+    EXPECT_EQ(11, player::TextWidth("10", 1));
+    EXPECT_EQ(22, player::TextWidth("10", 2));
+    std::vector<uint8_t> image(8 * 8 * 3, 0);
+    player::DrawText(image.data(), 8, 8, 24, -3, -2, "8", 2, 1, 2, 3);  // mostly outside: clipped
+    player::DrawText(image.data(), 8, 8, 24, 0, 0, "1", 1, 9, 8, 7);
+    // '1' has its stem in the middle column (x = 2) on row 1.
+    EXPECT_EQ(7, image[(1 * 8 + 2) * 3]);
+    EXPECT_EQ(9, image[(1 * 8 + 2) * 3 + 2]);
+}
