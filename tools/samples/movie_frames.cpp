@@ -18,9 +18,12 @@ constexpr int kGrid = 116;       // 8 grid-line shades by distance
 constexpr int kGlitter = 124;    // the sun's path on the water
 constexpr int kTunnel = 128;     // 8 ring colours x 8 brightness levels
 constexpr int kStar = 192;       // 8 twinkling stars
+constexpr int kStreak = 200;     // 32 brightness levels of the warp's star streaks
+constexpr int kDeep = 232;       // 16 rings of the warp's background glow
 constexpr int kBlack = 255;
 
 constexpr float kDuskEnd = 20.0f;
+constexpr float kTunnelEnd = 34.0f;
 constexpr float kHorizon = 0.56f;
 
 Colour Hsv(float h, float s, float v) {
@@ -73,10 +76,21 @@ void TunnelPalette(float t, tools::Palette& palette) {
         }
 }
 
-// A white flash joins the two parts; the last seconds fade to black.
+void WarpPalette(float t, tools::Palette& palette) {
+    const float s = t - kTunnelEnd;
+    for (int i = 0; i < 32; ++i) palette[kStreak + i] = Entry(Mix(Rgb(90, 120, 230), Rgb(255, 255, 255), i / 31.0f));
+    for (int i = 0; i < 16; ++i) {
+        const float k = std::pow(1.0f - i / 16.0f, 2.0f);
+        palette[kDeep + i] = Entry(Mix(Rgb(4, 4, 20), Hsv(0.62f + 0.02f * s, 0.7f, 0.55f), k));
+    }
+}
+
+// A white flash joins dusk and tunnel, a dip through black the tunnel and the warp; the last
+// seconds fade to black.
 void Grade(float t, tools::Palette& palette) {
     const float flash = std::max(0.0f, 1.0f - std::fabs(t - kDuskEnd) / 1.0f);
-    const float fade = std::clamp((kMovieSeconds - t) / 3.0f, 0.0f, 1.0f);
+    const float dip = std::clamp(std::fabs(t - kTunnelEnd) / 0.5f, 0.0f, 1.0f);
+    const float fade = std::clamp((kMovieSeconds - t) / 3.0f, 0.0f, 1.0f) * dip;
     for (tools::PaletteEntry& e : palette) {
         Colour c = Rgb(e.r, e.g, e.b);
         c = Scale(Mix(c, Rgb(255, 255, 255), flash), fade);
@@ -106,9 +120,12 @@ void MovieRenderer::Render(float seconds, std::vector<uint8_t>& indices, tools::
     if (seconds < kDuskEnd) {
         DuskPalette(seconds, palette);
         RenderDusk(seconds, indices.data());
-    } else {
+    } else if (seconds < kTunnelEnd) {
         TunnelPalette(seconds, palette);
         RenderTunnel(seconds, indices.data());
+    } else {
+        WarpPalette(seconds, palette);
+        RenderWarp(seconds, indices.data());
     }
     Grade(seconds, palette);
 }
@@ -173,6 +190,39 @@ void MovieRenderer::RenderTunnel(float t, uint8_t* out) const {
         const int k = ((ring + sector) & 1) | ((ring >> 1) & 3) << 1;
         const int level = std::clamp(static_cast<int>(r * 14.0f), 0, 7);
         out[i] = static_cast<uint8_t>(kTunnel + k * 8 + level);
+    }
+}
+
+}  // namespace samples
+
+namespace samples {
+
+// Stars rushing past: each star keeps its direction and comes nearer; it is drawn as a streak
+// from where it was a moment ago to where it is, brighter as it nears.
+void MovieRenderer::RenderWarp(float t, uint8_t* out) const {
+    const float s = t - kTunnelEnd;
+    const float cx = 0.5f * width_, cy = 0.5f * height_, focal = 0.5f * height_;
+    const size_t count = static_cast<size_t>(width_) * height_;
+    for (size_t i = 0; i < count; ++i) out[i] = static_cast<uint8_t>(kDeep + std::min(15, static_cast<int>(radius_[i] * 22.0f)));
+    const float speed = 0.25f + 0.06f * s;  // depth units a second, speeding up
+    for (uint32_t star = 0; star < 700; ++star) {
+        const uint32_t h = Hash(star, 3400);
+        const float x = ((h & 1023) / 511.5f - 1.0f) * 1.6f, y = (((h >> 10) & 1023) / 511.5f - 1.0f) * 1.2f;
+        const float z0 = ((h >> 20) & 1023) / 1024.0f;
+        const float z = 0.02f + std::fmod(z0 + 10.0f - s * speed, 1.0f);
+        const float zBefore = z + 0.05f * speed * (1.0f + s * 0.2f);
+        const int level = std::clamp(static_cast<int>((1.0f - z) * 31.0f), 0, 31);
+        const float x1 = cx + x / z * focal, y1 = cy + y / z * focal;
+        const float x0 = cx + x / zBefore * focal, y0 = cy + y / zBefore * focal;
+        const int steps = std::max(1, static_cast<int>(std::max(std::fabs(x1 - x0), std::fabs(y1 - y0))));
+        for (int k = 0; k <= steps; ++k) {
+            const int32_t px = static_cast<int32_t>(x0 + (x1 - x0) * k / steps);
+            const int32_t py = static_cast<int32_t>(y0 + (y1 - y0) * k / steps);
+            if (px < 0 || py < 0 || px >= width_ || py >= height_) continue;
+            uint8_t& v = out[static_cast<size_t>(py) * width_ + px];
+            const uint8_t streak = static_cast<uint8_t>(kStreak + level * k / steps);
+            if (v < kStreak || v >= kDeep || v < streak) v = streak;
+        }
     }
 }
 

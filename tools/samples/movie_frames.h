@@ -8,8 +8,9 @@
 namespace samples {
 
 // The movie's pictures: a dusk flight over a gridded sea towards a setting sun and parallax
-// mountains, a flash, then a flight through a turning chequered tunnel that fades out. Frames
-// are palettised with a palette of their own, so the colours move with the light.
+// mountains, a flash, a flight through a turning chequered tunnel, then stars rushing past until
+// the picture fades out. Frames are palettised with a palette of their own, so the colours move
+// with the light.
 class MovieRenderer {
 public:
     MovieRenderer(int32_t width, int32_t height);
@@ -20,6 +21,7 @@ public:
 private:
     void RenderDusk(float t, uint8_t* out) const;
     void RenderTunnel(float t, uint8_t* out) const;
+    void RenderWarp(float t, uint8_t* out) const;
 
     int32_t width_, height_;
     std::vector<float> radius_;   // distance from the centre, in heights
