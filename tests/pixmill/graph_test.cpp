@@ -3,6 +3,7 @@
 #include <random>
 #include <vector>
 
+#include "allocation_failure.h"
 #include "kernel_params.h"
 #include "memory_surface.h"
 #include "pixmill/pixmill_graph.h"
@@ -35,6 +36,23 @@ TEST(PixmillGraph, BlendsBeforeInitializeDrawNothing) {
     EXPECT_EQ(before, dst.Bytes());
     graph.Copy(&dst, 0, 0, &src, 0, 0, 33, 4);
     EXPECT_EQ(src.Bytes(), dst.Bytes());
+}
+
+TEST(PixmillGraph, BlendsAfterFailedInitializeDrawNothing) {
+    pixmill::PixmillGraph graph;
+    ASSERT_TRUE(graph.Initialize());
+    pixmill_test::FailNthArrayAllocation(2);
+    ASSERT_FALSE(graph.Initialize());
+    std::mt19937 random(15);
+    MemorySurface dst(24, 3, false);
+    MemorySurface src(24, 3, true);
+    dst.FillRandom(random);
+    src.FillRandom(random);
+    const std::vector<uint8_t> before = dst.Bytes();
+    graph.BlendConst(&dst, 0, 0, &src, 0, 0, 24, 3, 77);
+    graph.BlendAlpha(&dst, 0, 0, &src, 0, 0, 24, 3);
+    EXPECT_EQ(before, dst.Bytes());
+    EXPECT_TRUE(graph.Initialize());
 }
 
 TEST(PixmillGraph, MissingSurfacesPlanesOrAreasDrawNothing) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "allocation_failure.h"
 #include "pixmill/row_table.h"
 
 namespace {
@@ -47,6 +48,24 @@ TEST(RowTable, RebuildGivesTheSameEntries) {
     ASSERT_TRUE(table.BuildBlendTable());
     EXPECT_EQ(before, table.Rows()[200][77]);
     EXPECT_EQ(table.Rows()[0] + 256 * 200, table.Rows()[200]);
+}
+
+// Either allocation failing leaves no rows behind (the leak checker would see a stray row array),
+// with the size still reading 256 as the build had set it; a later build succeeds.
+TEST(RowTable, FailedBuildLeavesNoRows) {
+    pixmill::RowTable table;
+    ASSERT_TRUE(table.BuildBlendTable());
+    for (int failing = 1; failing <= 2; ++failing) {
+        pixmill_test::FailNthArrayAllocation(failing);
+        EXPECT_FALSE(table.BuildBlendTable()) << "allocation " << failing;
+        EXPECT_FALSE(table.IsBuilt());
+        EXPECT_EQ(nullptr, table.Rows());
+        EXPECT_EQ(256, table.Width());
+        EXPECT_EQ(256, table.Height());
+    }
+    pixmill_test::FailNthArrayAllocation(0);
+    EXPECT_TRUE(table.BuildBlendTable());
+    EXPECT_EQ(255, table.Rows()[255][255]);
 }
 
 }  // namespace
