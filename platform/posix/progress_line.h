@@ -16,8 +16,8 @@ struct ProgressLine {
 
 std::string FormatProgressLine(const ProgressLine& line);
 
-// Writes the line to standard output. A terminal sees it redrawn in place; a log gets one line per
-// file, written when the position moves on, so that it shows each step complete. finished ends it.
+// Writes the line to standard output: redrawn in place on a terminal, one line per position in a
+// log. finished ends the display.
 void DrawProgressLine(const ProgressLine& line, bool finished);
 
 }  // namespace platform::detail
