@@ -94,8 +94,7 @@ TEST(WavWriter, PcmHeaderAndSamples) {
     EXPECT_EQ(Read16(wav, 34), 16);
     EXPECT_EQ(std::memcmp(wav.data() + 36, "data", 4), 0);
     EXPECT_EQ(Read32(wav, 40), 12u);
-    for (size_t i = 0; i < samples.size(); ++i)
-        EXPECT_EQ(static_cast<int16_t>(Read16(wav, 44 + 2 * i)), samples[i]);
+    for (size_t i = 0; i < samples.size(); ++i) EXPECT_EQ(static_cast<int16_t>(Read16(wav, 44 + 2 * i)), samples[i]);
     EXPECT_TRUE(tools::WriteWav16({1, 2, 3}, 2, 22050).empty());  // half a stereo frame
     EXPECT_TRUE(tools::WriteWav16({1, 2}, 0, 22050).empty());
 }

@@ -37,7 +37,9 @@ public:
     ISurface* CreateSurfaceWithAlpha(int32_t width, int32_t height, int32_t) override {
         return Make(width, height, true, true);
     }
-    ISurface* CreateSurface(int32_t width, int32_t height, int32_t) override { return Make(width, height, true, false); }
+    ISurface* CreateSurface(int32_t width, int32_t height, int32_t) override {
+        return Make(width, height, true, false);
+    }
     ISurface* CreateMaskSurface(int32_t width, int32_t height) override { return Make(width, height, false, true); }
 
     int liveSurfaces = 0;

@@ -27,18 +27,37 @@ std::vector<Pixel> StructuredPlane(int32_t w, int32_t h, std::mt19937& random, P
             const int32_t n = std::min<int32_t>(w - x, 1 + static_cast<int32_t>(random() % 300));
             const Pixel a = any(random), b = any(random);
             switch (random() % 7) {
-                case 0: if (y >= 1) { std::memcpy(row + x, row + x - w, n * sizeof(Pixel)); break; } [[fallthrough]];
-                case 1: if (y >= 2) { std::memcpy(row + x, row + x - 2 * w, n * sizeof(Pixel)); break; } [[fallthrough]];
-                case 2: std::fill(row + x, row + x + n, a); break;
-                case 3: for (int32_t i = 0; i < n; ++i) row[x + i] = (i & 1) ? b : a; break;
+                case 0:
+                    if (y >= 1) {
+                        std::memcpy(row + x, row + x - w, n * sizeof(Pixel));
+                        break;
+                    }
+                    [[fallthrough]];
+                case 1:
+                    if (y >= 2) {
+                        std::memcpy(row + x, row + x - 2 * w, n * sizeof(Pixel));
+                        break;
+                    }
+                    [[fallthrough]];
+                case 2:
+                    std::fill(row + x, row + x + n, a);
+                    break;
+                case 3:
+                    for (int32_t i = 0; i < n; ++i) row[x + i] = (i & 1) ? b : a;
+                    break;
                 case 4:  // diagonal: the row above shifted by one column either way
                     for (int32_t i = 0; i < n; ++i) {
                         const int32_t sx = x + i + ((random() & 1) ? 1 : -1);
                         row[x + i] = (y >= 1 && sx >= 0 && sx < w) ? row[sx - w] : a;
                     }
                     break;
-                case 5: for (int32_t i = 0; i < n; ++i) row[x + i] = static_cast<Pixel>((a & ~Pixel(0x19E3)) | (any(random) & 0x19E3)); break;
-                default: for (int32_t i = 0; i < n; ++i) row[x + i] = any(random); break;
+                case 5:
+                    for (int32_t i = 0; i < n; ++i)
+                        row[x + i] = static_cast<Pixel>((a & ~Pixel(0x19E3)) | (any(random) & 0x19E3));
+                    break;
+                default:
+                    for (int32_t i = 0; i < n; ++i) row[x + i] = any(random);
+                    break;
             }
             x += n;
         }

@@ -54,7 +54,8 @@ bool DecodeColour(const uint8_t* s, size_t size, int32_t w, int32_t h, uint8_t* 
                 if (!need(5)) return false;
                 n = 2 * (s[at] + 2);
                 if (x + n > w) return false;
-                for (int32_t i = 0; i < n; ++i) Expand(static_cast<uint16_t>(s[at + 1 + 2 * (i & 1)] | s[at + 2 + 2 * (i & 1)] << 8), q + 3 * i);
+                for (int32_t i = 0; i < n; ++i)
+                    Expand(static_cast<uint16_t>(s[at + 1 + 2 * (i & 1)] | s[at + 2 + 2 * (i & 1)] << 8), q + 3 * i);
                 at += 5;
             } else if (c == 0xFD) {
                 if (!need(3)) return false;

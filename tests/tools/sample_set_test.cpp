@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
-#include <zlib.h>
+#include "sample_set.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +15,6 @@
 #include "demo/runtime/surface_ref.h"
 #include "memory_surfaces.h"
 #include "reference_pms_decoder.h"
-#include "sample_set.h"
 
 namespace {
 
@@ -29,7 +29,9 @@ std::vector<uint8_t> ReadPath(const std::string& path) {
     return bytes;
 }
 
-std::vector<uint8_t> ReadFile(const std::string& name) { return ReadPath(std::string(PRELO_SAMPLE_ASSETS_DIR) + "/" + name); }
+std::vector<uint8_t> ReadFile(const std::string& name) {
+    return ReadPath(std::string(PRELO_SAMPLE_ASSETS_DIR) + "/" + name);
+}
 
 uint32_t Read32(const std::vector<uint8_t>& b, size_t at) {
     return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
@@ -51,40 +53,53 @@ struct Need {
 };
 
 const Need kNeeds[] = {
-    {12, Planes::Colour, 784, 624, 4096, 4096},     // shown from (128, 128), rippled 15 pixels beyond
-    {33, Planes::Colour, 640, 480, 640, 480},       // copied whole to the screen and wiped by columns
-    {36, Planes::Colour, 476, 476, 4096, 4096},     // turned about its centre: a radius of 238
-    {22, Planes::Shape, 1, 1, 640, 480},  {24, Planes::Shape, 1, 1, 640, 480}, {25, Planes::Shape, 1, 1, 640, 480},
-    {17, Planes::Colour, 1, 1, 640, 100},           // centred in the 100-row bottom bar
-    {20, Planes::Colour, 640, 481, 4096, 4096},     // panned: taller than the screen
-    {13, Planes::Colour, 1, 1, 640, 480},           // the striped overlay's tile
+    {12, Planes::Colour, 784, 624, 4096, 4096},  // shown from (128, 128), rippled 15 pixels beyond
+    {33, Planes::Colour, 640, 480, 640, 480},    // copied whole to the screen and wiped by columns
+    {36, Planes::Colour, 476, 476, 4096, 4096},  // turned about its centre: a radius of 238
+    {22, Planes::Shape, 1, 1, 640, 480},
+    {24, Planes::Shape, 1, 1, 640, 480},
+    {25, Planes::Shape, 1, 1, 640, 480},
+    {17, Planes::Colour, 1, 1, 640, 100},        // centred in the 100-row bottom bar
+    {20, Planes::Colour, 640, 481, 4096, 4096},  // panned: taller than the screen
+    {13, Planes::Colour, 1, 1, 640, 480},        // the striped overlay's tile
     {19, Planes::ColourWithAlpha, 640, 480, 640, 480},
-    {38, Planes::Shape, 1, 1, 440, 120}, {39, Planes::Shape, 1, 1, 440, 120}, {40, Planes::Shape, 1, 1, 440, 120},
-    {18, Planes::Shape, 1, 1, 510, 480},            // the red title, from x = 130
-    {15, Planes::Any, 640, 480, 640, 480},          // the wash goes through its shape
-    {37, Planes::Colour, 640, 400, 4096, 4096},     // the zoom starts at the band's own corners
+    {38, Planes::Shape, 1, 1, 440, 120},
+    {39, Planes::Shape, 1, 1, 440, 120},
+    {40, Planes::Shape, 1, 1, 440, 120},
+    {18, Planes::Shape, 1, 1, 510, 480},         // the red title, from x = 130
+    {15, Planes::Any, 640, 480, 640, 480},       // the wash goes through its shape
+    {37, Planes::Colour, 640, 400, 4096, 4096},  // the zoom starts at the band's own corners
     {34, Planes::Any, 1, 1, 4096, 4096},
-    {7, Planes::ColourWithAlpha, 1, 161, 640, 480}, // its rows 80 .. h - 80 tint the band
-    {41, Planes::Shape, 1, 1, 640, 480}, {42, Planes::Shape, 1, 1, 640, 480},
-    {5, Planes::ColourWithAlpha, 1, 1, 640, 480},  {9, Planes::Colour, 1, 1, 640, 480},
-    {28, Planes::Colour, 1, 1, 259, 480},           // copied at x = 381
-    {31, Planes::Colour, 1, 1, 640, 479},           // the column tile: under 480 rows
-    {23, Planes::Colour, 1, 1, 640, 480}, {26, Planes::Colour, 1, 1, 640, 480},
+    {7, Planes::ColourWithAlpha, 1, 161, 640, 480},  // its rows 80 .. h - 80 tint the band
+    {41, Planes::Shape, 1, 1, 640, 480},
+    {42, Planes::Shape, 1, 1, 640, 480},
+    {5, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {9, Planes::Colour, 1, 1, 640, 480},
+    {28, Planes::Colour, 1, 1, 259, 480},  // copied at x = 381
+    {31, Planes::Colour, 1, 1, 640, 479},  // the column tile: under 480 rows
+    {23, Planes::Colour, 1, 1, 640, 480},
+    {26, Planes::Colour, 1, 1, 640, 480},
     {29, Planes::ColourWithAlpha, 640, 480, 640, 480},
-    {43, Planes::Shape, 1, 1, 640, 480}, {44, Planes::Shape, 1, 1, 640, 480},
-    {21, Planes::Colour, 1, 1, 160, 480},  {27, Planes::Shape, 1, 1, 640, 480},
-    {47, Planes::Colour, 640, 480, 4096, 4096},     // its bottom r rows stretched over the screen
-    {30, Planes::ColourWithAlpha, 1, 1, 640, 480}, {45, Planes::Shape, 1, 1, 464, 480},
-    {35, Planes::Colour, 256, 256, 256, 256},       // the tunnel texture, read modulo 256
-    {10, Planes::ColourWithAlpha, 1, 1, 640, 480}, {14, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {43, Planes::Shape, 1, 1, 640, 480},
+    {44, Planes::Shape, 1, 1, 640, 480},
+    {21, Planes::Colour, 1, 1, 160, 480},
+    {27, Planes::Shape, 1, 1, 640, 480},
+    {47, Planes::Colour, 640, 480, 4096, 4096},  // its bottom r rows stretched over the screen
+    {30, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {45, Planes::Shape, 1, 1, 464, 480},
+    {35, Planes::Colour, 256, 256, 256, 256},  // the tunnel texture, read modulo 256
+    {10, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {14, Planes::ColourWithAlpha, 1, 1, 640, 480},
     {11, Planes::ColourWithAlpha, 1, 1, 640, 480},
-    {49, Planes::ColourWithAlpha, 1, 1, 640, 480}, {48, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {49, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {48, Planes::ColourWithAlpha, 1, 1, 640, 480},
     {46, Planes::ColourWithAlpha, 640, 480, 640, 480},
-    {58, Planes::Shape, 1, 1, 4096, 4096},          // the frame laid over the screen in white
-    {54, Planes::Colour, 640, 480, 4096, 4096}, {55, Planes::Colour, 640, 480, 4096, 4096},
+    {58, Planes::Shape, 1, 1, 4096, 4096},  // the frame laid over the screen in white
+    {54, Planes::Colour, 640, 480, 4096, 4096},
+    {55, Planes::Colour, 640, 480, 4096, 4096},
     {51, Planes::Colour, 640, 480, 4096, 4096},
-    {0, Planes::Colour, 1, 1, 640, 480},            // centred on the screen
-    {50, Planes::Colour, 640, 481, 4096, 4096},     // scrolled: taller than the screen
+    {0, Planes::Colour, 1, 1, 640, 480},         // centred on the screen
+    {50, Planes::Colour, 640, 481, 4096, 4096},  // scrolled: taller than the screen
 };
 
 class SampleSet : public testing::Test {
@@ -138,10 +153,17 @@ TEST_F(SampleSet, ArchiveHoldsEveryPictureTheScenesLoadWithTheirSizesAndPlanes) 
         EXPECT_LE(p.width, need.maxWidth);
         EXPECT_LE(p.height, need.maxHeight);
         switch (need.planes) {
-            case Planes::Colour: EXPECT_TRUE(p.colour); break;
-            case Planes::ColourWithAlpha: EXPECT_TRUE(p.colour && p.alpha && !p.bmp); break;
-            case Planes::Shape: EXPECT_TRUE(p.shape || p.alpha); break;
-            case Planes::Any: break;
+            case Planes::Colour:
+                EXPECT_TRUE(p.colour);
+                break;
+            case Planes::ColourWithAlpha:
+                EXPECT_TRUE(p.colour && p.alpha && !p.bmp);
+                break;
+            case Planes::Shape:
+                EXPECT_TRUE(p.shape || p.alpha);
+                break;
+            case Planes::Any:
+                break;
         }
     }
 }

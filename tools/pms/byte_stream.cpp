@@ -25,7 +25,10 @@ struct Choice {
 class RowEncoder {
 public:
     RowEncoder(const uint8_t* values, int32_t width, int32_t y, std::vector<uint8_t>& out)
-        : row_(values + static_cast<size_t>(y) * width), width_(width), hasAbove_(y >= 1), hasAbove2_(y >= 2),
+        : row_(values + static_cast<size_t>(y) * width),
+          width_(width),
+          hasAbove_(y >= 1),
+          hasAbove2_(y >= 2),
           out_(out) {
         fill_ = FillLengths(row_, width);
         if (hasAbove_) up_ = MatchLengths(row_, row_ - width, width);
@@ -57,8 +60,7 @@ private:
         if (hasAbove_)
             if (const int32_t n = std::min(up_[x], kMaxCopy); n >= 3) Consider(best, Op::CopyUp, x, n, 2);
         if (hasAbove2_)
-            if (const int32_t n = std::min(up2_[x], kMaxCopy); n >= 3)
-                Consider(best, Op::CopyUp2, x, n, 2);
+            if (const int32_t n = std::min(up2_[x], kMaxCopy); n >= 3) Consider(best, Op::CopyUp2, x, n, 2);
         if (const int32_t n = std::min(fill_[x], kMaxFill); n >= 4) Consider(best, Op::Fill, x, n, 3);
         if (const int32_t pairs = std::min(PatternPairs(row_, x, width_), kMaxPairs); pairs >= 3)
             Consider(best, Op::Pattern, x, 2 * pairs, 4);

@@ -110,8 +110,12 @@ private:
                 Put(HighBits(row_[x]));
                 for (int32_t i = 0; i < c.pixels; ++i) Put(LowBits(row_[x + i]));
                 break;
-            case Op::DiagRight: Put(0xFA); break;
-            case Op::DiagLeft: Put(0xFB); break;
+            case Op::DiagRight:
+                Put(0xFA);
+                break;
+            case Op::DiagLeft:
+                Put(0xFB);
+                break;
             case Op::Pattern:
                 Put(0xFC);
                 Put(static_cast<uint8_t>(c.pixels / 2 - 2));

@@ -12,7 +12,9 @@ uint8_t ToByte(float v) { return static_cast<uint8_t>(std::clamp(v, 0.0f, 1.0f) 
 
 }  // namespace
 
-Colour Mix(Colour a, Colour b, float t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+Colour Mix(Colour a, Colour b, float t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
 Colour Scale(Colour c, float k) { return {c.r * k, c.g * k, c.b * k}; }
 Colour Add(Colour a, Colour b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
 
@@ -70,8 +72,10 @@ void Canvas::Disc(float cx, float cy, float radius, Colour c, float soft, float 
 
 void Canvas::Glow(float cx, float cy, float radius, Colour c, float strength) {
     const int32_t reach = static_cast<int32_t>(radius * 3.0f);
-    for (int32_t y = std::max(0, static_cast<int32_t>(cy) - reach); y < std::min(height_, static_cast<int32_t>(cy) + reach); ++y)
-        for (int32_t x = std::max(0, static_cast<int32_t>(cx) - reach); x < std::min(width_, static_cast<int32_t>(cx) + reach); ++x) {
+    for (int32_t y = std::max(0, static_cast<int32_t>(cy) - reach);
+         y < std::min(height_, static_cast<int32_t>(cy) + reach); ++y)
+        for (int32_t x = std::max(0, static_cast<int32_t>(cx) - reach);
+             x < std::min(width_, static_cast<int32_t>(cx) + reach); ++x) {
             const float d2 = ((x - cx) * (x - cx) + (y - cy) * (y - cy)) / (radius * radius);
             const float k = strength / (1.0f + 4.0f * d2) - strength / 37.0f;
             if (k > 0.0f) AddLight(x, y, Scale(c, k));

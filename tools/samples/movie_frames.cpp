@@ -10,16 +10,16 @@ namespace samples {
 namespace {
 
 // Palette layout shared by both parts of the movie.
-constexpr int kSky = 0;          // 96 rows of sky gradient
-constexpr int kSun = 96;         // disc and 15 halo rings
-constexpr int kMountain = 112;   // three layers
-constexpr int kSea = 115;        // water between the grid lines
-constexpr int kGrid = 116;       // 8 grid-line shades by distance
-constexpr int kGlitter = 124;    // the sun's path on the water
-constexpr int kTunnel = 128;     // 8 ring colours x 8 brightness levels
-constexpr int kStar = 192;       // 8 twinkling stars
-constexpr int kStreak = 200;     // 32 brightness levels of the warp's star streaks
-constexpr int kDeep = 232;       // 16 rings of the warp's background glow
+constexpr int kSky = 0;         // 96 rows of sky gradient
+constexpr int kSun = 96;        // disc and 15 halo rings
+constexpr int kMountain = 112;  // three layers
+constexpr int kSea = 115;       // water between the grid lines
+constexpr int kGrid = 116;      // 8 grid-line shades by distance
+constexpr int kGlitter = 124;   // the sun's path on the water
+constexpr int kTunnel = 128;    // 8 ring colours x 8 brightness levels
+constexpr int kStar = 192;      // 8 twinkling stars
+constexpr int kStreak = 200;    // 32 brightness levels of the warp's star streaks
+constexpr int kDeep = 232;      // 16 rings of the warp's background glow
 constexpr int kBlack = 255;
 
 constexpr float kDuskEnd = 20.0f;
@@ -31,12 +31,18 @@ Colour Hsv(float h, float s, float v) {
     const int i = static_cast<int>(h);
     const float f = h - i, p = v * (1 - s), q = v * (1 - s * f), u = v * (1 - s * (1 - f));
     switch (i % 6) {
-        case 0: return {v, u, p};
-        case 1: return {q, v, p};
-        case 2: return {p, v, u};
-        case 3: return {p, q, v};
-        case 4: return {u, p, v};
-        default: return {v, p, q};
+        case 0:
+            return {v, u, p};
+        case 1:
+            return {q, v, p};
+        case 2:
+            return {p, v, u};
+        case 3:
+            return {p, q, v};
+        case 4:
+            return {u, p, v};
+        default:
+            return {v, p, q};
     }
 }
 
@@ -58,7 +64,8 @@ void DuskPalette(float t, tools::Palette& palette) {
     for (int i = 0; i < 3; ++i) palette[kMountain + i] = Entry(Scale(hills[i], 1.0f - 0.5f * p));
     const Colour sea = Mix(Rgb(30, 40, 100), Rgb(10, 8, 34), p);
     palette[kSea] = Entry(sea);
-    for (int i = 0; i < 8; ++i) palette[kGrid + i] = Entry(Mix(Mix(Rgb(255, 80, 200), Rgb(80, 220, 255), p), sea, i / 8.0f));
+    for (int i = 0; i < 8; ++i)
+        palette[kGrid + i] = Entry(Mix(Mix(Rgb(255, 80, 200), Rgb(80, 220, 255), p), sea, i / 8.0f));
     palette[kGlitter] = Entry(Mix(sun, sea, 0.3f));
     for (int i = 0; i < 8; ++i) {
         const float twinkle = 0.6f + 0.4f * std::sin(t * 5.0f + i * 1.7f);
@@ -101,8 +108,11 @@ void Grade(float t, tools::Palette& palette) {
 }  // namespace
 
 MovieRenderer::MovieRenderer(int32_t width, int32_t height)
-    : width_(width), height_(height), radius_(static_cast<size_t>(width) * height),
-      turn_(radius_.size()), stars_(radius_.size(), 0) {
+    : width_(width),
+      height_(height),
+      radius_(static_cast<size_t>(width) * height),
+      turn_(radius_.size()),
+      stars_(radius_.size(), 0) {
     for (int32_t y = 0; y < height; ++y)
         for (int32_t x = 0; x < width; ++x) {
             const float dx = (x - 0.5f * width) / height, dy = (y - 0.5f * height) / height;
@@ -151,9 +161,11 @@ void MovieRenderer::RenderDusk(float t, uint8_t* out) const {
                 const size_t i = static_cast<size_t>(y) * width_ + x;
                 if (stars_[i] && y < horizon / 2) v = static_cast<uint8_t>(kStar + stars_[i] - 1);
                 const float d = std::hypot(x - sunX, y - sunY) / sunR;
-                if (d < 2.25f) v = static_cast<uint8_t>(kSun + std::clamp(static_cast<int>((d - 1.0f) * 12.0f) + 1, 0, 15));
+                if (d < 2.25f)
+                    v = static_cast<uint8_t>(kSun + std::clamp(static_cast<int>((d - 1.0f) * 12.0f) + 1, 0, 15));
                 for (int layer = 0; layer < 3; ++layer)
-                    if (y >= ridge[static_cast<size_t>(layer) * width_ + x]) v = static_cast<uint8_t>(kMountain + layer);
+                    if (y >= ridge[static_cast<size_t>(layer) * width_ + x])
+                        v = static_cast<uint8_t>(kMountain + layer);
                 row[x] = v;
             }
             continue;
@@ -164,7 +176,8 @@ void MovieRenderer::RenderDusk(float t, uint8_t* out) const {
         const bool crossLine = std::fmod(z + t * 2.0f, 1.0f) < 0.12f * z * 0.5f + 0.04f;
         // The sun's path on the water: short dashes that shift from row to row and frame to frame.
         const float glitterHalf = sunR * (0.4f + 1.2f * depth);
-        const int32_t dashShift = static_cast<int32_t>(Hash(static_cast<uint32_t>(y), static_cast<uint32_t>(t * 8.0f)) % 64);
+        const int32_t dashShift =
+            static_cast<int32_t>(Hash(static_cast<uint32_t>(y), static_cast<uint32_t>(t * 8.0f)) % 64);
         const int32_t dash = std::max(2, width_ / 60);
         for (int32_t x = 0; x < width_; ++x) {
             const float worldX = (x - 0.5f * width_) / height_ * z * 3.0f;
@@ -203,7 +216,8 @@ void MovieRenderer::RenderWarp(float t, uint8_t* out) const {
     const float s = t - kTunnelEnd;
     const float cx = 0.5f * width_, cy = 0.5f * height_, focal = 0.5f * height_;
     const size_t count = static_cast<size_t>(width_) * height_;
-    for (size_t i = 0; i < count; ++i) out[i] = static_cast<uint8_t>(kDeep + std::min(15, static_cast<int>(radius_[i] * 22.0f)));
+    for (size_t i = 0; i < count; ++i)
+        out[i] = static_cast<uint8_t>(kDeep + std::min(15, static_cast<int>(radius_[i] * 22.0f)));
     const float speed = 0.25f + 0.06f * s;  // depth units a second, speeding up
     for (uint32_t star = 0; star < 700; ++star) {
         const uint32_t h = Hash(star, 3400);

@@ -99,7 +99,8 @@ double Beat(double t, uint32_t sample) {
     }
     const double offbeat = tau - kStep;
     if (offbeat >= 0) {
-        const double noise = HashUnit(static_cast<int32_t>(sample), 0, 99) - HashUnit(static_cast<int32_t>(sample) - 1, 0, 99);
+        const double noise =
+            HashUnit(static_cast<int32_t>(sample), 0, 99) - HashUnit(static_cast<int32_t>(sample) - 1, 0, 99);
         out += 0.25 * noise * std::exp(-offbeat * 45.0);
     }
     return out;

@@ -26,8 +26,7 @@ uint32_t Hash(uint32_t a, uint32_t b) {
 }
 
 float HashUnit(int32_t x, int32_t y, uint32_t seed) {
-    return (Hash(static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u, seed) >> 8) /
-           16777216.0f;
+    return (Hash(static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u, seed) >> 8) / 16777216.0f;
 }
 
 float ValueNoise(float x, float y, uint32_t seed, int32_t period) {

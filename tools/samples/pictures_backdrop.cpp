@@ -15,7 +15,8 @@ namespace {
 void TowerBackdrop(Album& album) {
     Canvas c(640, 800);
     // Bright throughout: the scanline overlay keeps one channel a row at half strength.
-    c.VerticalGradient({Rgb(40, 30, 110), Rgb(70, 80, 190), Rgb(110, 150, 240), Rgb(190, 200, 250), Rgb(255, 236, 246)});
+    c.VerticalGradient(
+        {Rgb(40, 30, 110), Rgb(70, 80, 190), Rgb(110, 150, 240), Rgb(190, 200, 250), Rgb(255, 236, 246)});
     c.Stars(700, 20, 420, 1.0f);
     Nebula(c, 201, Rgb(200, 90, 255), Rgb(60, 220, 255), 0.8f, 120.0f);
     // The tower: a tapering shaft with lit bands and a beacon on top.
@@ -36,8 +37,8 @@ void TowerBackdrop(Album& album) {
 // shift a row, so the tile repeats seamlessly.
 void StripeTile(Album& album) {
     constexpr int32_t kSize = 48;
-    const Colour bands[] = {Rgb(255, 90, 120), Rgb(255, 190, 80), Rgb(120, 220, 140), Rgb(80, 150, 255),
-                            Rgb(180, 100, 255), Rgb(255, 120, 200)};
+    const Colour bands[] = {Rgb(255, 90, 120), Rgb(255, 190, 80),  Rgb(120, 220, 140),
+                            Rgb(80, 150, 255), Rgb(180, 100, 255), Rgb(255, 120, 200)};
     Canvas c(kSize, kSize);
     for (int32_t y = 0; y < kSize; ++y)
         for (int32_t x = 0; x < kSize; ++x) {
@@ -124,8 +125,9 @@ void CrystalPillar(Album& album) {
             if (std::fabs(u) > 1.0f) continue;
             const float facet = u < -0.3f ? 0.55f : (u < 0.3f ? 1.0f : 0.75f);
             const float sparkle = HashUnit(x / 3, y / 3, 7) > 0.97f ? 0.4f : 0.0f;
-            c.Set(x, y, Add(Scale(Mix(Rgb(80, 200, 255), Rgb(190, 120, 255), y / 480.0f), facet),
-                            Scale(Rgb(255, 255, 255), sparkle)));
+            c.Set(x, y,
+                  Add(Scale(Mix(Rgb(80, 200, 255), Rgb(190, 120, 255), y / 480.0f), facet),
+                      Scale(Rgb(255, 255, 255), sparkle)));
             alpha.At(x, y) = std::clamp((1.0f - std::fabs(u)) * half, 0.0f, 1.0f) * 0.92f;
         }
     }

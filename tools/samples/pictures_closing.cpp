@@ -50,10 +50,18 @@ void StandIns(Album& album) {
         Canvas c(32, 24);
         c.VerticalGradient({Rgb(index * 4, 60, 200 - index * 3), Rgb(200, index * 4, 40)});
         switch (kind++ % 4) {
-            case 0: album.PutPms(index, c); break;
-            case 1: album.PutPms(index, c, LightToAlpha(c, 1.0f)); break;
-            case 2: album.PutMask(index, LightToAlpha(c, 1.0f)); break;
-            default: album.PutBmp(index, c); break;
+            case 0:
+                album.PutPms(index, c);
+                break;
+            case 1:
+                album.PutPms(index, c, LightToAlpha(c, 1.0f));
+                break;
+            case 2:
+                album.PutMask(index, LightToAlpha(c, 1.0f));
+                break;
+            default:
+                album.PutBmp(index, c);
+                break;
         }
     }
 }

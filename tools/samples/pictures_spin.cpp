@@ -50,9 +50,8 @@ void RingedPlanet(Album& album) {
             const float d = std::hypot(x - cx, y - cy);
             if (d > r + 1) continue;
             const float band = Fbm(x / 60.0f, y / 8.0f, 281, 4);
-            const float light = std::clamp(1.0f - ((x - cx + 40) * (x - cx + 40) + (y - cy + 40) * (y - cy + 40)) /
-                                                      (2.2f * r * r),
-                                           0.1f, 1.0f);
+            const float light = std::clamp(
+                1.0f - ((x - cx + 40) * (x - cx + 40) + (y - cy + 40) * (y - cy + 40)) / (2.2f * r * r), 0.1f, 1.0f);
             c.Blend(x, y, Scale(Mix(Rgb(220, 160, 90), Rgb(150, 80, 60), band), light), r + 1 - d);
         }
     for (int32_t i = 0; i < 3; ++i) {
@@ -76,8 +75,10 @@ void CellColumn(Album& album) {
                 for (int32_t x = static_cast<int32_t>(cx) - 22; x < cx + 22; ++x) {
                     const float dx = std::fabs(x - cx), dy = std::fabs(y - cy);
                     const float hex = std::max(dx * 0.866f + dy * 0.5f, dy);
-                    if (hex < 19.0f) c.Blend(x, y, Mix(Rgb(30, 90, 160), Rgb(120, 220, 255), 1.0f - hex / 19.0f), 1);
-                    else if (hex < 21.0f) c.Blend(x, y, Rgb(200, 240, 255), 1);
+                    if (hex < 19.0f)
+                        c.Blend(x, y, Mix(Rgb(30, 90, 160), Rgb(120, 220, 255), 1.0f - hex / 19.0f), 1);
+                    else if (hex < 21.0f)
+                        c.Blend(x, y, Rgb(200, 240, 255), 1);
                 }
         }
     album.PutPms(31, c);

@@ -51,8 +51,8 @@ void Emblem(Album& album) {
     Ring(c, 200, 200, 150, 3, Rgb(255, 180, 90), &alpha);
     for (int32_t i = 0; i < 5; ++i) {
         const float a0 = -1.5708f + i * 2.5133f, a1 = a0 + 2.5133f;
-        Line(c, 200 + 150 * std::cos(a0), 200 + 150 * std::sin(a0), 200 + 150 * std::cos(a1),
-             200 + 150 * std::sin(a1), 5, Rgb(255, 240, 200), &alpha);
+        Line(c, 200 + 150 * std::cos(a0), 200 + 150 * std::sin(a0), 200 + 150 * std::cos(a1), 200 + 150 * std::sin(a1),
+             5, Rgb(255, 240, 200), &alpha);
     }
     album.PutPms(10, c, alpha);
 }
@@ -65,7 +65,8 @@ void LandscapePart(Album& album) {
     c.Disc(320, 300, 80, Rgb(255, 230, 160), 2.0f);
     for (int32_t y = 0; y < 480; ++y)
         for (int32_t x = 0; x < 640; ++x)
-            if (std::hypot(x - 320.0f, y - 300.0f) < 81) shape.Max(x, y, std::clamp(81 - std::hypot(x - 320.0f, y - 300.0f), 0.0f, 1.0f));
+            if (std::hypot(x - 320.0f, y - 300.0f) < 81)
+                shape.Max(x, y, std::clamp(81 - std::hypot(x - 320.0f, y - 300.0f), 0.0f, 1.0f));
     Mountains(c, 380, 120, 160.0f, 461, Rgb(70, 40, 80), Rgb(30, 20, 40), &shape);
     Mountains(c, 420, 60, 80.0f, 462, Rgb(30, 20, 45), Rgb(15, 10, 25), &shape);
     album.PutPms(46, c, shape);
@@ -127,8 +128,8 @@ void CrystalPart(Album& album) {
     const struct {
         float baseX, tipX, tipY, halfWidth;
         Colour tint;
-    } crystals[] = {{60, 20, 260, 18, Rgb(120, 90, 255)},  {210, 250, 230, 20, Rgb(90, 200, 255)},
-                    {150, 185, 90, 30, Rgb(80, 170, 255)}, {100, 95, 150, 26, Rgb(150, 110, 255)},
+    } crystals[] = {{60, 20, 260, 18, Rgb(120, 90, 255)},    {210, 250, 230, 20, Rgb(90, 200, 255)},
+                    {150, 185, 90, 30, Rgb(80, 170, 255)},   {100, 95, 150, 26, Rgb(150, 110, 255)},
                     {180, 200, 300, 16, Rgb(110, 230, 255)}, {130, 150, 330, 22, Rgb(170, 130, 255)}};
     for (const auto& k : crystals) Crystal(c, shape, k.baseX, 480, k.tipX, k.tipY, k.halfWidth, k.tint);
     for (int32_t i = 0; i < 40; ++i) {  // sparkles on the facets
@@ -146,10 +147,12 @@ void FrameMask(Album& album) {
         for (int32_t x = 0; x < 640; ++x) {
             const int32_t edge = std::min({x, y, 639 - x, 479 - y});
             if (edge < 18) mask.At(x, y) = edge < 12 ? 1.0f : 0.5f;
-            const float corner = std::min({std::hypot(x, y), std::hypot(639 - x, y), std::hypot(x, 479 - y),
-                                           std::hypot(639 - x, 479 - y)});
-            if (corner < 60) mask.Max(x, y, 1.0f);
-            else if (corner < 64) mask.Max(x, y, 0.6f);
+            const float corner = std::min(
+                {std::hypot(x, y), std::hypot(639 - x, y), std::hypot(x, 479 - y), std::hypot(639 - x, 479 - y)});
+            if (corner < 60)
+                mask.Max(x, y, 1.0f);
+            else if (corner < 64)
+                mask.Max(x, y, 0.6f);
         }
     album.PutMask(58, mask);
 }

@@ -12,9 +12,9 @@ inline constexpr int32_t kArchiveEntries = 59;  // the highest index a scene loa
 inline constexpr uint32_t kMusicSampleRate = 22050;
 inline constexpr float kMusicSeconds = 126.0f;  // the last scene ends at 124.634 s
 
-std::vector<uint8_t> MakeArchive();                           // "Prelo.zpx"
+std::vector<uint8_t> MakeArchive();                             // "Prelo.zpx"
 std::vector<uint8_t> MakeMovie(int32_t width, int32_t height);  // "Prelo.moz" 640 x 480, "PreloM.moz" 240 x 180
-std::vector<uint8_t> MakeMusic();                             // "Vuvi01.wav"
-std::vector<uint8_t> MakeSettings();                          // "Prelo.ini"
+std::vector<uint8_t> MakeMusic();                               // "Vuvi01.wav"
+std::vector<uint8_t> MakeSettings();                            // "Prelo.ini"
 
 }  // namespace samples

@@ -40,8 +40,8 @@ void Water(Canvas& canvas, int32_t horizon, Colour tint, float darkness, uint32_
         const float depth = static_cast<float>(y - horizon) / std::max(1, canvas.Height() - horizon);
         for (int32_t x = 0; x < canvas.Width(); ++x) {
             const float ripple = ValueNoise(x / 40.0f, y / 2.5f, seed);
-            const int32_t sx = std::clamp(x + static_cast<int32_t>((ripple - 0.5f) * 12.0f * (0.3f + depth)), 0,
-                                          canvas.Width() - 1);
+            const int32_t sx =
+                std::clamp(x + static_cast<int32_t>((ripple - 0.5f) * 12.0f * (0.3f + depth)), 0, canvas.Width() - 1);
             Colour c = Mix(canvas.Get(sx, mirror), tint, 0.35f + 0.4f * depth);
             c = Scale(c, (1.0f - darkness * (0.4f + 0.6f * depth)) * (0.85f + 0.3f * ripple));
             canvas.Set(x, y, c);

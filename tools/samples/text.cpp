@@ -65,8 +65,11 @@ Plane RenderText(const char* fontPath, const std::string& utf8, int32_t pixelSiz
         if (FT_Load_Char(face.Get(), code, FT_LOAD_RENDER) != 0) continue;
         const FT_GlyphSlot slot = face.Get()->glyph;
         const FT_Bitmap& bitmap = slot->bitmap;
-        GlyphImage glyph{static_cast<int32_t>(std::lround(pen)) + slot->bitmap_left, -slot->bitmap_top,
-                         static_cast<int32_t>(bitmap.width), static_cast<int32_t>(bitmap.rows), {}};
+        GlyphImage glyph{static_cast<int32_t>(std::lround(pen)) + slot->bitmap_left,
+                         -slot->bitmap_top,
+                         static_cast<int32_t>(bitmap.width),
+                         static_cast<int32_t>(bitmap.rows),
+                         {}};
         glyph.coverage.resize(static_cast<size_t>(glyph.width) * glyph.rows);
         for (int32_t r = 0; r < glyph.rows; ++r)
             for (int32_t c = 0; c < glyph.width; ++c)
