@@ -45,6 +45,15 @@ ChannelSums FirstWindow(const uint8_t* in, int32_t w, int32_t half) {
 
 int32_t ClampColumn(int32_t j, int32_t w) { return j < 0 ? 0 : (j >= w ? w - 1 : j); }
 
+// Moves the window one pixel right, to the sums of output pixel k.
+template <bool Clamped>
+inline void Slide(ChannelSums& sums, const uint8_t* in, int32_t k, int32_t h, int32_t w) {
+    const int32_t leaving = Clamped ? ClampColumn(k - 1 - h, w) : k - 1 - h;
+    const int32_t entering = Clamped ? ClampColumn(k - 1 + h, w) : k - 1 + h;
+    sums.Subtract(in + 3 * static_cast<intptr_t>(leaving));
+    sums.Add(in + 3 * static_cast<intptr_t>(entering));
+}
+
 // Blurs one row of w source pixels; out addresses output pixel stored.begin, and only the stored
 // range is written.
 void BlurRow(uint8_t* out, const uint8_t* in, int32_t w, int32_t half, uint32_t shift, IndexRange stored) {
@@ -52,17 +61,29 @@ void BlurRow(uint8_t* out, const uint8_t* in, int32_t w, int32_t half, uint32_t 
     // Beyond +-w every index clamps to the same edge, so a narrower half keeps the result and
     // keeps the index arithmetic far from overflow.
     const int32_t h = half > w ? w : (half < -w ? -w : half);
-    if (stored.begin == 0) {
-        sums.Store(out, shift);
-        out += 3;
-    }
-    for (int32_t k = 1; k < stored.end; ++k) {
-        sums.Subtract(in + 3 * static_cast<intptr_t>(ClampColumn(k - 1 - h, w)));
-        sums.Add(in + 3 * static_cast<intptr_t>(ClampColumn(k - 1 + h, w)));
+    const int32_t end = stored.end;
+    // From bodyBegin to bodyEnd both ends of the window lie inside the row: no clamping there.
+    const int32_t bodyBegin = h >= 0 && h + 1 < end ? (h + 1 > 1 ? h + 1 : 1) : end;
+    const int32_t bodyEnd = h >= 0 && w - h + 1 < end ? w - h + 1 : end;
+    auto store = [&](int32_t k) {
         if (k >= stored.begin) {
             sums.Store(out, shift);
             out += 3;
         }
+    };
+    store(0);
+    int32_t k = 1;
+    for (; k < bodyBegin; ++k) {
+        Slide<true>(sums, in, k, h, w);
+        store(k);
+    }
+    for (; k < bodyEnd; ++k) {
+        Slide<false>(sums, in, k, h, w);
+        store(k);
+    }
+    for (; k < end; ++k) {
+        Slide<true>(sums, in, k, h, w);
+        store(k);
     }
 }
 
