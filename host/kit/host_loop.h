@@ -9,9 +9,10 @@
 namespace host {
 
 struct LoopSettings {
-    // Headless runs: the stepped clock moves by this much per KeepRunning. 0 leaves time alone.
+    // One frame. Headless runs move the stepped clock by this much per KeepRunning; real-time
+    // runs wait until this much has passed since the previous frame. 0: neither.
     uint32_t frameStepMs = 0;
-    // KeepRunning answers false once the clock has passed this time...
+    // KeepRunning answers false once this much time has passed since the loop was made...
     uint32_t stopAfterMs = UINT32_MAX;
     // ...or once this many calls have been answered (0 = no limit).
     uint32_t maxFrames = 0;
@@ -19,10 +20,11 @@ struct LoopSettings {
 
 // The host's keep-running callback, called by the demo once per frame. Each call dispatches the
 // thread's window messages (the demo's MCI notices arrive that way), hands the frame just drawn
-// to the frame callback, then moves the stepped clock on by one frame.
+// to the frame callback, then moves the stepped clock on by one frame, or in real time waits
+// for the next frame's turn.
 class HostLoop final : public IHostLoop {
 public:
-    // Gets the time of the frame on screen; false ends the demo.
+    // Gets the time of the frame on screen, in ms since the loop was made; false ends the demo.
     using FrameCallback = std::function<bool(uint32_t nowMs)>;
 
     // stepped may be null for real time.
@@ -34,12 +36,17 @@ public:
     // Makes the next KeepRunning answer false (a player's window closing, for example).
     void RequestStop() { stopRequested_ = true; }
     uint32_t FramesAnswered() const { return frames_; }
+    uint32_t ElapsedMs() { return time_.NowMs() - startMs_; }
 
 private:
+    void WaitForNextFrame();
+
     TimeSource& time_;
     SteppedTime* stepped_;
     LoopSettings settings_;
     FrameCallback callback_;
+    uint32_t startMs_;
+    uint32_t lastFrameMs_;
     uint32_t frames_ = 0;
     bool stopRequested_ = false;
 };

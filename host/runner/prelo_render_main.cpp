@@ -1,4 +1,5 @@
-// Plays the demo as a game host would, headless on a virtual clock, and reports chosen frames.
+// Plays the demo as a game host would, headless on a virtual clock (or in real time), and
+// reports chosen frames.
 // Exit status: 0 played, 1 bad arguments, 2 libraries missing, 3 the demo's Init failed,
 // 4 a frame could not be written.
 #include <cstdio>
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     }
 
     host::HostKitSettings settings;
+    settings.headless = !options.realTime;
     settings.loop.frameStepMs = options.frameStepMs;
     settings.loop.stopAfterMs = options.stopAfterMs;
     settings.loop.maxFrames = options.maxFrames;

@@ -36,8 +36,9 @@ bool ParseTimes(const std::string& text, std::vector<uint32_t>* times) {
 const char* RenderUsage() {
     return "usage: prelo-render [--assets DIR] [--out DIR] [--step MS | --fps N] [--stop MS] [--frames N]\n"
            "                    [--capture T1,T2,...] [--every MS] [--loop] [--key-cancel] [--no-host-sound]\n"
-           "                    [--music-length MS] [--visible | --hidden] [--demo NAME]\n"
-           "Plays the demo headless on a virtual clock and prints one line per captured frame:\n"
+           "                    [--music-length MS] [--visible | --hidden] [--demo NAME] [--realtime]\n"
+           "Plays the demo headless on a virtual clock (or on the real one with --realtime) and prints\n"
+           "one line per captured frame:\n"
            "  frame <time ms> <FNV-1a 64 of the 640x480x3 frame> <file or ->\n";
 }
 
@@ -78,6 +79,7 @@ bool ParseRenderOptions(const std::vector<std::string>& args, RenderOptions* opt
         else if (name == "--no-host-sound") o.hostSound = false;
         else if (name == "--visible") o.visibleWindow = true;
         else if (name == "--hidden") o.visibleWindow = false;
+        else if (name == "--realtime") o.realTime = true;
         else if (name == "--help" || name == "-h") o.help = true;
         else if (name == "--fps") {
             uint32_t fps = 0;

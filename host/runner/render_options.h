@@ -26,6 +26,7 @@ struct RenderOptions {
     bool visibleWindow = false;
 #endif
     std::string demoName = "Prelo";  // --demo NAME: another library with the same exports
+    bool realTime = false;        // --realtime: play on the real clock, one frame per step
     bool help = false;            // --help
 };
 

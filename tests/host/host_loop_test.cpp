@@ -54,6 +54,40 @@ TEST(HostLoop, FrameLimitCallbackAndStopRequestEndTheRun) {
     EXPECT_EQ(530u, time.NowMs());
 }
 
+TEST(HostLoop, TimesCountFromTheLoopsStart) {
+    host::SteppedTime time(1000);
+    host::LoopSettings settings;
+    settings.frameStepMs = 40;
+    settings.stopAfterMs = 100;
+    host::HostLoop loop(time, &time, settings);
+    std::vector<uint32_t> seen;
+    loop.SetFrameCallback([&seen](uint32_t now) {
+        seen.push_back(now);
+        return true;
+    });
+    while (loop.KeepRunning()) {
+    }
+    EXPECT_EQ((std::vector<uint32_t>{0, 40, 80}), seen);
+    EXPECT_EQ(1120u, time.NowMs());
+}
+
+TEST(HostLoop, RealTimeWaitsOutTheRestOfEachFrame) {
+    // The platform's sleep moves the virtual clock, so the wait is seen without real waiting.
+    host::SteppedTime time(0);
+    host::LoopSettings settings;
+    settings.frameStepMs = 40;
+    host::HostLoop loop(time, nullptr, settings);
+    time.Advance(15);  // the demo drew for 15 ms
+    EXPECT_TRUE(loop.KeepRunning());
+    EXPECT_EQ(40u, time.NowMs());
+    time.Advance(55);  // a slow frame is not waited for
+    EXPECT_TRUE(loop.KeepRunning());
+    EXPECT_EQ(95u, time.NowMs());
+    time.Advance(10);
+    EXPECT_TRUE(loop.KeepRunning());
+    EXPECT_EQ(135u, time.NowMs());
+}
+
 TEST(SteppedTime, SwitchesThePlatformClockBackWhenDone) {
     {
         host::SteppedTime time(77);

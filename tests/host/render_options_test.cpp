@@ -19,7 +19,7 @@ TEST(RenderOptions, DefaultsAndEveryOption) {
 
     ASSERT_TRUE(Parse({"--assets", "a", "--out", "o", "--fps", "30", "--stop", "6000", "--frames", "9", "--capture",
                        "5000,100,5000,0", "--every", "250", "--loop", "--key-cancel", "--no-host-sound",
-                       "--music-length", "7000", "--visible", "--demo", "Other"},
+                       "--music-length", "7000", "--visible", "--demo", "Other", "--realtime"},
                       &o, &error))
         << error;
     EXPECT_EQ("a", o.assetsFolder);
@@ -33,6 +33,7 @@ TEST(RenderOptions, DefaultsAndEveryOption) {
     EXPECT_FALSE(o.hostSound);
     EXPECT_EQ(7000u, o.musicLengthMs);
     EXPECT_EQ("Other", o.demoName);
+    EXPECT_TRUE(o.realTime);
 }
 
 TEST(RenderOptions, RefusesWithAReasonAndKeepsTheOldOptions) {
