@@ -9,9 +9,7 @@
 namespace pixmill {
 
 // T[i][j] = (2·i·j + 1) / 510, i.e. i·j/255 rounded to nearest.
-static constexpr uint8_t BlendTableEntry(int32_t i, int32_t j) {
-    return static_cast<uint8_t>((2 * i * j + 1) / 510);
-}
+static constexpr uint8_t BlendTableEntry(int32_t i, int32_t j) { return static_cast<uint8_t>((2 * i * j + 1) / 510); }
 
 // Table form: exact, and never above 255 because T[255 − a][d] + T[a][s] ≤ 255.
 static inline uint8_t TableBlendByte(const uint8_t* const* table, uint32_t a, uint8_t d, uint8_t s) {

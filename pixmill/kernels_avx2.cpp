@@ -36,12 +36,12 @@ void BlendConstGroups(uint8_t* d, const uint8_t* s, int32_t groups, uint32_t a) 
     for (; i + 32 <= bytes; i += 32) {
         const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
         const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
-        const __m256i lo = _mm256_add_epi16(
-            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(sv, zero), w), 8),
-            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(dv, zero), inverse), 8));
-        const __m256i hi = _mm256_add_epi16(
-            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(sv, zero), w), 8),
-            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(dv, zero), inverse), 8));
+        const __m256i lo =
+            _mm256_add_epi16(_mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(sv, zero), w), 8),
+                             _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(dv, zero), inverse), 8));
+        const __m256i hi =
+            _mm256_add_epi16(_mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(sv, zero), w), 8),
+                             _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(dv, zero), inverse), 8));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_packus_epi16(lo, hi));
     }
     if (i + 16 <= bytes) {
@@ -184,8 +184,10 @@ void Avx2Copy(const PixelJob& job) {
     uint8_t* d = job.dst;
     const uint8_t* s = job.src;
     for (int32_t row = job.height; row > 0; --row, d += job.dstPitch, s += job.srcPitch) {
-        if (streaming) CopyRowStreaming(d, s, rowBytes);
-        else CopyRowCached(d, s, rowBytes);
+        if (streaming)
+            CopyRowStreaming(d, s, rowBytes);
+        else
+            CopyRowCached(d, s, rowBytes);
     }
     if (streaming) _mm_sfence();
     _mm256_zeroupper();

@@ -1,8 +1,8 @@
 // The baseline kernels: 64-bit MMX arithmetic for the blends, 128-bit SSE blocks with
 // non-temporal stores for the copy, SSE prefetches ahead of each row's groups.
+#include <emmintrin.h>
 #include <mmintrin.h>
 #include <xmmintrin.h>
-#include <emmintrin.h>
 
 #include <cstring>
 
@@ -104,8 +104,10 @@ void BaselineCopy(const PixelJob& job) {
         for (int32_t b = 0; b < blocks; ++b, bd += 16, bs += 16) {
             const __m128i v = sourceAligned ? _mm_load_si128(reinterpret_cast<const __m128i*>(bs))
                                             : _mm_loadu_si128(reinterpret_cast<const __m128i*>(bs));
-            if (destAligned) _mm_stream_si128(reinterpret_cast<__m128i*>(bd), v);
-            else _mm_storeu_si128(reinterpret_cast<__m128i*>(bd), v);
+            if (destAligned)
+                _mm_stream_si128(reinterpret_cast<__m128i*>(bd), v);
+            else
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(bd), v);
         }
         std::memcpy(bd, bs, static_cast<size_t>(tail));
         d += job.dstPitch;

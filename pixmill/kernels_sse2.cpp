@@ -84,10 +84,10 @@ void BlendAlphaQuad(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
         const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 16 * v));
         const __m128i wLo = weights[2 * v];
         const __m128i wHi = weights[2 * v + 1];
-        const __m128i lo = BlendLanes(_mm_unpacklo_epi8(dv, zero), _mm_unpacklo_epi8(sv, zero), wLo,
-                                      _mm_sub_epi16(full, wLo));
-        const __m128i hi = BlendLanes(_mm_unpackhi_epi8(dv, zero), _mm_unpackhi_epi8(sv, zero), wHi,
-                                      _mm_sub_epi16(full, wHi));
+        const __m128i lo =
+            BlendLanes(_mm_unpacklo_epi8(dv, zero), _mm_unpacklo_epi8(sv, zero), wLo, _mm_sub_epi16(full, wLo));
+        const __m128i hi =
+            BlendLanes(_mm_unpackhi_epi8(dv, zero), _mm_unpackhi_epi8(sv, zero), wHi, _mm_sub_epi16(full, wHi));
         __m128i out = _mm_packus_epi16(lo, hi);
         if ((clearBits | opaqueBits) != 0) {
             out = Select(clearWords[v], dv, out);
@@ -137,8 +137,10 @@ void Sse2Copy(const PixelJob& job) {
     uint8_t* d = job.dst;
     const uint8_t* s = job.src;
     for (int32_t row = job.height; row > 0; --row, d += job.dstPitch, s += job.srcPitch) {
-        if (streaming) CopyRowStreaming(d, s, rowBytes);
-        else CopyRowCached(d, s, rowBytes);
+        if (streaming)
+            CopyRowStreaming(d, s, rowBytes);
+        else
+            CopyRowCached(d, s, rowBytes);
     }
     if (streaming) _mm_sfence();
 }

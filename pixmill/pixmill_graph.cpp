@@ -32,8 +32,8 @@ void PixmillGraph::Copy(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, in
     if (ResolveRect(dst, dx, dy, src, sx, sy, w, h, job)) kernels->copy(job);
 }
 
-void PixmillGraph::BlendConst(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy,
-                              int32_t w, int32_t h, int32_t alpha) {
+void PixmillGraph::BlendConst(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                              int32_t h, int32_t alpha) {
     // Without a table (no successful Initialize yet) the lead and tail pixels have no rule.
     if (!table.IsBuilt()) return;
     PixelJob job;
@@ -41,8 +41,8 @@ void PixmillGraph::BlendConst(ISurface* dst, int32_t dx, int32_t dy, ISurface* s
         kernels->blendConst(table.Rows(), job, static_cast<uint32_t>(alpha) & 255u);
 }
 
-void PixmillGraph::BlendAlpha(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy,
-                              int32_t w, int32_t h) {
+void PixmillGraph::BlendAlpha(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                              int32_t h) {
     if (!table.IsBuilt()) return;
     PixelJob job;
     if (!ResolveRect(dst, dx, dy, src, sx, sy, w, h, job)) return;

@@ -27,8 +27,8 @@ public:
 
     void Copy(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
               int32_t h) override;
-    void BlendConst(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
-                    int32_t h, int32_t alpha) override;
+    void BlendConst(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
+                    int32_t alpha) override;
     void BlendAlpha(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
                     int32_t h) override;
 
@@ -40,10 +40,10 @@ public:
     void Unused11(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t) override {}
     void ShapeColor(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t,
                     int32_t) override {}
-    void ShapeColorLevel(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t,
-                         int32_t, int32_t, int32_t) override {}
-    void BlendAlphaLevel(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t,
-                         int32_t) override {}
+    void ShapeColorLevel(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t,
+                         int32_t, int32_t) override {}
+    void BlendAlphaLevel(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t) override {
+    }
     void BlendLevel(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
     void Unused16(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t,
                   int32_t) override {}
@@ -61,8 +61,8 @@ public:
     void DimRect(ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
     void TileOffset(ISurface*, int32_t, int32_t, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t,
                     int32_t, int32_t) override {}
-    void TileOffsetLevel(ISurface*, int32_t, int32_t, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t,
-                         int32_t, int32_t, int32_t, int32_t) override {}
+    void TileOffsetLevel(ISurface*, int32_t, int32_t, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t,
+                         int32_t, int32_t, int32_t) override {}
     void Unused30(ISurface*, int32_t, int32_t, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t,
                   int32_t) override {}
     void ZoomRect(ISurface*, int32_t, int32_t, int32_t, int32_t, ISurface*, float, float, float, float,

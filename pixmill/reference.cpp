@@ -62,8 +62,10 @@ void BlendAlpha(const uint8_t* const* table, const PixelJob& job) {
                 allOpaque = allOpaque && alpha[k] == 255;
             }
             for (int32_t c = 3 * x; c < 3 * x + 3; ++c) {
-                if (allOpaque) d[c] = s[c];
-                else if (!allClear) d[c] = SimdBlendByte(a, d[c], s[c]);
+                if (allOpaque)
+                    d[c] = s[c];
+                else if (!allClear)
+                    d[c] = SimdBlendByte(a, d[c], s[c]);
             }
         }
     }

@@ -6,8 +6,7 @@
 
 namespace pixmill_bench {
 
-BenchPlanes::BenchPlanes(BenchSize size)
-    : width(size.width), height(size.height), pitch(3 * size.width) {
+BenchPlanes::BenchPlanes(BenchSize size) : width(size.width), height(size.height), pitch(3 * size.width) {
     const size_t pixels = static_cast<size_t>(width) * height;
     src.resize(3 * pixels);
     dst.resize(3 * pixels);
@@ -25,10 +24,10 @@ BenchPlanes::BenchPlanes(BenchSize size)
         src32Bits[i] = 0xFF000000u | src[3 * i] | src[3 * i + 1] << 8 | src[3 * i + 2] << 16;
         dst32Bits[i] = 0xFF000000u | dst[3 * i] | dst[3 * i + 1] << 8 | dst[3 * i + 2] << 16;
     }
-    src24 = pixman_image_create_bits(PIXMAN_r8g8b8, width, height, reinterpret_cast<uint32_t*>(src24Bits.data()),
-                                     pitch);
-    dst24 = pixman_image_create_bits(PIXMAN_r8g8b8, width, height, reinterpret_cast<uint32_t*>(dst24Bits.data()),
-                                     pitch);
+    src24 =
+        pixman_image_create_bits(PIXMAN_r8g8b8, width, height, reinterpret_cast<uint32_t*>(src24Bits.data()), pitch);
+    dst24 =
+        pixman_image_create_bits(PIXMAN_r8g8b8, width, height, reinterpret_cast<uint32_t*>(dst24Bits.data()), pitch);
     src32 = pixman_image_create_bits(PIXMAN_x8r8g8b8, width, height, src32Bits.data(), 4 * width);
     dst32 = pixman_image_create_bits(PIXMAN_x8r8g8b8, width, height, dst32Bits.data(), 4 * width);
     // Pixman wants mask rows in whole 32-bit words; widths here are multiples of four.

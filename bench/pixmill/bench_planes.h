@@ -1,9 +1,9 @@
 #pragma once
 
+#include <pixman.h>
+
 #include <cstdint>
 #include <vector>
-
-#include <pixman.h>
 
 // The pixel planes of one benchmark size, made once and shared by every benchmark of that size:
 // 24-bit source and destination with an alpha plane for Pixmill, and the same picture as pixman

@@ -27,8 +27,8 @@ const uint8_t* const* Table() {
 }
 
 pixmill::PixelJob WholePlane(BenchPlanes& planes) {
-    return pixmill::PixelJob{planes.dst.data(), planes.pitch, planes.src.data(), planes.pitch,
-                             planes.alpha.data(), planes.width, planes.width, planes.height};
+    return pixmill::PixelJob{planes.dst.data(),   planes.pitch, planes.src.data(), planes.pitch,
+                             planes.alpha.data(), planes.width, planes.width,      planes.height};
 }
 
 template <typename Body>
@@ -127,7 +127,7 @@ void BlendAlpha_PixmanX8R8G8B8A8(benchmark::State& state, BenchSize size) {
 
 // Short runs: the whole table in a few seconds; pass --benchmark_min_time for steadier numbers.
 // Rates use CPU time, so that other work on a shared machine does not count against a kernel.
-#define PIXMILL_BENCH(fn, tag, ...)                                                                           \
+#define PIXMILL_BENCH(fn, tag, ...)                                                          \
     BENCHMARK_CAPTURE(fn, tag##_640x480, kScreen __VA_OPT__(, ) __VA_ARGS__)->MinTime(0.05); \
     BENCHMARK_CAPTURE(fn, tag##_64MiB, kLarge __VA_OPT__(, ) __VA_ARGS__)->MinTime(0.05)
 

@@ -108,8 +108,14 @@ TEST(PixmillGraph, OperationsDrawTheAddressedRectangles) {
         dst.FillRandom(same);
         std::mt19937 again(99);
         expected.FillRandom(again);
-        pixmill::PixelJob job{expected.PixelAt(3, 2), expected.Pitch(), src.PixelAt(5, 1), src.Pitch(),
-                              src.AlphaAt(5, 1), src.AlphaPitch(), 41, 7};
+        pixmill::PixelJob job{expected.PixelAt(3, 2),
+                              expected.Pitch(),
+                              src.PixelAt(5, 1),
+                              src.Pitch(),
+                              src.AlphaAt(5, 1),
+                              src.AlphaPitch(),
+                              41,
+                              7};
         if (op == 0) {
             graph.Copy(&dst, 3, 2, &src, 5, 1, 41, 7);
             pixmill::reference::Copy(job);

@@ -21,7 +21,7 @@ constexpr auto BlendTable = pixmill_test::SharedBlendTable;
 
 constexpr uint8_t kDest = 200;
 constexpr uint8_t kSource = 50;
-constexpr uint8_t kDestSimd0 = kDest * 255 / 256;      // 199: alpha 0 in SIMD form
+constexpr uint8_t kDestSimd0 = kDest * 255 / 256;        // 199: alpha 0 in SIMD form
 constexpr uint8_t kSourceSimd255 = kSource * 255 / 256;  // 49: alpha 255 in SIMD form
 
 class KernelEdgeCases : public ::testing::TestWithParam<const KernelSet*> {
@@ -34,8 +34,8 @@ protected:
         int32_t width;
         int32_t rows;
         PixelJob Job() {
-            return PixelJob{dst.Origin(), dst.Pitch(), src.Origin(), src.Pitch(), alpha.Origin(), alpha.Pitch(),
-                            width, rows};
+            return PixelJob{dst.Origin(),   dst.Pitch(),   src.Origin(), src.Pitch(),
+                            alpha.Origin(), alpha.Pitch(), width,        rows};
         }
         uint8_t DstByte(int32_t row, int32_t pixel, int32_t channel) {
             return dst.Origin()[row * dst.Pitch() + 3 * pixel + channel];
@@ -45,9 +45,9 @@ protected:
             for (int32_t row = 0; row < rows; ++row)
                 for (int32_t c = 0; c < 3; ++c)
                     if (DstByte(row, pixel, c) != want)
-                        return ::testing::AssertionFailure() << "pixel " << pixel << " row " << row << " channel " << c
-                                                             << " is " << int{DstByte(row, pixel, c)} << ", want "
-                                                             << int{want};
+                        return ::testing::AssertionFailure()
+                               << "pixel " << pixel << " row " << row << " channel " << c << " is "
+                               << int{DstByte(row, pixel, c)} << ", want " << int{want};
             return ::testing::AssertionSuccess();
         }
     };

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <random>
-#include <string>
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "kernel_params.h"
@@ -39,8 +39,8 @@ struct CaseShape {
     std::string Describe(uint32_t seed) const {
         std::ostringstream text;
         text << "seed " << seed << ": " << width << "x" << height << " src%16=" << srcResidue
-             << " dst%16=" << dstResidue << " pitches " << srcPitch << "/" << dstPitch << "/" << alphaPitch
-             << " alpha " << alpha << (bottomUp ? " bottom-up" : "");
+             << " dst%16=" << dstResidue << " pitches " << srcPitch << "/" << dstPitch << "/" << alphaPitch << " alpha "
+             << alpha << (bottomUp ? " bottom-up" : "");
         return text.str();
     }
 };
@@ -54,7 +54,8 @@ CaseShape RandomCase(uint32_t seed) {
     std::mt19937 random(seed);
     CaseShape shape{};
     // A third of the cases are narrow, where lead, groups and tail all crowd one row.
-    shape.width = random() % 3 == 0 ? 1 + static_cast<int32_t>(random() % 16) : 1 + static_cast<int32_t>(random() % 700);
+    shape.width =
+        random() % 3 == 0 ? 1 + static_cast<int32_t>(random() % 16) : 1 + static_cast<int32_t>(random() % 700);
     shape.height = 1 + static_cast<int32_t>(random() % 5);
     // Consecutive seeds walk the source through every residue mod 16 (so every lead mod 4).
     shape.srcResidue = static_cast<int32_t>(seed % 16);
@@ -78,8 +79,10 @@ void FillAlphaRuns(GuardedPlane& plane, std::mt19937& random, int32_t width, int
             const int32_t run = 1 + static_cast<int32_t>(random() % (random() % 2 ? 12 : 80));
             const uint32_t kind = random() % 4;
             for (int32_t k = 0; k < run && x < width; ++k, ++x) {
-                row[x] = kind == 0 ? 0 : kind == 1 ? 255 : kind == 2 ? (random() % 2 ? 255 : 0)
-                                                                      : static_cast<uint8_t>(random());
+                row[x] = kind == 0   ? 0
+                         : kind == 1 ? 255
+                         : kind == 2 ? (random() % 2 ? 255 : 0)
+                                     : static_cast<uint8_t>(random());
             }
         }
     }
@@ -102,8 +105,8 @@ enum class Operation { Copy, BlendConst, BlendAlpha };
     actual.FillRandom(random);
     expected.CopyContentFrom(actual);
 
-    PixelJob job{actual.Origin(), shape.dstPitch, src.Origin(), shape.srcPitch,
-                 alpha.Origin(), shape.alphaPitch, shape.width, shape.height};
+    PixelJob job{actual.Origin(), shape.dstPitch,   src.Origin(), shape.srcPitch,
+                 alpha.Origin(),  shape.alphaPitch, shape.width,  shape.height};
     PixelJob referenceJob = job;
     referenceJob.dst = expected.Origin();
     if (shape.bottomUp) {
@@ -118,18 +121,18 @@ enum class Operation { Copy, BlendConst, BlendAlpha };
         }
     }
     switch (operation) {
-    case Operation::Copy:
-        kernels.copy(job);
-        pixmill::reference::Copy(referenceJob);
-        break;
-    case Operation::BlendConst:
-        kernels.blendConst(BlendTable(), job, static_cast<uint32_t>(shape.alpha) & 255u);
-        pixmill::reference::BlendConst(BlendTable(), referenceJob, shape.alpha);
-        break;
-    case Operation::BlendAlpha:
-        kernels.blendAlpha(BlendTable(), job);
-        pixmill::reference::BlendAlpha(BlendTable(), referenceJob);
-        break;
+        case Operation::Copy:
+            kernels.copy(job);
+            pixmill::reference::Copy(referenceJob);
+            break;
+        case Operation::BlendConst:
+            kernels.blendConst(BlendTable(), job, static_cast<uint32_t>(shape.alpha) & 255u);
+            pixmill::reference::BlendConst(BlendTable(), referenceJob, shape.alpha);
+            break;
+        case Operation::BlendAlpha:
+            kernels.blendAlpha(BlendTable(), job);
+            pixmill::reference::BlendAlpha(BlendTable(), referenceJob);
+            break;
     }
     ::testing::AssertionResult same = SameBytes(actual, expected);
     if (!same) same << " (" << shape.Describe(seed) << ")";

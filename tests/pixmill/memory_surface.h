@@ -13,8 +13,12 @@ namespace pixmill_test {
 class MemorySurface final : public ISurface {
 public:
     MemorySurface(int32_t width, int32_t height, bool withAlpha, int32_t pitchPadding = 0)
-        : width(width), height(height), pitch(3 * width + pitchPadding), alphaPitch(withAlpha ? width + 3 : 0),
-          pixels(static_cast<size_t>(pitch) * height), alpha(static_cast<size_t>(alphaPitch) * height) {}
+        : width(width),
+          height(height),
+          pitch(3 * width + pitchPadding),
+          alphaPitch(withAlpha ? width + 3 : 0),
+          pixels(static_cast<size_t>(pitch) * height),
+          alpha(static_cast<size_t>(alphaPitch) * height) {}
 
     void FillRandom(std::mt19937& random) {
         for (uint8_t& byte : pixels) byte = static_cast<uint8_t>(random());

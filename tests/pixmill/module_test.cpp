@@ -1,4 +1,6 @@
 // The real module, loaded from disk and reached only through its export, as a host reaches it.
+#include "platform/module.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,7 +13,6 @@
 #include "interfaces/module_export.h"
 #include "kernel_params.h"
 #include "memory_surface.h"
-#include "platform/module.h"
 #include "pixmill/reference.h"
 
 namespace {
@@ -28,8 +29,10 @@ void SetForceBaseline(bool force) {
 #if defined(_WIN32)
     _putenv(force ? "PIXMILL_FORCE_BASELINE=1" : "PIXMILL_FORCE_BASELINE=");
 #else
-    if (force) setenv("PIXMILL_FORCE_BASELINE", "1", 1);
-    else unsetenv("PIXMILL_FORCE_BASELINE");
+    if (force)
+        setenv("PIXMILL_FORCE_BASELINE", "1", 1);
+    else
+        unsetenv("PIXMILL_FORCE_BASELINE");
 #endif
 }
 
@@ -99,22 +102,28 @@ TEST_F(PixmillModule, DrawsReferenceBytesOnChosenAndBaselineKernels) {
             dst.FillRandom(fill);
             std::mt19937 fillAgain(round);
             expected.FillRandom(fillAgain);
-            pixmill::PixelJob job{expected.PixelAt(dx, 1), expected.Pitch(), src.PixelAt(sx, 0), src.Pitch(),
-                                  src.AlphaAt(sx, 0), src.AlphaPitch(), w, h};
+            pixmill::PixelJob job{expected.PixelAt(dx, 1),
+                                  expected.Pitch(),
+                                  src.PixelAt(sx, 0),
+                                  src.Pitch(),
+                                  src.AlphaAt(sx, 0),
+                                  src.AlphaPitch(),
+                                  w,
+                                  h};
             const int32_t alpha = static_cast<int32_t>(random() % 512);
             switch (round % 3) {
-            case 0:
-                graph->Copy(&dst, dx, 1, &src, sx, 0, w, h);
-                pixmill::reference::Copy(job);
-                break;
-            case 1:
-                graph->BlendConst(&dst, dx, 1, &src, sx, 0, w, h, alpha);
-                pixmill::reference::BlendConst(pixmill_test::SharedBlendTable(), job, alpha);
-                break;
-            default:
-                graph->BlendAlpha(&dst, dx, 1, &src, sx, 0, w, h);
-                pixmill::reference::BlendAlpha(pixmill_test::SharedBlendTable(), job);
-                break;
+                case 0:
+                    graph->Copy(&dst, dx, 1, &src, sx, 0, w, h);
+                    pixmill::reference::Copy(job);
+                    break;
+                case 1:
+                    graph->BlendConst(&dst, dx, 1, &src, sx, 0, w, h, alpha);
+                    pixmill::reference::BlendConst(pixmill_test::SharedBlendTable(), job, alpha);
+                    break;
+                default:
+                    graph->BlendAlpha(&dst, dx, 1, &src, sx, 0, w, h);
+                    pixmill::reference::BlendAlpha(pixmill_test::SharedBlendTable(), job);
+                    break;
             }
             ASSERT_EQ(expected.Bytes(), dst.Bytes())
                 << "round " << round << (forceBaseline ? " on forced baseline" : " on chosen kernels");

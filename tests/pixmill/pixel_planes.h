@@ -1,12 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstring>
 #include <random>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 // Test memory for one rectangle operation: planes placed at a chosen residue from a 64-byte
 // boundary, with guard bytes before and after that must come through any operation unchanged.
@@ -43,13 +43,13 @@ public:
         for (size_t i = 0; i < total; ++i) {
             if (a[i] == e[i]) continue;
             const long offset = static_cast<long>(i) - kGuardBytes;
-            std::string where = offset < 0 ? "front guard"
-                                : offset >= static_cast<long>(actual.span)
-                                    ? "back guard"
-                                    : "row " + std::to_string(offset / actual.pitch) + " byte " +
-                                          std::to_string(offset % actual.pitch);
-            return ::testing::AssertionFailure() << "first difference at " << where << ": got " << int{a[i]}
-                                                 << ", want " << int{e[i]};
+            std::string where =
+                offset < 0 ? "front guard"
+                : offset >= static_cast<long>(actual.span)
+                    ? "back guard"
+                    : "row " + std::to_string(offset / actual.pitch) + " byte " + std::to_string(offset % actual.pitch);
+            return ::testing::AssertionFailure()
+                   << "first difference at " << where << ": got " << int{a[i]} << ", want " << int{e[i]};
         }
         return ::testing::AssertionSuccess();
     }

@@ -1,7 +1,8 @@
+#include "pixmill/row_table.h"
+
 #include <gtest/gtest.h>
 
 #include "allocation_failure.h"
-#include "pixmill/row_table.h"
 
 namespace {
 
@@ -34,8 +35,8 @@ TEST(RowTable, BlendEntriesRoundAndNeverOverflowWhenPaired) {
         EXPECT_EQ(0, t[0][j]);
         EXPECT_EQ(j, t[255][j]);
     }
-    EXPECT_EQ(64, t[128][128]);   // 32769 / 510
-    EXPECT_EQ(25, t[100][64]);    // 12801 / 510
+    EXPECT_EQ(64, t[128][128]);  // 32769 / 510
+    EXPECT_EQ(25, t[100][64]);   // 12801 / 510
     for (int a = 0; a < 256; ++a)
         for (int d = 0; d < 256; d += 5)
             for (int s = 0; s < 256; s += 3) ASSERT_LE(t[255 - a][d] + t[a][s], 255) << a << " " << d << " " << s;
