@@ -176,20 +176,5 @@ TEST_F(UpdateExeTest, StopsAtTheFirstFileThatCannotBeCopied) {
     EXPECT_EQ(work_.Read("ゲーム/three.dat"), "old three");
 }
 
-TEST_F(UpdateExeTest, AMissingKeyIsReported) {
-    work_.Write("new ソ表/update.inf", "reg=" + keyName_ + "\r\nfile=one.dat\r\n");
-    Observed seen = Run();
-    EXPECT_EQ(seen.boxCaption, "レジストリエラー");
-    EXPECT_EQ(seen.boxText, "HKEY_CURRENT_USER\\Software\\Corvane\\" + keyName_ + "\nの読み込みに失敗しました");
-    EXPECT_EQ(seen.exitCode, 0u);
-}
-
-TEST_F(UpdateExeTest, AMissingControlFileIsReported) {
-    Observed seen = Run();
-    EXPECT_EQ(seen.boxCaption, "ファイルエラー");
-    EXPECT_EQ(seen.boxText, source_ + "update.inf\nの読み込みに失敗しました");
-    EXPECT_EQ(seen.exitCode, 0u);
-}
-
 }  // namespace
 }  // namespace update
