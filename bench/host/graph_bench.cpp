@@ -55,7 +55,10 @@ void BM_DimRect(benchmark::State& state) {
 void BM_TileOffset(benchmark::State& state) {
     Screens s;
     int offset = 0;
-    for (auto _ : state) s.graph.TileOffset(s.dst, 0, 0, 640, 480, s.src, 0, 0, 97, 61, ++offset, offset);
+    for (auto _ : state) {
+        ++offset;
+        s.graph.TileOffset(s.dst, 0, 0, 640, 480, s.src, 0, 0, 97, 61, offset, offset);
+    }
     state.SetItemsProcessed(state.iterations() * 640 * 480);
 }
 
