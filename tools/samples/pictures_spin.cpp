@@ -140,12 +140,19 @@ void SunriseSea(Album& album) {
     Canvas c(640, 480);
     c.VerticalGradient({Rgb(40, 80, 160), Rgb(120, 150, 210), Rgb(255, 190, 150), Rgb(255, 230, 180)});
     Clouds(c, 40, 260, 120.0f, 471, Rgb(255, 240, 230), 0.8f);
-    c.Glow(430, 300, 60, Rgb(255, 220, 150), 1.5f);
-    c.Disc(430, 300, 30, Rgb(255, 250, 230), 2.0f);
-    Mountains(c, 312, 60, 70.0f, 472, Rgb(60, 50, 80), Rgb(40, 30, 60));
-    c.Rect(150, 230, 14, 60, Rgb(40, 30, 60));  // a castle on the ridge
-    c.Rect(170, 250, 30, 40, Rgb(40, 30, 60));
-    c.Rect(206, 220, 12, 70, Rgb(40, 30, 60));
+    c.Glow(430, 262, 60, Rgb(255, 220, 150), 1.5f);
+    c.Disc(430, 262, 28, Rgb(255, 250, 230), 2.0f);
+    Mountains(c, 312, 45, 70.0f, 472, Rgb(60, 50, 80), Rgb(40, 30, 60));
+    // A castle on the ridge: keep, two towers with battlements, lit windows.
+    const Colour stone = Rgb(40, 30, 60);
+    c.Rect(168, 250, 44, 62, stone);
+    for (const int32_t tower : {150, 212}) {
+        c.Rect(tower, 222, 16, 90, stone);
+        for (int32_t b = 0; b < 16; b += 6) c.Rect(tower + b, 216, 4, 6, stone);
+        c.Rect(tower + 6, 236, 4, 6, Rgb(255, 210, 120));
+    }
+    for (int32_t b = 168; b < 212; b += 8) c.Rect(b, 244, 5, 6, stone);
+    for (int32_t w = 176; w < 206; w += 10) c.Rect(w, 266, 4, 7, Rgb(255, 210, 120));
     Water(c, 312, Rgb(60, 90, 160), 0.3f, 473);
     album.PutPms(47, c);
 }

@@ -26,9 +26,15 @@ void TunnelTexture(Album& album) {
 
 void CrescentMoon(Album& album) {
     Canvas c(320, 480);
-    c.Glow(160, 220, 90, Rgb(150, 170, 255), 1.0f);
-    c.Disc(160, 220, 110, Rgb(240, 240, 255), 2.0f);
-    c.Disc(205, 195, 100, Rgb(0, 0, 0), 2.0f);
+    c.Glow(140, 230, 70, Rgb(120, 140, 255), 0.8f);
+    // The lit part of the disc: inside the moon, outside the shadow disc that bites into it.
+    for (int32_t y = 0; y < 480; ++y)
+        for (int32_t x = 0; x < 320; ++x) {
+            const float inside = std::clamp(110.5f - std::hypot(x - 160.0f, y - 220.0f), 0.0f, 1.0f);
+            const float shadow = std::clamp(100.5f - std::hypot(x - 205.0f, y - 195.0f), 0.0f, 1.0f);
+            const float crater = 0.9f + 0.1f * Fbm(x / 18.0f, y / 18.0f, 141, 3);
+            c.Blend(x, y, Scale(Rgb(245, 245, 255), crater), inside * (1.0f - shadow));
+        }
     album.PutPms(14, c, LightToAlpha(c, 1.3f));
 }
 
