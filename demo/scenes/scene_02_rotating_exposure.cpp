@@ -1,6 +1,6 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
-#include "demo/scenes/scene_math.h"
+#include "demo/scenes/turn_table.h"
 #include "demo/scenes/scenes.h"
 
 int32_t frameParity = 0;
@@ -36,13 +36,11 @@ struct Quad {
     int32_t y[4];
 };
 
-// The picture points that the screen's corners show when the view is turned by degrees and
+// The picture points that the screen's corners show when the view is turned by an angle and
 // scaled by scale about the picture's centre (cx, cy).
-Quad TurnedCorners(float scale, float degrees, int32_t cx, int32_t cy) {
+Quad TurnedCorners(float scale, float cosine, float sine, int32_t cx, int32_t cy) {
     const float offsetsX[4] = {-kCornerX * scale, kCornerX * scale, kCornerX * scale, -kCornerX * scale};
     const float offsetsY[4] = {kCornerY * scale, kCornerY * scale, -kCornerY * scale, -kCornerY * scale};
-    const float cosine = CosDegrees(degrees);
-    const float sine = SinDegrees(degrees);
     Quad quad{};
     for (int i = 0; i < 4; ++i) {
         const float px = offsetsX[i];
@@ -72,6 +70,13 @@ bool PlayRotatingExposure(DemoContext& context) {
         return false;
     }
     ClearScreen(context);
+    // The two exposures turn by A and by 2A + 45 degrees, A = d * 120 / dur.
+    const int32_t turningLength = static_cast<int32_t>(kFocusFromMs - window.startMs);
+    auto angleAt = [&](int32_t d) { return static_cast<float>(d) * 120.0f / static_cast<float>(window.dur); };
+    TurnTable firstTurn;
+    TurnTable secondTurn;
+    if (!firstTurn.Build(turningLength, angleAt)) return false;
+    if (!secondTurn.Build(turningLength, [&](int32_t d) { return 2.0f * angleAt(d) + 45.0f; })) return false;
     const uint32_t blurSteps = static_cast<uint32_t>(BlurSteps(context.screenWidth));
 
     ISurface* screen = Screen(context);
@@ -89,14 +94,13 @@ bool PlayRotatingExposure(DemoContext& context) {
             }
             const float shrink = 1.0f - static_cast<float>(d) * 0.5f / static_cast<float>(window.dur);
             const float scale = shrink * shrink;
-            const float angle = static_cast<float>(d) * 120.0f / static_cast<float>(window.dur);
             const int32_t lastX = turning->Width() - 1;
             const int32_t lastY = turning->Height() - 1;
             const int32_t cx = lastX / 2;
             const int32_t cy = lastY - lastY / 2;
             const int32_t parity = frameParity & 1;
-            DrawInterlaced(screen, turning, parity, TurnedCorners(scale, angle, cx, cy));
-            DrawInterlaced(screen, turning, parity, TurnedCorners(scale, 2.0f * angle + 45.0f, cx, cy));
+            DrawInterlaced(screen, turning, parity, TurnedCorners(scale, firstTurn.Cos(d), firstTurn.Sin(d), cx, cy));
+            DrawInterlaced(screen, turning, parity, TurnedCorners(scale, secondTurn.Cos(d), secondTurn.Sin(d), cx, cy));
             ++frameParity;
             for (const Caption& caption : kCaptions) {
                 if (t < caption.fromMs || t > caption.toMs) continue;

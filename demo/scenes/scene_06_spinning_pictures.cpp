@@ -2,7 +2,7 @@
 
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
-#include "demo/scenes/scene_math.h"
+#include "demo/scenes/turn_table.h"
 #include "demo/scenes/scenes.h"
 
 namespace {
@@ -15,17 +15,15 @@ constexpr int32_t kStripWidth = 640 / 3;
 constexpr int32_t kStripGrowMs = 1549;
 constexpr int32_t kColumnFadeMs = 2549;
 
-// Draws a w x h picture scaled by scale and turned by degrees about the screen point (cx, cy),
+// Draws a w x h picture scaled by scale and turned by an angle about the screen point (cx, cy),
 // screened over what is there.
-void DrawSpun(ISurface* screen, ISurface* picture, int32_t cx, int32_t cy, float degrees, float scale) {
+void DrawSpun(ISurface* screen, ISurface* picture, int32_t cx, int32_t cy, float cosine, float sine, float scale) {
     const int32_t w = picture->Width();
     const int32_t h = picture->Height();
     const float a = static_cast<float>(w) * scale * 0.5f;
     const float b = static_cast<float>(h) * scale * 0.5f;
     const float offsetsX[4] = {-a, a, a, -a};
     const float offsetsY[4] = {-b, -b, b, b};
-    const float cosine = CosDegrees(degrees);
-    const float sine = SinDegrees(degrees);
     Vertex destination[4];
     for (int i = 0; i < 4; ++i) {
         const float ox = offsetsX[i];
@@ -68,6 +66,12 @@ bool PlaySpinningPictures(DemoContext& context) {
     ISurface* column = columnTile.Get();
     ISurface* overlay = screenOverlay.Get();
     const int32_t firstPhase = static_cast<int32_t>(kStripFromMs - window.startMs);
+    // Both pictures turn with x = d * 180 / C + 180: the upper by 1.5 x, the lower by 45 - 2.5 x.
+    auto xAt = [&](int32_t d) { return static_cast<float>(d) * 180.0f / static_cast<float>(firstPhase) + 180.0f; };
+    TurnTable upperTurn;
+    TurnTable lowerTurn;
+    if (!upperTurn.Build(firstPhase, [&](int32_t d) { return 1.5f * xAt(d); })) return false;
+    if (!lowerTurn.Build(firstPhase, [&](int32_t d) { return 45.0f - 2.5f * xAt(d); })) return false;
 
     // The column tile is shorter than the screen; the offset cycles through the rows it lacks.
     auto columnOffset = [&](int32_t d) {
@@ -80,10 +84,9 @@ bool PlaySpinningPictures(DemoContext& context) {
         currentGraph->BlendOverlay(screen, 0, 0, overlay, 0, 0, overlay->Width(), overlay->Height());
         currentGraph->TileOffset(screen, kColumnX, 0, 640 - kColumnX, 480, column, 0, 0, column->Width(),
                                  column->Height(), 0, columnOffset(d));
-        const float x = static_cast<float>(d) * 180.0f / static_cast<float>(firstPhase) + 180.0f;
         const float scale = static_cast<float>(d) * 0.25f / static_cast<float>(firstPhase) + 0.5f;
-        DrawSpun(screen, spunUpper.Get(), 320, 180, 1.5f * x, scale);
-        DrawSpun(screen, spunLower.Get(), 80, 380, 45.0f - 2.5f * x, 2.0f);
+        DrawSpun(screen, spunUpper.Get(), 320, 180, upperTurn.Cos(d), upperTurn.Sin(d), scale);
+        DrawSpun(screen, spunLower.Get(), 80, 380, lowerTurn.Cos(d), lowerTurn.Sin(d), 2.0f);
         ISurface* caption = captions[d < firstPhase / 2 ? 0 : 1].Get();
         const int32_t w = caption->Width();
         const int32_t h = caption->Height();
