@@ -54,10 +54,14 @@ private:
 
 }  // namespace
 
-// The wrappers are kept alive for the whole test process: a double release must find them.
 ISurface* CountingLayerforge::Track(ISurface* inner) {
     if (inner == nullptr) return nullptr;
-    return new TrackedSurface(inner, this);
+    handedOut_.push_back(new TrackedSurface(inner, this));
+    return handedOut_.back();
+}
+
+CountingLayerforge::~CountingLayerforge() {
+    for (ISurface* surface : handedOut_) delete static_cast<TrackedSurface*>(surface);
 }
 
 ISurface* CountingLayerforge::CreateSurfaceWithAlpha(int32_t width, int32_t height, int32_t depth) {

@@ -82,6 +82,11 @@ private:
 // refuse the n-th surface, which makes that picture's load fail.
 class CountingLayerforge final : public ILayerforge {
 public:
+    CountingLayerforge() = default;
+    ~CountingLayerforge();
+    CountingLayerforge(const CountingLayerforge&) = delete;
+    CountingLayerforge& operator=(const CountingLayerforge&) = delete;
+
     void Reserved0() override {}
     void Reserved1() override {}
     ISurface* CreateSurfaceWithAlpha(int32_t width, int32_t height, int32_t depth) override;
@@ -96,6 +101,9 @@ public:
 
 private:
     ISurface* Track(ISurface* inner);
+
+    // The wrappers outlive their release, so that a second release is seen and counted.
+    std::vector<ISurface*> handedOut_;
 };
 
 // An IGraph that draws nothing and writes every call into the log, naming surfaces by the tag
