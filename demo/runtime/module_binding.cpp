@@ -40,8 +40,8 @@ bool BindGraph(ModuleBinding& binding, IHostServices* host) {
     if (!graph->Initialize()) return false;
     // A host without a graph context cannot draw for us; refusing here beats handing Graph a
     // context it would follow blindly.
-    auto* contextSource = host != nullptr ? static_cast<IHostGraphContext*>(host->QueryService(&guids::kHostGraphContext))
-                                          : nullptr;
+    auto* contextSource =
+        host != nullptr ? static_cast<IHostGraphContext*>(host->QueryService(&guids::kHostGraphContext)) : nullptr;
     if (contextSource == nullptr) return false;
     graph->Attach(contextSource->Context());
     if (!BuildMultiplyTable(graphMultiplyTable)) return false;

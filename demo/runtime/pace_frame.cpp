@@ -11,7 +11,7 @@ struct JumpKey {
 };
 
 // Examined in this order; scene 1 has no key of its own.
-constexpr JumpKey kJumpKeys[] = {{'1', 0}, {'2', 2}, {'3', 3}, {'4', 4},  {'5', 5},  {'6', 6},
+constexpr JumpKey kJumpKeys[] = {{'1', 0}, {'2', 2}, {'3', 3}, {'4', 4},  {'5', 5}, {'6', 6},
                                  {'7', 7}, {'8', 8}, {'9', 9}, {'0', 10}, {'P', 11}};
 
 constexpr int kCancelKeys[] = {platform::keys::kSpace, platform::keys::kReturn, platform::keys::kLeftButton,

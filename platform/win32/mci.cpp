@@ -1,7 +1,7 @@
-#include <windows.h>
-#include <mmsystem.h>
-
 #include "platform/mci.h"
+
+#include <mmsystem.h>
+#include <windows.h>
 
 namespace platform {
 namespace {

@@ -21,7 +21,7 @@ class FakeLoop : public IHostLoop {
 public:
     uint32_t frameMs = 20;
     int keepRunningCalls = 0;
-    int stopAfterCalls = -1;  // KeepRunning answers false from this call on; -1 never
+    int stopAfterCalls = -1;          // KeepRunning answers false from this call on; -1 never
     std::function<bool()> stopWhen;   // also ends the demo when it answers true
     std::function<void()> eachFrame;  // runs after the clock advanced, before messages are pumped
 

@@ -1,6 +1,7 @@
+#include "demo/runtime/host_sound_player.h"
+
 #include <gtest/gtest.h>
 
-#include "demo/runtime/host_sound_player.h"
 #include "fake_host.h"
 #include "platform/clock.h"
 #include "test_support.h"

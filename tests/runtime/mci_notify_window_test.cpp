@@ -11,13 +11,15 @@ std::vector<uintptr_t> seenByFirst;
 std::vector<uintptr_t> seenBySecond;
 
 intptr_t First(platform::Window window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-    if (message != platform::messages::kMciNotify) return platform::DefaultWindowProcedure(window, message, wParam, lParam);
+    if (message != platform::messages::kMciNotify)
+        return platform::DefaultWindowProcedure(window, message, wParam, lParam);
     seenByFirst.push_back(wParam);
     return 1;
 }
 
 intptr_t Second(platform::Window window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-    if (message != platform::messages::kMciNotify) return platform::DefaultWindowProcedure(window, message, wParam, lParam);
+    if (message != platform::messages::kMciNotify)
+        return platform::DefaultWindowProcedure(window, message, wParam, lParam);
     seenBySecond.push_back(wParam);
     return 1;
 }
@@ -36,7 +38,8 @@ TEST(MciNotifyWindow, UserDataFromCreationAndAClassRegisteredAgain) {
     platform::Window window = platform::CreateNotifyWindow(name, instance, &owner);
     ASSERT_NE(nullptr, window);
     EXPECT_EQ(reinterpret_cast<intptr_t>(&owner), platform::WindowUserData(window));
-    ASSERT_TRUE(platform::PostWindowMessage(window, platform::messages::kMciNotify, platform::mci::kNotifySuccessful, 3));
+    ASSERT_TRUE(
+        platform::PostWindowMessage(window, platform::messages::kMciNotify, platform::mci::kNotifySuccessful, 3));
     platform::PumpMessages();
     EXPECT_EQ(std::vector<uintptr_t>{platform::mci::kNotifySuccessful}, seenByFirst);
     platform::DestroyWindow(window);

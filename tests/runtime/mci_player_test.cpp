@@ -1,8 +1,9 @@
+#include "demo/runtime/mci_player.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "demo/runtime/mci_player.h"
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "test_support.h"

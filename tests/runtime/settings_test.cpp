@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "demo/runtime/demo_context.h"
 #include "demo/runtime/decimal_scan.h"
+#include "demo/runtime/demo_context.h"
 #include "test_support.h"
 
 namespace {

@@ -34,9 +34,9 @@ void Put32(std::string& out, uint32_t value) {
 ScopedWorkFolder::ScopedWorkFolder() {
     namespace fs = std::filesystem;
     previous_ = fs::current_path().string();
-    fs::path folder = fs::temp_directory_path() /
-                      ("prelo-runtime-" + std::to_string(static_cast<long>(CurrentProcessId())) + "-" +
-                       std::to_string(folderSerial++));
+    fs::path folder =
+        fs::temp_directory_path() / ("prelo-runtime-" + std::to_string(static_cast<long>(CurrentProcessId())) + "-" +
+                                     std::to_string(folderSerial++));
     fs::remove_all(folder);
     fs::create_directories(folder);
     fs::current_path(folder);

@@ -213,7 +213,7 @@ TEST_F(Timeline, OfTwoJumpKeysDownOnlyTheEarlierInTheTableCounts) {
     auto jump = std::find_if(frames.begin(), frames.end(), [](uint32_t t) { return t >= 12500; });
     ASSERT_NE(frames.end(), jump);
     EXPECT_LT(*jump, 12500u + 200);
-    EXPECT_LT(frames.back(), 35100u);  // '5' was never handled
+    EXPECT_LT(frames.back(), 35100u);   // '5' was never handled
     EXPECT_GE(LongestGap(ticks), 70u);  // frozen until '2' came up
     EXPECT_EQ((std::vector<int32_t>{0, 2}), scenes);
 }

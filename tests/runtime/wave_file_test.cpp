@@ -1,9 +1,10 @@
+#include "wave_file.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "test_support.h"
-#include "wave_file.h"
 
 namespace {
 
