@@ -30,7 +30,9 @@ public:
         delete this;
         return 0;
     }
-    uint8_t* PixelAt(int32_t x, int32_t y) override { return pixels_.data() + (static_cast<size_t>(y) * width_ + x) * 3; }
+    uint8_t* PixelAt(int32_t x, int32_t y) override {
+        return pixels_.data() + (static_cast<size_t>(y) * width_ + x) * 3;
+    }
     uint8_t* AlphaAt(int32_t x, int32_t y) override { return alpha_.data() + static_cast<size_t>(y) * width_ + x; }
     int32_t Width() override { return width_; }
     int32_t Height() override { return height_; }
@@ -51,7 +53,9 @@ class PlainLayerforge final : public ILayerforge {
 public:
     void Reserved0() override {}
     void Reserved1() override {}
-    ISurface* CreateSurfaceWithAlpha(int32_t w, int32_t h, int32_t) override { return new PlainSurface(w, h, true, true); }
+    ISurface* CreateSurfaceWithAlpha(int32_t w, int32_t h, int32_t) override {
+        return new PlainSurface(w, h, true, true);
+    }
     ISurface* CreateSurface(int32_t w, int32_t h, int32_t) override { return new PlainSurface(w, h, true, false); }
     ISurface* CreateMaskSurface(int32_t w, int32_t h) override { return new PlainSurface(w, h, false, true); }
 };

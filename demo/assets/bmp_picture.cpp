@@ -1,7 +1,6 @@
-#include "demo/assets/cg_pictures.h"
-
 #include <cstring>
 
+#include "demo/assets/cg_pictures.h"
 #include "demo/assets/little_endian.h"
 #include "demo/assets/plane_view.h"
 #include "demo/runtime/graph_tables.h"

@@ -11,7 +11,8 @@ bool DibSurface::Create(platform::Window window, int32_t width, int32_t height, 
     const int32_t pitch = (width * bytesPerPixel + 3) & ~3;
     uint8_t* bits = nullptr;
     // The bitmap's own width is whole 4-byte rows, so its rows are exactly pitch apart.
-    platform::DibSection bitmap = platform::CreateDibSection(window, pitch / bytesPerPixel, height, bitsPerPixel, &bits);
+    platform::DibSection bitmap =
+        platform::CreateDibSection(window, pitch / bytesPerPixel, height, bitsPerPixel, &bits);
     if (bitmap == nullptr) return false;
     width_ = width;
     height_ = height;

@@ -1,5 +1,4 @@
 #include "demo/assets/cg_pictures.h"
-
 #include "demo/assets/little_endian.h"
 #include "demo/assets/pms_streams.h"
 #include "demo/runtime/graph_tables.h"
@@ -63,10 +62,10 @@ bool DecodePmsPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
 
     PlaneView plane;
     PlaneView alpha;
-    const bool planesUsable = header.depth == 8 ? AlphaPlaneOf(*made.Get(), header.width, header.height, &plane)
-                                                : PixelPlaneOf(*made.Get(), header.width, header.height, &plane) &&
-                                                      (!withAlpha || AlphaPlaneOf(*made.Get(), header.width,
-                                                                                  header.height, &alpha));
+    const bool planesUsable = header.depth == 8
+                                  ? AlphaPlaneOf(*made.Get(), header.width, header.height, &plane)
+                                  : PixelPlaneOf(*made.Get(), header.width, header.height, &plane) &&
+                                        (!withAlpha || AlphaPlaneOf(*made.Get(), header.width, header.height, &alpha));
     if (!planesUsable) {
         made.Release();
         return false;

@@ -111,49 +111,49 @@ bool ColourOpcode(StreamInput& in, PlaneCursor<3>& cursor) {
         return true;
     }
     switch (c) {
-    case 0xF8: {
-        if (!in.Has(2)) return false;
-        const uint8_t* d = in.Skip(2);
-        FillColour(cursor, 1, Expand565(d[0], d[1]));
-        return true;
-    }
-    case 0xF9: {
-        if (!in.Has(2)) return false;
-        const ptrdiff_t n = in.Take() + 1;
-        const uint32_t h = in.Take();
-        if (!in.Has(static_cast<size_t>(n))) return false;
-        const uint8_t* m = in.Skip(static_cast<size_t>(n));
-        const ptrdiff_t count = cursor.Fit(n);
-        uint8_t* q = cursor.Here();
-        for (ptrdiff_t i = 0; i < count; ++i, q += 3) {
-            Put(q, Expand((h >> 5) * 4 + (m[i] >> 6), ((h >> 3) & 3) * 16 + ((m[i] >> 2) & 0xF),
-                          (h & 7) * 4 + (m[i] & 3)));
+        case 0xF8: {
+            if (!in.Has(2)) return false;
+            const uint8_t* d = in.Skip(2);
+            FillColour(cursor, 1, Expand565(d[0], d[1]));
+            return true;
         }
-        cursor.Advance(count);
-        return true;
-    }
-    case 0xFA:
-        return cursor.CopyFromBehind(cursor.Pitch() - 3, 1);
-    case 0xFB:
-        return cursor.CopyFromBehind(cursor.Pitch() + 3, 1);
-    case 0xFC: {
-        if (!in.Has(5)) return false;
-        const uint8_t* d = in.Skip(5);
-        AlternateColours(cursor, d[0] + 2, Expand565(d[1], d[2]), Expand565(d[3], d[4]));
-        return true;
-    }
-    case 0xFD: {
-        if (!in.Has(3)) return false;
-        const uint8_t* d = in.Skip(3);
-        FillColour(cursor, d[0] + 3, Expand565(d[1], d[2]));
-        return true;
-    }
-    case 0xFE:
-        if (!in.Has(1)) return false;
-        return cursor.CopyFromBehind(2 * cursor.Pitch(), in.Take() + 2);
-    default:  // 0xFF
-        if (!in.Has(1)) return false;
-        return cursor.CopyFromBehind(cursor.Pitch(), in.Take() + 2);
+        case 0xF9: {
+            if (!in.Has(2)) return false;
+            const ptrdiff_t n = in.Take() + 1;
+            const uint32_t h = in.Take();
+            if (!in.Has(static_cast<size_t>(n))) return false;
+            const uint8_t* m = in.Skip(static_cast<size_t>(n));
+            const ptrdiff_t count = cursor.Fit(n);
+            uint8_t* q = cursor.Here();
+            for (ptrdiff_t i = 0; i < count; ++i, q += 3) {
+                Put(q, Expand((h >> 5) * 4 + (m[i] >> 6), ((h >> 3) & 3) * 16 + ((m[i] >> 2) & 0xF),
+                              (h & 7) * 4 + (m[i] & 3)));
+            }
+            cursor.Advance(count);
+            return true;
+        }
+        case 0xFA:
+            return cursor.CopyFromBehind(cursor.Pitch() - 3, 1);
+        case 0xFB:
+            return cursor.CopyFromBehind(cursor.Pitch() + 3, 1);
+        case 0xFC: {
+            if (!in.Has(5)) return false;
+            const uint8_t* d = in.Skip(5);
+            AlternateColours(cursor, d[0] + 2, Expand565(d[1], d[2]), Expand565(d[3], d[4]));
+            return true;
+        }
+        case 0xFD: {
+            if (!in.Has(3)) return false;
+            const uint8_t* d = in.Skip(3);
+            FillColour(cursor, d[0] + 3, Expand565(d[1], d[2]));
+            return true;
+        }
+        case 0xFE:
+            if (!in.Has(1)) return false;
+            return cursor.CopyFromBehind(2 * cursor.Pitch(), in.Take() + 2);
+        default:  // 0xFF
+            if (!in.Has(1)) return false;
+            return cursor.CopyFromBehind(cursor.Pitch(), in.Take() + 2);
     }
 }
 
@@ -166,39 +166,39 @@ bool ByteOpcode(StreamInput& in, PlaneCursor<1>& cursor) {
         return true;
     }
     switch (c) {
-    case 0xF8: {
-        if (!in.Has(1)) return false;
-        *cursor.Here() = in.Take();
-        cursor.Advance(1);
-        return true;
-    }
-    case 0xF9:
-    case 0xFA:
-    case 0xFB:
-        return true;
-    case 0xFC: {
-        if (!in.Has(3)) return false;
-        const uint8_t* d = in.Skip(3);
-        const ptrdiff_t count = cursor.Fit(2 * (d[0] + 3));
-        uint8_t* q = cursor.Here();
-        for (ptrdiff_t i = 0; i < count; ++i) q[i] = (i & 1) == 0 ? d[1] : d[2];
-        cursor.Advance(count);
-        return true;
-    }
-    case 0xFD: {
-        if (!in.Has(2)) return false;
-        const uint8_t* d = in.Skip(2);
-        const ptrdiff_t count = cursor.Fit(d[0] + 4);
-        std::memset(cursor.Here(), d[1], static_cast<size_t>(count));
-        cursor.Advance(count);
-        return true;
-    }
-    case 0xFE:
-        if (!in.Has(1)) return false;
-        return cursor.CopyFromBehind(2 * cursor.Pitch(), in.Take() + 3);
-    default:  // 0xFF
-        if (!in.Has(1)) return false;
-        return cursor.CopyFromBehind(cursor.Pitch(), in.Take() + 3);
+        case 0xF8: {
+            if (!in.Has(1)) return false;
+            *cursor.Here() = in.Take();
+            cursor.Advance(1);
+            return true;
+        }
+        case 0xF9:
+        case 0xFA:
+        case 0xFB:
+            return true;
+        case 0xFC: {
+            if (!in.Has(3)) return false;
+            const uint8_t* d = in.Skip(3);
+            const ptrdiff_t count = cursor.Fit(2 * (d[0] + 3));
+            uint8_t* q = cursor.Here();
+            for (ptrdiff_t i = 0; i < count; ++i) q[i] = (i & 1) == 0 ? d[1] : d[2];
+            cursor.Advance(count);
+            return true;
+        }
+        case 0xFD: {
+            if (!in.Has(2)) return false;
+            const uint8_t* d = in.Skip(2);
+            const ptrdiff_t count = cursor.Fit(d[0] + 4);
+            std::memset(cursor.Here(), d[1], static_cast<size_t>(count));
+            cursor.Advance(count);
+            return true;
+        }
+        case 0xFE:
+            if (!in.Has(1)) return false;
+            return cursor.CopyFromBehind(2 * cursor.Pitch(), in.Take() + 3);
+        default:  // 0xFF
+            if (!in.Has(1)) return false;
+            return cursor.CopyFromBehind(cursor.Pitch(), in.Take() + 3);
     }
 }
 

@@ -75,8 +75,8 @@ bool BlitDibSection(DibSection section, const uint8_t* colourTable, Window windo
 
     const int32_t bytesPerPixel = dib->bitsPerPixel / 8;
     for (int32_t row = 0; row < h; ++row) {
-        const uint8_t* in = dib->bits.data() + static_cast<size_t>(sy + row) * dib->pitch +
-                            static_cast<size_t>(sx) * bytesPerPixel;
+        const uint8_t* in =
+            dib->bits.data() + static_cast<size_t>(sy + row) * dib->pitch + static_cast<size_t>(sx) * bytesPerPixel;
         uint8_t* out = framebuffer + static_cast<size_t>(dy + row) * fbPitch + static_cast<size_t>(dx) * 3;
         for (int32_t x = 0; x < w; ++x, in += bytesPerPixel, out += 3) {
             if (bytesPerPixel == 1) {

@@ -67,14 +67,12 @@ TEST_F(BmpPicture, LastRowNeedsNoPadding) {
 
 TEST_F(BmpPicture, RowsBeyondThePictureOrImpossibleSizesAreRejected) {
     const Bytes cases[] = {
-        HandMadeBmp(2, 2, 24, 54, 13),           // last row one byte short
-        HandMadeBmp(2, 2, 24, 0xFFFFFFF0u, 14),  // rows far past the picture
-        HandMadeBmp(0x40000000, 1, 24, 54, 14),  // a row wider than the file
-        HandMadeBmp(2, 0x7FFFFFFF, 24, 54, 14),
-        HandMadeBmp(2, 0, 24, 54, 14),   // no rows
-        HandMadeBmp(2, -2, 24, 54, 14),  // top-down rows are not read
-        HandMadeBmp(0, 2, 24, 54, 14),
-        Bytes{'B', 'M', 0, 0, 0},  // header cut short
+        HandMadeBmp(2, 2, 24, 54, 13),                                          // last row one byte short
+        HandMadeBmp(2, 2, 24, 0xFFFFFFF0u, 14),                                 // rows far past the picture
+        HandMadeBmp(0x40000000, 1, 24, 54, 14),                                 // a row wider than the file
+        HandMadeBmp(2, 0x7FFFFFFF, 24, 54, 14), HandMadeBmp(2, 0, 24, 54, 14),  // no rows
+        HandMadeBmp(2, -2, 24, 54, 14),                                         // top-down rows are not read
+        HandMadeBmp(0, 2, 24, 54, 14),          Bytes{'B', 'M', 0, 0, 0},       // header cut short
     };
     for (const Bytes& bad : cases) {
         EXPECT_FALSE(Load(bad));

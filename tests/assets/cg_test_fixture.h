@@ -41,6 +41,6 @@ protected:
     FakeLayerforge factory;
     CgLinkFile archive;
     SurfaceRef holder;
-    std::string fileName = std::string("cg_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                           ".zpx";
+    std::string fileName =
+        std::string("cg_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".zpx";
 };

@@ -1,8 +1,9 @@
+#include "demo/assets/dib_surface.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "demo/assets/dib_surface.h"
 #include "platform/window.h"
 
 namespace {

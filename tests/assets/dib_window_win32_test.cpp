@@ -1,9 +1,8 @@
 // The real DIB section on a real window: what the blit leaves on the window, read back through
 // the window's device context.
 #if defined(_WIN32)
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <vector>
 

@@ -1,10 +1,11 @@
+#include "demo/assets/movie_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
 #include "asset_test_support.h"
-#include "demo/assets/movie_file.h"
 #include "platform/window.h"
 
 namespace {
@@ -19,8 +20,8 @@ uint8_t IndexAt(int x, int y, int frame) { return static_cast<uint8_t>(3 * x + 5
 Bytes Palette(int frame) {
     Bytes out;
     for (int k = 0; k < 256; ++k) {
-        out.insert(out.end(), {static_cast<uint8_t>(k), static_cast<uint8_t>(k + 40 * frame),
-                               static_cast<uint8_t>(255 - k), 0});
+        out.insert(out.end(),
+                   {static_cast<uint8_t>(k), static_cast<uint8_t>(k + 40 * frame), static_cast<uint8_t>(255 - k), 0});
     }
     return out;
 }
@@ -50,8 +51,8 @@ protected:
     bool PaletteIs(int frame) { return std::memcmp(Palette(frame).data(), movie.Surface().Palette(), 1024) == 0; }
 
     MovieFile movie;
-    std::string scratch = std::string("movie_test_") +
-                          ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".moz";
+    std::string scratch =
+        std::string("movie_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".moz";
 };
 
 TEST_F(MovieTest, FullSizeFileWinsOverTheSmallOne) {
@@ -164,8 +165,7 @@ TEST_F(MovieTest, BadHeadersFailOpen) {
         movie.Close();  // Windows keeps an open file from being rewritten
         WriteBytes(scratch, c.file);
         EXPECT_EQ(c.opens, movie.OpenFiles(nullptr, scratch.c_str(), kMissing)) << c.message;
-        EXPECT_EQ(c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message},
-                  TakeMessages());
+        EXPECT_EQ(c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message}, TakeMessages());
         EXPECT_EQ(c.opens ? 1 : 0, movie.FrameCount());
     }
     // The one record claims more bytes than the file has.

@@ -30,8 +30,8 @@ using ColourStream = CgLoadTest;
 using ByteStream = CgLoadTest;
 
 TEST_F(ColourStream, LiteralsEscapeAndWidening) {
-    ASSERT_TRUE(Load(PmsPicture(16, 5, 1,
-                                Join({Colour(0x0000), Colour(kWhite), Colour(kRed), Colour(kBlue), Colour(0x07F7)}))));
+    ASSERT_TRUE(Load(
+        PmsPicture(16, 5, 1, Join({Colour(0x0000), Colour(kWhite), Colour(kRed), Colour(kBlue), Colour(0x07F7)}))));
     EXPECT_EQ(FakeLayerforge::Kind::Plain, factory.lastKind);
     EXPECT_FALSE(Surface().HasAlpha());
     EXPECT_EQ(0x000000u, Surface().Rgb(0, 0));
@@ -67,8 +67,8 @@ TEST_F(ColourStream, PatternWritesPairsAndFillHasBiasThree) {
 }
 
 TEST_F(ColourStream, CopiesFromOneAndTwoRowsAboveHaveBiasTwo) {
-    ASSERT_TRUE(Load(PmsPicture(16, 2, 4,
-                                Join({Colour(kA), Colour(kB), Colour(kC), Colour(kD), {0xFE, 0x00}, {0xFF, 0x00}}))));
+    ASSERT_TRUE(
+        Load(PmsPicture(16, 2, 4, Join({Colour(kA), Colour(kB), Colour(kC), Colour(kD), {0xFE, 0x00}, {0xFF, 0x00}}))));
     EXPECT_EQ(Widened(kA), Surface().Rgb(0, 2));
     EXPECT_EQ(Widened(kB), Surface().Rgb(1, 2));
     EXPECT_EQ(Widened(kA), Surface().Rgb(0, 3));
@@ -138,11 +138,11 @@ TEST_F(ByteStream, CopiesFromAboveHaveBiasThree) {
 TEST_F(ColourStream, StreamsEndingEarlyAreRejectedAndTheHolderKeepsItsPicture) {
     const Bytes good = PmsPicture(16, 1, 1, Colour(kA));
     const Bytes cases[] = {
-        PmsPicture(16, 2, 1, Colour(kA)),             // one pixel missing
-        PmsPicture(16, 1, 1, {0x12}),                 // literal without its high byte
-        PmsPicture(16, 4, 1, {0xFD, 0x01, 0x00}),     // fill without its colour
-        PmsPicture(16, 4, 1, {0xF9, 0x03, 0x00, 1}),  // shared-bits run short of its bytes
-        PmsPicture(8, 2, 1, {0x01, 0xF8}),            // escape without its value
+        PmsPicture(16, 2, 1, Colour(kA)),                              // one pixel missing
+        PmsPicture(16, 1, 1, {0x12}),                                  // literal without its high byte
+        PmsPicture(16, 4, 1, {0xFD, 0x01, 0x00}),                      // fill without its colour
+        PmsPicture(16, 4, 1, {0xF9, 0x03, 0x00, 1}),                   // shared-bits run short of its bytes
+        PmsPicture(8, 2, 1, {0x01, 0xF8}),                             // escape without its value
         PmsPicture(16, 1, 2, Join({Colour(kA), Colour(kB)}), {0x00}),  // alpha plane short of a row
     };
     for (const Bytes& bad : cases) {
@@ -160,8 +160,8 @@ TEST_F(ColourStream, StreamsEndingEarlyAreRejectedAndTheHolderKeepsItsPicture) {
 
 TEST_F(ColourStream, CopiesFromAboveTheFirstRowAreRejected) {
     const Bytes cases[] = {
-        PmsPicture(16, 2, 1, {0xFF, 0x00}),                     // row above row 0
-        PmsPicture(16, 2, 2, Join({Colour(kA), Colour(kB), {0xFE, 0x00}})),  // two rows above row 1
+        PmsPicture(16, 2, 1, {0xFF, 0x00}),                                        // row above row 0
+        PmsPicture(16, 2, 2, Join({Colour(kA), Colour(kB), {0xFE, 0x00}})),        // two rows above row 1
         PmsPicture(16, 2, 2, Join({Colour(kA), Colour(kB), {0xFB}, Colour(kC)})),  // left of the plane
         PmsPicture(16, 2, 1, {0xFB, 0xFB}),
         PmsPicture(8, 3, 1, {0xFF, 0x00}),

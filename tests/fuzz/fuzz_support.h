@@ -1,12 +1,12 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "interfaces/layerforge.h"
 #include "interfaces/surface.h"
@@ -54,7 +54,9 @@ public:
     ISurface* CreateSurfaceWithAlpha(int32_t width, int32_t height, int32_t) override {
         return Make(width, height, true, true);
     }
-    ISurface* CreateSurface(int32_t width, int32_t height, int32_t) override { return Make(width, height, true, false); }
+    ISurface* CreateSurface(int32_t width, int32_t height, int32_t) override {
+        return Make(width, height, true, false);
+    }
     ISurface* CreateMaskSurface(int32_t width, int32_t height) override { return Make(width, height, false, true); }
 
 private:
