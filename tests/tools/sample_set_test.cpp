@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -228,6 +229,32 @@ TEST_F(SampleSet, DemoLoaderReadsEveryPictureAsWritten) {
     archive.Close();
     currentLayerforge = nullptr;
     EXPECT_EQ(factory.liveSurfaces, 0);
+}
+
+// The set doubles as test data for the picture decoders: every opcode of both streams occurs.
+TEST_F(SampleSet, PicturesUseEveryOpcodeOfBothStreams) {
+    std::set<uint8_t> colour, bytes;
+    const std::vector<uint8_t>& a = *archive_;
+    for (int32_t index = 0; index < samples::kArchiveEntries; ++index) {
+        const uint32_t offset = Read32(a, 8 + 8 * index), size = Read32(a, 12 + 8 * index);
+        const uint8_t* p = a.data() + offset;
+        if (p[0] != 'P') continue;
+        const std::vector<uint8_t> header(p, p + 40);
+        const int32_t w = static_cast<int32_t>(Read32(header, 24)), h = static_cast<int32_t>(Read32(header, 28));
+        const uint32_t main = Read32(header, 32), aux = Read32(header, 36);
+        auto collect = [](std::set<uint8_t>& into, const std::vector<uint8_t>& ops) {
+            for (uint8_t op : ops) into.insert(op < 0xF8 ? 0x00 : op);
+        };
+        if (p[6] == 16) {
+            collect(colour, reference::ColourOpcodes(p + main, size - main, w, h));
+            if (aux != 0) collect(bytes, reference::ByteOpcodes(p + aux, size - aux, w, h));
+        } else {
+            collect(bytes, reference::ByteOpcodes(p + main, size - main, w, h));
+        }
+    }
+    EXPECT_EQ(colour, (std::set<uint8_t>{0x00, 0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xFD, 0xFE, 0xFF}));
+    // 0xF9 to 0xFB of the 8-bit stream write nothing, so an encoder never needs them.
+    EXPECT_EQ(bytes, (std::set<uint8_t>{0x00, 0xF8, 0xFC, 0xFD, 0xFE, 0xFF}));
 }
 
 void CheckMovie(const std::vector<uint8_t>& movie, int32_t width, int32_t height) {
