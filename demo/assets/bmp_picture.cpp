@@ -43,8 +43,8 @@ bool DecodeBmpPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
         made.Release();
         return false;
     }
-    const uint8_t* stored = picture.data + rowsOffset;
-    for (int32_t r = 0; r < height; ++r, stored += storedRowBytes) {
+    for (int32_t r = 0; r < height; ++r) {
+        const uint8_t* stored = picture.data + rowsOffset + static_cast<uint64_t>(r) * storedRowBytes;
         std::memcpy(plane.base + static_cast<ptrdiff_t>(height - 1 - r) * plane.pitch, stored,
                     static_cast<size_t>(rowBytes));
     }

@@ -16,6 +16,7 @@ constexpr uint32_t kRecordSize = 8;
 bool CgLinkFile::Open(const char* name) {
     // A failed open must not leave an old index pointing into a new image.
     Close();
+    if (name == nullptr) return false;
     if (!image_.ReadWholeFile(name)) {
         ShowMessage("ＣＧリンクファイル【 %s 】の読み込みに失敗しました", name);
         return false;
