@@ -1,7 +1,8 @@
 #include "platform/mci.h"
 
-#include <mmsystem.h>
 #include <windows.h>
+// mmsystem.h needs the types of windows.h.
+#include <mmsystem.h>
 
 namespace platform {
 namespace {

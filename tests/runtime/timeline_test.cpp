@@ -127,6 +127,22 @@ TEST_F(Timeline, RunWithoutInitAndASecondRunDoNothing) {
     EXPECT_EQ(std::vector<int32_t>{0}, scenes);
 }
 
+TEST_F(Timeline, NoNotifyWindowEndsTheRunWithItsMessage) {
+    ScopedVirtualClock time;
+    // Make sure this process has registered the player's class, so that the class name below
+    // is used only to create the window, which then has no class to be made from.
+    MciPlayer registrar(DemoContext::kNotifyWindowClass);
+    ASSERT_TRUE(registrar.CreateNotifyWindow(platform::CurrentModuleInstance()));
+    registrar.DestroyNotifyWindow();
+    Ready(true);
+    context.mci.className.Assign("NeverRegistered");
+    context.Run();
+    EXPECT_TRUE(scenes.empty());
+    ASSERT_EQ(1u, capture.Texts().size());
+    EXPECT_EQ("MCI再生用ウィンドウの生成に失敗しました", capture.Texts()[0]);
+    EXPECT_FALSE(context.mci.isOpen);
+}
+
 #if !defined(_WIN32)
 
 TEST_F(Timeline, MciMusicOnceWalksEveryWindowAndEndsWithTheMusic) {
