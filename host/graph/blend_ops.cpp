@@ -1,5 +1,4 @@
 #include "host/graph/graph.h"
-
 #include "host/graph/pixel_math.h"
 #include "host/graph/rect_walk.h"
 

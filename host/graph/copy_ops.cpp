@@ -5,8 +5,7 @@
 
 namespace host {
 
-void Graph::Copy(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
-                 int32_t h) {
+void Graph::Copy(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w, int32_t h) {
     const SurfaceView d = SurfaceView::Of(dst);
     const SurfaceView s = SurfaceView::Of(src);
     if (!d.pixels || !s.pixels) return;

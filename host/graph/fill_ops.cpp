@@ -4,8 +4,7 @@
 
 namespace host {
 
-void Graph::FillRect(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t c1, int32_t c2,
-                     int32_t c3) {
+void Graph::FillRect(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t c1, int32_t c2, int32_t c3) {
     const SurfaceView d = SurfaceView::Of(dst);
     host::FillRect r;
     if (!d.pixels || !ClipFill(d.width, d.height, x, y, w, h, &r)) return;
@@ -15,8 +14,8 @@ void Graph::FillRect(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, 
     });
 }
 
-void Graph::FillRectLevel(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t c1, int32_t c2,
-                          int32_t c3, int32_t level) {
+void Graph::FillRectLevel(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t c1, int32_t c2, int32_t c3,
+                          int32_t level) {
     const SurfaceView d = SurfaceView::Of(dst);
     host::FillRect r;
     if (!d.pixels || !ClipFill(d.width, d.height, x, y, w, h, &r)) return;

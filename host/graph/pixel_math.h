@@ -6,9 +6,7 @@ namespace host {
 
 // The one rounding rule of every blend: floor(a * b / 255), exact for all bytes, so a weight of
 // 255 reproduces the source and 0 keeps the destination.
-inline uint8_t Scale(int32_t value, int32_t weight) {
-    return static_cast<uint8_t>((2 * value * weight + 1) / 510);
-}
+inline uint8_t Scale(int32_t value, int32_t weight) { return static_cast<uint8_t>((2 * value * weight + 1) / 510); }
 
 // The destination byte moved toward the source byte by weight/255. The two parts never sum above
 // 255, so no clamping is needed.

@@ -46,7 +46,7 @@ bool ClipCopy(int32_t dstWidth, int32_t dstHeight, int32_t srcWidth, int32_t src
     const int64_t cw = ClipAxis(dstWidth, srcWidth, &x, &u, w);
     const int64_t ch = ClipAxis(dstHeight, srcHeight, &y, &v, h);
     if (cw <= 0 || ch <= 0) return false;
-    *out = CopyRect{static_cast<int32_t>(x), static_cast<int32_t>(y), static_cast<int32_t>(u),
+    *out = CopyRect{static_cast<int32_t>(x), static_cast<int32_t>(y),  static_cast<int32_t>(u),
                     static_cast<int32_t>(v), static_cast<int32_t>(cw), static_cast<int32_t>(ch)};
     return true;
 }

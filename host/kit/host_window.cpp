@@ -15,7 +15,9 @@ uint8_t* HostWindow::Framebuffer(int* pitch) const {
     return width == kWidth && height == kHeight ? bytes : nullptr;
 }
 
-void HostWindow::Show(int x, int y, int width, int height) { platform::ShowHostWindowRect(window_, x, y, width, height); }
+void HostWindow::Show(int x, int y, int width, int height) {
+    platform::ShowHostWindowRect(window_, x, y, width, height);
+}
 
 bool HostWindow::Capture() { return platform::CaptureHostWindow(window_); }
 

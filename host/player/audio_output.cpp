@@ -90,7 +90,8 @@ void AudioOutput::Fill(void* self, Uint8* stream, int length) {
             std::memset(stream + written, silence, static_cast<size_t>(length - written));
             break;
         }
-        const uint32_t chunk = std::min<uint32_t>(output->size_ - output->cursor_, static_cast<uint32_t>(length - written));
+        const uint32_t chunk =
+            std::min<uint32_t>(output->size_ - output->cursor_, static_cast<uint32_t>(length - written));
         std::memcpy(stream + written, output->samples_ + output->cursor_, chunk);
         output->cursor_ += chunk;
         written += static_cast<int>(chunk);
@@ -101,8 +102,8 @@ void AudioOutput::Fill(void* self, Uint8* stream, int length) {
 
 void AudioOutput::Start(const platform::WaveFormat& format, const uint8_t* samples, uint32_t size, uint32_t fromByte) {
     const SDL_AudioFormat sdlFormat = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-    if (device_ == 0 || spec_.freq != static_cast<int>(format.samplesPerSecond) ||
-        spec_.channels != format.channels || spec_.format != sdlFormat) {
+    if (device_ == 0 || spec_.freq != static_cast<int>(format.samplesPerSecond) || spec_.channels != format.channels ||
+        spec_.format != sdlFormat) {
         if (!OpenDevice(static_cast<int>(format.samplesPerSecond), sdlFormat, format.channels, nullptr)) return;
     }
     SDL_LockAudioDevice(device_);

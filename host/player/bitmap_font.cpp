@@ -44,8 +44,8 @@ int TextWidth(const char* text, int scale) {
     return n == 0 ? 0 : (n * 6 - 1) * scale;
 }
 
-void DrawText(uint8_t* pixels, int width, int height, int pitch, int x, int y, const char* text, int scale,
-              uint8_t red, uint8_t green, uint8_t blue) {
+void DrawText(uint8_t* pixels, int width, int height, int pitch, int x, int y, const char* text, int scale, uint8_t red,
+              uint8_t green, uint8_t blue) {
     for (int i = 0; text[i] != '\0'; ++i) {
         const Glyph* glyph = Find(text[i]);
         if (glyph == nullptr) continue;

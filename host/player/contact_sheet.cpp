@@ -34,7 +34,8 @@ void ContactSheet::Place(int cell, const uint8_t* frame, int frameWidth, int fra
         for (int tx = 0; tx < kThumbWidth; ++tx) {
             unsigned sum[3] = {0, 0, 0};
             for (int dy = 0; dy < 4; ++dy) {
-                const uint8_t* in = frame + static_cast<size_t>(ty * 4 + dy) * framePitch + static_cast<size_t>(tx) * 12u;
+                const uint8_t* in =
+                    frame + static_cast<size_t>(ty * 4 + dy) * framePitch + static_cast<size_t>(tx) * 12u;
                 for (int dx = 0; dx < 4; ++dx) {
                     sum[0] += in[dx * 3];
                     sum[1] += in[dx * 3 + 1];

@@ -54,8 +54,8 @@ bool MakeFolder(const std::string& path) { return ::mkdir(path.c_str(), 0755) ==
 }  // namespace
 
 int RenderHeadless(const PlayerOptions& options, const std::string& assets, const host::DemoLibraries& libraries) {
-    const std::string out = options.renderFolder[0] == '/' ? options.renderFolder
-                                                            : platform::CurrentFolder() + "/" + options.renderFolder;
+    const std::string out =
+        options.renderFolder[0] == '/' ? options.renderFolder : platform::CurrentFolder() + "/" + options.renderFolder;
     if (!MakeFolder(out) || (options.pngFrames && !MakeFolder(out + "/frames"))) {
         std::fprintf(stderr, "prelo-play: cannot make the output folder %s\n", out.c_str());
         return 4;
@@ -106,8 +106,8 @@ int RenderHeadless(const PlayerOptions& options, const std::string& assets, cons
     };
 
     kit.Loop().SetFrameCallback([&](uint32_t) {
-        const RenderPacer::Step step = kit.Sound().Playing() ? pacer.OnKeepRunning(kit.Sound().PositionMs())
-                                                              : pacer.OnKeepRunning(0);
+        const RenderPacer::Step step =
+            kit.Sound().Playing() ? pacer.OnKeepRunning(kit.Sound().PositionMs()) : pacer.OnKeepRunning(0);
         if (step.capture) {
             kit.Window().Capture();
             int pitch = 0;
@@ -143,8 +143,10 @@ int RenderHeadless(const PlayerOptions& options, const std::string& assets, cons
     host::RunDemo(kit, libraries, run, &result);
     report(true);
     if (!result.initSucceeded) {
-        std::fprintf(stderr, "prelo-play: the demo did not start: its files in %s are damaged or incomplete "
-                             "(see the messages above)\n", assets.c_str());
+        std::fprintf(stderr,
+                     "prelo-play: the demo did not start: its files in %s are damaged or incomplete "
+                     "(see the messages above)\n",
+                     assets.c_str());
         video.Close();
         return 3;
     }

@@ -9,13 +9,13 @@ namespace player {
 enum class Scaling { kSmooth, kInteger };
 
 struct PlayerOptions {
-    std::string assetsFolder;  // --assets DIR; empty: the generated sample set
-    bool loopMusic = true;     // --no-loop clears it
-    bool keyCancel = false;    // --key-cancel
-    int32_t musicNumber = -1;  // --music N: the one number the host plays; -1 plays whatever is asked
-    bool fullscreen = false;   // --fullscreen
+    std::string assetsFolder;            // --assets DIR; empty: the generated sample set
+    bool loopMusic = true;               // --no-loop clears it
+    bool keyCancel = false;              // --key-cancel
+    int32_t musicNumber = -1;            // --music N: the one number the host plays; -1 plays whatever is asked
+    bool fullscreen = false;             // --fullscreen
     Scaling scaling = Scaling::kSmooth;  // --scale smooth|integer
-    bool overlay = false;      // --overlay: time, scene and frame rate from the start
+    bool overlay = false;                // --overlay: time, scene and frame rate from the start
 
     // Headless rendering.
     std::string renderFolder;  // --render OUT

@@ -17,10 +17,10 @@ namespace player {
 class RenderPacer {
 public:
     struct Step {
-        bool capture = false;     // the screen shows frame `frame` of the render
+        bool capture = false;  // the screen shows frame `frame` of the render
         size_t frame = 0;
-        uint32_t advanceMs = 0;   // move the clock on by this much after handling the frame
-        bool done = false;        // every frame was shown: stop the demo
+        uint32_t advanceMs = 0;  // move the clock on by this much after handling the frame
+        bool done = false;       // every frame was shown: stop the demo
     };
 
     explicit RenderPacer(std::vector<uint32_t> frameTimes);

@@ -1,7 +1,8 @@
 #include "host/player/video_writer.h"
 
-#include <cstdlib>
 #include <sys/wait.h>
+
+#include <cstdlib>
 
 namespace player {
 namespace {

@@ -67,14 +67,17 @@ void PumpEvents(PlayState& state) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
-            case SDL_QUIT: state.quit = true; break;
+            case SDL_QUIT:
+                state.quit = true;
+                break;
             case SDL_KEYDOWN:
             case SDL_KEYUP: {
                 const bool down = event.type == SDL_KEYDOWN;
                 if (down && !event.key.repeat) {
                     if (event.key.keysym.sym == SDLK_F11) {
                         state.fullscreen = !state.fullscreen;
-                        SDL_SetWindowFullscreen(state.sdl->window, state.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+                        SDL_SetWindowFullscreen(state.sdl->window,
+                                                state.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
                     } else if (event.key.keysym.sym == SDLK_F12) {
                         SaveScreenshot(state);
                     } else if (event.key.keysym.sym == SDLK_F1) {
@@ -91,7 +94,8 @@ void PumpEvents(PlayState& state) {
                     platform::SetKeyDown(key, event.type == SDL_MOUSEBUTTONDOWN);
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
     }
 }
@@ -161,7 +165,8 @@ int PlayInWindow(const PlayerOptions& options, const std::string& assets, const 
     } else if (!hostRefuses) {
         audio.LoadMusic(wav, options.loopMusic, &audioError);
     }
-    if (!audioError.empty()) std::fprintf(stderr, "prelo-play: no audio device (%s): playing silent\n", audioError.c_str());
+    if (!audioError.empty())
+        std::fprintf(stderr, "prelo-play: no audio device (%s): playing silent\n", audioError.c_str());
 
     host::HostKitSettings settings;
     settings.headless = false;
@@ -205,8 +210,10 @@ int PlayInWindow(const PlayerOptions& options, const std::string& assets, const 
     platform::ReleaseAllKeys();
     if (state.overlay) std::fprintf(stderr, "\n");
     if (!report.initSucceeded) {
-        std::fprintf(stderr, "prelo-play: the demo did not start: its files in %s are damaged or incomplete "
-                             "(see the messages above)\n", assets.c_str());
+        std::fprintf(stderr,
+                     "prelo-play: the demo did not start: its files in %s are damaged or incomplete "
+                     "(see the messages above)\n",
+                     assets.c_str());
         return 3;
     }
     return 0;

@@ -8,8 +8,8 @@
 
 namespace host {
 
-FrameRecorder::FrameRecorder(HostWindow& window, std::vector<uint32_t> times, uint32_t everyMs,
-                             std::string outFolder, std::FILE* log)
+FrameRecorder::FrameRecorder(HostWindow& window, std::vector<uint32_t> times, uint32_t everyMs, std::string outFolder,
+                             std::FILE* log)
     : window_(window), times_(std::move(times)), everyMs_(everyMs), outFolder_(std::move(outFolder)), log_(log) {}
 
 bool FrameRecorder::Due(uint32_t nowMs) {

@@ -66,21 +66,36 @@ bool ParseRenderOptions(const std::vector<std::string>& args, RenderOptions* opt
             return true;
         };
         bool ok = true;
-        if (name == "--assets") ok = text(&o.assetsFolder);
-        else if (name == "--out") ok = text(&o.outFolder);
-        else if (name == "--step") ok = number(&o.frameStepMs);
-        else if (name == "--stop") ok = number(&o.stopAfterMs);
-        else if (name == "--frames") ok = number(&o.maxFrames);
-        else if (name == "--every") ok = number(&o.captureEveryMs);
-        else if (name == "--music-length") ok = number(&o.musicLengthMs);
-        else if (name == "--demo") ok = text(&o.demoName);
-        else if (name == "--loop") o.loopMusic = true;
-        else if (name == "--key-cancel") o.keyCancel = true;
-        else if (name == "--no-host-sound") o.hostSound = false;
-        else if (name == "--visible") o.visibleWindow = true;
-        else if (name == "--hidden") o.visibleWindow = false;
-        else if (name == "--realtime") o.realTime = true;
-        else if (name == "--help" || name == "-h") o.help = true;
+        if (name == "--assets")
+            ok = text(&o.assetsFolder);
+        else if (name == "--out")
+            ok = text(&o.outFolder);
+        else if (name == "--step")
+            ok = number(&o.frameStepMs);
+        else if (name == "--stop")
+            ok = number(&o.stopAfterMs);
+        else if (name == "--frames")
+            ok = number(&o.maxFrames);
+        else if (name == "--every")
+            ok = number(&o.captureEveryMs);
+        else if (name == "--music-length")
+            ok = number(&o.musicLengthMs);
+        else if (name == "--demo")
+            ok = text(&o.demoName);
+        else if (name == "--loop")
+            o.loopMusic = true;
+        else if (name == "--key-cancel")
+            o.keyCancel = true;
+        else if (name == "--no-host-sound")
+            o.hostSound = false;
+        else if (name == "--visible")
+            o.visibleWindow = true;
+        else if (name == "--hidden")
+            o.visibleWindow = false;
+        else if (name == "--realtime")
+            o.realTime = true;
+        else if (name == "--help" || name == "-h")
+            o.help = true;
         else if (name == "--fps") {
             uint32_t fps = 0;
             ok = number(&fps);

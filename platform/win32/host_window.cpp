@@ -1,8 +1,8 @@
+#include "platform/host_window.h"
+
 #include <windows.h>
 
 #include <new>
-
-#include "platform/host_window.h"
 
 namespace platform {
 namespace {
@@ -108,9 +108,9 @@ Window CreateHostWindow(const char* title, int width, int height, bool visible) 
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT frame{0, 0, width, height};
     ::AdjustWindowRect(&frame, style, FALSE);
-    HWND window = ::CreateWindowExA(0, kClassName, title ? title : "", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-                                    nullptr);
+    HWND window =
+        ::CreateWindowExA(0, kClassName, title ? title : "", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                          frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         FreeState(state);
         return nullptr;

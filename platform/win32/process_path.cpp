@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "platform/process_path.h"
+
+#include <windows.h>
 
 namespace platform {
 

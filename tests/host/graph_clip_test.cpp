@@ -32,8 +32,8 @@ std::vector<Case> Cases() {
     };
     std::mt19937 random(2024);
     std::uniform_int_distribution<int32_t> coord(-12, 16);
-    for (int i = 0; i < 300; ++i) cases.push_back({coord(random), coord(random), coord(random), coord(random),
-                                                   coord(random), coord(random)});
+    for (int i = 0; i < 300; ++i)
+        cases.push_back({coord(random), coord(random), coord(random), coord(random), coord(random), coord(random)});
     return cases;
 }
 

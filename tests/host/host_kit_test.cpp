@@ -1,10 +1,11 @@
 // The kit as the demo meets it: services by GUID, the screen surface, Present into the window's
 // framebuffer, and input.
+#include "host/kit/host_kit.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "host/kit/host_kit.h"
 #include "interfaces/guids.h"
 #include "platform/keys.h"
 
@@ -103,7 +104,8 @@ TEST(HostScreen, PresentCopiesOnlyTheClippedRectangleIntoTheFramebuffer) {
 
     screen.Present(0, 0, 640, 480);
     for (int y = 0; y < 480; ++y)
-        for (int x = 0; x < 640; ++x) ASSERT_EQ(0, std::memcmp(screen.PixelAt(x, y), framebuffer + y * pitch + x * 3, 3));
+        for (int x = 0; x < 640; ++x)
+            ASSERT_EQ(0, std::memcmp(screen.PixelAt(x, y), framebuffer + y * pitch + x * 3, 3));
     EXPECT_EQ(5u, kit.Screen().PresentCount());
 }
 

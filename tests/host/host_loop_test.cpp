@@ -1,8 +1,9 @@
+#include "host/kit/host_loop.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "host/kit/host_loop.h"
 #include "host/kit/time_source.h"
 #include "platform/clock.h"
 

@@ -1,8 +1,9 @@
 // The host's music clock as the demo reads it: a position that is 0 until playback has started,
 // a length, endless repeat wrapping at the length, and a single play that runs out.
+#include "host/kit/host_sound.h"
+
 #include <gtest/gtest.h>
 
-#include "host/kit/host_sound.h"
 #include "host/kit/time_source.h"
 #include "interfaces/guids.h"
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "host/layerforge/layerforge.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

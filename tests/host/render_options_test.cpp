@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "host/runner/render_options.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -17,9 +17,29 @@ TEST(RenderOptions, DefaultsAndEveryOption) {
     EXPECT_TRUE(o.hostSound);
     EXPECT_EQ("Prelo", o.demoName);
 
-    ASSERT_TRUE(Parse({"--assets", "a", "--out", "o", "--fps", "30", "--stop", "6000", "--frames", "9", "--capture",
-                       "5000,100,5000,0", "--every", "250", "--loop", "--key-cancel", "--no-host-sound",
-                       "--music-length", "7000", "--visible", "--demo", "Other", "--realtime"},
+    ASSERT_TRUE(Parse({"--assets",
+                       "a",
+                       "--out",
+                       "o",
+                       "--fps",
+                       "30",
+                       "--stop",
+                       "6000",
+                       "--frames",
+                       "9",
+                       "--capture",
+                       "5000,100,5000,0",
+                       "--every",
+                       "250",
+                       "--loop",
+                       "--key-cancel",
+                       "--no-host-sound",
+                       "--music-length",
+                       "7000",
+                       "--visible",
+                       "--demo",
+                       "Other",
+                       "--realtime"},
                       &o, &error))
         << error;
     EXPECT_EQ("a", o.assetsFolder);
@@ -38,9 +58,18 @@ TEST(RenderOptions, DefaultsAndEveryOption) {
 
 TEST(RenderOptions, RefusesWithAReasonAndKeepsTheOldOptions) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--bogus"},          {"--step"},           {"--step", "0"},         {"--step", "-5"},
-        {"--stop", "4294967296"}, {"--fps", "0"},   {"--capture", "1,,2"},   {"--capture", "1,x"},
-        {"--capture"},        {"--assets", ""},     {"--frames", "12abc"},   {"--every", "99999999999"},
+        {"--bogus"},
+        {"--step"},
+        {"--step", "0"},
+        {"--step", "-5"},
+        {"--stop", "4294967296"},
+        {"--fps", "0"},
+        {"--capture", "1,,2"},
+        {"--capture", "1,x"},
+        {"--capture"},
+        {"--assets", ""},
+        {"--frames", "12abc"},
+        {"--every", "99999999999"},
     };
     for (const auto& args : bad) {
         host::RenderOptions o;

@@ -1,9 +1,9 @@
+#include "host/kit/wav_length.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
-
-#include "host/kit/wav_length.h"
 
 namespace {
 
