@@ -13,7 +13,7 @@ HostSound::HostSound(TimeSource& time, const SoundSettings& settings)
     : time_(time), settings_(settings), repeat_(*this), position_(*this) {}
 
 bool HostSound::Prepare(int32_t musicNumber) {
-    playing_ = false;
+    if (playing_) SetPlaying(false);
     prepared_ = !settings_.refuse && settings_.lengthMs != 0;
     musicNumber_ = prepared_ ? musicNumber : -1;
     return prepared_;
@@ -22,13 +22,13 @@ bool HostSound::Prepare(int32_t musicNumber) {
 bool HostSound::Start() {
     if (!prepared_) return false;
     startMs_ = time_.NowMs();
-    playing_ = true;
+    SetPlaying(true);
     return true;
 }
 
 bool HostSound::Stop() {
     const bool was = playing_;
-    playing_ = false;
+    if (was) SetPlaying(false);
     return was;
 }
 
@@ -57,11 +57,16 @@ uint32_t HostSound::PositionMs() {
     if (repeatMode_ != -1) {
         const uint64_t plays = repeatMode_ < 1 ? 1u : static_cast<uint64_t>(repeatMode_);
         if (elapsed >= plays * settings_.lengthMs) {
-            playing_ = false;  // the last play has run out
+            SetPlaying(false);  // the last play has run out
             return 0;
         }
     }
     return elapsed % settings_.lengthMs;
+}
+
+void HostSound::SetPlaying(bool playing) {
+    playing_ = playing;
+    if (stateCallback_) stateCallback_(musicNumber_, playing);
 }
 
 void HostSound::SetLengthMs(uint32_t lengthMs) {

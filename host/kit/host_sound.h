@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 #include "host/kit/time_source.h"
 #include "interfaces/host.h"
@@ -62,7 +64,14 @@ public:
     // The host may learn the length from a file after construction (0 is ignored).
     void SetLengthMs(uint32_t lengthMs);
 
+    // Told when the music starts (true) and when it stops or runs out (false), so that a
+    // player can make the sound heard.
+    using StateCallback = std::function<void(int32_t musicNumber, bool playing)>;
+    void SetStateCallback(StateCallback callback) { stateCallback_ = std::move(callback); }
+
 private:
+    void SetPlaying(bool playing);
+
     TimeSource& time_;
     SoundSettings settings_;
     HostSoundRepeat repeat_;
@@ -71,6 +80,7 @@ private:
     int32_t repeatMode_ = 1;
     bool prepared_ = false;
     bool playing_ = false;
+    StateCallback stateCallback_;
     uint32_t startMs_ = 0;
 };
 

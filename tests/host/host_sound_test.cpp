@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "host/kit/time_source.h"
 #include "interfaces/guids.h"
 
@@ -97,6 +100,21 @@ TEST_F(HostSoundClock, RepeatModeIsHandedBackUnchanged) {
     EXPECT_TRUE(Repeat()->SetRepeatMode(0));
     EXPECT_FALSE(Repeat()->SetRepeatMode(-2));
     EXPECT_EQ(0, Repeat()->RepeatMode());
+}
+
+TEST_F(HostSoundClock, TellsAListenerWhenTheMusicStartsAndStops) {
+    std::vector<std::pair<int32_t, bool>> events;
+    sound.SetStateCallback([&events](int32_t number, bool playing) { events.emplace_back(number, playing); });
+    ASSERT_TRUE(sound.Prepare(4));
+    ASSERT_TRUE(sound.Start());
+    EXPECT_TRUE(sound.Stop());
+    EXPECT_FALSE(sound.Stop());  // nothing new to tell
+    ASSERT_TRUE(sound.Start());
+    time.Advance(3000);
+    EXPECT_EQ(0u, Position()->PositionMs());  // runs out
+    EXPECT_EQ(0u, Position()->PositionMs());
+    using Event = std::pair<int32_t, bool>;
+    EXPECT_EQ((std::vector<Event>{{4, true}, {4, false}, {4, true}, {4, false}}), events);
 }
 
 TEST(HostSoundSettings, RefusingHostPreparesNothing) {
