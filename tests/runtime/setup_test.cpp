@@ -154,6 +154,7 @@ TEST_F(Setup, LayerforgeMissingShowsItsName) {
 
 TEST_F(Setup, ASecondInitRebuildsFromScratch) {
     FakeGraphState* graph = LoadGraph();
+    ASSERT_NE(nullptr, graph);
     LoadLayerforge();
     EXPECT_FALSE(Init());
     context.sceneTableA.Allocate(240, 320, 2);
