@@ -23,8 +23,7 @@ BenchDemo::BenchDemo(const char* assetsFolder) {
     context.BuildSchedule();
     BuildMultiplyTable(context.multiplyTable);
     const std::string folder(assetsFolder);
-    valid_ = context.hostSound.Bind(&sound, &clock) &&
-             context.archive.Open((folder + "/Prelo.zpx").c_str()) &&
+    valid_ = context.hostSound.Bind(&sound, &clock) && context.archive.Open((folder + "/Prelo.zpx").c_str()) &&
              context.movie.OpenFiles(nullptr, (folder + "/Prelo.moz").c_str(), (folder + "/PreloM.moz").c_str());
     context.initialised = valid_;
 }

@@ -1,7 +1,7 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
-#include "demo/scenes/turn_table.h"
 #include "demo/scenes/scenes.h"
+#include "demo/scenes/turn_table.h"
 
 int32_t frameParity = 0;
 
@@ -52,8 +52,7 @@ Quad TurnedCorners(float scale, float cosine, float sine, int32_t cx, int32_t cy
 }
 
 void DrawInterlaced(ISurface* screen, ISurface* picture, int32_t parity, const Quad& q) {
-    InterlaceQuad(screen, 0, parity, 640, 480, picture, q.x[0], q.y[0], q.x[1], q.y[1], q.x[2], q.y[2], q.x[3],
-                  q.y[3]);
+    InterlaceQuad(screen, 0, parity, 640, 480, picture, q.x[0], q.y[0], q.x[1], q.y[1], q.x[2], q.y[2], q.x[3], q.y[3]);
 }
 
 }  // namespace

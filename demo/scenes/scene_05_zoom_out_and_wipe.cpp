@@ -60,8 +60,8 @@ bool PlayZoomOutAndWipe(DemoContext& context) {
             }
             currentGraph->Copy(screen, 0, 0, picture, 0, 0, w, h);
             if (t >= kWipeFromMs) {
-                const int32_t progress = (static_cast<int32_t>(t) * kWipeRows - 78470400) /
-                                         static_cast<int32_t>(window.endMs - kWipeFromMs);
+                const int32_t progress =
+                    (static_cast<int32_t>(t) * kWipeRows - 78470400) / static_cast<int32_t>(window.endMs - kWipeFromMs);
                 DrawWipe(screen, picture, progress, columnWidth);
             }
         },

@@ -2,8 +2,8 @@
 
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
-#include "demo/scenes/turn_table.h"
 #include "demo/scenes/scenes.h"
+#include "demo/scenes/turn_table.h"
 
 namespace {
 
@@ -98,7 +98,8 @@ bool PlaySpinningPictures(DemoContext& context) {
         ISurface* pattern = stripPattern.Get();
         const int32_t pw = pattern->Width();
         const int32_t ph = pattern->Height();
-        const int32_t stripWidth = std::min(kStripWidth, kStripWidth * static_cast<int32_t>(t - kStripFromMs) / kStripGrowMs);
+        const int32_t stripWidth =
+            std::min(kStripWidth, kStripWidth * static_cast<int32_t>(t - kStripFromMs) / kStripGrowMs);
         currentGraph->TileOffset(screen, 0, 0, stripWidth, 480, pattern, 0, 0, pw, ph, WrapUnsigned(t / 4, pw),
                                  WrapUnsigned(t / 4, ph));
         ScanlineMask(screen, 0, 0, kStripWidth, 480);

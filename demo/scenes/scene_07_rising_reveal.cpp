@@ -21,7 +21,8 @@ bool PlayRisingReveal(DemoContext& context) {
     SurfaceRef revealed;
     SurfaceRef edgeOverlay;
     SurfaceRef title;
-    if (!LoadPictures(context, {{&columnTile, 21}, {&bottomShape, 27}, {&revealed, 47}, {&edgeOverlay, 30}, {&title, 45}})) {
+    if (!LoadPictures(context,
+                      {{&columnTile, 21}, {&bottomShape, 27}, {&revealed, 47}, {&edgeOverlay, 30}, {&title, 45}})) {
         return false;
     }
 
@@ -34,9 +35,11 @@ bool PlayRisingReveal(DemoContext& context) {
         const int32_t h = picture->Height();
         if (t < kCrossFadeFromMs) {
             const float rows = static_cast<float>(d) * 240.0f / static_cast<float>(riseLength) + 240.0f;
-            Afterimage4(screen, 0, 0, 640, 480, picture, 0.0f, static_cast<float>(h) - rows, static_cast<float>(w), rows);
+            Afterimage4(screen, 0, 0, 640, 480, picture, 0.0f, static_cast<float>(h) - rows, static_cast<float>(w),
+                        rows);
         } else if (t < kSteadyFromMs) {
-            currentGraph->BlendConst(screen, 0, 0, picture, 0, 0, w, h, static_cast<int32_t>(t - kCrossFadeFromMs) * 255 / 1500);
+            currentGraph->BlendConst(screen, 0, 0, picture, 0, 0, w, h,
+                                     static_cast<int32_t>(t - kCrossFadeFromMs) * 255 / 1500);
         } else {
             currentGraph->Copy(screen, 0, 0, picture, 0, 0, w, h);
         }

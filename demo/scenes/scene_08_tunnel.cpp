@@ -25,9 +25,8 @@ struct Pulse {
     int32_t holder;
 };
 
-constexpr Pulse kPulses[] = {{57171, 57804, 58436, 633, kLeft},
-                             {58437, 58881, 59324, 444, kRight},
-                             {59325, 60106, 60886, 781, kCentred}};
+constexpr Pulse kPulses[] = {
+    {57171, 57804, 58436, 633, kLeft}, {58437, 58881, 59324, 444, kRight}, {59325, 60106, 60886, 781, kCentred}};
 
 // For every screen pixel, its angle around the screen centre; the byte wraps twice per turn.
 bool BuildAngleTable(RowTable& table, int32_t width, int32_t height) {
@@ -49,7 +48,8 @@ bool BuildDepthTable(RowTable& table, int32_t width, int32_t height) {
         for (int32_t x = 0; x < width; ++x) {
             const double dy = y - height / 2;
             const double dx = x - width / 2;
-            table.rows[y][x] = static_cast<uint8_t>(static_cast<int32_t>((width - std::sqrt(dy * dy + dx * dx)) * kDepthScale));
+            table.rows[y][x] =
+                static_cast<uint8_t>(static_cast<int32_t>((width - std::sqrt(dy * dy + dx * dx)) * kDepthScale));
         }
     }
     return true;
@@ -79,7 +79,8 @@ bool PlayTunnel(DemoContext& context) {
     if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
     SurfaceRef texture;
     SurfaceRef pulsing[kPulsingCount];
-    if (!LoadPictures(context, {{&texture, 35}, {&pulsing[kCentred], 10}, {&pulsing[kLeft], 14}, {&pulsing[kRight], 11}})) {
+    if (!LoadPictures(context,
+                      {{&texture, 35}, {&pulsing[kCentred], 10}, {&pulsing[kLeft], 14}, {&pulsing[kRight], 11}})) {
         return false;
     }
 

@@ -62,10 +62,14 @@ double SceneSin(double radians) {
     int64_t quadrant = 0;
     const double r = Reduce(radians, quadrant);
     switch (quadrant & 3) {
-        case 0: return SinKernel(r);
-        case 1: return CosKernel(r);
-        case 2: return -SinKernel(r);
-        default: return -CosKernel(r);
+        case 0:
+            return SinKernel(r);
+        case 1:
+            return CosKernel(r);
+        case 2:
+            return -SinKernel(r);
+        default:
+            return -CosKernel(r);
     }
 }
 
@@ -73,10 +77,14 @@ double SceneCos(double radians) {
     int64_t quadrant = 0;
     const double r = Reduce(radians, quadrant);
     switch (quadrant & 3) {
-        case 0: return CosKernel(r);
-        case 1: return -SinKernel(r);
-        case 2: return -CosKernel(r);
-        default: return SinKernel(r);
+        case 0:
+            return CosKernel(r);
+        case 1:
+            return -SinKernel(r);
+        case 2:
+            return -CosKernel(r);
+        default:
+            return SinKernel(r);
     }
 }
 

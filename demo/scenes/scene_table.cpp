@@ -6,9 +6,10 @@ namespace {
 using SceneFunction = bool (*)(DemoContext& context);
 
 // In schedule order: entry i plays the window of schedule entry i.
-constexpr SceneFunction kScenes[] = {PlayFadeIn,           PlayRipple,       PlayRotatingExposure, PlayPanningBackdrop,
-                                     PlayZoomAndTitle,     PlayZoomOutAndWipe, PlaySpinningPictures, PlayRisingReveal,
-                                     PlayTunnel,           PlayZoomCollage,  PlayMovie,            PlayClosingScroll};
+constexpr SceneFunction kScenes[] = {PlayFadeIn,           PlayRipple,       PlayRotatingExposure,
+                                     PlayPanningBackdrop,  PlayZoomAndTitle, PlayZoomOutAndWipe,
+                                     PlaySpinningPictures, PlayRisingReveal, PlayTunnel,
+                                     PlayZoomCollage,      PlayMovie,        PlayClosingScroll};
 
 }  // namespace
 

@@ -6,9 +6,7 @@
 #include "tests/scenes/call_format.h"
 #include "tests/scenes/test_archive.h"
 
-void MemoryScreen::Present(int32_t x, int32_t y, int32_t w, int32_t h) {
-    log_->Add(Call("Present", x, y, w, h));
-}
+void MemoryScreen::Present(int32_t x, int32_t y, int32_t w, int32_t h) { log_->Add(Call("Present", x, y, w, h)); }
 
 bool ScriptedLoop::KeepRunning() {
     log_->StartPass();
@@ -97,7 +95,6 @@ void RecordingGraph::Record(const char* name, const Args&... args) {
     log_->Add(Call(name, Named(args)...));
 }
 
-
 void RecordingGraph::Copy(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
                           int32_t h) {
     Record("Copy", dst, dx, dy, src, sx, sy, w, h);
@@ -105,12 +102,12 @@ void RecordingGraph::Copy(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, 
 void RecordingGraph::Unused5(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t) {
     Record("Unused5", 0);
 }
-void RecordingGraph::CopyLevel(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy,
-                               int32_t w, int32_t h, int32_t level) {
+void RecordingGraph::CopyLevel(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                               int32_t h, int32_t level) {
     Record("CopyLevel", dst, dx, dy, src, sx, sy, w, h, level);
 }
-void RecordingGraph::BlendConst(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy,
-                                int32_t w, int32_t h, int32_t alpha) {
+void RecordingGraph::BlendConst(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                                int32_t h, int32_t alpha) {
     Record("BlendConst", dst, dx, dy, src, sx, sy, w, h, alpha);
 }
 void RecordingGraph::Unused8(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t,
@@ -120,15 +117,15 @@ void RecordingGraph::Unused8(ISurface*, int32_t, int32_t, ISurface*, int32_t, in
 void RecordingGraph::Unused9(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t) {
     Record("Unused9", 0);
 }
-void RecordingGraph::BlendAlpha(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy,
-                                int32_t w, int32_t h) {
+void RecordingGraph::BlendAlpha(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                                int32_t h) {
     Record("BlendAlpha", dst, dx, dy, src, sx, sy, w, h);
 }
 void RecordingGraph::Unused11(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t) {
     Record("Unused11", 0);
 }
-void RecordingGraph::ShapeColor(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy,
-                                int32_t w, int32_t h, int32_t c1, int32_t c2, int32_t c3) {
+void RecordingGraph::ShapeColor(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                                int32_t h, int32_t c1, int32_t c2, int32_t c3) {
     Record("ShapeColor", dst, dx, dy, src, sx, sy, w, h, c1, c2, c3);
 }
 void RecordingGraph::ShapeColorLevel(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy,
@@ -139,8 +136,8 @@ void RecordingGraph::BlendAlphaLevel(ISurface* dst, int32_t dx, int32_t dy, ISur
                                      int32_t w, int32_t h, int32_t level) {
     Record("BlendAlphaLevel", dst, dx, dy, src, sx, sy, w, h, level);
 }
-void RecordingGraph::BlendLevel(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy,
-                                int32_t w, int32_t h, int32_t level) {
+void RecordingGraph::BlendLevel(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
+                                int32_t h, int32_t level) {
     Record("BlendLevel", dst, dx, dy, src, sx, sy, w, h, level);
 }
 void RecordingGraph::Unused16(ISurface*, int32_t, int32_t, ISurface*, int32_t, int32_t, int32_t, int32_t, int32_t,

@@ -58,7 +58,8 @@ TEST_F(MovieScene, ShowsTheFrameThatBelongsToTheMusicTime) {
 TEST_F(MovieScene, ClearsTheScreenOnceAndNeverPresentsAMovieFrame) {
     const SceneRun run = harness.Play(10, {70000, 80000, 107737});
     EXPECT_TRUE(run.result);
-    EXPECT_EQ(run.passes[0], Calls({Call("FillRect", kScreen, 0, 0, 640, 480, 0, 0, 0), Call("Present", 0, 0, 640, 480)}));
+    EXPECT_EQ(run.passes[0],
+              Calls({Call("FillRect", kScreen, 0, 0, 640, 480, 0, 0, 0), Call("Present", 0, 0, 640, 480)}));
     ExpectFrames(run, {70000, 80000, 107737}, {{}, {}, {}});
 }
 

@@ -50,7 +50,8 @@ TEST(SceneCleanup, MovieSceneEndsTheDemoWhenAFrameCannotBeDecoded) {
     // No movie is open: frame 0 does not exist.
     const SceneRun run = harness.Play(10, {64737});
     EXPECT_FALSE(run.result);
-    EXPECT_EQ(run.passes[0], Calls({Call("FillRect", kScreen, 0, 0, 640, 480, 0, 0, 0), Call("Present", 0, 0, 640, 480)}));
+    EXPECT_EQ(run.passes[0],
+              Calls({Call("FillRect", kScreen, 0, 0, 640, 480, 0, 0, 0), Call("Present", 0, 0, 640, 480)}));
     EXPECT_EQ(run.passes.size(), 2u);
     EXPECT_TRUE(run.passes[1].empty()) << "no Present for a movie frame";
 }
@@ -141,7 +142,8 @@ TEST(SceneCleanup, MusicLoopingBackFromTheLastSceneStartsTheFirstAgain) {
     // Scene 11 drew at 110000 ms; after the wrap scene 0 loaded CG 12 again and faded it in at
     // level 100 * 255 / 5000 = 5.
     const auto fade = position(Call("CopyLevel", kScreen, 0, 0, Cg(12), 128, 128, 640, 480, 5));
-    const auto lastScroll = position(Call("BlendConst", kScreen, 0, 0, Cg(50), 0, 720 - 2263 * 720 / 9984, 640, 480, 64));
+    const auto lastScroll =
+        position(Call("BlendConst", kScreen, 0, 0, Cg(50), 0, 720 - 2263 * 720 / 9984, 640, 480, 64));
     ASSERT_LT(lastScroll, static_cast<long>(calls.size()));
     ASSERT_LT(fade, static_cast<long>(calls.size()));
     EXPECT_LT(lastScroll, fade);

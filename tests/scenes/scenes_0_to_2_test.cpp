@@ -41,14 +41,14 @@ TEST(RippleScene, KeepsItsTablesForTheReleaseWhenTheDemoStops) {
 }
 
 Calls CaptionFrame(int32_t picture, int32_t w, int32_t h) {
-    return Drawn({Call("ShapeColorLevel", kScreen, (640 - w) / 2, (480 - h) / 2, Cg(picture), 0, 0, w, h, 0, 0, 0,
-                       64)});
+    return Drawn(
+        {Call("ShapeColorLevel", kScreen, (640 - w) / 2, (480 - h) / 2, Cg(picture), 0, 0, w, h, 0, 0, 0, 64)});
 }
 
 TEST(RotatingExposureScene, ShowsEachCaptionOnlyInsideItsTimes) {
     SceneHarness harness;
-    const std::vector<uint32_t> times = {12500, 13646, 13647, 14572, 14573, 15483, 16492,
-                                         16493, 17468, 18394, 18395, 19398, 19399, 19999, 20000};
+    const std::vector<uint32_t> times = {12500, 13646, 13647, 14572, 14573, 15483, 16492, 16493,
+                                         17468, 18394, 18395, 19398, 19399, 19999, 20000};
     const int32_t parityBefore = frameParity;
     const SceneRun run = harness.Play(2, times);
     EXPECT_TRUE(run.result);

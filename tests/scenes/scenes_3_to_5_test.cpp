@@ -3,9 +3,7 @@
 namespace {
 
 // Scene 3: backdrop CG 20 is 640 x 900, so the scroll runs over 420 rows.
-Calls BackdropCopy(int32_t d) {
-    return {Call("Copy", kScreen, 0, 0, Cg(20), 0, 420 * (7754 - d) / 7754, 640, 480)};
-}
+Calls BackdropCopy(int32_t d) { return {Call("Copy", kScreen, 0, 0, Cg(20), 0, 420 * (7754 - d) / 7754, 640, 480)}; }
 
 Calls Then(Calls first, const Calls& more) {
     first.insert(first.end(), more.begin(), more.end());
@@ -24,7 +22,8 @@ TEST(PanningBackdropScene, CaptionsThenClosingBarsThenTheStrip) {
         return Call("ShapeColor", kScreen, (440 - w) / 2 + 200, 360, Cg(picture), 0, 0, w, h, 255, 255, 255);
     };
     auto bars = [](int32_t a) {
-        return Calls{Call("FillRect", kScreen, 0, 0, 640, a, 0, 0, 0), Call("FillRect", kScreen, 0, 480 - a, 640, a, 0, 0, 0)};
+        return Calls{Call("FillRect", kScreen, 0, 0, 640, a, 0, 0, 0),
+                     Call("FillRect", kScreen, 0, 480 - a, 640, a, 0, 0, 0)};
     };
     const std::string strip = Call("Copy", kScreen, 70, 400, Cg(17), 0, 0, 500, 60);
     ExpectFrames(run, times,
@@ -62,7 +61,9 @@ TEST(ZoomAndTitleScene, ZoomBandCaptionsSlideAndTitleWash) {
         return Call("ShapeColorLevel", kScreen, x, 195, Cg(18), 0, 0, 380, 90, 255, 0, 0, level);
     };
     const std::string title = Call("ShapeColor", kScreen, 130, 195, Cg(18), 0, 0, 380, 90, 255, 0, 0);
-    auto wash = [](int32_t level) { return Call("WashShape", kScreen, 0, 0, 640, 480, Cg(15), 0, 0, 255, 0, 0, level); };
+    auto wash = [](int32_t level) {
+        return Call("WashShape", kScreen, 0, 0, 640, 480, Cg(15), 0, 0, 255, 0, 0, level);
+    };
     ExpectFrames(run, times,
                  {
                      Drawn({topBar, bottomBar, caption41}),

@@ -27,8 +27,8 @@ TEST(SpinningPicturesScene, SpinPhaseThenStripPhase) {
         int32_t width = 213 * (static_cast<int32_t>(t) - 46451) / 1549;
         if (width > 213) width = 213;
         Calls calls = {Call("FillRect", kScreen, 0, 0, 640, 480, 0, 0, 0),
-                       Call("TileOffset", kScreen, 0, 0, width, 480, Cg(9), 0, 0, 64, 48, static_cast<int32_t>(t / 4 % 64),
-                            static_cast<int32_t>(t / 4 % 48)),
+                       Call("TileOffset", kScreen, 0, 0, width, 480, Cg(9), 0, 0, 64, 48,
+                            static_cast<int32_t>(t / 4 % 64), static_cast<int32_t>(t / 4 % 48)),
                        Call("BlendAlpha", kScreen, 0, 0, Cg(5), 0, 0, 200, 100),
                        Call("BlendOverlay", kScreen, 0, 0, Cg(29), 0, 0, 640, 480),
                        Call("Copy", kScreen, 381, 90, Cg(28), 0, 0, 259, 300)};
@@ -40,8 +40,16 @@ TEST(SpinningPicturesScene, SpinPhaseThenStripPhase) {
         return Drawn(calls);
     };
     ExpectFrames(run, times,
-                 {spin(0, true), spin(1888, true), spin(1889, false), spin(3778, false), strip(46451, true),
-                  strip(47000, true), strip(48999, true), strip(49000, false), strip(50142, false), {}});
+                 {spin(0, true),
+                  spin(1888, true),
+                  spin(1889, false),
+                  spin(3778, false),
+                  strip(46451, true),
+                  strip(47000, true),
+                  strip(48999, true),
+                  strip(49000, false),
+                  strip(50142, false),
+                  {}});
     // At 46451 the strip has no width yet and the column is still at full level.
     EXPECT_NE(run.passes[5][1].find("TileOffset(screen, 0, 0, 0, 480"), std::string::npos) << run.passes[5][1];
     EXPECT_EQ(run.passes[5][5].substr(run.passes[5][5].size() - 5), " 255)");
@@ -96,9 +104,16 @@ TEST(TunnelScene, EachPicturePulsesUpToNinetySixAndBack) {
         return Drawn({Call("BlendAlphaLevel", kScreen, x, 0, Cg(picture), 0, 0, w, 480, level)});
     };
     ExpectFrames(run, times,
-                 {pulse(14, 0, 220, 0), pulse(14, 0, 220, 96), pulse(14, 0, 220, 1), pulse(11, 440, 200, 0),
-                  pulse(11, 440, 200, 96), pulse(11, 440, 200, 1), pulse(10, 170, 300, 0), pulse(10, 170, 300, 96),
-                  pulse(10, 170, 300, 1), {}});
+                 {pulse(14, 0, 220, 0),
+                  pulse(14, 0, 220, 96),
+                  pulse(14, 0, 220, 1),
+                  pulse(11, 440, 200, 0),
+                  pulse(11, 440, 200, 96),
+                  pulse(11, 440, 200, 1),
+                  pulse(10, 170, 300, 0),
+                  pulse(10, 170, 300, 96),
+                  pulse(10, 170, 300, 1),
+                  {}});
 }
 
 TEST(ZoomCollageScene, OpeningZoomLayersAndThreePartBuild) {

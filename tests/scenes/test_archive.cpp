@@ -37,46 +37,93 @@ void AppendBmp(std::vector<uint8_t>& out, int32_t index) {
 
 PictureSize TestPictureSize(int32_t index) {
     switch (index) {
-        case 0: return {300, 200};
-        case 5: return {200, 100};
-        case 7: return {200, 400};
-        case 9: return {64, 48};
-        case 10: return {300, 480};
-        case 11: return {200, 480};
-        case 12: return {800, 640};
-        case 13: return {50, 40};
-        case 14: return {220, 480};
-        case 17: return {500, 60};
-        case 18: return {380, 90};
-        case 20: return {640, 900};
-        case 21: return {120, 200};
-        case 22: return {301, 41};
-        case 23: return {160, 120};
-        case 24: return {302, 42};
-        case 25: return {303, 43};
-        case 26: return {200, 150};
-        case 27: return {640, 100};
-        case 28: return {259, 300};
-        case 30: return {150, 480};
-        case 31: return {284, 100};
-        case 34: return {10, 10};
-        case 35: return {256, 256};
-        case 36: return {400, 300};
-        case 38: return {200, 30};
-        case 39: return {210, 31};
-        case 40: return {220, 32};
-        case 41: return {300, 50};
-        case 42: return {310, 52};
-        case 43: return {330, 40};
-        case 44: return {340, 44};
-        case 45: return {400, 80};
-        case 47: return {640, 520};
-        case 48: return {320, 480};
-        case 49: return {320, 480};
-        case 50: return {640, 1200};
-        case 15: case 19: case 29: case 33: case 37: case 46: case 51: case 54: case 55: case 58:
+        case 0:
+            return {300, 200};
+        case 5:
+            return {200, 100};
+        case 7:
+            return {200, 400};
+        case 9:
+            return {64, 48};
+        case 10:
+            return {300, 480};
+        case 11:
+            return {200, 480};
+        case 12:
+            return {800, 640};
+        case 13:
+            return {50, 40};
+        case 14:
+            return {220, 480};
+        case 17:
+            return {500, 60};
+        case 18:
+            return {380, 90};
+        case 20:
+            return {640, 900};
+        case 21:
+            return {120, 200};
+        case 22:
+            return {301, 41};
+        case 23:
+            return {160, 120};
+        case 24:
+            return {302, 42};
+        case 25:
+            return {303, 43};
+        case 26:
+            return {200, 150};
+        case 27:
+            return {640, 100};
+        case 28:
+            return {259, 300};
+        case 30:
+            return {150, 480};
+        case 31:
+            return {284, 100};
+        case 34:
+            return {10, 10};
+        case 35:
+            return {256, 256};
+        case 36:
+            return {400, 300};
+        case 38:
+            return {200, 30};
+        case 39:
+            return {210, 31};
+        case 40:
+            return {220, 32};
+        case 41:
+            return {300, 50};
+        case 42:
+            return {310, 52};
+        case 43:
+            return {330, 40};
+        case 44:
+            return {340, 44};
+        case 45:
+            return {400, 80};
+        case 47:
+            return {640, 520};
+        case 48:
+            return {320, 480};
+        case 49:
+            return {320, 480};
+        case 50:
+            return {640, 1200};
+        case 15:
+        case 19:
+        case 29:
+        case 33:
+        case 37:
+        case 46:
+        case 51:
+        case 54:
+        case 55:
+        case 58:
             return {640, 480};
-        default: return {4, 4};
+        default:
+            return {4, 4};
     }
 }
 
