@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     host::RunDemo(kit, libraries, run, &report);
     std::fprintf(stderr, "prelo-render: %lu frames, ended at %lu ms%s%s\n",
                  static_cast<unsigned long>(kit.Loop().FramesAnswered()),
-                 static_cast<unsigned long>(kit.Time().NowMs()), report.error.empty() ? "" : "; ",
+                 static_cast<unsigned long>(kit.Loop().ElapsedMs()), report.error.empty() ? "" : "; ",
                  report.error.c_str());
     if (!report.initSucceeded) return 3;
     return recorder.WriteFailed() ? 4 : 0;
