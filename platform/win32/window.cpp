@@ -2,14 +2,51 @@
 
 #include "platform/window.h"
 
+#include <cstring>
+
 namespace platform {
+namespace {
+
+// The platform's procedures use the plain C calling convention, while the system calls a window
+// procedure with its own (callee-pops on i686): each class gets this entry, which finds the
+// class's procedure and forwards the message.
+struct ClassProcedure {
+    char name[64];
+    WindowProcedure procedure;
+};
+ClassProcedure classProcedures[32];
+int classCount = 0;
+
+WindowProcedure ProcedureFor(HWND window) {
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    for (int i = 0; i < classCount; ++i) {
+        if (std::strcmp(classProcedures[i].name, name) == 0) return classProcedures[i].procedure;
+    }
+    return nullptr;
+}
+
+LRESULT CALLBACK ClassEntry(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (WindowProcedure procedure = ProcedureFor(window)) return procedure(window, message, wParam, lParam);
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
 
 bool RegisterWindowClass(const char* className, WindowProcedure procedure, Instance instance) {
+    if (className == nullptr || procedure == nullptr || std::strlen(className) >= sizeof classProcedures[0].name ||
+        classCount == static_cast<int>(sizeof classProcedures / sizeof classProcedures[0])) {
+        return false;
+    }
     WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = reinterpret_cast<WNDPROC>(procedure);
+    windowClass.lpfnWndProc = ClassEntry;
     windowClass.hInstance = static_cast<HINSTANCE>(instance);
     windowClass.lpszClassName = className;
-    return ::RegisterClassA(&windowClass) != 0;
+    if (::RegisterClassA(&windowClass) == 0) return false;
+    std::strcpy(classProcedures[classCount].name, className);
+    classProcedures[classCount].procedure = procedure;
+    ++classCount;
+    return true;
 }
 
 bool IsWindowClassRegistered(const char* className, Instance instance) {
