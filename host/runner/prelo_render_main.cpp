@@ -12,14 +12,28 @@
 #include "host/runner/demo_run.h"
 #include "host/runner/frame_recorder.h"
 #include "host/runner/render_options.h"
+#include "platform/file.h"
 #include "platform/process_path.h"
 
 namespace {
 
+#if defined(PRELO_SAMPLE_ASSETS_DIR)
+bool HoldsArchive(const std::string& folder) {
+    platform::ReadFile archive;
+    return !folder.empty() && archive.Open((folder + platform::PathSeparator() + "Prelo.zpx").c_str());
+}
+#endif
+
+// A game folder beside the program, else the build's generated sample assets.
 std::string DefaultAssetsFolder() {
     const std::string folder = platform::ExecutableFolder();
-    if (folder.empty()) return std::string();
-    return folder + platform::PathSeparator() + ".." + platform::PathSeparator() + "assets";
+    const std::string beside = folder.empty()
+                                   ? std::string()
+                                   : folder + platform::PathSeparator() + ".." + platform::PathSeparator() + "assets";
+#if defined(PRELO_SAMPLE_ASSETS_DIR)
+    if (!HoldsArchive(beside)) return PRELO_SAMPLE_ASSETS_DIR;
+#endif
+    return beside;
 }
 
 // Absolute before the demo moves the current folder to its assets.
