@@ -108,8 +108,10 @@ Window CreateHostWindow(const char* title, int width, int height, bool visible) 
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT frame{0, 0, width, height};
     ::AdjustWindowRect(&frame, style, FALSE);
+    // Kept above other windows: what they covered would be missing when the frame is read back.
+    const DWORD exStyle = visible ? WS_EX_TOPMOST : 0;
     HWND window =
-        ::CreateWindowExA(0, kClassName, title ? title : "", style, CW_USEDEFAULT, CW_USEDEFAULT,
+        ::CreateWindowExA(exStyle, kClassName, title ? title : "", style, CW_USEDEFAULT, CW_USEDEFAULT,
                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         FreeState(state);
