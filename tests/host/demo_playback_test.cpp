@@ -10,6 +10,7 @@
 #include "host/runner/demo_run.h"
 #include "host/runner/frame_recorder.h"
 #include "platform/file.h"
+#include "platform/process_path.h"
 
 namespace {
 
@@ -54,8 +55,10 @@ TEST(DemoPlayback, OpeningScenesPlayHeadlessOnTheVirtualClock) {
     host::DemoRunOptions options;
     options.assetsFolder = AssetsFolder();
     host::DemoRunReport report;
+    const std::string folder = platform::CurrentFolder();
     ASSERT_TRUE(host::RunDemo(kit, libraries, options, &report)) << report.error;
     EXPECT_EQ(1, report.initResult);
+    EXPECT_EQ(folder, platform::CurrentFolder());  // the assets folder was only entered for the run
 
     // Run returned because the loop stopped it, after the music had started on the host sound.
     EXPECT_GT(kit.Clock().NowMs(), 6000u);
