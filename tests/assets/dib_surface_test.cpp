@@ -141,3 +141,45 @@ TEST(DibSurfaceWithoutWindow, BlitNeedsABitmapAndAWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// The calling convention of member calls: thiscall on i686 Windows, the plain C one elsewhere.
+#if defined(_WIN32) && defined(__i386__)
+#define MEMBER_CALL __thiscall
+#else
+#define MEMBER_CALL
+#endif
+
+template <typename Fn>
+Fn Slot(void* object, int slot) {
+    void** table = *static_cast<void***>(object);
+    return reinterpret_cast<Fn>(table[slot]);
+}
+
+// Through raw table slots, as code built by another compiler would call the movie's surface.
+TEST(DibSurface, OperationsStandInTheirSlots) {
+    DibSurface dib;
+    ASSERT_TRUE(dib.Create(nullptr, 6, 3, 8));
+    void* object = static_cast<ISurface*>(&dib);
+    EXPECT_EQ(1, Slot<int32_t(MEMBER_CALL*)(void*)>(object, 0)(object));
+    EXPECT_EQ(dib.PixelAt(2, 1), Slot<uint8_t*(MEMBER_CALL*)(void*, int32_t, int32_t)>(object, 2)(object, 2, 1));
+    EXPECT_EQ(nullptr, Slot<uint8_t*(MEMBER_CALL*)(void*, int32_t, int32_t)>(object, 3)(object, 0, 0));
+    EXPECT_EQ(6, Slot<int32_t(MEMBER_CALL*)(void*)>(object, 4)(object));
+    EXPECT_EQ(3, Slot<int32_t(MEMBER_CALL*)(void*)>(object, 5)(object));
+    EXPECT_EQ(8, Slot<int32_t(MEMBER_CALL*)(void*)>(object, 6)(object));
+    EXPECT_EQ(8, Slot<int32_t(MEMBER_CALL*)(void*)>(object, 7)(object));
+    EXPECT_EQ(0, Slot<int32_t(MEMBER_CALL*)(void*)>(object, 8)(object));
+    EXPECT_TRUE(Slot<bool(MEMBER_CALL*)(void*)>(object, 9)(object));
+    EXPECT_FALSE(Slot<bool(MEMBER_CALL*)(void*)>(object, 10)(object));
+    const std::vector<uint8_t> colours = Colours(2, 50);
+    EXPECT_TRUE(
+        Slot<bool(MEMBER_CALL*)(void*, int32_t, int32_t, const uint8_t*)>(object, 11)(object, 3, 2, colours.data()));
+    EXPECT_EQ(51, dib.Palette()[4 * 4]);
+    using Blit = bool(MEMBER_CALL*)(void*, platform::Window, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t);
+    EXPECT_FALSE(Slot<Blit>(object, 12)(object, nullptr, 0, 0, 0, 0, 1, 1));  // no window to draw on
+    EXPECT_EQ(0, Slot<int32_t(MEMBER_CALL*)(void*)>(object, 1)(object));
+    EXPECT_FALSE(dib.HasPixels());
+}
+
+}  // namespace
