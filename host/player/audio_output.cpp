@@ -101,6 +101,10 @@ void AudioOutput::Fill(void* self, Uint8* stream, int length) {
 }
 
 void AudioOutput::Start(const platform::WaveFormat& format, const uint8_t* samples, uint32_t size, uint32_t fromByte) {
+    const uint64_t byteRate = static_cast<uint64_t>(format.blockAlign) * format.samplesPerSecond;
+    sinkFromMs_ = byteRate == 0 ? 0 : static_cast<uint32_t>(static_cast<uint64_t>(fromByte) * 1000u / byteRate);
+    sinkStartTicks_ = SDL_GetTicks();
+    sinkPlaying_ = true;
     const SDL_AudioFormat sdlFormat = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
     if (device_ == 0 || spec_.freq != static_cast<int>(format.samplesPerSecond) || spec_.channels != format.channels ||
         spec_.format != sdlFormat) {
@@ -115,7 +119,12 @@ void AudioOutput::Start(const platform::WaveFormat& format, const uint8_t* sampl
     SDL_PauseAudioDevice(device_, 0);
 }
 
+uint32_t AudioOutput::SinkPositionMs() const {
+    return sinkPlaying_ ? sinkFromMs_ + (SDL_GetTicks() - sinkStartTicks_) : 0;
+}
+
 void AudioOutput::Stop() {
+    sinkPlaying_ = false;
     if (device_ == 0) return;
     SDL_PauseAudioDevice(device_, 1);
     SDL_LockAudioDevice(device_);

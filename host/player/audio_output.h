@@ -36,6 +36,9 @@ public:
 
     void Start(const platform::WaveFormat& format, const uint8_t* samples, uint32_t size, uint32_t fromByte) override;
     void Stop() override;
+    // Where the demo's own player is in its music: the offset it last started from plus the time
+    // since. 0 before it starts.
+    uint32_t SinkPositionMs() const;
 
 private:
     static void Fill(void* self, Uint8* stream, int length);
@@ -54,6 +57,9 @@ private:
     uint32_t lastFillTicks_ = 0;
     bool running_ = false;
     uint32_t silentStartTicks_ = 0;
+    bool sinkPlaying_ = false;
+    uint32_t sinkFromMs_ = 0;
+    uint32_t sinkStartTicks_ = 0;
 };
 
 }  // namespace player

@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 #include <memory>
 
 #include "host/kit/host_kit.h"
@@ -39,6 +41,7 @@ struct PlayState {
     host::HostKit* kit = nullptr;
     AudioOutput* audio = nullptr;
     std::string shotFolder;
+    bool hostRefuses = false;
     bool overlay = false;
     bool quit = false;
     bool fullscreen = false;
@@ -47,7 +50,22 @@ struct PlayState {
     uint32_t fpsSince = 0;
     double fps = 0.0;
     uint32_t lastOverlay = 0;
+    // Keys pressed and let go within one pump stay down until the next, so that the demo, which
+    // looks at the keys once a frame, sees even the shortest tap.
+    std::vector<int> pressedThisPump;
+    std::vector<int> releaseNextPump;
 };
+
+void SetKey(PlayState& state, int key, bool down) {
+    if (down) {
+        state.pressedThisPump.push_back(key);
+    } else if (std::find(state.pressedThisPump.begin(), state.pressedThisPump.end(), key) !=
+               state.pressedThisPump.end()) {
+        state.releaseNextPump.push_back(key);
+        return;
+    }
+    platform::SetKeyDown(key, down);
+}
 
 void SaveScreenshot(PlayState& state) {
     int pitch = 0;
@@ -64,6 +82,9 @@ void SaveScreenshot(PlayState& state) {
 // Reads the window's events into the key table and the player's own controls. Runs every frame
 // and, through the sleep hook, while the demo waits for a key to be let go.
 void PumpEvents(PlayState& state) {
+    for (int key : state.releaseNextPump) platform::SetKeyDown(key, false);
+    state.releaseNextPump.clear();
+    state.pressedThisPump.clear();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
@@ -85,13 +106,13 @@ void PumpEvents(PlayState& state) {
                         if (!state.overlay) SDL_SetWindowTitle(state.sdl->window, "Prelo");
                     }
                 }
-                if (int key = VirtualKeyFor(event.key.keysym.sym)) platform::SetKeyDown(key, down);
+                if (int key = VirtualKeyFor(event.key.keysym.sym)) SetKey(state, key, down);
                 break;
             }
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP:
                 if (int key = VirtualKeyForButton(event.button.button)) {
-                    platform::SetKeyDown(key, event.type == SDL_MOUSEBUTTONDOWN);
+                    SetKey(state, key, event.type == SDL_MOUSEBUTTONDOWN);
                 }
                 break;
             default:
@@ -120,7 +141,7 @@ void UpdateOverlay(PlayState& state) {
     }
     if (!state.overlay || now - state.lastOverlay < 250) return;
     state.lastOverlay = now;
-    const uint32_t music = state.kit->Sound().PositionMs();
+    const uint32_t music = state.hostRefuses ? state.audio->SinkPositionMs() : state.kit->Sound().PositionMs();
     char text[128];
     std::snprintf(text, sizeof text, "Prelo  %3u.%03u s  scene %d  %.0f fps", music / 1000, music % 1000,
                   SceneAt(music), state.fps);
@@ -181,6 +202,7 @@ int PlayInWindow(const PlayerOptions& options, const std::string& assets, const 
     state.sdl = &sdl;
     state.kit = &kit;
     state.audio = &audio;
+    state.hostRefuses = hostRefuses;
     state.overlay = options.overlay;
     state.fullscreen = options.fullscreen;
     state.shotFolder = platform::CurrentFolder();
