@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "demo/assets/dib_surface.h"
+#include "demo/assets/movie_file.h"
 
 namespace {
 
 class RealWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = ::CreateWindowExA(WS_EX_TOPMOST, "STATIC", "dib", WS_POPUP | WS_VISIBLE, 0, 0, 64, 48, nullptr,
+        // The displays the tests run on have 24-bit colour, so colours come back exactly.
+        window = ::CreateWindowExA(WS_EX_TOPMOST, "STATIC", "dib", WS_POPUP | WS_VISIBLE, 0, 0, 640, 480, nullptr,
                                    nullptr, ::GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(nullptr, window);
         Pump();
@@ -65,6 +67,26 @@ TEST_F(RealWindow, TrueColourPixelsAreCopiedUnchanged) {
     EXPECT_EQ(RGB(255, 0, 0), At(0, 0));
     EXPECT_EQ(RGB(0, 255, 0), At(1, 0));
     EXPECT_EQ(RGB(255, 255, 255), At(2, 0));
+}
+
+// The small movie of make_test_movies.py: frame f has index (3x + 5y + 17f) mod 256 at (x, y) and
+// palette entry k = (blue k, green k + 40f, red 255 - k).
+TEST_F(RealWindow, SmallMovieLandsCentredInTheWindow) {
+    MovieFile movie;
+    ASSERT_TRUE(movie.OpenFiles(window, "assets_test_data/no_such.moz", "assets_test_data/small.moz"));
+    ASSERT_TRUE(movie.DecodeFrame(3));
+    ::InvalidateRect(window, nullptr, TRUE);
+    Pump();
+    ASSERT_TRUE(movie.ShowFrame());
+    const auto colour = [](int x, int y) {
+        const int k = (3 * x + 5 * y + 17 * 3) & 0xFF;
+        return RGB(255 - k, (k + 120) & 0xFF, k);
+    };
+    EXPECT_EQ(colour(0, 0), At(200, 150));
+    EXPECT_EQ(colour(239, 179), At(439, 329));
+    EXPECT_EQ(colour(17, 91), At(217, 241));
+    EXPECT_NE(colour(0, 0), At(199, 150));
+    movie.Close();
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// Windows message boxes are real and modal. A CBT hook on the main thread notices each box as
-// it opens, and a thread timer, dispatched by the box's own modal loop, reads and dismisses it,
-// so the tests see the same texts as on Linux (in the build's code page).
+// Windows message boxes are real and modal. A CBT hook on the main thread reads each box as it
+// opens and dismisses it, so the tests see the same texts as on Linux (in the build's code page).
 #if defined(_WIN32)
 #include <windows.h>
 
@@ -12,25 +11,20 @@
 namespace {
 
 HHOOK hook = nullptr;
-HWND box = nullptr;
 std::vector<std::string> texts;
 
-void CALLBACK ReadAndDismiss(HWND, UINT, UINT_PTR timer, DWORD) {
-    ::KillTimer(nullptr, timer);
-    char buffer[2048] = {};
-    ::GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
-    texts.push_back(buffer);
-    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-    box = nullptr;
-}
-
+// By activation the box is complete: its text can be read and the OK press queued for its own
+// modal loop at once.
 LRESULT CALLBACK NoticeBox(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && box == nullptr) {
+    if (code == HCBT_ACTIVATE) {
+        HWND box = reinterpret_cast<HWND>(wParam);
         char className[64] = {};
-        ::GetClassNameA(reinterpret_cast<HWND>(wParam), className, sizeof className);
+        ::GetClassNameA(box, className, sizeof className);
         if (std::string(className) == "#32770") {
-            box = reinterpret_cast<HWND>(wParam);
-            ::SetTimer(nullptr, 0, 10, ReadAndDismiss);
+            char text[2048] = {};
+            ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+            texts.push_back(text);
+            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
     }
     return ::CallNextHookEx(hook, code, wParam, lParam);
