@@ -61,3 +61,26 @@ TEST(RenderOutput, MissingAssetFolderIsAClearError) {
     EXPECT_EQ(2, WEXITSTATUS(status));
     EXPECT_NE(std::string::npos, text.find("lacks Prelo.zpx")) << text;
 }
+
+TEST(RenderOutput, DamagedArchiveIsAClearErrorNotACrash) {
+    if (!Exists(std::string(PRELO_SAMPLE_ASSETS_DIR) + "/Prelo.zpx")) GTEST_SKIP() << "no sample assets built";
+    const std::string folder = "player_damaged_assets";
+    const std::string assets = PRELO_SAMPLE_ASSETS_DIR;
+    ASSERT_EQ(0, std::system(("rm -rf " + folder + " && mkdir " + folder + " && cp " + assets + "/Vuvi01.wav " +
+                              assets + "/Prelo.moz " + assets + "/Prelo.ini " + folder + "/")
+                                 .c_str()));
+    {
+        std::ofstream archive(folder + "/Prelo.zpx", std::ios::binary);
+        archive << "ZPX0 this is not an index";
+    }
+    const std::string command =
+        std::string(PRELO_PLAY) + " --render " + folder + "/out --no-video --assets " + folder + " 2>&1";
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(nullptr, pipe);
+    char buffer[512] = {};
+    std::string text;
+    while (std::fgets(buffer, sizeof buffer, pipe)) text += buffer;
+    const int status = ::pclose(pipe);
+    EXPECT_EQ(3, WEXITSTATUS(status)) << text;
+    EXPECT_NE(std::string::npos, text.find("did not start")) << text;
+}
