@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "pms_streams.h"
+#include "run_choice.h"
 #include "run_lengths.h"
 
 namespace tools {
@@ -15,13 +16,6 @@ int32_t LiteralCost(uint8_t value) { return value >= 0xF8 ? 2 : 1; }
 
 enum class Op { Literal, CopyUp, CopyUp2, Fill, Pattern };
 
-struct Choice {
-    Op op = Op::Literal;
-    int32_t pixels = 1;
-    int32_t saving = 0;  // bytes saved against literals
-    int32_t cost = 0;    // bytes of the operation
-};
-
 class RowEncoder {
 public:
     RowEncoder(const uint8_t* values, int32_t width, int32_t y, std::vector<uint8_t>& out)
@@ -29,47 +23,37 @@ public:
           width_(width),
           hasAbove_(y >= 1),
           hasAbove2_(y >= 2),
-          out_(out) {
+          out_(out),
+          chooser_(row_, width, LiteralCost) {
         fill_ = FillLengths(row_, width);
         if (hasAbove_) up_ = MatchLengths(row_, row_ - width, width);
         if (hasAbove2_) up2_ = MatchLengths(row_, row_ - 2 * width, width);
-        literalPrefix_.assign(static_cast<size_t>(width) + 1, 0);
-        for (int32_t x = 0; x < width; ++x) literalPrefix_[x + 1] = literalPrefix_[x] + LiteralCost(row_[x]);
     }
 
     void Encode() {
         for (int32_t x = 0; x < width_;) {
-            const Choice choice = Choose(x);
+            const Choice<Op> choice = Choose(x);
             Emit(choice, x);
             x += choice.pixels;
         }
     }
 
 private:
-    int32_t Literals(int32_t x, int32_t n) const { return literalPrefix_[x + n] - literalPrefix_[x]; }
-
-    // Equal savings favour the cheaper operation: a fill one pixel longer than a copy from above
-    // saves the same, but the copy leaves the following pixels to the next, equally cheap copy.
-    void Consider(Choice& best, Op op, int32_t x, int32_t pixels, int32_t cost) const {
-        const int32_t saving = Literals(x, pixels) - cost;
-        if (saving > best.saving || (saving == best.saving && cost < best.cost)) best = {op, pixels, saving, cost};
-    }
-
-    Choice Choose(int32_t x) const {
-        Choice best{Op::Literal, 1, 0, Literals(x, 1)};
+    Choice<Op> Choose(int32_t x) const {
+        Choice<Op> best = chooser_.Literal(Op::Literal, x);
         if (hasAbove_)
-            if (const int32_t n = std::min(up_[x], kMaxCopy); n >= 3) Consider(best, Op::CopyUp, x, n, 2);
+            if (const int32_t n = std::min(up_[x], kMaxCopy); n >= 3) chooser_.Consider(best, Op::CopyUp, x, n, 2);
         if (hasAbove2_)
-            if (const int32_t n = std::min(up2_[x], kMaxCopy); n >= 3) Consider(best, Op::CopyUp2, x, n, 2);
-        if (const int32_t n = std::min(fill_[x], kMaxFill); n >= 4) Consider(best, Op::Fill, x, n, 3);
+            if (const int32_t n = std::min(up2_[x], kMaxCopy); n >= 3) chooser_.Consider(best, Op::CopyUp2, x, n, 2);
+        if (const int32_t n = std::min(fill_[x], kMaxFill); n >= 4) chooser_.Consider(best, Op::Fill, x, n, 3);
         if (const int32_t pairs = std::min(PatternPairs(row_, x, width_), kMaxPairs); pairs >= 3)
-            Consider(best, Op::Pattern, x, 2 * pairs, 4);
+            chooser_.Consider(best, Op::Pattern, x, 2 * pairs, 4);
         return best;
     }
 
     void Put(uint8_t b) { out_.push_back(b); }
 
-    void Emit(const Choice& c, int32_t x) {
+    void Emit(const Choice<Op>& c, int32_t x) {
         switch (c.op) {
             case Op::Literal:
                 if (LiteralCost(row_[x]) == 2) Put(0xF8);
@@ -101,7 +85,8 @@ private:
     int32_t width_;
     bool hasAbove_, hasAbove2_;
     std::vector<uint8_t>& out_;
-    std::vector<int32_t> fill_, up_, up2_, literalPrefix_;
+    RunChooser<Op> chooser_;
+    std::vector<int32_t> fill_, up_, up2_;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "pms_streams.h"
+#include "run_choice.h"
 #include "run_lengths.h"
 
 namespace tools {
@@ -26,13 +27,6 @@ uint8_t LowBits(uint16_t c) {
 
 enum class Op { Literal, CopyUp, CopyUp2, Fill, Pattern, Shared, DiagRight, DiagLeft };
 
-struct Choice {
-    Op op = Op::Literal;
-    int32_t pixels = 1;
-    int32_t saving = 0;  // bytes saved against literals
-    int32_t cost = 0;    // bytes of the operation
-};
-
 class RowEncoder {
 public:
     RowEncoder(const uint16_t* colours, int32_t width, int32_t y, std::vector<uint8_t>& out)
@@ -40,24 +34,22 @@ public:
           above_(y >= 1 ? row_ - width : nullptr),
           above2_(y >= 2 ? row_ - 2 * width : nullptr),
           width_(width),
-          out_(out) {
+          out_(out),
+          chooser_(row_, width, LiteralCost) {
         fill_ = FillLengths(row_, width);
         if (above_) up_ = MatchLengths(row_, above_, width);
         if (above2_) up2_ = MatchLengths(row_, above2_, width);
-        literalPrefix_.assign(static_cast<size_t>(width) + 1, 0);
-        for (int32_t x = 0; x < width; ++x) literalPrefix_[x + 1] = literalPrefix_[x] + LiteralCost(row_[x]);
     }
 
     void Encode() {
         for (int32_t x = 0; x < width_;) {
-            const Choice choice = Choose(x);
+            const Choice<Op> choice = Choose(x);
             Emit(choice, x);
             x += choice.pixels;
         }
     }
 
 private:
-    int32_t Literals(int32_t x, int32_t n) const { return literalPrefix_[x + n] - literalPrefix_[x]; }
     int32_t Up(int32_t x) const { return above_ ? up_[x] : 0; }
     int32_t Up2(int32_t x) const { return above2_ ? up2_[x] : 0; }
     bool DiagRight(int32_t x) const { return above_ && x + 1 < width_ && row_[x] == above_[x + 1]; }
@@ -69,26 +61,19 @@ private:
         return x + 2 < width_ && row_[x + 2] == row_[x] && PatternPairs(row_, x, width_) >= 4;
     }
 
-    // Equal savings favour the cheaper operation: a fill one pixel longer than a copy from above
-    // saves the same, but the copy leaves the following pixels to the next, equally cheap copy.
-    void Consider(Choice& best, Op op, int32_t x, int32_t pixels, int32_t cost) const {
-        const int32_t saving = Literals(x, pixels) - cost;
-        if (saving > best.saving || (saving == best.saving && cost < best.cost)) best = {op, pixels, saving, cost};
-    }
-
-    Choice Choose(int32_t x) const {
-        Choice best{Op::Literal, 1, 0, Literals(x, 1)};
-        if (const int32_t n = std::min(Up(x), kMaxCopy); n >= 2) Consider(best, Op::CopyUp, x, n, 2);
-        if (const int32_t n = std::min(Up2(x), kMaxCopy); n >= 2) Consider(best, Op::CopyUp2, x, n, 2);
-        if (const int32_t n = std::min(fill_[x], kMaxFill); n >= 3) Consider(best, Op::Fill, x, n, 4);
+    Choice<Op> Choose(int32_t x) const {
+        Choice<Op> best = chooser_.Literal(Op::Literal, x);
+        if (const int32_t n = std::min(Up(x), kMaxCopy); n >= 2) chooser_.Consider(best, Op::CopyUp, x, n, 2);
+        if (const int32_t n = std::min(Up2(x), kMaxCopy); n >= 2) chooser_.Consider(best, Op::CopyUp2, x, n, 2);
+        if (const int32_t n = std::min(fill_[x], kMaxFill); n >= 3) chooser_.Consider(best, Op::Fill, x, n, 4);
         if (const int32_t pairs = std::min(PatternPairs(row_, x, width_), kMaxPairs); pairs >= 2)
-            Consider(best, Op::Pattern, x, 2 * pairs, 6);
-        if (DiagRight(x)) Consider(best, Op::DiagRight, x, 1, 1);
-        if (DiagLeft(x)) Consider(best, Op::DiagLeft, x, 1, 1);
+            chooser_.Consider(best, Op::Pattern, x, 2 * pairs, 6);
+        if (DiagRight(x)) chooser_.Consider(best, Op::DiagRight, x, 1, 1);
+        if (DiagLeft(x)) chooser_.Consider(best, Op::DiagLeft, x, 1, 1);
         const uint8_t high = HighBits(row_[x]);
         int32_t n = 1;
         while (x + n < width_ && n < kMaxShared && HighBits(row_[x + n]) == high && !BetterElsewhere(x + n)) ++n;
-        if (n >= 2) Consider(best, Op::Shared, x, n, 2 + n);
+        if (n >= 2) chooser_.Consider(best, Op::Shared, x, n, 2 + n);
         return best;
     }
 
@@ -98,7 +83,7 @@ private:
         Put(static_cast<uint8_t>(c >> 8));
     }
 
-    void Emit(const Choice& c, int32_t x) {
+    void Emit(const Choice<Op>& c, int32_t x) {
         switch (c.op) {
             case Op::Literal:
                 if (LiteralCost(row_[x]) == 3) Put(0xF8);
@@ -143,7 +128,8 @@ private:
     const uint16_t* above2_;
     int32_t width_;
     std::vector<uint8_t>& out_;
-    std::vector<int32_t> fill_, up_, up2_, literalPrefix_;
+    RunChooser<Op> chooser_;
+    std::vector<int32_t> fill_, up_, up2_;
 };
 
 }  // namespace
