@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "tests/support/message_capture.h"
+
 void PutLe32(Bytes& out, uint32_t value) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
@@ -49,11 +51,15 @@ Bytes Archive(const std::vector<Bytes>& pictures) {
     return out;
 }
 
-#if !defined(_WIN32)
+namespace {
+
+// Watching from before main: on Windows an unwatched box would wait for a user.
+MessageCapture messages;
+
+}  // namespace
+
 std::vector<std::string> TakeMessages() {
-    std::vector<std::string> texts;
-    for (const platform::RecordedMessage& message : platform::RecordedMessages()) texts.push_back(message.text);
-    platform::ClearRecordedMessages();
+    std::vector<std::string> texts = messages.Texts();
+    messages.Clear();
     return texts;
 }
-#endif

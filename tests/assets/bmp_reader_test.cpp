@@ -12,9 +12,9 @@ Bytes MagickBmp(const char* name) { return ReadBytes(std::string("assets_test_da
 TEST_F(BmpPicture, RowsAreStoredBottomUpWithPaddedRows) {
     const Bytes file = MagickBmp("pattern_3x2.bmp");  // rows of 9 bytes padded to 12
     ASSERT_FALSE(file.empty());
-    factory.padding = 7;
+    factory.layout.rowPadding = 7;
     ASSERT_TRUE(Load(file));
-    EXPECT_EQ(FakeLayerforge::Kind::WithAlpha, factory.lastKind);
+    EXPECT_EQ(HeapLayerforge::Kind::WithAlpha, factory.lastKind);
     const uint32_t top[3] = {0xFF0000, 0x00FF00, 0x0000FF};
     const uint32_t bottom[3] = {0x0A141E, 0x28323C, 0x46505A};
     for (int x = 0; x < 3; ++x) {

@@ -8,7 +8,7 @@
 #include "demo/assets/cg_link_file.h"
 #include "demo/runtime/graph_tables.h"
 #include "demo/runtime/surface_ref.h"
-#include "fake_layerforge.h"
+#include "guarded_surfaces.h"
 
 // Loads pictures through a real archive file and the fake surface factory.
 class CgLoadTest : public ::testing::Test {
@@ -36,9 +36,9 @@ protected:
         return archive.LoadCg(index, holder);
     }
     bool Load(const Bytes& picture) { return LoadFrom({picture}, 0); }
-    FakeSurface& Surface() { return *static_cast<FakeSurface*>(holder.Get()); }
+    HeapSurface& Surface() { return *static_cast<HeapSurface*>(holder.Get()); }
 
-    FakeLayerforge factory;
+    HeapLayerforge factory{kGuardedLayout};
     CgLinkFile archive;
     SurfaceRef holder;
     std::string fileName =

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/window.h"
+#include "tests/support/raw_slots.h"
 
 namespace {
 
@@ -138,23 +139,6 @@ TEST(DibSurfaceWithoutWindow, BlitNeedsABitmapAndAWindow) {
     ASSERT_TRUE(dib.SetPalette(0, 1, Colours(1, 9).data()));
     EXPECT_FALSE(dib.BlitToWindow(nullptr, 0, 0, 0, 0, 1, 1));
     EXPECT_TRUE(dib.PaletteDirty());  // not installed anywhere yet
-}
-
-}  // namespace
-
-namespace {
-
-// The calling convention of member calls: thiscall on i686 Windows, the plain C one elsewhere.
-#if defined(_WIN32) && defined(__i386__)
-#define MEMBER_CALL __thiscall
-#else
-#define MEMBER_CALL
-#endif
-
-template <typename Fn>
-Fn Slot(void* object, int slot) {
-    void** table = *static_cast<void***>(object);
-    return reinterpret_cast<Fn>(table[slot]);
 }
 
 // Through raw table slots, as code built by another compiler would call the movie's surface.

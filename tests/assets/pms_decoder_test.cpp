@@ -32,7 +32,7 @@ using ByteStream = CgLoadTest;
 TEST_F(ColourStream, LiteralsEscapeAndWidening) {
     ASSERT_TRUE(Load(
         PmsPicture(16, 5, 1, Join({Colour(0x0000), Colour(kWhite), Colour(kRed), Colour(kBlue), Colour(0x07F7)}))));
-    EXPECT_EQ(FakeLayerforge::Kind::Plain, factory.lastKind);
+    EXPECT_EQ(HeapLayerforge::Kind::Plain, factory.lastKind);
     EXPECT_FALSE(Surface().HasAlpha());
     EXPECT_EQ(0x000000u, Surface().Rgb(0, 0));
     EXPECT_EQ(0xFFFFFFu, Surface().Rgb(1, 0));  // low byte 0xFF went through the escape
@@ -76,14 +76,14 @@ TEST_F(ColourStream, CopiesFromOneAndTwoRowsAboveHaveBiasTwo) {
 }
 
 TEST_F(ColourStream, RowsEndingAtTheWidthStartAfreshPastThePadding) {
-    factory.padding = 5;
+    factory.layout.rowPadding = 5;
     const Bytes a = Colour(kA), c = Colour(kC);
     ASSERT_TRUE(Load(PmsPicture(16, 4, 2, Join({{0xFD, 0x01, a[0], a[1]}, Colour(kB), {0xFD, 0x00, c[0], c[1]}}))));
     for (int x = 0; x < 4; ++x) EXPECT_EQ(Widened(kA), Surface().Rgb(x, 0));
     EXPECT_EQ(Widened(kB), Surface().Rgb(0, 1));
     for (int x = 1; x < 4; ++x) EXPECT_EQ(Widened(kC), Surface().Rgb(x, 1));
     const uint8_t* padding = Surface().PixelAt(4, 0);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(FakeSurface::kGuard, padding[i]);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(kGuard, padding[i]);
 }
 
 TEST_F(ColourStream, RunPastTheRowIsOverwrittenByTheNextRowAndStopsAtThePlaneEnd) {
@@ -102,7 +102,7 @@ TEST_F(ColourStream, RunPastTheRowIsOverwrittenByTheNextRowAndStopsAtThePlaneEnd
 
 TEST_F(ColourStream, AlphaPlaneFollowsTheColourPlaneWhenItsOffsetIsSet) {
     ASSERT_TRUE(Load(PmsPicture(16, 2, 1, Join({Colour(kGreen), Colour(kRed)}), {0x00, 0xF8, 0xFF})));
-    EXPECT_EQ(FakeLayerforge::Kind::WithAlpha, factory.lastKind);
+    EXPECT_EQ(HeapLayerforge::Kind::WithAlpha, factory.lastKind);
     EXPECT_EQ(0x00FF00u, Surface().Rgb(0, 0));
     EXPECT_EQ(0, Surface().Alpha(0, 0));
     EXPECT_EQ(255, Surface().Alpha(1, 0));
@@ -110,7 +110,7 @@ TEST_F(ColourStream, AlphaPlaneFollowsTheColourPlaneWhenItsOffsetIsSet) {
 
 TEST_F(ByteStream, LiteralsEscapeAndSkippedOpcodes) {
     ASSERT_TRUE(Load(PmsPicture(8, 3, 1, {0x10, 0xF9, 0xFA, 0xFB, 0xF8, 0xFE, 0xF7})));
-    EXPECT_EQ(FakeLayerforge::Kind::Mask, factory.lastKind);
+    EXPECT_EQ(HeapLayerforge::Kind::Mask, factory.lastKind);
     EXPECT_EQ(0x10, Surface().Alpha(0, 0));
     EXPECT_EQ(0xFE, Surface().Alpha(1, 0));
     EXPECT_EQ(0xF7, Surface().Alpha(2, 0));
@@ -125,7 +125,7 @@ TEST_F(ByteStream, PatternAndFillBiases) {
 }
 
 TEST_F(ByteStream, CopiesFromAboveHaveBiasThree) {
-    factory.padding = 3;
+    factory.layout.rowPadding = 3;
     ASSERT_TRUE(Load(PmsPicture(8, 3, 4, {1, 2, 3, 4, 5, 6, 0xFE, 0x00, 0xFF, 0x00})));
     for (int x = 0; x < 3; ++x) {
         EXPECT_EQ(1 + x, Surface().Alpha(x, 2));

@@ -8,13 +8,13 @@
 #include "demo/assets/cg_link_file.h"
 #include "demo/assets/movie_file.h"
 #include "demo/runtime/graph_tables.h"
-#include "fake_layerforge.h"
+#include "guarded_surfaces.h"
 
 namespace {
 
 TEST(SampleSet, EveryArchivePictureDecodes) {
     platform::SetMessageEcho(false);
-    FakeLayerforge factory;
+    HeapLayerforge factory{kGuardedLayout};
     currentLayerforge = &factory;
     CgLinkFile archive;
     ASSERT_TRUE(archive.Open("Prelo.zpx"));
@@ -22,7 +22,7 @@ TEST(SampleSet, EveryArchivePictureDecodes) {
     SurfaceRef holder;
     for (uint32_t i = 0; i < archive.EntryCount(); ++i) {
         ASSERT_TRUE(archive.LoadCg(static_cast<int32_t>(i), holder)) << "picture " << i;
-        EXPECT_TRUE(static_cast<FakeSurface*>(holder.Get())->GuardsIntact()) << "picture " << i;
+        EXPECT_TRUE(static_cast<HeapSurface*>(holder.Get())->GuardsIntact()) << "picture " << i;
     }
     holder.Release();
     EXPECT_EQ(0, factory.liveSurfaces);

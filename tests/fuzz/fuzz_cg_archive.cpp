@@ -4,8 +4,7 @@
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static FuzzLayerforge factory;
-    currentLayerforge = &factory;
+    currentLayerforge = &FuzzSurfaceFactory();
     QuietMessages();
     const std::string name = WriteFuzzFile("archive", data, size);
     CgLinkFile archive;

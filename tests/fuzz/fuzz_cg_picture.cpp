@@ -1,14 +1,14 @@
 // One archive picture of arbitrary bytes, loaded twice into the same holder so that replacing a
 // surface is exercised as well.
 #include <cstring>
+#include <vector>
 
 #include "demo/assets/cg_link_file.h"
 #include "demo/runtime/graph_tables.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static FuzzLayerforge factory;
-    currentLayerforge = &factory;
+    currentLayerforge = &FuzzSurfaceFactory();
     QuietMessages();
     // An archive of one entry: the input.
     std::vector<uint8_t> file = {'Z', 'P', 'X', '0', 1, 0, 0, 0, 16, 0, 0, 0};

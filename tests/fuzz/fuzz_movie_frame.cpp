@@ -1,5 +1,7 @@
 // One frame of arbitrary bytes inflated into the small movie's DIB. The first input byte picks
 // the frame size the index claims, so records that overrun the file are covered too.
+#include <vector>
+
 #include "demo/assets/movie_file.h"
 #include "fuzz_support.h"
 

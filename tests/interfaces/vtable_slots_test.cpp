@@ -8,21 +8,9 @@
 #include "interfaces/graph.h"
 #include "interfaces/host.h"
 #include "interfaces/layerforge.h"
+#include "tests/support/raw_slots.h"
 
 namespace {
-
-// The calling convention of member calls: thiscall on i686 Windows, the plain C one elsewhere.
-#if defined(_WIN32) && defined(__i386__)
-#define MEMBER_CALL __thiscall
-#else
-#define MEMBER_CALL
-#endif
-
-template <typename Fn>
-Fn Slot(void* object, int slot) {
-    void** table = *static_cast<void***>(object);
-    return reinterpret_cast<Fn>(table[slot]);
-}
 
 struct Recorder {
     int slot = -1;

@@ -13,7 +13,6 @@
 #endif
 
 #include "platform/clock.h"
-#include "platform/message_box.h"
 
 namespace {
 
@@ -81,26 +80,3 @@ ScopedVirtualClock::ScopedVirtualClock(uint32_t startMs) {
 }
 
 ScopedVirtualClock::~ScopedVirtualClock() { platform::UseVirtualClock(false); }
-
-#if !defined(_WIN32)
-
-MessageCapture::MessageCapture() {
-    platform::SetMessageEcho(false);
-    platform::ClearRecordedMessages();
-}
-
-MessageCapture::~MessageCapture() { platform::SetMessageEcho(true); }
-
-std::vector<std::string> MessageCapture::Texts() const {
-    std::vector<std::string> texts;
-    for (const auto& message : platform::RecordedMessages()) texts.push_back(message.text);
-    return texts;
-}
-
-std::vector<std::string> MessageCapture::Captions() const {
-    std::vector<std::string> captions;
-    for (const auto& message : platform::RecordedMessages()) captions.push_back(message.caption);
-    return captions;
-}
-
-#endif

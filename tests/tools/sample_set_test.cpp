@@ -14,8 +14,8 @@
 #include "demo/assets/cg_link_file.h"
 #include "demo/runtime/graph_tables.h"
 #include "demo/runtime/surface_ref.h"
-#include "memory_surfaces.h"
 #include "reference_pms_decoder.h"
+#include "tests/support/heap_surfaces.h"
 
 namespace {
 
@@ -189,7 +189,8 @@ TEST_F(SampleSet, TitleFitsBesideTheTileColumnAndEveryFormatOccurs) {
 // Every picture, loaded by the demo's own archive and picture loader, holds exactly what the
 // reference decoder reads from the same bytes (or, for a bitmap, its rows turned top-down).
 TEST_F(SampleSet, DemoLoaderReadsEveryPictureAsWritten) {
-    MemoryLayerforge factory;
+    // Rows padded as a host's may be; nothing larger than the demo's pictures could be.
+    HeapLayerforge factory{HeapLayout{.rowPadding = 7}, int64_t{8192} * 8192};
     currentLayerforge = &factory;
     CgLinkFile archive;
     const std::string path = std::string(PRELO_SAMPLE_ASSETS_DIR) + "/Prelo.zpx";

@@ -1,12 +1,10 @@
 // The Windows message box is real and modal: a CBT hook on this thread notices each box as it
-// opens, and a thread timer, dispatched by the box's own modal loop, reads and dismisses it.
+// opens, and a thread timer, dispatched by the box's own modal loop once the box is set up, reads
+// and dismisses it.
 #if defined(_WIN32)
 #include <windows.h>
 
-#include <string>
-#include <vector>
-
-#include "test_support.h"
+#include "tests/support/message_capture.h"
 
 namespace {
 
@@ -21,7 +19,7 @@ void CALLBACK ReadAndDismiss(HWND, UINT, UINT_PTR timer, DWORD) {
     ::GetWindowTextA(box, buffer, sizeof buffer);
     captions.push_back(buffer);
     buffer[0] = '\0';
-    ::GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
+    ::GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);  // the box's static text
     texts.push_back(buffer);
     ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     box = nullptr;
@@ -42,8 +40,7 @@ LRESULT CALLBACK NoticeBox(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 MessageCapture::MessageCapture() {
-    texts.clear();
-    captions.clear();
+    Clear();
     box = nullptr;
     hook = ::SetWindowsHookExA(WH_CBT, NoticeBox, nullptr, ::GetCurrentThreadId());
 }
@@ -53,7 +50,13 @@ MessageCapture::~MessageCapture() {
     hook = nullptr;
 }
 
+bool MessageCapture::Watching() const { return hook != nullptr; }
 std::vector<std::string> MessageCapture::Texts() const { return texts; }
 std::vector<std::string> MessageCapture::Captions() const { return captions; }
+
+void MessageCapture::Clear() {
+    texts.clear();
+    captions.clear();
+}
 
 #endif
