@@ -26,11 +26,14 @@ void CALLBACK ReadAndDismiss(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 LRESULT CALLBACK NoticeBox(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && box == nullptr) {
+    // Under wine the hook may also hear of other programs' dialogs being activated (tests run
+    // side by side on one display): only boxes of this thread count.
+    const HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && box == nullptr && ::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId()) {
         char className[64] = {};
-        ::GetClassNameA(reinterpret_cast<HWND>(wParam), className, sizeof className);
+        ::GetClassNameA(window, className, sizeof className);
         if (std::string(className) == "#32770") {
-            box = reinterpret_cast<HWND>(wParam);
+            box = window;
             ::SetTimer(nullptr, 0, 20, ReadAndDismiss);
         }
     }
