@@ -67,12 +67,17 @@ void SetKey(PlayState& state, int key, bool down) {
     platform::SetKeyDown(key, down);
 }
 
+// The music time on screen: the host's music position, or the demo's own player's.
+uint32_t MusicMs(PlayState& state) {
+    return state.hostRefuses ? state.audio->SinkPositionMs() : state.kit->Sound().PositionMs();
+}
+
 void SaveScreenshot(PlayState& state) {
     int pitch = 0;
     const uint8_t* pixels = state.kit->Window().Framebuffer(&pitch);
     if (pixels == nullptr) return;
     char name[64];
-    std::snprintf(name, sizeof name, "/prelo-shot-%06u.png", state.kit->Sound().PositionMs());
+    std::snprintf(name, sizeof name, "/prelo-shot-%06u.png", MusicMs(state));
     const std::string path = state.shotFolder + name;
     if (host::WritePng(path.c_str(), pixels, host::HostWindow::kWidth, host::HostWindow::kHeight, pitch)) {
         std::fprintf(stderr, "screenshot: %s\n", path.c_str());
@@ -141,7 +146,7 @@ void UpdateOverlay(PlayState& state) {
     }
     if (!state.overlay || now - state.lastOverlay < 250) return;
     state.lastOverlay = now;
-    const uint32_t music = state.hostRefuses ? state.audio->SinkPositionMs() : state.kit->Sound().PositionMs();
+    const uint32_t music = MusicMs(state);
     char text[128];
     std::snprintf(text, sizeof text, "Prelo  %3u.%03u s  scene %d  %.0f fps", music / 1000, music % 1000,
                   SceneAt(music), state.fps);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The player's window on a virtual display, driven by real key presses: with the host refusing the
 # music (so the demo plays its music file itself and honours the jump keys), key 7 jumps to scene
-# 7, where cancelling is allowed, and space then ends the demo. The player must exit
+# 7, where cancelling is allowed, F12 saves a screenshot, and space then ends the demo. The player must exit
 # by itself, successfully, long before the music would have ended.
 #   window_smoke_test.sh PRELO_PLAY ASSETS
 set -uo pipefail
@@ -23,6 +23,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 sleep 1
 
 log=$(mktemp)
+shots=$(mktemp -d)
+cd "$shots"
 "$player" --assets "$assets" --music 0 --key-cancel --no-loop --overlay >"$log" 2>&1 &
 player_pid=$!
 
@@ -38,6 +40,8 @@ sleep 1
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --window "$window" 7
 sleep 2
+xdotool key --window "$window" F12
+sleep 0.5
 xdotool key --window "$window" space
 
 for _ in $(seq 1 100); do
@@ -55,4 +59,5 @@ status=$?
 [ $status -eq 0 ] || { echo "FAIL: the player exited with $status"; tail -c 2000 "$log"; exit 1; }
 # The overlay shows the scene the jump reached.
 grep -aq "scene 7" "$log" || { echo "FAIL: the overlay never showed scene 7"; tail -c 2000 "$log"; exit 1; }
-echo "PASS: jumped to scene 7 and cancelled"
+ls "$shots"/prelo-shot-*.png >/dev/null 2>&1 || { echo "FAIL: F12 wrote no screenshot"; tail -c 2000 "$log"; exit 1; }
+echo "PASS: jumped to scene 7, took a screenshot and cancelled"
