@@ -27,6 +27,16 @@ bool PngSize(const std::string& path, uint32_t* width, uint32_t* height) {
     return true;
 }
 
+// Runs a shell command and collects what it printed and its wait status.
+bool RunCapturing(const std::string& command, std::string* text, int* status) {
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return false;
+    char buffer[512] = {};
+    while (std::fgets(buffer, sizeof buffer, pipe)) *text += buffer;
+    *status = ::pclose(pipe);
+    return true;
+}
+
 }  // namespace
 
 TEST(RenderOutput, WritesEveryFrameAndTheContactSheet) {
@@ -52,12 +62,9 @@ TEST(RenderOutput, WritesEveryFrameAndTheContactSheet) {
 
 TEST(RenderOutput, MissingAssetFolderIsAClearError) {
     const std::string command = std::string(PRELO_PLAY) + " --render x --assets /nonexistent 2>&1";
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(nullptr, pipe);
-    char buffer[512] = {};
     std::string text;
-    while (std::fgets(buffer, sizeof buffer, pipe)) text += buffer;
-    const int status = ::pclose(pipe);
+    int status = -1;
+    ASSERT_TRUE(RunCapturing(command, &text, &status));
     EXPECT_EQ(2, WEXITSTATUS(status));
     EXPECT_NE(std::string::npos, text.find("lacks Prelo.zpx")) << text;
 }
@@ -75,12 +82,9 @@ TEST(RenderOutput, DamagedArchiveIsAClearErrorNotACrash) {
     }
     const std::string command =
         std::string(PRELO_PLAY) + " --render " + folder + "/out --no-video --assets " + folder + " 2>&1";
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(nullptr, pipe);
-    char buffer[512] = {};
     std::string text;
-    while (std::fgets(buffer, sizeof buffer, pipe)) text += buffer;
-    const int status = ::pclose(pipe);
+    int status = -1;
+    ASSERT_TRUE(RunCapturing(command, &text, &status));
     EXPECT_EQ(3, WEXITSTATUS(status)) << text;
     EXPECT_NE(std::string::npos, text.find("did not start")) << text;
 }
