@@ -11,9 +11,9 @@
 // levels and alphas run 0..255.
 class IGraph {
 public:
-    virtual int32_t Identify() = 0;  // 0
-    virtual int32_t Reserved1() = 0; // 1
-    virtual bool Initialize() = 0;   // 2: true on success
+    virtual int32_t Identify() = 0;               // 0
+    virtual int32_t Reserved1() = 0;              // 1
+    virtual bool Initialize() = 0;                // 2: true on success
     virtual void Attach(void* graphContext) = 0;  // 3
 
     // 4: opaque copy of a rectangle of src to (dx, dy).

@@ -58,8 +58,8 @@ protected:
 
 class IHostInput {
 public:
-    virtual void Refresh() = 0;                  // 0: result ignored
-    virtual void Poll() = 0;                     // 1: result ignored
+    virtual void Refresh() = 0;  // 0: result ignored
+    virtual void Poll() = 0;     // 1: result ignored
     virtual void Reserved2() = 0;
     virtual bool IsPressed(int32_t virtualKey) = 0;  // 3: key or mouse button (0x01, 0x02)
 
@@ -73,8 +73,8 @@ public:
     virtual void Reserved1() = 0;
     virtual bool Prepare(int32_t musicNumber) = 0;  // 2: false = the host cannot play it
     virtual void Reserved3() = 0;
-    virtual bool Start() = 0;                       // 4
-    virtual bool Stop() = 0;                        // 5
+    virtual bool Start() = 0;  // 4
+    virtual bool Stop() = 0;   // 5
     virtual void Reserved6() = 0;
     virtual void* QueryControl(const Guid* id) = 0;  // 7: null = control missing
 

@@ -41,9 +41,8 @@ void Run(benchmark::State& state, int64_t pixels, Draw draw) {
         draw(f);
         benchmark::ClobberMemory();
     }
-    state.counters["Mpixel/s"] =
-        benchmark::Counter(static_cast<double>(pixels) * 1e-6 * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate);
+    state.counters["Mpixel/s"] = benchmark::Counter(
+        static_cast<double>(pixels) * 1e-6 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 constexpr int64_t kScreen = int64_t{kWidth} * kHeight;
@@ -63,8 +62,8 @@ void BM_ScanlineQuadPlain(benchmark::State& s) {
 }
 void BM_InterlaceQuad(benchmark::State& s) {
     Run(s, kScreen / 2, [](Frame& f) {
-        InterlaceQuad(&f.screen, 0, 0, kWidth, kHeight, &f.picture, kQuad[0], kQuad[1], kQuad[2], kQuad[3],
-                      kQuad[4], kQuad[5], kQuad[6], kQuad[7]);
+        InterlaceQuad(&f.screen, 0, 0, kWidth, kHeight, &f.picture, kQuad[0], kQuad[1], kQuad[2], kQuad[3], kQuad[4],
+                      kQuad[5], kQuad[6], kQuad[7]);
     });
 }
 void BM_InterlaceQuadPlain(benchmark::State& s) {
@@ -88,20 +87,17 @@ void BM_BoxBlurRows(benchmark::State& s) {
     const int32_t window = static_cast<int32_t>(s.range(0));
     int32_t shift = 0;
     while ((1 << shift) < window) ++shift;
-    Run(s, kScreen,
-        [=](Frame& f) { BoxBlurRows(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, window, shift); });
+    Run(s, kScreen, [=](Frame& f) { BoxBlurRows(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, window, shift); });
 }
 void BM_BoxBlurRowsPlain(benchmark::State& s) {
     const int32_t window = static_cast<int32_t>(s.range(0));
     int32_t shift = 0;
     while ((1 << shift) < window) ++shift;
-    Run(s, kScreen, [=](Frame& f) {
-        reference::BoxBlurRows(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, window, shift);
-    });
+    Run(s, kScreen,
+        [=](Frame& f) { reference::BoxBlurRows(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, window, shift); });
 }
 void BM_TintMask(benchmark::State& s) {
-    Run(s, kScreen,
-        [](Frame& f) { TintMask(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, 64, 0, 255); });
+    Run(s, kScreen, [](Frame& f) { TintMask(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, 64, 0, 255); });
 }
 void BM_TintMaskPlain(benchmark::State& s) {
     Run(s, kScreen,
@@ -114,24 +110,21 @@ void BM_TintMaskScaled(benchmark::State& s) {
 }
 void BM_TintMaskScaledPlain(benchmark::State& s) {
     Run(s, kScreen, [](Frame& f) {
-        reference::TintMaskScaled(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 0.0f, 0.0f, 699.0f, 529.0f, 255,
-                                  255, 255);
+        reference::TintMaskScaled(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 0.0f, 0.0f, 699.0f, 529.0f, 255, 255,
+                                  255);
     });
 }
 void BM_Afterimage16(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) {
-        Afterimage16(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f);
-    });
+    Run(s, kScreen,
+        [](Frame& f) { Afterimage16(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f); });
 }
 void BM_Afterimage8(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) {
-        Afterimage8(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f);
-    });
+    Run(s, kScreen,
+        [](Frame& f) { Afterimage8(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f); });
 }
 void BM_Afterimage4(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) {
-        Afterimage4(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f);
-    });
+    Run(s, kScreen,
+        [](Frame& f) { Afterimage4(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f); });
 }
 void BM_AfterimagePlain(benchmark::State& s) {
     Run(s, kScreen, [](Frame& f) {

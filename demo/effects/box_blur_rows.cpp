@@ -102,8 +102,8 @@ ByteSpan SpanOf(const PixelPlane& plane, int32_t x, int32_t y, int32_t w, int32_
 
 }  // namespace
 
-void BoxBlurRows(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
-                 int32_t rows, int32_t window, int32_t shift) {
+void BoxBlurRows(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w, int32_t rows,
+                 int32_t window, int32_t shift) {
     if (rows <= 0 || w < 1) return;
     PixelPlane out;
     PixelPlane in;

@@ -14,8 +14,8 @@
 // at the destination rectangle's top-left, top-right, bottom-right and bottom-left corners — into
 // w x rows pixels at (dx, dy). Row i of the call keeps only channel i mod 3, half destination and
 // half source. Positions step in 20.12 fixed point; samples outside the source repeat its edge.
-void ScanlineQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t x0,
-                  int32_t y0, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3);
+void ScanlineQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t x0, int32_t y0,
+                  int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3);
 
 // As ScanlineQuad, but draws rows / 2 rows, every second destination row from dy, each byte the
 // average of destination and source. Alternating dy between 0 and 1 refreshes the two fields.
@@ -24,8 +24,8 @@ void InterlaceQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t row
 
 // Repeats the tile made of the source's columns 0..sw-1 and rows 0..sh-1 over w x rows pixels at
 // (dx, dy), starting at tile point (sx + ox, sy + oy) wrapped into the tile, by the scanline rule.
-void ScanlineTile(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t sx,
-                  int32_t sy, int32_t sw, int32_t sh, int32_t ox, int32_t oy);
+void ScanlineTile(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t sx, int32_t sy,
+                  int32_t sw, int32_t sh, int32_t ox, int32_t oy);
 
 // Keeps one channel per row of the w x rows rectangle at (x, y): blue, green, red, blue, ...
 void ScanlineMask(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t rows);
@@ -35,18 +35,18 @@ void ScanlineMask(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t rows);
 // shift. window = 2^(k+1) with shift = k + 1 gives an exact mean. The source rectangle must lie
 // inside src (its ends are the repeated edges); otherwise nothing is drawn. Blurring a surface
 // into itself works on a copy of the source pixels.
-void BoxBlurRows(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
-                 int32_t rows, int32_t window, int32_t shift);
+void BoxBlurRows(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w, int32_t rows,
+                 int32_t window, int32_t shift);
 
 // Lays the colour over w x rows pixels at (dx, dy) at up to half strength, weighted by the mask
 // plane's bytes from (mx, my). Needs graphMultiplyTable; without it nothing is drawn. Colour
 // components outside 0..255 keep their low byte.
-void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx, int32_t my, int32_t w,
-              int32_t rows, int32_t red, int32_t green, int32_t blue);
+void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx, int32_t my, int32_t w, int32_t rows,
+              int32_t red, int32_t green, int32_t blue);
 
 // As TintMask, with the mask rectangle (fx, fy, fw, fh) scaled to w x rows in 16.16 fixed point.
-void TintMaskScaled(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* mask, float fx,
-                    float fy, float fw, float fh, int32_t red, int32_t green, int32_t blue);
+void TintMaskScaled(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* mask, float fx, float fy,
+                    float fw, float fh, int32_t red, int32_t green, int32_t blue);
 
 // Fade the w x rows pixels at (dx, dy) a little and add a fraction (1/16, 1/8, 1/4) of the source
 // rectangle (fx, fy, fw, fh) scaled over them, leaving a trail when repeated every frame. Need

@@ -2,8 +2,7 @@
 
 namespace {
 
-bool BindPlane(uint8_t* base, int32_t pitch, int32_t width, int32_t height, int32_t bytesPerPixel,
-               PixelPlane& plane) {
+bool BindPlane(uint8_t* base, int32_t pitch, int32_t width, int32_t height, int32_t bytesPerPixel, PixelPlane& plane) {
     plane = PixelPlane{};
     if (base == nullptr || width <= 0 || height <= 0) return false;
     const int64_t rowBytes = static_cast<int64_t>(width) * bytesPerPixel;

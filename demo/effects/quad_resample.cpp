@@ -66,23 +66,27 @@ void DrawRow(uint8_t* out, const PixelPlane& in, const SampleRun& run, QuadRule 
         return;
     }
     switch (rowIndex % 3) {
-        case 0: DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<0>(d, s); }); break;
-        case 1: DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<1>(d, s); }); break;
-        default: DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<2>(d, s); }); break;
+        case 0:
+            DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<0>(d, s); });
+            break;
+        case 1:
+            DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<1>(d, s); });
+            break;
+        default:
+            DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<2>(d, s); });
+            break;
     }
 }
 
 // Per-row step of an edge from (a * 4096) to (b * 4096) over rows, truncated toward zero.
-int32_t EdgeStep(int32_t from, int32_t to, int32_t rows) {
-    return WrapMul(WrapSub(to, from), kFixedOne) / rows;
-}
+int32_t EdgeStep(int32_t from, int32_t to, int32_t rows) { return WrapMul(WrapSub(to, from), kFixedOne) / rows; }
 
 struct QuadCorners {
     int32_t x0, y0, x1, y1, x2, y2, x3, y3;
 };
 
-void ResampleQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src,
-                  const QuadCorners& q, QuadRule rule) {
+void ResampleQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, const QuadCorners& q,
+                  QuadRule rule) {
     // A quad without width or height has no per-pixel step; nothing sensible can be drawn.
     if (w < 1 || rows < 1) return;
     PixelPlane out;
@@ -126,8 +130,8 @@ void ResampleQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows
 
 }  // namespace
 
-void ScanlineQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t x0,
-                  int32_t y0, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3) {
+void ScanlineQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t x0, int32_t y0,
+                  int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3) {
     ResampleQuad(dst, dx, dy, w, rows, src, {x0, y0, x1, y1, x2, y2, x3, y3}, QuadRule::Scanline);
 }
 

@@ -23,8 +23,8 @@ constexpr int32_t kScaledShift = 16;
 
 // False when nothing is to be drawn: sizes below 1 (tested before dividing by them) or a
 // destination rectangle wholly outside out.
-inline bool StartScaledWalk(const PixelPlane& out, int32_t dx, int32_t dy, int32_t w, int32_t rows, float fx,
-                            float fy, float fw, float fh, ScaledWalk& walk) {
+inline bool StartScaledWalk(const PixelPlane& out, int32_t dx, int32_t dy, int32_t w, int32_t rows, float fx, float fy,
+                            float fw, float fh, ScaledWalk& walk) {
     if (w <= 0 || rows <= 0) return false;
     walk.rows = ClipIndices(dy, 1, rows, out.height);
     walk.columns = ClipIndices(dx, 1, w, out.width);

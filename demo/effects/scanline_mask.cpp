@@ -21,9 +21,15 @@ void ScanlineMask(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t rows) 
     for (int32_t i = rowRange.begin; i < rowRange.end; ++i) {
         uint8_t* row = out.Row(y + i) + 3 * static_cast<intptr_t>(x + columns.begin);
         switch (i % 3) {
-            case 0: MaskRow<0>(row, columns.Size()); break;
-            case 1: MaskRow<1>(row, columns.Size()); break;
-            default: MaskRow<2>(row, columns.Size()); break;
+            case 0:
+                MaskRow<0>(row, columns.Size());
+                break;
+            case 1:
+                MaskRow<1>(row, columns.Size());
+                break;
+            default:
+                MaskRow<2>(row, columns.Size());
+                break;
         }
     }
 }

@@ -26,8 +26,8 @@ void FillTileRow(uint8_t* out, const uint8_t* tileRow, int32_t tileWidth, int32_
 
 }  // namespace
 
-void ScanlineTile(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t sx,
-                  int32_t sy, int32_t sw, int32_t sh, int32_t ox, int32_t oy) {
+void ScanlineTile(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t sx, int32_t sy,
+                  int32_t sw, int32_t sh, int32_t ox, int32_t oy) {
     if (rows < 1 || w < 1 || sw < 1 || sh < 1) return;
     PixelPlane out;
     PixelPlane in;
@@ -46,9 +46,15 @@ void ScanlineTile(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows
         const uint8_t* tileRow = in.Row(WrapIntoTile(firstRow + i, sh));
         uint8_t* row = out.Row(dy + i) + 3 * static_cast<intptr_t>(dx + columns.begin);
         switch (i % 3) {
-            case 0: FillTileRow<0>(row, tileRow, sw, firstColumn, columns.Size()); break;
-            case 1: FillTileRow<1>(row, tileRow, sw, firstColumn, columns.Size()); break;
-            default: FillTileRow<2>(row, tileRow, sw, firstColumn, columns.Size()); break;
+            case 0:
+                FillTileRow<0>(row, tileRow, sw, firstColumn, columns.Size());
+                break;
+            case 1:
+                FillTileRow<1>(row, tileRow, sw, firstColumn, columns.Size());
+                break;
+            default:
+                FillTileRow<2>(row, tileRow, sw, firstColumn, columns.Size());
+                break;
         }
     }
 }

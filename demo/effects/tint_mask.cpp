@@ -41,8 +41,8 @@ IndexRange Intersect(IndexRange a, IndexRange b) {
 
 }  // namespace
 
-void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx, int32_t my, int32_t w,
-              int32_t rows, int32_t red, int32_t green, int32_t blue) {
+void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx, int32_t my, int32_t w, int32_t rows,
+              int32_t red, int32_t green, int32_t blue) {
     if (w <= 0 || rows <= 0) return;
     const RowTable& table = graphMultiplyTable;
     if (!TableReady(table)) return;
@@ -50,7 +50,8 @@ void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx,
     PixelPlane weights;
     if (!BindPixelPlane(dst, out) || !BindAlphaPlane(mask, weights)) return;
     // Destination and mask move together, so a pixel is drawn only where both rectangles exist.
-    const IndexRange rowRange = Intersect(ClipIndices(dy, 1, rows, out.height), ClipIndices(my, 1, rows, weights.height));
+    const IndexRange rowRange =
+        Intersect(ClipIndices(dy, 1, rows, out.height), ClipIndices(my, 1, rows, weights.height));
     const IndexRange columns = Intersect(ClipIndices(dx, 1, w, out.width), ClipIndices(mx, 1, w, weights.width));
     if (rowRange.Empty() || columns.Empty()) return;
 
@@ -65,8 +66,8 @@ void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx,
     }
 }
 
-void TintMaskScaled(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* mask, float fx,
-                    float fy, float fw, float fh, int32_t red, int32_t green, int32_t blue) {
+void TintMaskScaled(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* mask, float fx, float fy,
+                    float fw, float fh, int32_t red, int32_t green, int32_t blue) {
     const RowTable& table = graphMultiplyTable;
     if (!TableReady(table)) return;
     PixelPlane out;

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 #include <memory>
+#include <vector>
 
 #include "host/kit/host_kit.h"
 #include "host/kit/wav_length.h"

@@ -1,7 +1,5 @@
 #include "platform/window.h"
 
-#include "pump_hooks.h"
-
 #include <deque>
 #include <map>
 #include <memory>
@@ -11,6 +9,8 @@
 #include <thread>
 #include <utility>
 #include <vector>
+
+#include "pump_hooks.h"
 
 namespace platform {
 namespace {

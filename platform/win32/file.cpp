@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "platform/file.h"
+
+#include <windows.h>
 
 namespace platform {
 
@@ -16,8 +16,8 @@ ReadFile& ReadFile::operator=(ReadFile&& other) noexcept {
 bool ReadFile::Open(const char* name) {
     Close();
     if (name == nullptr) return false;
-    HANDLE file = ::CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                nullptr);
+    HANDLE file =
+        ::CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     handle_ = reinterpret_cast<intptr_t>(file);
     return true;

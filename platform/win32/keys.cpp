@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "platform/keys.h"
+
+#include <windows.h>
 
 namespace platform {
 

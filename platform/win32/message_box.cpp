@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "platform/message_box.h"
+
+#include <windows.h>
 
 namespace platform {
 

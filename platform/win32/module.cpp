@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "platform/module.h"
+
+#include <windows.h>
 
 namespace platform {
 

@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "platform/window.h"
+
+#include <windows.h>
 
 #include <cstring>
 

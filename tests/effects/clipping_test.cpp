@@ -96,24 +96,41 @@ TEST_F(ClippingTest, CallsOutsideTheContractNeverTouchMemoryOutsideTheSurfaces) 
         Randomise(dst, round);
         const int32_t a = any(40), b = any(40), w = any(60), rows = any(60);
         switch (round % 9) {
-            case 0: ScanlineQuad(&dst, a, b, w, rows, &src, any(99), any(99), any(99), any(99), any(99), any(99),
-                                 any(99), any(99)); break;
-            case 1: InterlaceQuad(&dst, a, b, w, rows, &src, any(1 << 20), any(1 << 20), any(1 << 20),
-                                  any(1 << 20), INT32_MAX, INT32_MIN, any(99), any(99)); break;
-            case 2: ScanlineTile(&dst, a, b, w, rows, &src, any(INT32_MAX), any(INT32_MAX), any(12), any(12),
-                                 any(INT32_MAX), any(INT32_MAX)); break;
-            case 3: ScanlineMask(&dst, a, b, w, rows); break;
-            case 4: BoxBlurRows(&dst, a, b, &src, any(12), any(12), w, rows, any(INT32_MAX), any(70)); break;
-            case 5: TintMask(&dst, a, b, &mask, any(8), any(8), w, rows, any(999), any(999), any(999)); break;
-            case 6: TintMaskScaled(&dst, a, b, w, rows, &mask, anyFloat(), anyFloat(), anyFloat(), anyFloat(),
-                                   any(300), any(300), any(300)); break;
-            case 7: Afterimage4(&dst, a, b, w, rows, &src, anyFloat(), anyFloat(), anyFloat() * 1e6f,
-                                __builtin_nanf("")); break;
+            case 0:
+                ScanlineQuad(&dst, a, b, w, rows, &src, any(99), any(99), any(99), any(99), any(99), any(99), any(99),
+                             any(99));
+                break;
+            case 1:
+                InterlaceQuad(&dst, a, b, w, rows, &src, any(1 << 20), any(1 << 20), any(1 << 20), any(1 << 20),
+                              INT32_MAX, INT32_MIN, any(99), any(99));
+                break;
+            case 2:
+                ScanlineTile(&dst, a, b, w, rows, &src, any(INT32_MAX), any(INT32_MAX), any(12), any(12),
+                             any(INT32_MAX), any(INT32_MAX));
+                break;
+            case 3:
+                ScanlineMask(&dst, a, b, w, rows);
+                break;
+            case 4:
+                BoxBlurRows(&dst, a, b, &src, any(12), any(12), w, rows, any(INT32_MAX), any(70));
+                break;
+            case 5:
+                TintMask(&dst, a, b, &mask, any(8), any(8), w, rows, any(999), any(999), any(999));
+                break;
+            case 6:
+                TintMaskScaled(&dst, a, b, w, rows, &mask, anyFloat(), anyFloat(), anyFloat(), anyFloat(), any(300),
+                               any(300), any(300));
+                break;
+            case 7:
+                Afterimage4(&dst, a, b, w, rows, &src, anyFloat(), anyFloat(), anyFloat() * 1e6f, __builtin_nanf(""));
+                break;
             default: {
-                const Vertex d[4] = {{anyFloat(), anyFloat()}, {anyFloat(), anyFloat()}, {anyFloat(), anyFloat()},
+                const Vertex d[4] = {{anyFloat(), anyFloat()},
+                                     {anyFloat(), anyFloat()},
+                                     {anyFloat(), anyFloat()},
                                      {anyFloat(), anyFloat()}};
-                const Vertex s[4] = {{anyFloat(), anyFloat()}, {anyFloat(), anyFloat()}, {1e30f, -1e30f},
-                                     {anyFloat(), anyFloat()}};
+                const Vertex s[4] = {
+                    {anyFloat(), anyFloat()}, {anyFloat(), anyFloat()}, {1e30f, -1e30f}, {anyFloat(), anyFloat()}};
                 ScreenQuad(&dst, d, &src, s);
             }
         }

@@ -1,8 +1,9 @@
+#include "demo/effects/fixed_point.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
-#include "demo/effects/fixed_point.h"
 #include "demo/effects/pixel_plane.h"
 #include "tests/effects/reference_effects.h"
 
@@ -11,8 +12,8 @@ namespace {
 TEST(FixedPointTest, SixteenSixteenRoundsToTheNearestThenAddsTheTruncatedRemainder) {
     EXPECT_EQ(ToFixed16(0.0f), 0);
     EXPECT_EQ(ToFixed16(1.0f), 65536);
-    EXPECT_EQ(ToFixed16(0.3f), 19660);        // R = 0
-    EXPECT_EQ(ToFixed16(-0.3f), -19660);      // truncation toward zero of the remainder
+    EXPECT_EQ(ToFixed16(0.3f), 19660);              // R = 0
+    EXPECT_EQ(ToFixed16(-0.3f), -19660);            // truncation toward zero of the remainder
     EXPECT_EQ(ToFixed16(2.7f), 3 * 65536 - 19660);  // R = 3: just above floor(2.7 * 65536)
     EXPECT_EQ(ToFixed16(-2.7f), -3 * 65536 + 19660);
     // Ties go to the even neighbour; the remainder then carries the half with its sign.
@@ -42,7 +43,7 @@ TEST(FixedPointTest, NearestIntegerTiesToEvenAndOutOfRangeIsTheIndefiniteValue) 
 TEST(FixedPointTest, RunsThatLeaveTheExtentOrWrapNeedTheClampingLoop) {
     EXPECT_TRUE(StaysInside(0, 4096, 10, 12, 10));
     EXPECT_FALSE(StaysInside(0, 4096, 11, 12, 10));
-    EXPECT_FALSE(StaysInside(-1, 0, 5, 12, 10));             // -1 >> 12 is -1
+    EXPECT_FALSE(StaysInside(-1, 0, 5, 12, 10));            // -1 >> 12 is -1
     EXPECT_TRUE(StaysInside(9 * 4096, -4096, 10, 12, 10));  // walking backwards
     EXPECT_FALSE(StaysInside(INT32_MAX - 10, 100, 3, 12, 1 << 20));
 }

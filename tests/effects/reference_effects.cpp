@@ -67,8 +67,8 @@ void InterlaceQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t row
     Quad(dst, dx, dy, w, rows, src, q, true);
 }
 
-void ScanlineTile(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t sx,
-                  int32_t sy, int32_t sw, int32_t sh, int32_t ox, int32_t oy) {
+void ScanlineTile(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t sx, int32_t sy,
+                  int32_t sw, int32_t sh, int32_t ox, int32_t oy) {
     for (int32_t i = 0; i < rows; ++i) {
         for (int32_t j = 0; j < w; ++j) {
             const uint8_t* s = src->PixelAt(Mod(sx + ox + j, sw), Mod(sy + oy + i, sh));
@@ -88,8 +88,8 @@ void ScanlineMask(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t rows) 
     }
 }
 
-void BoxBlurRows(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,
-                 int32_t rows, int32_t window, int32_t shift) {
+void BoxBlurRows(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w, int32_t rows,
+                 int32_t window, int32_t shift) {
     const int32_t half = window / 2;
     for (int32_t r = 0; r < rows; ++r) {
         for (int32_t k = 0; k < w; ++k) {
@@ -106,8 +106,8 @@ void BoxBlurRows(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t s
     }
 }
 
-void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx, int32_t my, int32_t w,
-              int32_t rows, int32_t red, int32_t green, int32_t blue) {
+void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx, int32_t my, int32_t w, int32_t rows,
+              int32_t red, int32_t green, int32_t blue) {
     const int colour[3] = {blue, green, red};
     for (int32_t i = 0; i < rows; ++i) {
         for (int32_t j = 0; j < w; ++j) {
@@ -119,8 +119,8 @@ void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx,
     }
 }
 
-void TintMaskScaled(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* mask, float fx,
-                    float fy, float fw, float fh, int32_t red, int32_t green, int32_t blue) {
+void TintMaskScaled(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* mask, float fx, float fy,
+                    float fw, float fh, int32_t red, int32_t green, int32_t blue) {
     const int colour[3] = {blue, green, red};
     const int32_t stepX = Fixed16(fw / static_cast<float>(w));
     const int32_t stepY = Fixed16(fh / static_cast<float>(rows));

@@ -12,8 +12,8 @@
 class TestSurface final : public ISurface {
 public:
     struct Options {
-        int32_t padding = 0;        // bytes after each pixel row
-        bool pixels = true;         // false: a mask surface, alpha plane only
+        int32_t padding = 0;  // bytes after each pixel row
+        bool pixels = true;   // false: a mask surface, alpha plane only
         bool alpha = false;
         int32_t alphaPadding = 0;
     };

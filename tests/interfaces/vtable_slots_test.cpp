@@ -28,9 +28,18 @@ struct Recorder {
 class RecordingGraph final : public IGraph {
 public:
     Recorder rec;
-    int32_t Identify() override { HIT(0); return 100; }
-    int32_t Reserved1() override { HIT(1); return 101; }
-    bool Initialize() override { HIT(2); return true; }
+    int32_t Identify() override {
+        HIT(0);
+        return 100;
+    }
+    int32_t Reserved1() override {
+        HIT(1);
+        return 101;
+    }
+    bool Initialize() override {
+        HIT(2);
+        return true;
+    }
     void Attach(void* p) override { HIT(3, P(p)); }
     void Copy(ISurface* d, int32_t a, int32_t b, ISurface* s, int32_t c, int32_t e, int32_t w, int32_t h) override {
         HIT(4, P(d), a, b, P(s), c, e, w, h);
@@ -46,8 +55,8 @@ public:
                     int32_t l) override {
         HIT(7, P(d), a, b, P(s), c, e, w, h, l);
     }
-    void Unused8(ISurface* d, int32_t a, int32_t b, ISurface* s, int32_t c, int32_t e, int32_t w, int32_t h,
-                 int32_t x, int32_t y) override {
+    void Unused8(ISurface* d, int32_t a, int32_t b, ISurface* s, int32_t c, int32_t e, int32_t w, int32_t h, int32_t x,
+                 int32_t y) override {
         HIT(8, P(d), a, b, P(s), c, e, w, h, x, y);
     }
     void Unused9(ISurface* d, int32_t a, int32_t b, ISurface* s, int32_t c, int32_t e, int32_t w, int32_t h) override {
@@ -76,8 +85,8 @@ public:
                     int32_t l) override {
         HIT(15, P(d), a, b, P(s), c, e, w, h, l);
     }
-    void Unused16(ISurface* d, int32_t a, int32_t b, ISurface* s, int32_t c, int32_t e, int32_t w, int32_t h,
-                  int32_t x, int32_t y) override {
+    void Unused16(ISurface* d, int32_t a, int32_t b, ISurface* s, int32_t c, int32_t e, int32_t w, int32_t h, int32_t x,
+                  int32_t y) override {
         HIT(16, P(d), a, b, P(s), c, e, w, h, x, y);
     }
     void WashShape(ISurface* d, int32_t a, int32_t b, int32_t w, int32_t h, ISurface* s, int32_t c, int32_t e,
@@ -143,7 +152,6 @@ public:
 using I = int32_t;
 using S = ISurface*;
 
-
 }  // namespace
 
 TEST(GraphSlots, EachSlotReachesItsOperationWithItsArguments) {
@@ -203,7 +211,7 @@ TEST(GraphSlots, EachSlotReachesItsOperationWithItsArguments) {
     Slot<void(MEMBER_CALL*)(void*, S, I, I, I, I, S, I, I, I, I, I, I)>(g, 28)(g, d, 1, 2, 3, 4, s, 5, 6, 7, 8, -9, 10);
     EXPECT_EQ((std::vector<intptr_t>{P(d), 1, 2, 3, 4, P(s), 5, 6, 7, 8, -9, 10}), graph.rec.args);
     Slot<void(MEMBER_CALL*)(void*, S, I, I, I, I, S, I, I, I, I, I, I, I)>(g, 29)(g, d, 1, 2, 3, 4, s, 5, 6, 7, 8, 9,
-                                                                                 10, 11);
+                                                                                  10, 11);
     EXPECT_EQ((std::vector<intptr_t>{P(d), 1, 2, 3, 4, P(s), 5, 6, 7, 8, 9, 10, 11}), graph.rec.args);
     for (int slot : {30, 32}) {
         Slot<void(MEMBER_CALL*)(void*, S, I, I, I, I, S, I, I, I, I)>(g, slot)(g, d, 1, 2, 3, 4, s, 5, 6, 7, 8);
@@ -291,12 +299,24 @@ public:
     Recorder rec;
     void Reserved0() override { HIT(0); }
     void Reserved1() override { HIT(1); }
-    bool Prepare(int32_t n) override { HIT(2, n); return true; }
+    bool Prepare(int32_t n) override {
+        HIT(2, n);
+        return true;
+    }
     void Reserved3() override { HIT(3); }
-    bool Start() override { HIT(4); return true; }
-    bool Stop() override { HIT(5); return false; }
+    bool Start() override {
+        HIT(4);
+        return true;
+    }
+    bool Stop() override {
+        HIT(5);
+        return false;
+    }
     void Reserved6() override { HIT(6); }
-    void* QueryControl(const Guid* id) override { HIT(7, P(id)); return this; }
+    void* QueryControl(const Guid* id) override {
+        HIT(7, P(id));
+        return this;
+    }
 };
 
 class FakeInput final : public IHostInput {
@@ -305,7 +325,10 @@ public:
     void Refresh() override { HIT(0); }
     void Poll() override { HIT(1); }
     void Reserved2() override { HIT(2); }
-    bool IsPressed(int32_t key) override { HIT(3, key); return key == 0x20; }
+    bool IsPressed(int32_t key) override {
+        HIT(3, key);
+        return key == 0x20;
+    }
 };
 
 }  // namespace

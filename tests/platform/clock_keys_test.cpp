@@ -11,7 +11,7 @@ TEST(VirtualClock, MovesOnlyWhenTold) {
     EXPECT_EQ(0xFFFFFFF0u, platform::TickCount());
     platform::AdvanceVirtualClock(0x20);
     EXPECT_EQ(0x10u, platform::TickCount());  // wraps like the real tick count
-    platform::Sleep(5);                        // a polled wait must still end
+    platform::Sleep(5);                       // a polled wait must still end
     EXPECT_EQ(0x15u, platform::TickCount());
     platform::UseVirtualClock(false);
     EXPECT_FALSE(platform::VirtualClockInUse());

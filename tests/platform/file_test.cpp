@@ -1,9 +1,9 @@
+#include "platform/file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
-
-#include "platform/file.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/module.h"
+
+#include <gtest/gtest.h>
 
 #if defined(_WIN32)
 

@@ -1,8 +1,7 @@
 // The Windows message box is real and modal: the capture reads it once it is set up and
 // dismisses it, as the end-to-end tests of the programs do.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 

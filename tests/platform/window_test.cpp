@@ -1,8 +1,8 @@
+#include "platform/window.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "platform/window.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
+#include "host/player/contact_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "host/player/bitmap_font.h"
-#include "host/player/contact_sheet.h"
 
 TEST(ContactSheet, GridOfSixColumnsWithLabelledCells) {
     player::ContactSheet sheet(36);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "host/player/player_options.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -26,9 +26,9 @@ TEST(PlayerOptions, DefaultsLoopTheDemoInAWindow) {
 TEST(PlayerOptions, EveryOptionTakesEffect) {
     player::PlayerOptions options;
     std::string error;
-    ASSERT_TRUE(Parse({"--no-loop", "--key-cancel", "--music", "7", "--assets", "/a", "--fullscreen", "--scale",
-                       "integer", "--overlay", "--render", "out", "--fps", "60", "--from", "5000", "--to", "9000",
-                       "--no-video", "--png", "--no-sheet"},
+    ASSERT_TRUE(Parse({"--no-loop", "--key-cancel", "--music",   "7",        "--assets",   "/a",    "--fullscreen",
+                       "--scale",   "integer",      "--overlay", "--render", "out",        "--fps", "60",
+                       "--from",    "5000",         "--to",      "9000",     "--no-video", "--png", "--no-sheet"},
                       &options, &error))
         << error;
     EXPECT_FALSE(options.loopMusic);
@@ -49,9 +49,18 @@ TEST(PlayerOptions, EveryOptionTakesEffect) {
 
 TEST(PlayerOptions, RefusesWhatItCannotUseAndKeepsTheOldOptions) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--fps"},          {"--fps", "0"},     {"--fps", "241"},        {"--fps", "3x"},
-        {"--from", "-1"},   {"--to", "abc"},    {"--from", "5", "--to", "5"}, {"--scale", "big"},
-        {"--render", ""},   {"--wat"},          {"--music", "-"},        {"--to", "99999999999"},
+        {"--fps"},
+        {"--fps", "0"},
+        {"--fps", "241"},
+        {"--fps", "3x"},
+        {"--from", "-1"},
+        {"--to", "abc"},
+        {"--from", "5", "--to", "5"},
+        {"--scale", "big"},
+        {"--render", ""},
+        {"--wat"},
+        {"--music", "-"},
+        {"--to", "99999999999"},
     };
     for (const auto& args : bad) {
         player::PlayerOptions options;

@@ -1,7 +1,6 @@
 // A real headless render of a short stretch that crosses from the first scene into the second:
 // the program writes one PNG per frame and a contact sheet.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <cstdio>

@@ -30,9 +30,9 @@ TEST(Timeline, SceneWindowsAndPicks) {
 
     const std::vector<uint32_t> times = {0, 40, 80, 120};
     EXPECT_EQ(40, player::PickFrame(times, 21, 0, 200));
-    EXPECT_EQ(120, player::PickFrame(times, 199, 0, 200));  // none after: the last inside
+    EXPECT_EQ(120, player::PickFrame(times, 199, 0, 200));   // none after: the last inside
     EXPECT_EQ(-1, player::PickFrame(times, 130, 121, 200));  // no frame in the window
-    EXPECT_EQ(80, player::PickFrame(times, 90, 50, 100));   // the one after lies outside
+    EXPECT_EQ(80, player::PickFrame(times, 90, 50, 100));    // the one after lies outside
 }
 
 TEST(RenderPacer, WaitsForTheMusicThenForEachSceneToDraw) {

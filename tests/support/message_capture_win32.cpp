@@ -29,7 +29,8 @@ LRESULT CALLBACK NoticeBox(int code, WPARAM wParam, LPARAM lParam) {
     // Under wine the hook may also hear of other programs' dialogs being activated (tests run
     // side by side on one display): only boxes of this thread count.
     const HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && box == nullptr && ::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId()) {
+    if (code == HCBT_ACTIVATE && box == nullptr &&
+        ::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId()) {
         char className[64] = {};
         ::GetClassNameA(window, className, sizeof className);
         if (std::string(className) == "#32770") {
