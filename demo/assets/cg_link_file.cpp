@@ -4,7 +4,7 @@
 #include <new>
 
 #include "demo/assets/little_endian.h"
-#include "demo/runtime/show_message.h"
+#include "demo/base/show_message.h"
 
 namespace {
 

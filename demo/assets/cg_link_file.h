@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "demo/runtime/byte_buffer.h"
-#include "demo/runtime/surface_ref.h"
+#include "demo/base/byte_buffer.h"
+#include "demo/base/surface_ref.h"
 
 // One record of the archive's index: where a picture's bytes lie in the archive file.
 struct CgLinkEntry {

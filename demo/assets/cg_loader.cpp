@@ -2,7 +2,7 @@
 
 #include "demo/assets/cg_link_file.h"
 #include "demo/assets/cg_pictures.h"
-#include "demo/runtime/show_message.h"
+#include "demo/base/show_message.h"
 
 void ReportDamagedPicture(int32_t index) { ShowMessage("ＣＧ【 %d 】のデータが壊れています", index); }
 

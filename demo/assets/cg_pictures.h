@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "demo/assets/cg_link_file.h"
-#include "demo/runtime/surface_ref.h"
+#include "demo/base/surface_ref.h"
 
 // The picture formats of the archive, told apart by their first two bytes. Each decoder creates
 // its surface through the current Layerforge, reads only the picture's own bytes, and on success

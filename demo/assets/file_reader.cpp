@@ -1,6 +1,6 @@
 #include "demo/assets/file_reader.h"
 
-#include "demo/runtime/show_message.h"
+#include "demo/base/show_message.h"
 
 bool FileReader::Open(const char* name) {
     Close();

@@ -4,7 +4,7 @@
 
 #include "demo/assets/dib_surface.h"
 #include "demo/assets/file_reader.h"
-#include "demo/runtime/byte_buffer.h"
+#include "demo/base/byte_buffer.h"
 #include "platform/window.h"
 
 // One record of the movie's frame index.

@@ -1,7 +1,7 @@
 #include <zlib.h>
 
 #include "demo/assets/movie_file.h"
-#include "demo/runtime/show_message.h"
+#include "demo/base/show_message.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "demo/assets/little_endian.h"
 #include "demo/assets/pms_streams.h"
 #include "demo/runtime/graph_tables.h"
-#include "demo/runtime/show_message.h"
+#include "demo/base/show_message.h"
 #include "interfaces/layerforge.h"
 
 namespace {

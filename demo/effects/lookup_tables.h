@@ -1,6 +1,6 @@
 #pragma once
 
-#include "demo/runtime/row_table.h"
+#include "demo/base/row_table.h"
 
 // The process-wide 256 x 256 tables exist only while Graph is bound; an effect that finds one
 // missing (or of another shape) draws nothing.

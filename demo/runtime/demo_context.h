@@ -7,7 +7,7 @@
 #include "demo/runtime/host_sound_player.h"
 #include "demo/runtime/mci_player.h"
 #include "demo/runtime/module_binding.h"
-#include "demo/runtime/row_table.h"
+#include "demo/base/row_table.h"
 #include "demo/runtime/scene_dispatch.h"
 #include "demo/runtime/schedule.h"
 #include "platform/window.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "demo/runtime/row_table.h"
+#include "demo/base/row_table.h"
 
 class IGraph;
 class ILayerforge;

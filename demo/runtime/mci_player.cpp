@@ -1,6 +1,6 @@
 #include "demo/runtime/mci_player.h"
 
-#include "demo/runtime/show_message.h"
+#include "demo/base/show_message.h"
 #include "platform/clock.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "demo/runtime/small_string.h"
+#include "demo/base/small_string.h"
 #include "platform/mci.h"
 #include "platform/window.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "demo/runtime/small_string.h"
+#include "demo/base/small_string.h"
 #include "interfaces/guid.h"
 #include "platform/module.h"
 

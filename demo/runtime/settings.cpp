@@ -1,5 +1,5 @@
-#include "demo/runtime/byte_buffer.h"
-#include "demo/runtime/decimal_scan.h"
+#include "demo/base/byte_buffer.h"
+#include "demo/base/decimal_scan.h"
 #include "demo/runtime/demo_context.h"
 
 namespace {

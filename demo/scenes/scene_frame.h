@@ -5,7 +5,7 @@
 
 #include "demo/runtime/demo_context.h"
 #include "demo/runtime/graph_tables.h"
-#include "demo/runtime/surface_ref.h"
+#include "demo/base/surface_ref.h"
 #include "interfaces/graph.h"
 #include "interfaces/host.h"
 

@@ -7,7 +7,7 @@
 #include "asset_test_support.h"
 #include "demo/assets/cg_link_file.h"
 #include "demo/runtime/graph_tables.h"
-#include "demo/runtime/surface_ref.h"
+#include "demo/base/surface_ref.h"
 #include "guarded_surfaces.h"
 
 // Loads pictures through a real archive file and the fake surface factory.

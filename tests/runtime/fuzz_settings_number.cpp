@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "demo/runtime/decimal_scan.h"
+#include "demo/base/decimal_scan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

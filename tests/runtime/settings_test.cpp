@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "demo/runtime/decimal_scan.h"
+#include "demo/base/decimal_scan.h"
 #include "demo/runtime/demo_context.h"
 #include "test_support.h"
 

@@ -3,13 +3,13 @@
 #include <cstring>
 #include <string>
 
-#include "demo/runtime/byte_buffer.h"
+#include "demo/base/byte_buffer.h"
 #include "demo/runtime/graph_tables.h"
-#include "demo/runtime/row_table.h"
+#include "demo/base/row_table.h"
 #include "demo/runtime/schedule.h"
-#include "demo/runtime/show_message.h"
-#include "demo/runtime/small_string.h"
-#include "demo/runtime/surface_ref.h"
+#include "demo/base/show_message.h"
+#include "demo/base/small_string.h"
+#include "demo/base/surface_ref.h"
 #include "test_support.h"
 
 TEST(SmallString, NullTextIsEmptyInOneByteAndAssignGrowsOnlyWhenNeeded) {

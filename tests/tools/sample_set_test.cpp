@@ -13,7 +13,7 @@
 
 #include "demo/assets/cg_link_file.h"
 #include "demo/runtime/graph_tables.h"
-#include "demo/runtime/surface_ref.h"
+#include "demo/base/surface_ref.h"
 #include "reference_pms_decoder.h"
 #include "tests/support/heap_surfaces.h"
 

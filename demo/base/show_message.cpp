@@ -1,4 +1,4 @@
-#include "demo/runtime/show_message.h"
+#include "demo/base/show_message.h"
 
 #include <cstdarg>
 #include <cstdio>

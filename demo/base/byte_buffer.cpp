@@ -1,4 +1,4 @@
-#include "demo/runtime/byte_buffer.h"
+#include "demo/base/byte_buffer.h"
 
 #include <cstdlib>
 #include <cstring>

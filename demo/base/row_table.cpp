@@ -1,4 +1,4 @@
-#include "demo/runtime/row_table.h"
+#include "demo/base/row_table.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "demo/runtime/small_string.h"
+#include "demo/base/small_string.h"
 
 #include <cstdlib>
 #include <cstring>

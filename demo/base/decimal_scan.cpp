@@ -1,4 +1,4 @@
-#include "demo/runtime/decimal_scan.h"
+#include "demo/base/decimal_scan.h"
 
 #include <cctype>
 
