@@ -1,8 +1,8 @@
 #include "demo/assets/cg_pictures.h"
 #include "demo/assets/little_endian.h"
 #include "demo/assets/pms_streams.h"
-#include "demo/runtime/graph_tables.h"
 #include "demo/base/show_message.h"
+#include "demo/runtime/graph_tables.h"
 #include "interfaces/layerforge.h"
 
 namespace {

@@ -4,10 +4,10 @@
 
 #include "demo/assets/cg_link_file.h"
 #include "demo/assets/movie_file.h"
+#include "demo/base/row_table.h"
 #include "demo/runtime/host_sound_player.h"
 #include "demo/runtime/mci_player.h"
 #include "demo/runtime/module_binding.h"
-#include "demo/base/row_table.h"
 #include "demo/runtime/scene_dispatch.h"
 #include "demo/runtime/schedule.h"
 #include "platform/window.h"

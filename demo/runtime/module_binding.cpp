@@ -1,7 +1,7 @@
 #include "demo/runtime/module_binding.h"
 
-#include "demo/runtime/graph_tables.h"
 #include "demo/base/show_message.h"
+#include "demo/runtime/graph_tables.h"
 #include "interfaces/graph.h"
 #include "interfaces/guids.h"
 #include "interfaces/host.h"

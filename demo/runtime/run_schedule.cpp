@@ -1,5 +1,5 @@
-#include "demo/runtime/demo_context.h"
 #include "demo/base/show_message.h"
+#include "demo/runtime/demo_context.h"
 #include "interfaces/host.h"
 
 namespace {

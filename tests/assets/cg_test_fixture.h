@@ -6,8 +6,8 @@
 
 #include "asset_test_support.h"
 #include "demo/assets/cg_link_file.h"
-#include "demo/runtime/graph_tables.h"
 #include "demo/base/surface_ref.h"
+#include "demo/runtime/graph_tables.h"
 #include "guarded_surfaces.h"
 
 // Loads pictures through a real archive file and the fake surface factory.

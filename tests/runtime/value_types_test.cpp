@@ -4,12 +4,12 @@
 #include <string>
 
 #include "demo/base/byte_buffer.h"
-#include "demo/runtime/graph_tables.h"
 #include "demo/base/row_table.h"
-#include "demo/runtime/schedule.h"
 #include "demo/base/show_message.h"
 #include "demo/base/small_string.h"
 #include "demo/base/surface_ref.h"
+#include "demo/runtime/graph_tables.h"
+#include "demo/runtime/schedule.h"
 #include "test_support.h"
 
 TEST(SmallString, NullTextIsEmptyInOneByteAndAssignGrowsOnlyWhenNeeded) {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "demo/assets/cg_link_file.h"
-#include "demo/runtime/graph_tables.h"
 #include "demo/base/surface_ref.h"
+#include "demo/runtime/graph_tables.h"
 #include "reference_pms_decoder.h"
 #include "tests/support/heap_surfaces.h"
 
