@@ -8,7 +8,8 @@
 // flags, and a shared inline copy could hand baseline code an instruction the CPU lacks.
 namespace pixmill {
 
-// T[i][j] = (2·i·j + 1) / 510, i.e. i·j/255 rounded to nearest.
+// T[i][j] = (2·i·j + 1) / 510, which is always the floor of i·j/255: the remainder of i·j by 255
+// is at most 254, and the added 1/510 never lifts it past the next whole number.
 static constexpr uint8_t BlendTableEntry(int32_t i, int32_t j) { return static_cast<uint8_t>((2 * i * j + 1) / 510); }
 
 // Table form: exact, and never above 255 because T[255 − a][d] + T[a][s] ≤ 255.

@@ -12,6 +12,9 @@
 class MciPlayer {
 public:
     static constexpr const char* kFailureText = "ＯＰデモ用音楽再生に失敗しました";
+    // Counts for Play.
+    static constexpr int32_t kRepeatEndless = 0;
+    static constexpr int32_t kRepeatOnce = 1;
 
     SmallString className;
     platform::Window window = nullptr;
@@ -19,7 +22,7 @@ public:
     platform::MciDeviceId deviceId = 0;
     bool isOpen = false;
     bool isPlaying = false;
-    // Plays still to run: 0 = endless, n = n more plays including the current one.
+    // Plays still to run: kRepeatEndless, or n more plays including the current one.
     int32_t repeatCount = 0;
     uint32_t startTick = 0;
 

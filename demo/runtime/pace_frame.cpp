@@ -29,7 +29,7 @@ bool DemoContext::HandleJumpKeys() {
         while (platform::IsKeyDown(jump.virtualKey)) platform::Sleep(1);
         if (hostSoundInUse) return true;
         if (schedule == nullptr || jump.scene >= scheduleCount) return false;
-        return mci.Play(loopMusic ? 0 : 1, schedule[jump.scene].startMs);
+        return mci.Play(loopMusic ? MciPlayer::kRepeatEndless : MciPlayer::kRepeatOnce, schedule[jump.scene].startMs);
     }
     return true;
 }

@@ -6,8 +6,6 @@ namespace {
 
 constexpr int32_t kHostRepeatEndless = -1;
 constexpr int32_t kHostRepeatOnce = 1;
-constexpr int32_t kMciRepeatEndless = 0;
-constexpr int32_t kMciRepeatOnce = 1;
 
 }  // namespace
 
@@ -38,7 +36,7 @@ bool DemoContext::StartMciMusic() {
     }
     if (!mci.Open(kMusicFile)) return false;
     if (!mci.Length(&lengthMs)) return false;
-    return mci.Play(loopMusic ? kMciRepeatEndless : kMciRepeatOnce, 0);
+    return mci.Play(loopMusic ? MciPlayer::kRepeatEndless : MciPlayer::kRepeatOnce, 0);
 }
 
 void DemoContext::RunSchedule() {

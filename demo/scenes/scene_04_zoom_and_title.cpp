@@ -10,6 +10,11 @@ constexpr uint32_t kTitleFromMs = 31250;  // end of the zoom
 constexpr uint32_t kDarkenFromMs = 30750;
 constexpr uint32_t kTitleFullMs = 32500;
 constexpr uint32_t kWashFromMs = 33184;
+constexpr int32_t kDarkenMs = static_cast<int32_t>(kTitleFromMs - kDarkenFromMs);
+constexpr int32_t kTitleRiseMs = static_cast<int32_t>(kTitleFullMs - kTitleFromMs);
+// The title slides this far right while it rises to full strength.
+constexpr int32_t kTitleStartX = 110;
+constexpr int32_t kTitleSlideX = 20;
 constexpr float kZoomFactor = 3.0f;
 constexpr float kZoomDegrees = 22.5f;
 
@@ -88,11 +93,11 @@ bool PlayZoomAndTitle(DemoContext& context) {
         currentGraph->ShapeColor(screen, (640 - w) / 2, (480 - h) / 2, caption, 0, 0, w, h, 0, 0, 0);
         if (t >= kDarkenFromMs) {
             const int32_t since = static_cast<int32_t>(t - kDarkenFromMs);
-            const int32_t level = since * 255 / 500;
+            const int32_t level = since * 255 / kDarkenMs;
             currentGraph->FillRectLevel(screen, 0, 80, 640, 320, 0, 0, 0, level);
             ScanlineMask(screen, 0, 80, 640, 320);
             const int32_t centred = (640 - sideW) / 2;
-            const int32_t slideX = centred + (640 - sideW - centred) * since / 500;
+            const int32_t slideX = centred + (640 - sideW - centred) * since / kDarkenMs;
             currentGraph->BlendAlphaLevel(screen, slideX, 0, side, 0, 0, sideW, sideH, level);
         }
     };
@@ -104,17 +109,17 @@ bool PlayZoomAndTitle(DemoContext& context) {
         const int32_t h = title.Height();
         const int32_t y = (480 - h) / 2;
         if (t >= kTitleFullMs) {
-            currentGraph->ShapeColor(screen, 130, y, title.Get(), 0, 0, w, h, 255, 0, 0);
+            currentGraph->ShapeColor(screen, kTitleStartX + kTitleSlideX, y, title.Get(), 0, 0, w, h, 255, 0, 0);
         } else {
-            const int32_t ms = static_cast<int32_t>(t);
-            const int32_t x = (ms * 20 - 625000) / 1250 + 110;
-            const int32_t level = (ms - 31250) * 255 / 1250;
+            const int32_t since = static_cast<int32_t>(t - kTitleFromMs);
+            const int32_t x = since * kTitleSlideX / kTitleRiseMs + kTitleStartX;
+            const int32_t level = since * 255 / kTitleRiseMs;
             currentGraph->ShapeColorLevel(screen, x, y, title.Get(), 0, 0, w, h, 255, 0, 0, level);
         }
         currentGraph->BlendAlpha(screen, 640 - side->Width(), 0, side, 0, 0, side->Width(), side->Height());
         if (t >= kWashFromMs) {
             const int32_t level =
-                (static_cast<int32_t>(t) * 255 - 8461920) / static_cast<int32_t>(window.endMs - kWashFromMs);
+                static_cast<int32_t>(t - kWashFromMs) * 255 / static_cast<int32_t>(window.endMs - kWashFromMs);
             currentGraph->WashShape(screen, 0, 0, 640, 480, washShape.Get(), 0, 0, 255, 0, 0, level);
         }
     };
