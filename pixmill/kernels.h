@@ -10,6 +10,7 @@ namespace pixmill {
 
 struct KernelSet {
     const char* name;
+    // Overlapping source and destination get what the source held before the call (copy_overlap.h).
     void (*copy)(const PixelJob& job);
     void (*blendConst)(const uint8_t* const* table, const PixelJob& job, uint32_t alpha);
     void (*blendAlpha)(const uint8_t* const* table, const PixelJob& job);

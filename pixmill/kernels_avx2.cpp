@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "pixmill/copy_overlap.h"
 #include "pixmill/kernel_sets.h"
 #include "pixmill/row_layout.h"
 #include "pixmill/simd_group_tail.h"
@@ -179,6 +180,10 @@ void CopyRowStreaming(uint8_t* d, const uint8_t* s, int32_t bytes) {
 }
 
 void Avx2Copy(const PixelJob& job) {
+    if (CopySpansMeet(job)) {
+        MoveOverlappingRows(job);
+        return;
+    }
     const int32_t rowBytes = 3 * job.width;
     const bool streaming = static_cast<int64_t>(rowBytes) * job.height >= kStreamingCopyBytes;
     uint8_t* d = job.dst;

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "pixmill/copy_overlap.h"
 #include "pixmill/kernel_sets.h"
 #include "pixmill/row_layout.h"
 
@@ -87,6 +88,10 @@ void BaselineBlendAlpha(const uint8_t* const* table, const PixelJob& job) {
 // lead, so their stores are aligned only when the pitch is a multiple of 16 and fall back to
 // ordinary unaligned stores otherwise.
 void BaselineCopy(const PixelJob& job) {
+    if (CopySpansMeet(job)) {
+        MoveOverlappingRows(job);
+        return;
+    }
     const int32_t rowBytes = 3 * job.width;
     int32_t lead = static_cast<int32_t>((16 - (reinterpret_cast<uintptr_t>(job.dst) & 15)) & 15);
     if (lead > rowBytes) lead = rowBytes;

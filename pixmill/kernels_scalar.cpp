@@ -2,6 +2,7 @@
 // computed one byte at a time.
 #include <cstring>
 
+#include "pixmill/copy_overlap.h"
 #include "pixmill/kernel_sets.h"
 #include "pixmill/row_layout.h"
 
@@ -27,6 +28,10 @@ void BlendAlphaGroups(uint8_t* d, const uint8_t* s, const uint8_t* alpha, int32_
 }
 
 void ScalarCopy(const PixelJob& job) {
+    if (CopySpansMeet(job)) {
+        MoveOverlappingRows(job);
+        return;
+    }
     uint8_t* d = job.dst;
     const uint8_t* s = job.src;
     for (int32_t row = job.height; row > 0; --row, d += job.dstPitch, s += job.srcPitch)

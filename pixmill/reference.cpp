@@ -1,6 +1,7 @@
 #include "pixmill/reference.h"
 
 #include <cstring>
+#include <vector>
 
 #include "pixmill/blend_rule.h"
 
@@ -24,9 +25,15 @@ Placement PlaceRow(const uint8_t* firstSource, int32_t width) {
 
 }  // namespace
 
+// The whole source rectangle is read before anything is written, so overlapping planes get
+// what the source held before the call.
 void Copy(const PixelJob& job) {
+    const size_t rowBytes = 3 * static_cast<size_t>(job.width);
+    std::vector<uint8_t> source(rowBytes * static_cast<size_t>(job.height));
     for (int32_t y = 0; y < job.height; ++y)
-        std::memmove(job.dst + y * job.dstPitch, job.src + y * job.srcPitch, 3 * static_cast<size_t>(job.width));
+        std::memcpy(source.data() + y * rowBytes, job.src + y * job.srcPitch, rowBytes);
+    for (int32_t y = 0; y < job.height; ++y)
+        std::memcpy(job.dst + y * job.dstPitch, source.data() + y * rowBytes, rowBytes);
 }
 
 void BlendConst(const uint8_t* const* table, const PixelJob& job, int32_t alpha) {
