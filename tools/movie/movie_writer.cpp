@@ -19,19 +19,31 @@ void Put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
 MovieWriter::MovieWriter(int32_t width, int32_t height, int compressionLevel)
     : width_(width), height_(height), level_(compressionLevel) {}
 
-bool MovieWriter::AddFrame(const std::vector<uint8_t>& indices, const Palette& palette) {
-    if (width_ <= 0 || height_ <= 0 || width_ % 4 != 0) return false;
-    const size_t pictureBytes = static_cast<size_t>(width_) * height_;
-    if (indices.size() != pictureBytes) return false;
-    payload_.resize(pictureBytes + sizeof(Palette));
-    std::memcpy(payload_.data(), indices.data(), pictureBytes);
-    std::memcpy(payload_.data() + pictureBytes, palette.data(), sizeof(Palette));
-    uLongf packedSize = compressBound(static_cast<uLong>(payload_.size()));
+std::vector<uint8_t> MovieWriter::CompressFrame(int32_t width, int32_t height, const std::vector<uint8_t>& indices,
+                                                const Palette& palette, int compressionLevel) {
+    if (width <= 0 || height <= 0 || width % 4 != 0) return {};
+    const size_t pictureBytes = static_cast<size_t>(width) * height;
+    if (indices.size() != pictureBytes) return {};
+    std::vector<uint8_t> payload(pictureBytes + sizeof(Palette));
+    std::memcpy(payload.data(), indices.data(), pictureBytes);
+    std::memcpy(payload.data() + pictureBytes, palette.data(), sizeof(Palette));
+    uLongf packedSize = compressBound(static_cast<uLong>(payload.size()));
     std::vector<uint8_t> packed(packedSize);
-    if (compress2(packed.data(), &packedSize, payload_.data(), static_cast<uLong>(payload_.size()), level_) != Z_OK)
-        return false;
+    if (compress2(packed.data(), &packedSize, payload.data(), static_cast<uLong>(payload.size()), compressionLevel) !=
+        Z_OK) {
+        return {};
+    }
     packed.resize(packedSize);
-    frames_.push_back(std::move(packed));
+    return packed;
+}
+
+bool MovieWriter::AddFrame(const std::vector<uint8_t>& indices, const Palette& palette) {
+    return AddCompressedFrame(CompressFrame(width_, height_, indices, palette, level_));
+}
+
+bool MovieWriter::AddCompressedFrame(std::vector<uint8_t> payload) {
+    if (payload.empty()) return false;
+    frames_.push_back(std::move(payload));
     return true;
 }
 

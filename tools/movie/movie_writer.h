@@ -21,8 +21,16 @@ public:
     // width must be a multiple of 4, so that a row is exactly the DIB's pitch.
     MovieWriter(int32_t width, int32_t height, int compressionLevel);
 
+    // One frame's payload as the movie stores it: the picture then its palette, one zlib stream.
+    // Empty when the picture has the wrong size or compression fails.
+    static std::vector<uint8_t> CompressFrame(int32_t width, int32_t height, const std::vector<uint8_t>& indices,
+                                              const Palette& palette, int compressionLevel);
+
     // False when the picture has the wrong size or compression fails; the movie is unchanged.
     bool AddFrame(const std::vector<uint8_t>& indices, const Palette& palette);
+
+    // A frame already compressed, such as one copied from another movie; false when empty.
+    bool AddCompressedFrame(std::vector<uint8_t> payload);
 
     int32_t FrameCount() const { return static_cast<int32_t>(frames_.size()); }
 
@@ -33,7 +41,6 @@ private:
     int32_t width_;
     int32_t height_;
     int level_;
-    std::vector<uint8_t> payload_;
     std::vector<std::vector<uint8_t>> frames_;
 };
 

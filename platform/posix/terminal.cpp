@@ -1,0 +1,9 @@
+#include "platform/terminal.h"
+
+#include <unistd.h>
+
+namespace platform {
+
+bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
+
+}  // namespace platform

@@ -1,0 +1,107 @@
+#include <cstdio>
+
+#include "tools/assetkit/archive_file.h"
+#include "tools/assetkit/archive_pack.h"
+#include "tools/assetkit/commands.h"
+#include "tools/assetkit/entry_picture.h"
+#include "tools/assetkit/entry_png.h"
+#include "tools/assetkit/files.h"
+#include "tools/assetkit/folder_manifest.h"
+
+namespace assetkit {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kOriginalArchive = "original.zpx";
+
+std::string EntryLine(size_t index, const Slot& slot, const EntryHeader& header, bool extracted) {
+    std::string line = "    {\"index\": " + std::to_string(index);
+    if (extracted) line += ", \"file\": " + JsonQuoted(PictureFileName(static_cast<uint32_t>(index)));
+    line += ", \"format\": \"" + std::string(FormatName(header.format)) + "\"";
+    if (extracted)
+        line += ", \"width\": " + std::to_string(header.width) + ", \"height\": " + std::to_string(header.height);
+    return line + ", \"offset\": " + std::to_string(slot.offset) + ", \"size\": " + std::to_string(slot.size) + "}";
+}
+
+}  // namespace
+
+int RunExtract(const CommandArgs& args) {
+    const fs::path source = args.operands[0], folder = args.operands[1];
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    if (!ReadWholeFile(source, &bytes, &reason)) return Fail(reason);
+    ArchiveFile archive;
+    if (!ReadArchive(std::move(bytes), &archive, &reason)) return Fail(Shown(source) + ": " + reason);
+    if (FolderHasFiles(folder) && !args.force) {
+        return Fail(Shown(folder) + ": the folder holds files already; give an empty one, or --force to overwrite");
+    }
+    std::error_code code;
+    fs::create_directories(folder, code);
+    if (code) return Fail(Shown(folder) + ": " + code.message());
+
+    // Every picture is decoded before anything is written, so a damaged archive leaves no folder
+    // that looks complete.
+    std::vector<std::vector<uint8_t>> pngs(archive.entries.size());
+    std::string entries;
+    size_t pictures = 0;
+    for (size_t i = 0; i < archive.entries.size(); ++i) {
+        const Slot slot = archive.entries[i];
+        const EntryHeader header = InspectEntry(archive.bytes.data() + slot.offset, slot.size);
+        if (IsPicture(header.format)) {
+            EntryPicture picture;
+            if (!DecodeEntry(archive.bytes.data() + slot.offset, slot.size, &picture, &reason)) {
+                return Fail(Shown(source) + " (entry " + std::to_string(i) + "): " + reason);
+            }
+            pngs[i] = EntryToPng(picture);
+            ++pictures;
+        }
+        entries += (i == 0 ? "" : ",\n") + EntryLine(i, slot, header, IsPicture(header.format));
+    }
+    for (size_t i = 0; i < pngs.size(); ++i) {
+        if (!pngs[i].empty() &&
+            !WriteFileAtomically(folder / PictureFileName(static_cast<uint32_t>(i)), pngs[i], &reason)) {
+            return Fail(reason);
+        }
+    }
+    const std::string manifest = "{\n" + ManifestHead(kArchiveFolderKind, kOriginalArchive, archive.bytes) +
+                                 "  \"entries\": [\n" + entries + "\n  ]\n}\n";
+    if (!WriteFileAtomically(folder / kOriginalArchive, archive.bytes, &reason) ||
+        !WriteFileAtomically(folder / kManifestName, std::vector<uint8_t>(manifest.begin(), manifest.end()), &reason)) {
+        return Fail(reason);
+    }
+    std::printf("extract: %zu pictures of %zu entries in %s\n", pictures, archive.entries.size(),
+                Shown(folder).c_str());
+    return 0;
+}
+
+int RunPack(const CommandArgs& args) {
+    const fs::path folder = args.operands[0], target = args.operands[1];
+    JsonValue manifest;
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    if (!ReadFolderOriginal(folder, kArchiveFolderKind, &manifest, &bytes, &reason)) return Fail(reason);
+    ArchiveFile archive;
+    if (!ReadArchive(std::move(bytes), &archive, &reason))
+        return Fail(Shown(folder / kOriginalArchive) + ": " + reason);
+
+    // The folder's pictures; one that was deleted stays as it is in the archive.
+    std::vector<PictureFile> pictures;
+    for (uint32_t i = 0; i < archive.entries.size(); ++i) {
+        const fs::path png = folder / PictureFileName(i);
+        std::error_code code;
+        if (!fs::exists(png, code)) continue;
+        PictureFile picture{i, Shown(png), {}};
+        if (!ReadWholeFile(png, &picture.png, &reason)) return Fail(reason);
+        pictures.push_back(std::move(picture));
+    }
+    const PackOutcome outcome = PackArchive(archive, pictures, args.allowResize);
+    for (const std::string& refusal : outcome.refusals) Fail(refusal);
+    if (!outcome.refusals.empty()) return 1;
+    if (!WriteFileAtomically(target, outcome.archive, &reason)) return Fail(reason);
+    std::printf("pack: %s with %zu of %zu entries changed\n", Shown(target).c_str(), outcome.changed.size(),
+                archive.entries.size());
+    return 0;
+}
+
+}  // namespace assetkit

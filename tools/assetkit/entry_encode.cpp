@@ -1,0 +1,93 @@
+#include <algorithm>
+#include <cstring>
+
+#include "bmp_file.h"
+#include "pms_file.h"
+#include "tools/assetkit/byte_io.h"
+#include "tools/assetkit/entry_picture.h"
+#include "tools/assetkit/pms_layout.h"
+
+namespace assetkit {
+namespace {
+
+constexpr size_t kBmpRowsOffset = 54;  // where the project's writer puts the rows
+
+std::vector<uint8_t> FreshEntry(const EntryPicture& picture) {
+    const size_t pixels = static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height);
+    if (picture.format == EntryFormat::kPms8)
+        return tools::WritePms(tools::MaskPicture{picture.width, picture.height, picture.values});
+    if (picture.format == EntryFormat::kBmp24) {
+        std::vector<uint8_t> bgr(pixels * 3);
+        for (size_t i = 0; i < pixels; ++i) {
+            bgr[3 * i] = picture.rgb[3 * i + 2];
+            bgr[3 * i + 1] = picture.rgb[3 * i + 1];
+            bgr[3 * i + 2] = picture.rgb[3 * i];
+        }
+        return tools::WriteBmp24(picture.width, picture.height, bgr);
+    }
+    tools::ColourPicture colour{picture.width, picture.height, std::vector<uint16_t>(pixels), picture.alpha};
+    for (size_t i = 0; i < pixels; ++i) {
+        colour.colours[i] = tools::PackRgb565(picture.rgb[3 * i], picture.rgb[3 * i + 1], picture.rgb[3 * i + 2]);
+    }
+    return tools::WritePms(colour);
+}
+
+// Where an original PMS picture's header ends: its first stream or palette.
+size_t PmsHeaderEnd(const uint8_t* original, size_t size) {
+    const PmsLayout layout = ReadPmsLayout(original);
+    size_t end = layout.mainOffset;
+    if (layout.alphaOffset >= kPmsHeaderRead) end = std::min<size_t>(end, layout.alphaOffset);
+    return end >= kPmsHeaderRead && end <= size ? end : 0;
+}
+
+bool HasPmsPalette(const uint8_t* original, size_t size) {
+    const uint32_t at = Le32(original + 36);
+    return at >= kPmsHeaderRead && at <= size && size - at >= kPmsPaletteBytes;
+}
+
+std::vector<uint8_t> KeepPmsHeader(const std::vector<uint8_t>& fresh, const EntryPicture& picture,
+                                   const uint8_t* original, size_t size) {
+    const size_t headerEnd = PmsHeaderEnd(original, size);
+    if (headerEnd == 0) return fresh;
+    const size_t freshStreams = tools::kPmsHeaderSize;
+    std::vector<uint8_t> out(original, original + headerEnd);
+    out.insert(out.end(), fresh.begin() + freshStreams, fresh.end());
+    PutLe32(out.data() + 24, static_cast<uint32_t>(picture.width));
+    PutLe32(out.data() + 28, static_cast<uint32_t>(picture.height));
+    PutLe32(out.data() + 32, static_cast<uint32_t>(headerEnd));
+    if (picture.format == EntryFormat::kPms8) {
+        if (HasPmsPalette(original, size)) {
+            PutLe32(out.data() + 36, static_cast<uint32_t>(out.size()));
+            const uint8_t* palette = original + Le32(original + 36);
+            out.insert(out.end(), palette, palette + kPmsPaletteBytes);
+        }
+    } else {
+        const uint32_t freshAlpha = Le32(fresh.data() + 36);
+        PutLe32(out.data() + 36, freshAlpha == 0 ? 0 : static_cast<uint32_t>(freshAlpha - freshStreams + headerEnd));
+    }
+    return out;
+}
+
+std::vector<uint8_t> KeepBmpHeader(const std::vector<uint8_t>& fresh, const uint8_t* original, size_t size) {
+    const uint32_t rowsOffset = Le32(original + 10);
+    if (rowsOffset < kBmpRowsOffset || rowsOffset > size) return fresh;
+    std::vector<uint8_t> out(original, original + rowsOffset);
+    out.insert(out.end(), fresh.begin() + kBmpRowsOffset, fresh.end());
+    PutLe32(out.data() + 2, static_cast<uint32_t>(out.size()));
+    std::memcpy(out.data() + 18, fresh.data() + 18, 8);  // width, height
+    std::memcpy(out.data() + 34, fresh.data() + 34, 4);  // size of the rows
+    return out;
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeEntry(const EntryPicture& picture, const uint8_t* original, size_t originalSize) {
+    const std::vector<uint8_t> fresh = FreshEntry(picture);
+    if (fresh.empty()) return fresh;
+    const EntryHeader was = InspectEntry(original, originalSize);
+    if (was.format != picture.format) return fresh;
+    return picture.format == EntryFormat::kBmp24 ? KeepBmpHeader(fresh, original, originalSize)
+                                                 : KeepPmsHeader(fresh, picture, original, originalSize);
+}
+
+}  // namespace assetkit

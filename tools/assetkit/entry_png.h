@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/assetkit/entry_picture.h"
+#include "tools/png/png_image.h"
+
+// Entry pictures to PNG files and back.
+namespace assetkit {
+
+// 24-bit pictures as RGB, pictures with alpha as RGBA, 8-bit pictures as palette PNGs.
+std::vector<uint8_t> EntryToPng(const EntryPicture& picture);
+
+// The picture a PNG makes in the format of entry (the picture it replaces), at that format's
+// precision. False with a reason for a picture the entry cannot take: another size (unless
+// allowResize), transparency for an entry without alpha, no alpha for one with, colours that an
+// 8-bit entry's palette lacks.
+bool PictureFromPng(const tools::PngImage& png, const EntryPicture& entry, bool allowResize, EntryPicture* picture,
+                    std::string* error);
+
+}  // namespace assetkit

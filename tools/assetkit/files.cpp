@@ -1,0 +1,78 @@
+#include "tools/assetkit/files.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <fstream>
+
+namespace assetkit {
+namespace {
+
+// Larger than any file of the demo's by far, and what 32-bit offsets can address.
+constexpr uintmax_t kLargestFile = uintmax_t{1} << 32;
+
+}  // namespace
+
+std::string Shown(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>* bytes, std::string* error) {
+    std::error_code code;
+    const uintmax_t size = std::filesystem::file_size(path, code);
+    if (code) {
+        *error = Shown(path) + ": " + code.message();
+        return false;
+    }
+    if (size >= kLargestFile) {
+        *error = Shown(path) + ": larger than 4 GiB, which no file of the demo is";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> read(static_cast<size_t>(size));
+    if (!in || !in.read(reinterpret_cast<char*>(read.data()), static_cast<std::streamsize>(read.size()))) {
+        *error = Shown(path) + ": cannot be read";
+        return false;
+    }
+    *bytes = std::move(read);
+    return true;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes, std::string* error) {
+    std::filesystem::path temporary = path;
+    temporary += ".partial";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (out) out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (out) out.close();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            *error = Shown(path) + ": cannot be written";
+            return false;
+        }
+    }
+    std::error_code code;
+    std::filesystem::rename(temporary, path, code);
+    if (code) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        *error = Shown(path) + ": cannot be replaced (" + code.message() + ")";
+        return false;
+    }
+    return true;
+}
+
+uint32_t Crc32(const std::vector<uint8_t>& bytes) {
+    uLong crc = crc32(0L, Z_NULL, 0);
+    // zlib takes at most 4 GiB a call; files here are smaller, but the loop costs nothing.
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t n = std::min<size_t>(bytes.size() - at, 1u << 30);
+        crc = crc32(crc, bytes.data() + at, static_cast<uInt>(n));
+        at += n;
+    }
+    return static_cast<uint32_t>(crc);
+}
+
+}  // namespace assetkit

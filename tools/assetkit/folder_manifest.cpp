@@ -1,0 +1,73 @@
+#include "tools/assetkit/folder_manifest.h"
+
+#include <cstdio>
+
+#include "tools/assetkit/files.h"
+
+namespace assetkit {
+namespace {
+
+std::string Numbered(const char* prefix, int digits, uint32_t index) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%s%0*u.png", prefix, digits, index);
+    return name;
+}
+
+// The copy must lie in the folder itself: a name, not a path.
+bool PlainName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find_first_of("/\\:") == std::string::npos;
+}
+
+std::string Hex(uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%08x", value);
+    return text;
+}
+
+}  // namespace
+
+std::string PictureFileName(uint32_t index) { return Numbered("cg_", 3, index); }
+std::string FrameFileName(uint32_t index) { return Numbered("frame_", 5, index); }
+
+std::string ManifestHead(const char* kind, const std::string& originalName, const std::vector<uint8_t>& original) {
+    return "  \"kind\": " + JsonQuoted(kind) + ",\n  \"original\": " + JsonQuoted(originalName) +
+           ",\n  \"original_size\": " + std::to_string(original.size()) + ",\n  \"original_crc32\": \"" +
+           Hex(Crc32(original)) + "\",\n";
+}
+
+bool ReadFolderOriginal(const std::filesystem::path& folder, const char* kind, JsonValue* manifest,
+                        std::vector<uint8_t>* original, std::string* error) {
+    std::vector<uint8_t> text;
+    if (!ReadWholeFile(folder / kManifestName, &text, error)) return false;
+    std::string reason;
+    const std::string where = Shown(folder / kManifestName) + ": ";
+    if (!ParseJson(std::string(text.begin(), text.end()), manifest, &reason)) {
+        *error = where + "not a manifest (" + reason + ")";
+        return false;
+    }
+    const JsonValue* kindValue = manifest->Find("kind");
+    if (kindValue == nullptr || kindValue->text != kind) {
+        *error = where + "not the manifest of an extracted " +
+                 (std::string(kind) == kArchiveFolderKind ? "archive" : "movie");
+        return false;
+    }
+    const JsonValue* name = manifest->Find("original");
+    const JsonValue* crc = manifest->Find("original_crc32");
+    if (name == nullptr || !PlainName(name->text) || crc == nullptr) {
+        *error = where + "does not name the original file of the folder";
+        return false;
+    }
+    if (!ReadWholeFile(folder / name->text, original, error)) return false;
+    if (Hex(Crc32(*original)) != crc->text) {
+        *error = Shown(folder / name->text) + ": not the file this folder was extracted from (its CRC-32 differs)";
+        return false;
+    }
+    return true;
+}
+
+bool FolderHasFiles(const std::filesystem::path& folder) {
+    std::error_code code;
+    return std::filesystem::exists(folder, code) && !std::filesystem::is_empty(folder, code);
+}
+
+}  // namespace assetkit

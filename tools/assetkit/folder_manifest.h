@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tools/assetkit/json.h"
+
+// The folders extract writes: one file a picture or frame, a copy of the original file (so that
+// pack can keep every unchanged byte), and manifest.json, which names them.
+namespace assetkit {
+
+inline constexpr const char* kManifestName = "manifest.json";
+inline constexpr const char* kArchiveFolderKind = "prelo-assets archive folder";
+inline constexpr const char* kMovieFolderKind = "prelo-assets movie folder";
+
+std::string PictureFileName(uint32_t index);  // cg_007.png
+std::string FrameFileName(uint32_t index);    // frame_00007.png
+
+// The manifest's opening members: its kind, and the original's name, size and CRC-32.
+std::string ManifestHead(const char* kind, const std::string& originalName, const std::vector<uint8_t>& original);
+
+// Reads a folder's manifest and the original it names, checking that the copy is the file the
+// folder was made from. False with a reason naming the folder.
+bool ReadFolderOriginal(const std::filesystem::path& folder, const char* kind, JsonValue* manifest,
+                        std::vector<uint8_t>* original, std::string* error);
+
+// Whether a folder holds something already (extract refuses to mix its output into it).
+bool FolderHasFiles(const std::filesystem::path& folder);
+
+}  // namespace assetkit
