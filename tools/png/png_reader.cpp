@@ -213,7 +213,7 @@ uint32_t LoadBe16(const std::vector<uint8_t>& bytes, size_t at) {
 }
 
 uint8_t To8Bits(uint32_t value, uint8_t depth) {
-    if (depth == 16) return static_cast<uint8_t>((value * 255 + 32767) / 65535);
+    if (depth == 16) return static_cast<uint8_t>(value / 257);  // the floor of value * 255 / 65535
     if (depth == 8) return static_cast<uint8_t>(value);
     return static_cast<uint8_t>(value * 255 / ((1u << depth) - 1));
 }
