@@ -49,6 +49,8 @@ bool ParsePlayerOptions(const std::vector<std::string>& args, PlayerOptions* opt
             parsed.help = true;
         } else if (arg == "--assets") {
             if (!value(&parsed.assetsFolder)) return false;
+        } else if (arg == "--override") {
+            if (!value(&parsed.overrideFolder)) return false;
         } else if (arg == "--no-loop") {
             parsed.loopMusic = false;
         } else if (arg == "--key-cancel") {
@@ -110,6 +112,8 @@ const char* PlayerUsage() {
            "  escape and the mouse buttons end the demo when cancelling is allowed; F11 fullscreen,\n"
            "  F12 screenshot, F1 overlay (time, scene, frame rate); closing the window stops.\n"
            "  --assets DIR      the demo's files (default: the generated sample set)\n"
+           "  --override DIR    pictures DIR/cg_NNN.png (as prelo-assets extracts them) replace the archive's\n"
+           "                    for this run, checked as prelo-assets pack checks them; no file is changed\n"
            "  --no-loop         play the music once and end with it (default: loop)\n"
            "  --key-cancel      allow the cancel keys\n"
            "  --music N         the host plays only music number N; others fall back to the demo's own player\n"

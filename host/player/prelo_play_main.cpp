@@ -1,12 +1,14 @@
 // prelo-play: watch and hear the demo in a window, or render it to a video and a contact sheet.
-// Exit status: 0 done, 1 bad arguments, 2 libraries or asset files missing, 3 the demo did not
+// Exit status: 0 done, 1 bad arguments, 2 libraries or asset files missing or refused, 3 the demo did not
 // start, 4 an output could not be written, 5 no display.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "host/player/asset_folder.h"
 #include "host/player/headless_render.h"
+#include "host/player/picture_override.h"
 #include "host/player/player_options.h"
 #include "host/player/window_player.h"
 #include "host/runner/demo_libraries.h"
@@ -23,10 +25,24 @@ int main(int argc, char** argv) {
         std::printf("%s", player::PlayerUsage());
         return 0;
     }
-    const std::string assets = player::ResolveAssetFolder(options.assetsFolder);
+    std::string assets = player::ResolveAssetFolder(options.assetsFolder);
     if (!player::CheckAssetFolder(assets, &error)) {
         std::fprintf(stderr, "prelo-play: %s\n", error.c_str());
         return 2;
+    }
+    player::PictureOverride override;
+    if (!options.overrideFolder.empty()) {
+        if (!override.Prepare(assets, options.overrideFolder, &error)) {
+            for (size_t start = 0; start <= error.size();) {
+                const size_t end = std::min(error.find('\n', start), error.size());
+                std::fprintf(stderr, "prelo-play: %s\n", error.substr(start, end - start).c_str());
+                start = end + 1;
+            }
+            return 2;
+        }
+        std::fprintf(stderr, "prelo-play: %zu pictures from %s replace the archive's for this run\n",
+                     override.Replaced(), options.overrideFolder.c_str());
+        assets = override.Folder();
     }
     host::DemoLibraries libraries;
     if (!libraries.Load(host::ModuleFolder(), "Prelo", &error)) {

@@ -6,7 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
+
+#include "host/player/timeline.h"
+#include "tools/assetkit/archive_file.h"
+#include "tools/assetkit/entry_picture.h"
+#include "tools/assetkit/entry_png.h"
 
 namespace {
 
@@ -86,4 +93,44 @@ TEST(RenderOutput, DamagedArchiveIsAClearErrorNotACrash) {
     ASSERT_TRUE(RunCapturing(command, &text, &status));
     EXPECT_EQ(3, WEXITSTATUS(status)) << text;
     EXPECT_NE(std::string::npos, text.find("did not start")) << text;
+}
+
+std::vector<char> FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A changed caption given with --override shows in the frames of its own scene and no other.
+TEST(RenderOutput, OverriddenPictureShowsInItsSceneAlone) {
+    if (!Exists(std::string(PRELO_SAMPLE_ASSETS_DIR) + "/Prelo.zpx")) GTEST_SKIP() << "no sample assets built";
+    constexpr uint32_t kCaption = 17, kItsScene = 3;  // the panning backdrop's caption strip
+    assetkit::ArchiveFile archive;
+    std::string error;
+    const std::vector<char> bytes = FileBytes(std::string(PRELO_SAMPLE_ASSETS_DIR) + "/Prelo.zpx");
+    ASSERT_TRUE(assetkit::ReadArchive({bytes.begin(), bytes.end()}, &archive, &error)) << error;
+    const auto slot = archive.entries[kCaption];
+    assetkit::EntryPicture caption;
+    ASSERT_TRUE(assetkit::DecodeEntry(archive.bytes.data() + slot.offset, slot.size, &caption, &error)) << error;
+    for (size_t i = 0; i < caption.rgb.size(); i += 3) caption.rgb[i] = 255;  // every pixel red to the full
+    ASSERT_EQ(0, std::system("rm -rf override_pictures override_plain override_changed && mkdir override_pictures"));
+    const std::vector<uint8_t> png = assetkit::EntryToPng(caption);
+    std::ofstream("override_pictures/cg_017.png", std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+
+    const std::string render = std::string(PRELO_PLAY) + " --assets " + PRELO_SAMPLE_ASSETS_DIR +
+                               " --fps 2 --png --no-video --no-sheet 2>/dev/null >/dev/null --render ";
+    ASSERT_EQ(0, std::system((render + "override_plain").c_str()));
+    ASSERT_EQ(0, std::system((render + "override_changed --override override_pictures").c_str()));
+    const std::vector<uint32_t> times = player::FrameTimes(0, 124634, 2);
+    size_t differing = 0;
+    for (size_t n = 0; n < times.size(); ++n) {
+        char name[64];
+        std::snprintf(name, sizeof name, "/frames/frame_%05zu.png", n);
+        const std::vector<char> plain = FileBytes("override_plain" + std::string(name));
+        ASSERT_FALSE(plain.empty()) << name;
+        if (plain == FileBytes("override_changed" + std::string(name))) continue;
+        ++differing;
+        EXPECT_EQ(player::SceneAt(times[n]), static_cast<int>(kItsScene)) << "frame at " << times[n] << " ms";
+    }
+    EXPECT_GT(differing, 0u);
 }
