@@ -1,5 +1,6 @@
-// What pack and extract do with a damaged archive and a damaged picture: the first bytes choose
-// how the input splits into an archive and a PNG offered for one of its entries; the archive is
+// What pack and extract do with a damaged archive and a damaged picture: the first two bytes
+// choose where the input splits into an archive and a PNG, the third which entry the PNG is
+// offered for; the archive is
 // read, every entry decoded as extract does, and the PNG packed into it.
 #include <cstddef>
 #include <cstdint>
@@ -12,7 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 4) return 0;
     const size_t split = (static_cast<size_t>(data[0]) << 8 | data[1]) % (size - 3);
-    const uint32_t entry = data[2];
+    const uint32_t entry = data[2] >> 1;  // the low bit lets pictures change size
     const uint8_t* rest = data + 3;
     assetkit::ArchiveFile archive;
     std::string error;
