@@ -151,8 +151,8 @@ private:
             SkipSpace();
             if (at_ >= text_.size() || text_[at_] != ':') return Fail("expected :");
             ++at_;
-            value->members.emplace_back(std::move(key), JsonValue{});
-            if (!Value(&value->members.back().second, depth + 1)) return false;
+            value->members.push_back({std::move(key), JsonValue{}});
+            if (!Value(&value->members.back().value, depth + 1)) return false;
             SkipSpace();
             if (at_ < text_.size() && text_[at_] == ',') {
                 ++at_;
@@ -171,8 +171,8 @@ private:
 }  // namespace
 
 const JsonValue* JsonValue::Find(const std::string& key) const {
-    for (const auto& [name, member] : members) {
-        if (name == key) return &member;
+    for (const JsonMember& member : members) {
+        if (member.key == key) return &member.value;
     }
     return nullptr;
 }
