@@ -70,11 +70,46 @@ run pack pictures same.zpx --allow-resize >/dev/null || fail "pack with --allow-
 rm -rf resized && cp -r pictures resized && convert resized/cg_017.png -resize 50% resized/cg_017.png
 run pack resized resized.zpx --allow-resize >/dev/null || fail "--allow-resize lets a new size through"
 
+# Movie frames: the same size as the first, no transparency, 8-bit.
+movie_refuse() {  # frame, convert arguments, the kind of PNG to write, words expected
+  rm -rf refuse_movie && cp -r frames refuse_movie && rm -f refuse_movie/manifest.json refuse_movie/original.moz
+  local png="refuse_movie/frame_$(printf %05d "$1").png"
+  eval "convert \"\$png\" $2 \"$3\$png\"" || fail "convert $2"
+  local out status
+  out=$(run movie-pack refuse_movie refused.moz)
+  status=$?
+  [ "$status" = 1 ] && echo "$out" | grep -q "frame_$(printf %05d "$1").png: .*$4" || fail "frame $1 ($2): '$out'"
+}
+movie_refuse 3 '-resize 50%' '' 'but the first frame is 240 x 180'
+movie_refuse 4 '-alpha set -channel A -evaluate set 50% +channel' PNG32: 'transparent pixels'
+movie_refuse 5 '-type TrueColor +noise Random' PNG24: 'more than 256 colours'
+rm -rf new_movie && cp -r frames new_movie && rm -f new_movie/manifest.json new_movie/original.moz
+run movie-pack new_movie new.moz >/dev/null && run info new.moz | grep -qE ': [0-9]+ frames of 240 x 180' ||
+  fail "movie-pack makes a movie from PNGs alone"
+
+# Damaged files: one line, exit status 1.
+head -c 1000 "$assets/Prelo.zpx" >short.zpx
+head -c 30 "$assets/PreloM.moz" >short.moz
+for damaged in short.zpx short.moz; do
+  out=$(run info "$damaged")
+  [ $? = 1 ] && [ "$(echo "$out" | wc -l)" = 1 ] || fail "info on $damaged: '$out'"
+done
+out=$(run extract short.zpx from_short)
+[ $? = 1 ] && echo "$out" | grep -q 'outside the file' || fail "extract of a damaged archive: '$out'"
+
 # An existing output survives a failed run.
 cp "$assets/Prelo.zpx" kept.zpx
 run pack refuse_4 kept.zpx >/dev/null
 cmp -s kept.zpx "$assets/Prelo.zpx" || fail "a refused pack leaves the existing archive as it was"
 run extract "$assets/Prelo.zpx" pictures >/dev/null && fail "extract into a folder that holds files"
+
+# A video of the frames, where ffmpeg is (the Windows tool is not asked: its ffmpeg would be a
+# Windows one).
+if command -v ffmpeg >/dev/null && [ ${#other[@]} -eq 0 ]; then
+  run movie-extract "$assets/PreloM.moz" video_frames --mp4 movie.mp4 >/dev/null &&
+    [ "$(ffprobe -v error -count_frames -select_streams v -show_entries stream=nb_read_frames -of csv=p=0 movie.mp4)" = \
+      "$(ls video_frames/frame_*.png | wc -l)" ] || fail "--mp4 writes a video of every frame"
+fi
 
 # The other build writes the same bytes from the same folders.
 if [ ${#other[@]} -gt 0 ]; then
