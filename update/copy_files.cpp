@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "file_replacement.h"
+#include "install_name.h"
 #include "platform/file_copy.h"
+#include "platform/multibyte.h"
 
 namespace update {
 namespace {
@@ -32,7 +34,7 @@ bool CopyUpdateFiles(const UpdatePlan& plan, UpdateView& view) {
         view.SetProgressPosition(i + 1);
         view.SetSourceText(source);
         view.SetDestinationText(destination);
-        if (!ReplaceWithCopy(source, destination)) {
+        if (!StaysInsideInstallFolder(name, platform::IsLeadByte) || !ReplaceWithCopy(source, destination)) {
             view.ShowMessage(source + "から\n" + destination + "へのコピーに失敗しました", kFileErrorCaption,
                              kBoxIconError);
             return false;

@@ -19,12 +19,15 @@ bool ReplaceWithCopy(const std::string& source, const std::string& destination) 
     const std::string partial = destination + kPartialSuffix;
     // Left over when an earlier run was cut off mid-copy.
     RemovePartial(partial);
-    if (!platform::CopyFileOverwriting(source.c_str(), partial.c_str()) ||
-        !platform::MoveFileReplacing(partial.c_str(), destination.c_str())) {
-        RemovePartial(partial);
-        return false;
+    if (platform::CopyFileOverwriting(source.c_str(), partial.c_str()) &&
+        platform::MoveFileReplacing(partial.c_str(), destination.c_str())) {
+        return true;
     }
-    return true;
+    RemovePartial(partial);
+    // The name beside the destination may pass the system's path limit, or the folder may not
+    // take a new file: the safer copy is then out of reach, and the plain overwrite the update has
+    // always made decides alone.
+    return platform::CopyFileOverwriting(source.c_str(), destination.c_str());
 }
 
 }  // namespace update

@@ -34,7 +34,11 @@ bool MovieFile::OpenFiles(platform::Window mainWindow, const char* fullName, con
 
     uint8_t header[20];
     if (!reader_.Read(header, 4) || std::memcmp(header, "MOZ1", 4) != 0) return false;
-    if (!reader_.Read(header + 4, 16)) return false;
+    // The frame count and the three unused words are four reads of their own, so a file that
+    // ends inside them reports the one that failed.
+    for (int word = 1; word < 5; ++word) {
+        if (!reader_.Read(header + 4 * word, 4)) return false;
+    }
     const int32_t count = LoadLe32Signed(header + 4);
     if (count <= 0) return false;
     // Check that the index is in the file before allocating for it, so that a wild count

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "install_name.h"
 #include "recording_view.h"
 #include "test_folder.h"
 
@@ -123,6 +124,59 @@ TEST_F(CopyFilesTest, AFailedCopyLeavesNoPartialFileBehind) {
     EXPECT_TRUE(CopyUpdateFiles(Plan({"gone.dat"}), view));
     EXPECT_EQ(install.Read("gone.dat"), "new");
     EXPECT_EQ(install.List(), (Events{"gone.dat"}));
+}
+
+// A control file names files below the install folder; any other name is a failed copy at its
+// place in the list, and nothing is written for it or after it.
+TEST_F(CopyFilesTest, ANameOutsideTheInstallFolderIsAFailedCopy) {
+    source.Write("first.dat", "new first");
+    source.Write("last.dat", "new last");
+    for (const std::string escaping : {"..\\x.dat", "../x.dat", "\\x.dat", "/x.dat", "C:x.dat", "c:\\x.dat",
+                                       "data\\..\\..\\x.dat", "data/../../x.dat", ".."}) {
+        RecordingView seen;
+        install.Write("first.dat", "old first");
+        EXPECT_FALSE(CopyUpdateFiles(Plan({"first.dat", escaping, "last.dat"}), seen)) << escaping;
+        EXPECT_EQ(install.Read("first.dat"), "new first") << escaping;
+        EXPECT_FALSE(install.Exists("last.dat")) << escaping;
+        EXPECT_EQ(seen.lastPosition, 2u) << escaping;
+        ASSERT_EQ(seen.messages.size(), 1u) << escaping;
+        EXPECT_EQ(seen.messages[0].text,
+                  source.Path() + escaping + "から\n" + install.Path() + escaping + "へのコピーに失敗しました");
+    }
+}
+
+TEST(InstallName, SeparatorsInsideTwoByteCharactersSeparateNothing) {
+    auto shiftJisLead = [](uint8_t b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
+    auto noLead = [](uint8_t) { return false; };
+    const struct {
+        const char* name;
+        bool insideWithShiftJis;
+        bool insideByteWise;
+    } cases[] = {
+        {"data\\a..b.dat", true, true},
+        {"..data\\x", true, true},
+        {"\x95\\..\\x.dat", true, false},  // the first separator is the trail byte of a character
+        {"\x95\\\\..\\x.dat", false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StaysInsideInstallFolder(c.name, shiftJisLead), c.insideWithShiftJis) << c.name;
+        EXPECT_EQ(StaysInsideInstallFolder(c.name, noLead), c.insideByteWise) << c.name;
+    }
+}
+
+// Where the name beside the destination cannot be made, the copy goes straight over it.
+TEST_F(CopyFilesTest, ANameTooLongForTheCopyBesideItStillCopies) {
+#ifdef _WIN32
+    const size_t length = 255 - install.Path().size();  // the destination fits the path limit, the copy beside it not
+#else
+    const size_t length = 250;  // a name fits the limit of one name, the copy beside it not
+#endif
+    const std::string name = std::string(length - 4, 'n') + ".dat";
+    source.Write(name, "new");
+    install.Write(name, "old");
+    EXPECT_TRUE(CopyUpdateFiles(Plan({name}), view));
+    EXPECT_EQ(install.Read(name), "new");
+    EXPECT_EQ(install.List(), (Events{name}));
 }
 
 }  // namespace
