@@ -17,17 +17,22 @@ void RemovePartial(const std::string& name) {
 
 bool ReplaceWithCopy(const std::string& source, const std::string& destination) {
     const std::string partial = destination + kPartialSuffix;
+    // The name beside the destination may pass the system's path limit, or the folder may take no
+    // new file: the safer copy is then out of reach, and the plain overwrite decides alone.
+    if (!platform::NameFitsPathLimit(partial.c_str())) {
+        return platform::CopyFileOverwriting(source.c_str(), destination.c_str());
+    }
     // Left over when an earlier run was cut off mid-copy.
     RemovePartial(partial);
-    if (platform::CopyFileOverwriting(source.c_str(), partial.c_str()) &&
-        platform::MoveFileReplacing(partial.c_str(), destination.c_str())) {
-        return true;
+    if (!platform::CopyFileOverwriting(source.c_str(), partial.c_str())) {
+        RemovePartial(partial);
+        return platform::CopyFileOverwriting(source.c_str(), destination.c_str());
     }
-    RemovePartial(partial);
-    // The name beside the destination may pass the system's path limit, or the folder may not
-    // take a new file: the safer copy is then out of reach, and the plain overwrite the update has
-    // always made decides alone.
-    return platform::CopyFileOverwriting(source.c_str(), destination.c_str());
+    if (!platform::MoveFileReplacing(partial.c_str(), destination.c_str())) {
+        RemovePartial(partial);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace update

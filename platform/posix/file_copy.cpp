@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -83,6 +84,18 @@ bool CopyFileOverwriting(const char* source, const char* destination) {
     if (!CopyContents(input.Get(), output.Get())) return false;
     if (::fchmod(output.Get(), info.st_mode & 07777) != 0) return false;
     return output.Close();
+}
+
+bool NameFitsPathLimit(const char* name) {
+    const std::string native = NativeFileName(name);
+    if (native.size() >= PATH_MAX) return false;
+    size_t start = 0;
+    for (size_t slash = native.find('/'); start <= native.size(); slash = native.find('/', start)) {
+        if (slash == std::string::npos) slash = native.size();
+        if (slash - start > NAME_MAX) return false;
+        start = slash + 1;
+    }
+    return true;
 }
 
 bool MoveFileReplacing(const char* from, const char* to) {

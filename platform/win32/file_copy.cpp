@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 namespace platform {
 
 bool CopyFileOverwriting(const char* source, const char* destination) {
     return ::CopyFileA(source, destination, FALSE) != FALSE;
 }
+
+bool NameFitsPathLimit(const char* name) { return std::strlen(name) < MAX_PATH; }  // the narrow calls' limit
 
 bool MoveFileReplacing(const char* from, const char* to) {
     // Windows refuses to replace a read-only file; Wine run by root does not, so ask first.

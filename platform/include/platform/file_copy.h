@@ -22,6 +22,10 @@ bool CopyFileOverwriting(const char* source, const char* destination);
 bool MoveFileReplacing(const char* from, const char* to);
 bool DeleteFileNamed(const char* name);
 
+// Whether the system takes a file of this name at all: within its path limit (and on Linux its
+// limit for one name in a folder), so that a caller can choose another way before trying.
+bool NameFitsPathLimit(const char* name);
+
 bool ReadFileAttributes(const char* name, uint32_t* attributes);
 bool WriteFileAttributes(const char* name, uint32_t attributes);
 
