@@ -7,8 +7,8 @@
 
 #include "platform/clock.h"
 #include "platform/file.h"
+#include "platform/wave_header.h"
 #include "pump_hooks.h"
-#include "wave_file.h"
 
 // Linux has no MCI: this device opens and parses the wave file for real, lets the play run on
 // the platform clock, and posts the completion notice when the owning thread next pumps its
@@ -18,7 +18,7 @@ namespace {
 
 struct Device {
     std::vector<uint8_t> file;
-    detail::WaveLayout layout{};
+    WaveLayout layout{};
     bool playing = false;
     uint32_t playStartTick = 0;
     uint32_t playFromMs = 0;
@@ -100,7 +100,9 @@ bool MciOpenWave(const char* fileName, Window /*callback*/, MciDeviceId* deviceI
     if (fileName == nullptr || deviceId == nullptr) return false;
     Device device;
     if (!ReadWhole(fileName, &device.file)) return false;
-    if (!detail::ParseWave(device.file.data(), device.file.size(), &device.layout)) return false;
+    const uint8_t* bytes = device.file.data();
+    const size_t size = device.file.size();
+    if (!ParseWaveHeader(bytes, size, size, &device.layout) || device.layout.formatTag != kWavePcm) return false;
     detail::AddPumpHook(FinishDuePlays);
     Devices& state = State();
     std::lock_guard<std::mutex> hold(state.lock);
@@ -132,7 +134,7 @@ bool MciPlayFrom(MciDeviceId deviceId, uint32_t fromMs, Window callback) {
     device->playFromMs = fromMs;
     device->notifyWindow = callback;
     if (state.sink != nullptr) {
-        const detail::WaveLayout& layout = device->layout;
+        const WaveLayout& layout = device->layout;
         uint64_t fromByte = static_cast<uint64_t>(fromMs) * layout.bytesPerSecond / 1000u;
         fromByte -= fromByte % layout.format.blockAlign;
         if (fromByte > layout.dataSize) fromByte = layout.dataSize;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -25,8 +28,9 @@ std::vector<uint8_t> Format(uint32_t byteRate) {
     return fmt;
 }
 
-// RIFF header, optional extra chunk, fmt chunk, data chunk header claiming dataSize bytes.
-std::vector<uint8_t> Wave(uint32_t byteRate, uint32_t dataSize, bool oddChunkFirst) {
+// RIFF header, optional extra chunk, fmt chunk, data chunk claiming dataSize bytes and holding
+// present of them (all, unless given).
+std::vector<uint8_t> Wave(uint32_t byteRate, uint32_t dataSize, bool oddChunkFirst, size_t present = SIZE_MAX) {
     std::vector<uint8_t> out = {'R', 'I', 'F', 'F'};
     Put32(out, 0);
     out.insert(out.end(), {'W', 'A', 'V', 'E'});
@@ -37,7 +41,7 @@ std::vector<uint8_t> Wave(uint32_t byteRate, uint32_t dataSize, bool oddChunkFir
     const std::vector<uint8_t> fmt = Format(byteRate);
     PutChunk(out, "fmt ", 16, 0);
     out.insert(out.end(), fmt.begin(), fmt.end());
-    PutChunk(out, "data", dataSize, 0);
+    PutChunk(out, "data", dataSize, present == SIZE_MAX ? dataSize : present);
     return out;
 }
 
@@ -49,6 +53,20 @@ TEST(WavLength, DataSizeOverByteRate) {
     wave = Wave(192000, 192u * 124634u, true);
     ASSERT_TRUE(host::WavLengthMs(wave.data(), wave.size(), &ms));
     EXPECT_EQ(124634u, ms);
+}
+
+// A recording cut short plays what it holds, and its length says so, whether the bytes or only
+// the header and the file's size are at hand: the music device reads it the same way.
+TEST(WavLength, ATruncatedRecordingLastsWhatItHolds) {
+    const std::vector<uint8_t> cut = Wave(176400, 176400 * 2, false, 176400 / 2);
+    uint32_t ms = 0;
+    ASSERT_TRUE(host::WavLengthMs(cut.data(), cut.size(), &ms));
+    EXPECT_EQ(500u, ms);
+    const std::string path = testing::TempDir() + "cut.wav";
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(cut.data()), static_cast<std::streamsize>(cut.size()));
+    ASSERT_TRUE(host::WavFileLengthMs(path.c_str(), &ms));
+    EXPECT_EQ(500u, ms);
 }
 
 TEST(WavLength, RefusesMalformedHeaders) {
@@ -63,7 +81,7 @@ TEST(WavLength, RefusesMalformedHeaders) {
     EXPECT_FALSE(host::WavLengthMs(silent.data(), silent.size(), &ms));
     // Cut inside the fmt chunk, and before the data chunk header.
     EXPECT_FALSE(host::WavLengthMs(good.data(), 12 + 8 + 10, &ms));
-    EXPECT_FALSE(host::WavLengthMs(good.data(), good.size() - 8, &ms));
+    EXPECT_FALSE(host::WavLengthMs(good.data(), 12 + 8 + 16 + 4, &ms));
     // A chunk claiming more than the file holds.
     std::vector<uint8_t> liar = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
     PutChunk(liar, "LIST", 0xFFFFFFF0u, 4);

@@ -1,21 +1,23 @@
-#include "wave_file.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "platform/wave_header.h"
 #include "test_support.h"
 
 namespace {
 
-bool Parse(const std::string& bytes, platform::detail::WaveLayout* layout) {
-    return platform::detail::ParseWave(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), layout);
+// As the music device reads a file it holds whole: plain samples only.
+bool Parse(const std::string& bytes, platform::WaveLayout* layout) {
+    return platform::ParseWaveHeader(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), bytes.size(),
+                                     layout) &&
+           layout->formatTag == platform::kWavePcm;
 }
 
 }  // namespace
 
 TEST(WaveFile, LengthFromDataSizeAndByteRate) {
-    platform::detail::WaveLayout layout{};
+    platform::WaveLayout layout{};
     ASSERT_TRUE(Parse(MakeWave(124634, 8000), &layout));
     EXPECT_EQ(124634u, layout.lengthMs);
     EXPECT_EQ(44u, layout.dataOffset);
@@ -23,7 +25,7 @@ TEST(WaveFile, LengthFromDataSizeAndByteRate) {
 }
 
 TEST(WaveFile, TruncatedDataIsCutAndDamageIsRejected) {
-    platform::detail::WaveLayout layout{};
+    platform::WaveLayout layout{};
     std::string wave = MakeWave(2000);
     ASSERT_TRUE(Parse(wave.substr(0, 44 + 500), &layout));
     EXPECT_EQ(500u, layout.lengthMs);

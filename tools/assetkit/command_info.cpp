@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/kit/wav_length.h"
+#include "platform/wave_header.h"
 #include "tools/assetkit/archive_file.h"
 #include "tools/assetkit/commands.h"
 #include "tools/assetkit/entry_picture.h"
@@ -70,17 +70,21 @@ int MovieInfo(const std::string& path, const MovieFile& movie, const CommandArgs
 }
 
 int WavInfo(const std::string& path, const std::vector<uint8_t>& bytes, const CommandArgs& args) {
-    host::WavFormat format;
-    if (!host::ReadWavFormat(bytes.data(), bytes.size(), &format)) return Fail(path + ": a damaged WAV file");
-    const char* kind = format.formatTag == 1 ? "PCM" : "non-PCM";
+    platform::WaveLayout wave{};
+    if (!platform::ParseWaveHeader(bytes.data(), bytes.size(), bytes.size(), &wave)) {
+        return Fail(path + ": a damaged WAV file");
+    }
+    const char* kind = wave.formatTag == platform::kWavePcm ? "PCM" : "non-PCM";
+    const platform::WaveFormat& format = wave.format;
     if (args.json) {
         std::printf(
             "{\"kind\": \"wave\", \"file\": %s, \"encoding\": \"%s\", \"channels\": %u, \"sample_rate\": %u, "
             "\"bits_per_sample\": %u, \"length_ms\": %u}\n",
-            JsonQuoted(path).c_str(), kind, format.channels, format.sampleRate, format.bitsPerSample, format.lengthMs);
+            JsonQuoted(path).c_str(), kind, format.channels, format.samplesPerSecond, format.bitsPerSample,
+            wave.lengthMs);
     } else {
         std::printf("wave %s: %s, %u channel%s, %u Hz, %u-bit, %u ms\n", path.c_str(), kind, format.channels,
-                    format.channels == 1 ? "" : "s", format.sampleRate, format.bitsPerSample, format.lengthMs);
+                    format.channels == 1 ? "" : "s", format.samplesPerSecond, format.bitsPerSample, wave.lengthMs);
     }
     return 0;
 }

@@ -1,8 +1,8 @@
-#include "wave_file.h"
+#include "platform/wave_header.h"
 
 #include <cstring>
 
-namespace platform::detail {
+namespace platform {
 namespace {
 
 uint16_t Read16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
@@ -11,14 +11,13 @@ uint32_t Read32(const uint8_t* p) {
            (static_cast<uint32_t>(p[3]) << 24);
 }
 
-constexpr uint16_t kPcm = 1;
 constexpr size_t kChunkHeader = 8;
-constexpr size_t kPcmFormatSize = 16;
+constexpr size_t kFormatSize = 16;
 
 }  // namespace
 
-bool ParseWave(const uint8_t* bytes, size_t size, WaveLayout* layout) {
-    if (bytes == nullptr || layout == nullptr || size < 12) return false;
+bool ParseWaveHeader(const uint8_t* bytes, size_t size, uint64_t fileSize, WaveLayout* layout) {
+    if (bytes == nullptr || layout == nullptr || size < 12 || fileSize < size) return false;
     if (std::memcmp(bytes, "RIFF", 4) != 0 || std::memcmp(bytes + 8, "WAVE", 4) != 0) return false;
     bool haveFormat = false;
     WaveLayout found{};
@@ -27,27 +26,29 @@ bool ParseWave(const uint8_t* bytes, size_t size, WaveLayout* layout) {
         const uint8_t* header = bytes + offset;
         const uint32_t chunkSize = Read32(header + 4);
         const size_t bodyOffset = offset + kChunkHeader;
-        const size_t available = size - bodyOffset;
         if (std::memcmp(header, "fmt ", 4) == 0) {
-            if (chunkSize < kPcmFormatSize || available < kPcmFormatSize) return false;
+            if (chunkSize < kFormatSize || size - bodyOffset < kFormatSize) return false;
             const uint8_t* body = bytes + bodyOffset;
-            if (Read16(body) != kPcm) return false;
+            found.formatTag = Read16(body);
             found.format.channels = Read16(body + 2);
             found.format.samplesPerSecond = Read32(body + 4);
             found.bytesPerSecond = Read32(body + 8);
             found.format.blockAlign = Read16(body + 12);
             found.format.bitsPerSample = Read16(body + 14);
             if (found.format.channels == 0 || found.format.samplesPerSecond == 0 || found.bytesPerSecond == 0 ||
-                found.format.blockAlign == 0 || found.format.bitsPerSample == 0)
+                found.format.blockAlign == 0 || found.format.bitsPerSample == 0) {
                 return false;
+            }
             haveFormat = true;
         } else if (std::memcmp(header, "data", 4) == 0) {
-            if (!haveFormat) return false;
+            if (!haveFormat || bodyOffset > UINT32_MAX) return false;
+            const uint64_t present = fileSize - bodyOffset;
             found.dataOffset = static_cast<uint32_t>(bodyOffset);
-            found.dataSize = chunkSize <= available ? chunkSize : static_cast<uint32_t>(available);
+            found.dataSize = chunkSize <= present ? chunkSize : static_cast<uint32_t>(present);
             found.dataSize -= found.dataSize % found.format.blockAlign;
-            found.lengthMs =
-                static_cast<uint32_t>(static_cast<uint64_t>(found.dataSize) * 1000u / found.bytesPerSecond);
+            const uint64_t ms = static_cast<uint64_t>(found.dataSize) * 1000u / found.bytesPerSecond;
+            if (ms > UINT32_MAX) return false;
+            found.lengthMs = static_cast<uint32_t>(ms);
             *layout = found;
             return true;
         }
@@ -59,4 +60,4 @@ bool ParseWave(const uint8_t* bytes, size_t size, WaveLayout* layout) {
     return false;
 }
 
-}  // namespace platform::detail
+}  // namespace platform
