@@ -10,6 +10,7 @@
 #include "host/player/player_options.h"
 #include "host/player/window_player.h"
 #include "host/runner/demo_libraries.h"
+#include "prelo/version.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -21,6 +22,10 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::printf("%s", player::PlayerUsage());
+        return 0;
+    }
+    if (options.version) {
+        std::printf("prelo-play %s\n", PRELO_VERSION);
         return 0;
     }
     const std::string assets = player::ResolveAssetFolder(options.assetsFolder);

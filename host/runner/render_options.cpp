@@ -37,6 +37,7 @@ const char* RenderUsage() {
     return "usage: prelo-render [--assets DIR] [--out DIR] [--step MS | --fps N] [--stop MS] [--frames N]\n"
            "                    [--capture T1,T2,...] [--every MS] [--loop] [--key-cancel] [--no-host-sound]\n"
            "                    [--music-length MS] [--visible | --hidden] [--demo NAME] [--realtime]\n"
+           "       prelo-render --help | --version\n"
            "Plays the demo headless on a virtual clock (or on the real one with --realtime) and prints\n"
            "one line per captured frame:\n"
            "  frame <time ms> <FNV-1a 64 of the 640x480x3 frame> <file or ->\n";
@@ -96,6 +97,8 @@ bool ParseRenderOptions(const std::vector<std::string>& args, RenderOptions* opt
             o.realTime = true;
         else if (name == "--help" || name == "-h")
             o.help = true;
+        else if (name == "--version")
+            o.version = true;
         else if (name == "--fps") {
             uint32_t fps = 0;
             ok = number(&fps);
