@@ -8,6 +8,8 @@
 #include "host/player/asset_folder.h"
 #include "host/player/headless_render.h"
 #include "host/player/player_options.h"
+#include "host/player/player_settings.h"
+#include "host/player/user_folders.h"
 #include "host/player/window_player.h"
 #include "host/runner/demo_libraries.h"
 #include "prelo/version.h"
@@ -16,6 +18,18 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     player::PlayerOptions options;
     std::string error;
+    // What the last window ended with, unless the command line says otherwise. A damaged file is
+    // left alone for its owner to look at, and not written over.
+    const std::string settingsPath = player::SettingsFilePath();
+    player::PlayerSettings settings;
+    bool keepSettings = !settingsPath.empty();
+    if (keepSettings && !player::LoadPlayerSettings(settingsPath, &settings, &error)) {
+        std::fprintf(stderr, "prelo-play: ignoring the settings file: %s\n", error.c_str());
+        settings = player::PlayerSettings();
+        keepSettings = false;
+    }
+    options.fullscreen = settings.fullscreen;
+    options.scaling = settings.scaling;
     if (!player::ParsePlayerOptions(args, &options, &error)) {
         std::fprintf(stderr, "prelo-play: %s\n%s", error.c_str(), player::PlayerUsage());
         return 1;
@@ -39,5 +53,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!options.renderFolder.empty()) return player::RenderHeadless(options, assets, libraries);
-    return player::PlayInWindow(options, assets, libraries);
+    const player::PlayerSettings before = settings;
+    const int status = player::PlayInWindow(options, assets, libraries, &settings);
+    const bool changed = settings.fullscreen != before.fullscreen || settings.scaling != before.scaling ||
+                         settings.volume != before.volume;
+    if (keepSettings && changed && !player::SavePlayerSettings(settingsPath, settings, &error)) {
+        std::fprintf(stderr, "prelo-play: the settings were not kept: %s\n", error.c_str());
+    }
+    return status;
 }
