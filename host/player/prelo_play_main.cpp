@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     player::PlayerOptions options;
     std::string error;
-    // What the last window ended with, unless the command line says otherwise. A damaged file is
-    // left alone for its owner to look at, and not written over.
+    // What earlier windows were left with, unless the command line says otherwise. A damaged
+    // file is left alone for its owner to look at, and not written over.
     const std::string settingsPath = player::SettingsFilePath();
     player::PlayerSettings settings;
     bool keepSettings = !settingsPath.empty();
@@ -53,11 +53,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!options.renderFolder.empty()) return player::RenderHeadless(options, assets, libraries);
-    const player::PlayerSettings before = settings;
-    const int status = player::PlayInWindow(options, assets, libraries, &settings);
-    const bool changed = settings.fullscreen != before.fullscreen || settings.scaling != before.scaling ||
-                         settings.volume != before.volume;
-    if (keepSettings && changed && !player::SavePlayerSettings(settingsPath, settings, &error)) {
+    player::PlayerSettings ended = settings;
+    const int status = player::PlayInWindow(options, assets, libraries, &ended);
+    // Only what the keys changed is remembered: --fullscreen or --scale for one run stays one run's.
+    player::PlayerSettings kept = settings;
+    if (ended.fullscreen != options.fullscreen) kept.fullscreen = ended.fullscreen;
+    if (ended.scaling != options.scaling) kept.scaling = ended.scaling;
+    kept.volume = ended.volume;
+    const bool changed =
+        kept.fullscreen != settings.fullscreen || kept.scaling != settings.scaling || kept.volume != settings.volume;
+    if (keepSettings && changed && !player::SavePlayerSettings(settingsPath, kept, &error)) {
         std::fprintf(stderr, "prelo-play: the settings were not kept: %s\n", error.c_str());
     }
     return status;

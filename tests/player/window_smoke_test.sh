@@ -7,7 +7,9 @@
 #  2. the host's music, its samples written to a file: pause holds the music time, a step moves
 #     it one frame, play goes on from exactly there; mute silences the samples; volume, scaling
 #     and fullscreen are kept in the settings file; a screenshot folder that cannot be made is
-#     reported. A damaged settings file is then reported, ignored and left as it was.
+#     reported.
+#  3. the next window starts with the kept settings, and a one-run option is not kept. A damaged
+#     settings file is then reported, ignored and left as it was.
 #   window_smoke_test.sh PRELO_PLAY ASSETS
 set -uo pipefail
 player=$1
@@ -125,6 +127,16 @@ ended || true
 settings=$XDG_CONFIG_HOME/prelo/player.ini
 printf 'fullscreen = yes\nscaling = integer\nvolume = 90\n' | cmp -s - <(grep -v '^#' "$settings") ||
   fail "the settings file does not hold fullscreen, integer scaling and volume 90: $(cat "$settings")"
+
+# Run 3: the kept volume is where the next window starts; an option given for one run
+# (--scale smooth) is not remembered over the kept value.
+start --no-loop --scale smooth
+key minus
+[ -n "$(said '^volume 80 %')" ] || fail "the next window did not start at the kept volume 90"
+kill -TERM "$player_pid"
+ended || true
+printf 'fullscreen = yes\nscaling = integer\nvolume = 80\n' | cmp -s - <(grep -v '^#' "$settings") ||
+  fail "one run's --scale was remembered, or the new volume was not: $(cat "$settings")"
 
 # A damaged settings file: reported, ignored, left as it was.
 printf 'volume = loud\n' >"$settings"
