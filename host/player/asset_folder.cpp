@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/runner/install_layout.h"
 #include "platform/process_path.h"
 
 namespace player {
@@ -18,7 +19,7 @@ bool IsFile(const std::string& path) {
 
 std::string ResolveAssetFolder(const std::string& given) {
     std::string folder = given;
-    if (folder.empty()) folder = platform::ExecutableFolder() + "/../assets";
+    if (folder.empty()) folder = host::DefaultAssetFolder();
     if (!folder.empty() && folder[0] != '/') folder = platform::CurrentFolder() + "/" + folder;
     return folder;
 }

@@ -5,8 +5,8 @@
 
 namespace player {
 
-// The folder the player reads the demo's files from: the one given, else the sample set the
-// build generated next to the program's folder. Made absolute, since the demo is run with its
+// The folder the player reads the demo's files from: the one given, else the sample set of the
+// build tree or of the installed package. Made absolute, since the demo is run with its
 // assets as the current folder.
 std::string ResolveAssetFolder(const std::string& given);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host/player/quiet_stderr.h"
+
 namespace player {
 
 AudioOutput::~AudioOutput() {
@@ -20,7 +22,10 @@ bool AudioOutput::OpenDevice(int rate, SDL_AudioFormat format, int channels, std
     wanted.callback = &AudioOutput::Fill;
     wanted.userdata = this;
     // No changes allowed: the samples are handed to the device as they are in the file.
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_, 0);
+    {
+        QuietStderr quiet;
+        device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_, 0);
+    }
     if (device_ == 0) {
         if (error) *error = SDL_GetError();
         return false;
@@ -49,6 +54,8 @@ bool AudioOutput::LoadMusic(const std::string& wavPath, bool loop, std::string* 
 }
 
 void AudioOutput::Resume() {
+    paused_ = false;
+    clockShiftMs_ = 0;
     if (device_ == 0) {
         running_ = true;
         silentStartTicks_ = SDL_GetTicks();
@@ -65,7 +72,12 @@ void AudioOutput::Resume() {
 
 uint32_t AudioOutput::NowMs() {
     if (!running_) return 0;
+    if (paused_) return heldMs_;
     if (device_ == 0 || bytesPerSecond_ == 0) return SDL_GetTicks() - silentStartTicks_;
+    return static_cast<uint32_t>(static_cast<int64_t>(DeviceClockMs()) + clockShiftMs_);
+}
+
+uint32_t AudioOutput::DeviceClockMs() {
     SDL_LockAudioDevice(device_);
     const uint64_t consumed = bytesConsumed_;
     const uint32_t since = SDL_GetTicks() - lastFillTicks_;
@@ -96,6 +108,7 @@ void AudioOutput::Fill(void* self, Uint8* stream, int length) {
         output->cursor_ += chunk;
         written += static_cast<int>(chunk);
     }
+    output->ApplyLoudness(stream, length);
     output->bytesConsumed_ += static_cast<uint64_t>(length);
     output->lastFillTicks_ = SDL_GetTicks();
 }
@@ -105,6 +118,7 @@ void AudioOutput::Start(const platform::WaveFormat& format, const uint8_t* sampl
     sinkFromMs_ = byteRate == 0 ? 0 : static_cast<uint32_t>(static_cast<uint64_t>(fromByte) * 1000u / byteRate);
     sinkStartTicks_ = SDL_GetTicks();
     sinkPlaying_ = true;
+    heldSinkMs_ = sinkFromMs_;
     const SDL_AudioFormat sdlFormat = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
     if (device_ == 0 || spec_.freq != static_cast<int>(format.samplesPerSecond) || spec_.channels != format.channels ||
         spec_.format != sdlFormat) {
@@ -116,11 +130,75 @@ void AudioOutput::Start(const platform::WaveFormat& format, const uint8_t* sampl
     cursor_ = std::min(fromByte, size);
     loop_ = false;  // the demo's player restarts the music itself when it loops
     SDL_UnlockAudioDevice(device_);
-    SDL_PauseAudioDevice(device_, 0);
+    if (!paused_) SDL_PauseAudioDevice(device_, 0);
 }
 
 uint32_t AudioOutput::SinkPositionMs() const {
-    return sinkPlaying_ ? sinkFromMs_ + (SDL_GetTicks() - sinkStartTicks_) : 0;
+    if (!sinkPlaying_) return 0;
+    return paused_ ? heldSinkMs_ : sinkFromMs_ + (SDL_GetTicks() - sinkStartTicks_);
+}
+
+void AudioOutput::ApplyLoudness(Uint8* stream, int length) const {
+    const int volume = muted_ ? 0 : volume_.load();
+    if (volume >= 100) return;
+    if (spec_.format == AUDIO_U8) {
+        for (int i = 0; i < length; ++i) stream[i] = static_cast<Uint8>(128 + (stream[i] - 128) * volume / 100);
+        return;
+    }
+    // Signed 16-bit little-endian, the only other format the player opens.
+    for (int i = 0; i + 1 < length; i += 2) {
+        const int16_t sample = static_cast<int16_t>(stream[i] | (stream[i + 1] << 8));
+        const int16_t scaled = static_cast<int16_t>(sample * volume / 100);
+        stream[i] = static_cast<Uint8>(scaled & 0xFF);
+        stream[i + 1] = static_cast<Uint8>((scaled >> 8) & 0xFF);
+    }
+}
+
+void AudioOutput::SetVolume(int percent) { volume_ = std::clamp(percent, 0, 100); }
+
+void AudioOutput::SetPaused(bool paused) {
+    if (paused == paused_) return;
+    const uint32_t now = SDL_GetTicks();
+    if (paused) {
+        if (device_ != 0) SDL_PauseAudioDevice(device_, 1);
+        heldMs_ = NowMs();
+        heldSinkMs_ = SinkPositionMs();
+        if (device_ != 0) {
+            SDL_LockAudioDevice(device_);
+            sinceFillAtPause_ = now - lastFillTicks_;
+            SDL_UnlockAudioDevice(device_);
+        }
+        paused_ = true;
+        return;
+    }
+    paused_ = false;
+    silentStartTicks_ = now - heldMs_;
+    sinkStartTicks_ = now - (heldSinkMs_ - sinkFromMs_);
+    if (device_ == 0) return;
+    SDL_LockAudioDevice(device_);
+    lastFillTicks_ = now - sinceFillAtPause_;
+    SDL_UnlockAudioDevice(device_);
+    if (running_ && bytesPerSecond_ != 0) clockShiftMs_ = static_cast<int64_t>(heldMs_) - DeviceClockMs();
+    if (running_ || sinkPlaying_) SDL_PauseAudioDevice(device_, 0);
+}
+
+void AudioOutput::Step(uint32_t ms) {
+    if (!paused_) return;
+    heldMs_ += ms;
+    if (sinkPlaying_) heldSinkMs_ += ms;
+    MoveCursor(ms);
+}
+
+void AudioOutput::MoveCursor(uint32_t ms) {
+    if (device_ == 0 || bytesPerSecond_ == 0) return;
+    const uint32_t frameBytes = static_cast<uint32_t>(spec_.channels) * (SDL_AUDIO_BITSIZE(spec_.format) / 8);
+    const uint64_t bytes = static_cast<uint64_t>(ms) * bytesPerSecond_ / 1000u / frameBytes * frameBytes;
+    SDL_LockAudioDevice(device_);
+    if (size_ != 0) {
+        const uint64_t moved = cursor_ + bytes;
+        cursor_ = static_cast<uint32_t>(loop_ ? moved % size_ : std::min<uint64_t>(moved, size_));
+    }
+    SDL_UnlockAudioDevice(device_);
 }
 
 void AudioOutput::Stop() {

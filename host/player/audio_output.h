@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -40,8 +41,25 @@ public:
     // since. 0 before it starts.
     uint32_t SinkPositionMs() const;
 
+    // Pausing stops the device and stands the clock (and the sink's position) where it is; going
+    // on continues from exactly there. Step moves a paused clock and the samples on by ms
+    // together, so that sound and picture still agree when play goes on.
+    void SetPaused(bool paused);
+    bool Paused() const { return paused_; }
+    void Step(uint32_t ms);
+
+    // Loudness in percent of the file's own (0..100), and mute; both act on the samples as they
+    // go to the device.
+    void SetVolume(int percent);
+    int Volume() const { return volume_; }
+    void SetMuted(bool muted) { muted_ = muted; }
+    bool Muted() const { return muted_; }
+
 private:
     static void Fill(void* self, Uint8* stream, int length);
+    void ApplyLoudness(Uint8* stream, int length) const;
+    uint32_t DeviceClockMs();
+    void MoveCursor(uint32_t ms);
     bool OpenDevice(int rate, SDL_AudioFormat format, int channels, std::string* error);
     void CloseDevice();
 
@@ -60,6 +78,13 @@ private:
     bool sinkPlaying_ = false;
     uint32_t sinkFromMs_ = 0;
     uint32_t sinkStartTicks_ = 0;
+    bool paused_ = false;
+    uint32_t heldMs_ = 0;      // the clock while paused
+    uint32_t heldSinkMs_ = 0;  // the sink's position while paused
+    uint32_t sinceFillAtPause_ = 0;
+    int64_t clockShiftMs_ = 0;  // what pauses and steps added to the device's own count
+    std::atomic<int> volume_{100};
+    std::atomic<bool> muted_{false};
 };
 
 }  // namespace player

@@ -1,12 +1,36 @@
 #include "host/player/contact_sheet.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "host/player/bitmap_font.h"
+#include "host/player/timeline.h"
 
 namespace player {
 
-ContactSheet::ContactSheet(int cells) : cells_(cells < 0 ? 0 : cells) {
-    const int rows = (cells_ + kColumns - 1) / kColumns;
-    width_ = kMargin + kColumns * (kThumbWidth + kMargin);
+std::vector<SheetShot> PlanSheet(const std::vector<uint32_t>& times) {
+    std::vector<SheetShot> shots;
+    const auto& windows = SceneWindows();
+    int lastScene = -1;
+    int64_t lastPicked = -1;
+    for (const SheetCell& cell : SheetCells()) {
+        const SceneWindow& window = windows[static_cast<size_t>(cell.scene)];
+        const int64_t picked = PickFrame(times, cell.targetMs, window.startMs, window.endMs);
+        if (picked < 0 || (cell.scene == lastScene && picked == lastPicked)) continue;
+        lastScene = cell.scene;
+        lastPicked = picked;
+        const size_t frame = static_cast<size_t>(std::lower_bound(times.begin(), times.end(), picked) - times.begin());
+        char label[64];
+        std::snprintf(label, sizeof label, "%d %s %u.%01us", cell.scene, cell.label,
+                      static_cast<unsigned>(picked / 1000), static_cast<unsigned>(picked % 1000 / 100));
+        shots.push_back({frame, label});
+    }
+    return shots;
+}
+
+ContactSheet::ContactSheet(int cells) : cells_(cells < 0 ? 0 : cells), columns_(std::clamp(cells_, 1, kColumns)) {
+    const int rows = (cells_ + columns_ - 1) / columns_;
+    width_ = kMargin + columns_ * (kThumbWidth + kMargin);
     height_ = kMargin + rows * (kThumbHeight + kLabelHeight + kMargin);
     // A dark slate background, so black frames still show their edges.
     pixels_.resize(static_cast<size_t>(width_) * static_cast<size_t>(height_) * 3u);
@@ -18,8 +42,8 @@ ContactSheet::ContactSheet(int cells) : cells_(cells < 0 ? 0 : cells) {
 }
 
 void ContactSheet::CellOrigin(int cell, int* x, int* y) const {
-    *x = kMargin + (cell % kColumns) * (kThumbWidth + kMargin);
-    *y = kMargin + (cell / kColumns) * (kThumbHeight + kLabelHeight + kMargin);
+    *x = kMargin + (cell % columns_) * (kThumbWidth + kMargin);
+    *y = kMargin + (cell / columns_) * (kThumbHeight + kLabelHeight + kMargin);
 }
 
 void ContactSheet::Place(int cell, const uint8_t* frame, int frameWidth, int frameHeight, int framePitch,

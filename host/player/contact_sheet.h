@@ -6,8 +6,21 @@
 
 namespace player {
 
+// One thumbnail of a render's contact sheet: which frame of the render, and its label.
+struct SheetShot {
+    size_t frame;
+    std::string label;
+};
+
+// The thumbnails a render of these frame times gets: every scene at its start, middle and end,
+// each at the frame nearest its mark within the scene. A scene the render does not reach gets
+// none, and a mark that lands on the frame the one before it took is left out, so a short range
+// shows the frames it holds and no repeats.
+std::vector<SheetShot> PlanSheet(const std::vector<uint32_t>& times);
+
 // A grid of labelled thumbnails of a render: six columns (two scenes of three cells a row),
-// each thumbnail a quarter of the frame in each direction with its label beneath.
+// fewer when there are fewer cells, each thumbnail a quarter of the frame in each direction
+// with its label beneath.
 class ContactSheet {
 public:
     static constexpr int kColumns = 6;
@@ -32,6 +45,7 @@ public:
 
 private:
     int cells_;
+    int columns_;
     int width_;
     int height_;
     std::vector<uint8_t> pixels_;

@@ -25,30 +25,6 @@
 namespace player {
 namespace {
 
-struct SheetSlot {
-    int cell;
-    std::string label;
-};
-
-// Which render frame each contact-sheet cell shows, keyed by frame index.
-std::vector<std::vector<SheetSlot>> PlanSheet(const std::vector<uint32_t>& times) {
-    std::vector<std::vector<SheetSlot>> byFrame(times.size());
-    const auto cells = SheetCells();
-    const auto& windows = SceneWindows();
-    for (size_t i = 0; i < cells.size(); ++i) {
-        const SheetCell& cell = cells[i];
-        const SceneWindow& window = windows[static_cast<size_t>(cell.scene)];
-        const int64_t picked = PickFrame(times, cell.targetMs, window.startMs, window.endMs);
-        if (picked < 0) continue;
-        const size_t frame = static_cast<size_t>(std::lower_bound(times.begin(), times.end(), picked) - times.begin());
-        char label[64];
-        std::snprintf(label, sizeof label, "%d %s %u.%01us", cell.scene, cell.label,
-                      static_cast<unsigned>(picked / 1000), static_cast<unsigned>(picked % 1000 / 100));
-        byFrame[frame].push_back({static_cast<int>(i), label});
-    }
-    return byFrame;
-}
-
 bool MakeFolder(const std::string& path) { return ::mkdir(path.c_str(), 0755) == 0 || errno == EEXIST; }
 
 }  // namespace
@@ -76,8 +52,11 @@ int RenderHeadless(const PlayerOptions& options, const std::string& assets, cons
 
     host::HostKit kit(settings);
     RenderPacer pacer(times);
-    const auto sheetPlan = PlanSheet(times);
-    ContactSheet sheet(static_cast<int>(SheetCells().size()));
+    // The sheet's cells, looked up by the frame they show.
+    const std::vector<SheetShot> shots = PlanSheet(times);
+    std::vector<std::vector<size_t>> shotsOfFrame(times.size());
+    for (size_t i = 0; i < shots.size(); ++i) shotsOfFrame[shots[i].frame].push_back(i);
+    ContactSheet sheet(static_cast<int>(shots.size()));
     bool sheetUsed = false;
 
     VideoWriter video;
@@ -122,9 +101,9 @@ int RenderHeadless(const PlayerOptions& options, const std::string& assets, cons
                         writeFailed = true;
                     }
                 }
-                for (const SheetSlot& slot : sheetPlan[step.frame]) {
-                    sheet.Place(slot.cell, pixels, host::HostWindow::kWidth, host::HostWindow::kHeight, pitch,
-                                slot.label);
+                for (size_t cell : shotsOfFrame[step.frame]) {
+                    sheet.Place(static_cast<int>(cell), pixels, host::HostWindow::kWidth, host::HostWindow::kHeight,
+                                pitch, shots[cell].label);
                     sheetUsed = true;
                 }
             }

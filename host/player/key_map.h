@@ -10,4 +10,20 @@ int VirtualKeyFor(SDL_Keycode key);
 // The same for mouse buttons: left 0x01, right 0x02.
 int VirtualKeyForButton(Uint8 button);
 
+// The player's own controls. A key pressed for one of them is the player's alone: it never
+// reaches the demo's key table, so Ctrl+P does not jump and Alt+Enter does not cancel.
+enum class PlayerAction {
+    kNone,
+    kPause,  // Pause, Ctrl+P
+    kStep,   // period, while paused
+    kMute,   // M
+    kVolumeUp,
+    kVolumeDown,  // + and -, also on the keypad
+    kFullscreen,  // F11, Alt+Enter
+    kScaling,     // S: smooth or integer
+    kScreenshot,  // F12
+    kOverlay,     // F1
+};
+PlayerAction PlayerActionFor(SDL_Keycode key, Uint16 modifiers);
+
 }  // namespace player

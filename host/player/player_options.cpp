@@ -22,7 +22,7 @@ bool ParseNumber(const std::string& text, int64_t low, int64_t high, int64_t* va
 }  // namespace
 
 bool ParsePlayerOptions(const std::vector<std::string>& args, PlayerOptions* options, std::string* error) {
-    PlayerOptions parsed;
+    PlayerOptions parsed = *options;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](std::string* out) {
@@ -47,6 +47,8 @@ bool ParsePlayerOptions(const std::vector<std::string>& args, PlayerOptions* opt
         std::string text;
         if (arg == "--help" || arg == "-h") {
             parsed.help = true;
+        } else if (arg == "--version") {
+            parsed.version = true;
         } else if (arg == "--assets") {
             if (!value(&parsed.assetsFolder)) return false;
         } else if (arg == "--override") {
@@ -107,10 +109,29 @@ bool ParsePlayerOptions(const std::vector<std::string>& args, PlayerOptions* opt
 }
 
 const char* PlayerUsage() {
-    return "usage: prelo-play [options]\n"
-           "  Plays the demo in a window with sound. Keys: 1-9, 0, P jump to a scene; space, return,\n"
-           "  escape and the mouse buttons end the demo when cancelling is allowed; F11 fullscreen,\n"
-           "  F12 screenshot, F1 overlay (time, scene, frame rate); closing the window stops.\n"
+    return "Usage: prelo-play [options]\n"
+           "  or:  prelo-play --render OUT [render options]\n"
+           "Plays the demo in a window with sound, or renders it to files.\n"
+           "\n"
+           "The demo's keys:\n"
+           "  1-9, 0, P         jump to a scene (when the demo plays the music itself, --music 0)\n"
+           "  space, return, escape, mouse buttons\n"
+           "                    end the demo, when cancelling is allowed (--key-cancel)\n"
+           "\n"
+           "The player's keys:\n"
+           "  Pause, Ctrl+P     pause and resume; the music clock stops with the picture\n"
+           "  . (period)        while paused, step one frame\n"
+           "  M                 mute and unmute\n"
+           "  + and -           volume up and down\n"
+           "  F11, Alt+Enter    fullscreen and back\n"
+           "  S                 smooth or integer scaling\n"
+           "  F12               screenshot, into $XDG_PICTURES_DIR/Prelo (else ~/Pictures/Prelo)\n"
+           "  F1                overlay: music time, scene and frame rate\n"
+           "\n"
+           "Fullscreen, scaling and volume are remembered in $XDG_CONFIG_HOME/prelo/player.ini\n"
+           "(else ~/.config/prelo/player.ini).\n"
+           "\n"
+           "Options:\n"
            "  --assets DIR      the demo's files (default: the generated sample set)\n"
            "  --override DIR    pictures DIR/cg_NNN.png (as prelo-assets extracts them) replace the archive's\n"
            "                    for this run, checked as prelo-assets pack checks them; no file is changed\n"
@@ -120,12 +141,16 @@ const char* PlayerUsage() {
            "  --fullscreen      start fullscreen\n"
            "  --scale MODE      smooth (default) or integer scaling, aspect kept\n"
            "  --overlay         show the overlay from the start\n"
-           "Headless rendering:\n"
+           "\n"
+           "Rendering, without a window:\n"
            "  --render OUT      render to OUT/prelo.mp4 (with ffmpeg) and OUT/contact-sheet.png\n"
            "  --fps N           frames per second (default 30)\n"
            "  --from MS --to MS the range of music time (default 0 to 124634)\n"
            "  --png             also write every frame as OUT/frames/frame_NNNNN.png\n"
-           "  --no-video        no video    --no-sheet  no contact sheet\n";
+           "  --no-video        no video\n"
+           "  --no-sheet        no contact sheet\n"
+           "  --help            this text\n"
+           "  --version         the version\n";
 }
 
 }  // namespace player

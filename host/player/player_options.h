@@ -28,9 +28,11 @@ struct PlayerOptions {
     bool contactSheet = true;  // --no-sheet
 
     bool help = false;
+    bool version = false;
 };
 
-// Parses the arguments after the program name. False with a one-line reason for an unknown
+// Parses the arguments after the program name over what *options already holds (the defaults,
+// or the remembered settings). False with a one-line reason for an unknown
 // option, a missing or malformed value, or a range that holds no frame.
 bool ParsePlayerOptions(const std::vector<std::string>& args, PlayerOptions* options, std::string* error);
 

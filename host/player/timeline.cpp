@@ -31,6 +31,13 @@ std::vector<uint32_t> FrameTimes(uint32_t fromMs, uint32_t toMs, uint32_t fps) {
     return times;
 }
 
+uint32_t NextFrameTime(uint32_t t, uint32_t fps) {
+    if (fps == 0) return t + 1;
+    uint64_t n = static_cast<uint64_t>(t) * fps / 1000u;
+    while (n * 1000u / fps <= t) ++n;
+    return static_cast<uint32_t>(n * 1000u / fps);
+}
+
 std::vector<SheetCell> SheetCells() {
     std::vector<SheetCell> cells;
     const auto& windows = SceneWindows();

@@ -19,6 +19,9 @@ int SceneAt(uint32_t t);
 // Frame n of a render shows music time from + floor(n * 1000 / fps); frames run while t < to.
 std::vector<uint32_t> FrameTimes(uint32_t fromMs, uint32_t toMs, uint32_t fps);
 
+// The first frame time of a render at fps that lies after t: where a frame step lands.
+uint32_t NextFrameTime(uint32_t t, uint32_t fps);
+
 // What the contact sheet shows: every scene at its start, middle and end.
 struct SheetCell {
     int scene;

@@ -12,7 +12,9 @@
 #include "host/player/asset_folder.h"
 #include "host/player/audio_output.h"
 #include "host/player/key_map.h"
+#include "host/player/quiet_stderr.h"
 #include "host/player/timeline.h"
+#include "host/player/user_folders.h"
 #include "host/runner/demo_run.h"
 #include "host/runner/png_writer.h"
 #include "platform/clock.h"
@@ -40,11 +42,12 @@ struct PlayState {
     SdlSession* sdl = nullptr;
     host::HostKit* kit = nullptr;
     AudioOutput* audio = nullptr;
-    std::string shotFolder;
     bool hostRefuses = false;
     bool overlay = false;
     bool quit = false;
     bool fullscreen = false;
+    Scaling scaling = Scaling::kSmooth;
+    bool paused = false;
     uint32_t frames = 0;
     uint32_t fpsFrames = 0;
     uint32_t fpsSince = 0;
@@ -72,15 +75,112 @@ uint32_t MusicMs(PlayState& state) {
     return state.hostRefuses ? state.audio->SinkPositionMs() : state.kit->Sound().PositionMs();
 }
 
+// "12.345 s": how the player's messages give the music time.
+std::string Seconds(uint32_t ms) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%u.%03u s", ms / 1000, ms % 1000);
+    return text;
+}
+
+// Messages go on a line of their own even while the overlay rewrites its line.
+void Say(const PlayState& state, const std::string& text) {
+    std::fprintf(stderr, "%s%s\n", state.overlay ? "\n" : "", text.c_str());
+}
+
 void SaveScreenshot(PlayState& state) {
     int pitch = 0;
     const uint8_t* pixels = state.kit->Window().Framebuffer(&pitch);
     if (pixels == nullptr) return;
+    const std::string folder = ScreenshotFolder();
+    std::string error;
+    if (folder.empty()) {
+        Say(state, "prelo-play: no screenshot: neither XDG_PICTURES_DIR nor HOME names a folder");
+        return;
+    }
+    if (!MakeFolders(folder, &error)) {
+        Say(state, "prelo-play: no screenshot: " + error);
+        return;
+    }
     char name[64];
     std::snprintf(name, sizeof name, "/prelo-shot-%06u.png", MusicMs(state));
-    const std::string path = state.shotFolder + name;
+    const std::string path = folder + name;
     if (host::WritePng(path.c_str(), pixels, host::HostWindow::kWidth, host::HostWindow::kHeight, pitch)) {
-        std::fprintf(stderr, "screenshot: %s\n", path.c_str());
+        Say(state, "screenshot: " + path);
+    } else {
+        Say(state, "prelo-play: no screenshot: cannot write " + path);
+    }
+}
+
+// Pausing holds both clocks the demo may be timed by: the audio device's (the host's music)
+// and the system's (the demo's own music player).
+void SetPaused(PlayState& state, bool paused) {
+    platform::HoldClock(paused);
+    state.audio->SetPaused(paused);
+    state.paused = paused;
+    Say(state, std::string(paused ? "paused at " : "playing on from ") + Seconds(MusicMs(state)));
+}
+
+// One frame on: to the next frame time of a render at the default rate, so that a still taken
+// here matches a frame of the rendered video.
+void StepFrame(PlayState& state) {
+    const uint32_t now = MusicMs(state);
+    const uint32_t next = NextFrameTime(now, PlayerOptions{}.fps);
+    platform::AdvanceHeldClock(next - now);
+    state.audio->Step(next - now);
+    Say(state, "step to " + Seconds(MusicMs(state)));
+}
+
+void SayVolume(PlayState& state) {
+    Say(state,
+        state.audio->Muted() ? std::string("sound off") : "volume " + std::to_string(state.audio->Volume()) + " %");
+}
+
+void ApplyScaling(PlayState& state) {
+    const bool integer = state.scaling == Scaling::kInteger;
+    SDL_RenderSetIntegerScale(state.sdl->renderer, integer ? SDL_TRUE : SDL_FALSE);
+    SDL_SetTextureScaleMode(state.sdl->texture, integer ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+}
+
+void Perform(PlayState& state, PlayerAction action, bool repeat) {
+    // Holding a key down repeats only the volume steps.
+    if (repeat && action != PlayerAction::kVolumeUp && action != PlayerAction::kVolumeDown) return;
+    switch (action) {
+        case PlayerAction::kPause:
+            // Not before the music has started: the start resets the music clock.
+            if (state.frames > 0) SetPaused(state, !state.paused);
+            break;
+        case PlayerAction::kStep:
+            if (state.paused) StepFrame(state);
+            break;
+        case PlayerAction::kMute:
+            state.audio->SetMuted(!state.audio->Muted());
+            SayVolume(state);
+            break;
+        case PlayerAction::kVolumeUp:
+        case PlayerAction::kVolumeDown:
+            state.audio->SetMuted(false);
+            state.audio->SetVolume(state.audio->Volume() + (action == PlayerAction::kVolumeUp ? 10 : -10));
+            SayVolume(state);
+            break;
+        case PlayerAction::kFullscreen:
+            state.fullscreen = !state.fullscreen;
+            SDL_SetWindowFullscreen(state.sdl->window, state.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+            Say(state, state.fullscreen ? "fullscreen" : "in a window");
+            break;
+        case PlayerAction::kScaling:
+            state.scaling = state.scaling == Scaling::kSmooth ? Scaling::kInteger : Scaling::kSmooth;
+            ApplyScaling(state);
+            Say(state, state.scaling == Scaling::kInteger ? "scaling: integer" : "scaling: smooth");
+            break;
+        case PlayerAction::kScreenshot:
+            SaveScreenshot(state);
+            break;
+        case PlayerAction::kOverlay:
+            state.overlay = !state.overlay;
+            if (!state.overlay) SDL_SetWindowTitle(state.sdl->window, "Prelo");
+            break;
+        case PlayerAction::kNone:
+            break;
     }
 }
 
@@ -99,17 +199,10 @@ void PumpEvents(PlayState& state) {
             case SDL_KEYDOWN:
             case SDL_KEYUP: {
                 const bool down = event.type == SDL_KEYDOWN;
-                if (down && !event.key.repeat) {
-                    if (event.key.keysym.sym == SDLK_F11) {
-                        state.fullscreen = !state.fullscreen;
-                        SDL_SetWindowFullscreen(state.sdl->window,
-                                                state.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-                    } else if (event.key.keysym.sym == SDLK_F12) {
-                        SaveScreenshot(state);
-                    } else if (event.key.keysym.sym == SDLK_F1) {
-                        state.overlay = !state.overlay;
-                        if (!state.overlay) SDL_SetWindowTitle(state.sdl->window, "Prelo");
-                    }
+                const PlayerAction action = PlayerActionFor(event.key.keysym.sym, event.key.keysym.mod);
+                if (down && action != PlayerAction::kNone) {
+                    Perform(state, action, event.key.repeat != 0);
+                    break;  // the player's key: the demo never sees it go down
                 }
                 if (int key = VirtualKeyFor(event.key.keysym.sym)) SetKey(state, key, down);
                 break;
@@ -156,7 +249,8 @@ void UpdateOverlay(PlayState& state) {
 
 }  // namespace
 
-int PlayInWindow(const PlayerOptions& options, const std::string& assets, const host::DemoLibraries& libraries) {
+int PlayInWindow(const PlayerOptions& options, const std::string& assets, const host::DemoLibraries& libraries,
+                 PlayerSettings* remembered) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, "prelo-play: no display (%s); render to files instead with --render OUT\n",
                      SDL_GetError());
@@ -186,13 +280,19 @@ int PlayInWindow(const PlayerOptions& options, const std::string& assets, const 
     AudioOutput audio;
     std::string audioError;
     const std::string wav = assets + "/Vuvi01.wav";
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    bool audioStarted = false;
+    {
+        QuietStderr quiet;
+        audioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    }
+    if (!audioStarted) {
         audioError = SDL_GetError();
     } else if (!hostRefuses) {
         audio.LoadMusic(wav, options.loopMusic, &audioError);
     }
     if (!audioError.empty())
         std::fprintf(stderr, "prelo-play: no audio device (%s): playing silent\n", audioError.c_str());
+    audio.SetVolume(remembered->volume);
 
     host::HostKitSettings settings;
     settings.headless = false;
@@ -210,7 +310,7 @@ int PlayInWindow(const PlayerOptions& options, const std::string& assets, const 
     state.hostRefuses = hostRefuses;
     state.overlay = options.overlay;
     state.fullscreen = options.fullscreen;
-    state.shotFolder = platform::CurrentFolder();
+    state.scaling = options.scaling;
     state.fpsSince = SDL_GetTicks();
     platform::SetSleepHook([](void* context) { PumpEvents(*static_cast<PlayState*>(context)); }, &state);
 
@@ -234,6 +334,10 @@ int PlayInWindow(const PlayerOptions& options, const std::string& assets, const 
 
     platform::SetSleepHook(nullptr, nullptr);
     platform::SetMciAudioSink(nullptr);
+    platform::HoldClock(false);
+    remembered->fullscreen = state.fullscreen;
+    remembered->scaling = state.scaling;
+    remembered->volume = audio.Volume();
     platform::ReleaseAllKeys();
     if (state.overlay) std::fprintf(stderr, "\n");
     if (!report.initSucceeded) {

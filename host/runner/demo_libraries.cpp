@@ -15,16 +15,6 @@ platform::ModuleHandle LoadByName(const std::string& folder, const char* name, s
 
 }  // namespace
 
-std::string ModuleFolder() {
-#if defined(_WIN32)
-    // LoadLibrary searches the program's folder first, which also copes with folders whose
-    // names do not survive the ANSI code page.
-    return std::string();
-#else
-    return platform::ExecutableFolder();
-#endif
-}
-
 bool DemoLibraries::Load(const std::string& folder, const char* demoName, std::string* error) {
     Unload();
     graph_ = LoadByName(folder, "Graph", error);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "host/runner/install_layout.h"
 #include "interfaces/host.h"
 #include "platform/module.h"
 
@@ -44,8 +45,5 @@ private:
     SetFlagFn setLoop_ = nullptr;
     RunFn run_ = nullptr;
 };
-
-// Where the runner looks for the three libraries: next to the program.
-std::string ModuleFolder();
 
 }  // namespace host

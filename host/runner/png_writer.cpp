@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace host {
@@ -62,10 +63,19 @@ bool WritePng(const char* path, const uint8_t* pixels, int width, int height, in
     PutChunk(file, "IDAT", packed.data(), packedSize);
     PutChunk(file, "IEND", nullptr, 0);
 
-    std::unique_ptr<std::FILE, FileCloser> out(std::fopen(path, "wb"));
+    // Written beside the target and renamed once complete, so that a failed write (a full disk)
+    // leaves no half picture under the real name.
+    const std::string partial = std::string(path) + ".partial";
+    std::unique_ptr<std::FILE, FileCloser> out(std::fopen(partial.c_str(), "wb"));
     if (!out) return false;
-    if (std::fwrite(file.data(), 1, file.size(), out.get()) != file.size()) return false;
-    return std::fclose(out.release()) == 0;
+    const bool written = std::fwrite(file.data(), 1, file.size(), out.get()) == file.size();
+    const bool closed = std::fclose(out.release()) == 0;
+#if defined(_WIN32)
+    if (written && closed) std::remove(path);  // rename does not replace a file there
+#endif
+    if (written && closed && std::rename(partial.c_str(), path) == 0) return true;
+    std::remove(partial.c_str());
+    return false;
 }
 
 }  // namespace host

@@ -11,30 +11,12 @@
 #include "host/runner/demo_libraries.h"
 #include "host/runner/demo_run.h"
 #include "host/runner/frame_recorder.h"
+#include "host/runner/install_layout.h"
 #include "host/runner/render_options.h"
-#include "platform/file.h"
 #include "platform/process_path.h"
+#include "prelo/version.h"
 
 namespace {
-
-#if defined(PRELO_SAMPLE_ASSETS_DIR)
-bool HoldsArchive(const std::string& folder) {
-    platform::ReadFile archive;
-    return !folder.empty() && archive.Open((folder + platform::PathSeparator() + "Prelo.zpx").c_str());
-}
-#endif
-
-// A game folder beside the program, else the build's generated sample assets.
-std::string DefaultAssetsFolder() {
-    const std::string folder = platform::ExecutableFolder();
-    const std::string beside = folder.empty()
-                                   ? std::string()
-                                   : folder + platform::PathSeparator() + ".." + platform::PathSeparator() + "assets";
-#if defined(PRELO_SAMPLE_ASSETS_DIR)
-    if (!HoldsArchive(beside)) return PRELO_SAMPLE_ASSETS_DIR;
-#endif
-    return beside;
-}
 
 // Absolute before the demo moves the current folder to its assets.
 std::string Absolute(const std::string& path) {
@@ -56,7 +38,16 @@ int main(int argc, char** argv) {
         std::printf("%s", host::RenderUsage());
         return 0;
     }
-    const std::string assets = Absolute(options.assetsFolder.empty() ? DefaultAssetsFolder() : options.assetsFolder);
+    if (options.version) {
+#if defined(_WIN32)
+        std::printf("prelo-host %s\n", PRELO_VERSION);
+#else
+        std::printf("prelo-render %s\n", PRELO_VERSION);
+#endif
+        return 0;
+    }
+    const std::string assets =
+        Absolute(options.assetsFolder.empty() ? host::DefaultAssetFolder() : options.assetsFolder);
     const std::string out = Absolute(options.outFolder);
 
     host::DemoLibraries libraries;

@@ -34,12 +34,29 @@ bool ParseTimes(const std::string& text, std::vector<uint32_t>* times) {
 }  // namespace
 
 const char* RenderUsage() {
-    return "usage: prelo-render [--assets DIR] [--out DIR] [--step MS | --fps N] [--stop MS] [--frames N]\n"
-           "                    [--capture T1,T2,...] [--every MS] [--loop] [--key-cancel] [--no-host-sound]\n"
-           "                    [--music-length MS] [--visible | --hidden] [--demo NAME] [--realtime]\n"
-           "Plays the demo headless on a virtual clock (or on the real one with --realtime) and prints\n"
-           "one line per captured frame:\n"
-           "  frame <time ms> <FNV-1a 64 of the 640x480x3 frame> <file or ->\n";
+    return "Usage: prelo-render [options]\n"
+           "Plays the demo as a game host would, headless on a virtual clock (or on the real one with\n"
+           "--realtime), and prints one line per captured frame:\n"
+           "  frame <time ms> <FNV-1a 64 of the 640x480x3 frame> <file or ->\n"
+           "\n"
+           "Options:\n"
+           "  --assets DIR        the demo's files (default: the sample set)\n"
+           "  --out DIR           also write each captured frame there as a PNG file\n"
+           "  --step MS           one frame's step of the clock (default 40)\n"
+           "  --fps N             the same as a rate, 1 to 1000\n"
+           "  --stop MS           end after this much time (default 125000)\n"
+           "  --frames N          end after this many frames (default: no limit)\n"
+           "  --capture T1,T2,... capture the frames at these times in ms\n"
+           "  --every MS          capture a frame every MS of time\n"
+           "  --loop              loop the music\n"
+           "  --key-cancel        allow the cancel keys\n"
+           "  --no-host-sound     the host refuses the music, so the demo plays its own music file\n"
+           "  --music-length MS   the music's length (default: that of Vuvi01.wav)\n"
+           "  --visible, --hidden show or hide the window (shown by default on Windows only)\n"
+           "  --demo NAME         load another library with the demo's exports instead of Prelo\n"
+           "  --realtime          play on the real clock, one frame per step\n"
+           "  --help              this text\n"
+           "  --version           the version\n";
 }
 
 bool ParseRenderOptions(const std::vector<std::string>& args, RenderOptions* options, std::string* error) {
@@ -96,6 +113,8 @@ bool ParseRenderOptions(const std::vector<std::string>& args, RenderOptions* opt
             o.realTime = true;
         else if (name == "--help" || name == "-h")
             o.help = true;
+        else if (name == "--version")
+            o.version = true;
         else if (name == "--fps") {
             uint32_t fps = 0;
             ok = number(&fps);

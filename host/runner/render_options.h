@@ -28,6 +28,7 @@ struct RenderOptions {
     std::string demoName = "Prelo";  // --demo NAME: another library with the same exports
     bool realTime = false;           // --realtime: play on the real clock, one frame per step
     bool help = false;               // --help
+    bool version = false;            // --version
 };
 
 // Parses the program's arguments (without the program name). False with a one-line reason for

@@ -9,6 +9,9 @@ namespace {
 
 std::atomic<bool> virtualClockOn{false};
 std::atomic<uint32_t> virtualNow{0};
+std::atomic<bool> clockHeld{false};
+std::atomic<uint32_t> heldReading{0};  // what TickCount answers while held
+std::atomic<uint32_t> timeLeftOut{0};  // all the time held so far
 std::atomic<SleepHook> sleepHook{nullptr};
 std::atomic<void*> sleepHookContext{nullptr};
 
@@ -19,9 +22,31 @@ uint32_t MonotonicMs() {
     return static_cast<uint32_t>(ms);
 }
 
+uint32_t RealMs() { return MonotonicMs() - timeLeftOut.load(); }
+
 }  // namespace
 
-uint32_t TickCount() { return virtualClockOn ? virtualNow.load() : MonotonicMs(); }
+uint32_t TickCount() {
+    if (virtualClockOn) return virtualNow.load();
+    return clockHeld ? heldReading.load() : RealMs();
+}
+
+void HoldClock(bool held) {
+    if (held == clockHeld) return;
+    if (held) {
+        heldReading = RealMs();
+        clockHeld = true;
+    } else {
+        timeLeftOut += RealMs() - heldReading.load();
+        clockHeld = false;
+    }
+}
+
+bool ClockHeld() { return clockHeld; }
+
+void AdvanceHeldClock(uint32_t ms) {
+    if (clockHeld) heldReading += ms;
+}
 
 void Sleep(uint32_t ms) {
     if (SleepHook hook = sleepHook.load()) hook(sleepHookContext.load());

@@ -24,6 +24,25 @@ TEST(RealClock, AdvancesAcrossASleep) {
 }
 
 #if !defined(_WIN32)
+// A held clock stands through a real sleep, steps only when told, and goes on from where it
+// stood: nothing of the held time shows afterwards.
+TEST(RealClock, HeldStandsStillStepsAndResumesWhereItStood) {
+    platform::HoldClock(true);
+    const uint32_t held = platform::TickCount();
+    platform::Sleep(30);
+    EXPECT_EQ(held, platform::TickCount());
+    platform::AdvanceHeldClock(33);
+    EXPECT_EQ(held + 33, platform::TickCount());
+    platform::HoldClock(true);  // holding twice keeps the first reading
+    EXPECT_EQ(held + 33, platform::TickCount());
+    platform::HoldClock(false);
+    EXPECT_FALSE(platform::ClockHeld());
+    const uint32_t after = platform::TickCount() - (held + 33);
+    EXPECT_LT(after, 15u);
+    platform::AdvanceHeldClock(1000);  // not held: no effect
+    EXPECT_LT(platform::TickCount() - (held + 33), 30u);
+}
+
 TEST(KeyTable, HostFedStateIsSeenAndBounded) {
     platform::ReleaseAllKeys();
     EXPECT_FALSE(platform::IsKeyDown(platform::keys::kSpace));

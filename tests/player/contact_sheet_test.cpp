@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/player/bitmap_font.h"
+#include "host/player/timeline.h"
 
 TEST(ContactSheet, GridOfSixColumnsWithLabelledCells) {
     player::ContactSheet sheet(36);
@@ -14,6 +15,39 @@ TEST(ContactSheet, GridOfSixColumnsWithLabelledCells) {
     sheet.CellOrigin(7, &x, &y);  // second row, second column
     EXPECT_EQ(8 + 168, x);
     EXPECT_EQ(8 + 146, y);
+}
+
+// A render gets a cell for each scene mark it reaches, without repeats, and the grid narrows to
+// the cells it has.
+TEST(ContactSheet, PlanHoldsTheFramesOfTheRangeAndTheGridFitsThem) {
+    const struct {
+        uint32_t from, to, fps;
+        std::vector<std::string> labels;
+    } cases[] = {
+        {4800, 5300, 10, {"0 start 4.8s", "0 end 4.9s", "1 start 5.0s", "1 middle 5.2s"}},
+        {6000, 6100, 10, {"1 start 6.0s"}},
+        {0, 124634, 30, {}},  // every one of the 36 marks
+        {124634, 124640, 30, {}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<player::SheetShot> shots = player::PlanSheet(player::FrameTimes(c.from, c.to, c.fps));
+        if (c.from == 0) {
+            EXPECT_EQ(36u, shots.size());
+            continue;
+        }
+        std::vector<std::string> labels;
+        for (const auto& shot : shots) labels.push_back(shot.label);
+        EXPECT_EQ(c.labels, labels) << c.from;
+    }
+    const struct {
+        int cells, width, height;
+    } grids[] = {
+        {1, 8 + 168, 8 + 146}, {4, 8 + 4 * 168, 8 + 146}, {6, 8 + 6 * 168, 8 + 146}, {7, 8 + 6 * 168, 8 + 2 * 146}};
+    for (const auto& grid : grids) {
+        player::ContactSheet sheet(grid.cells);
+        EXPECT_EQ(grid.width, sheet.Width()) << grid.cells;
+        EXPECT_EQ(grid.height, sheet.Height()) << grid.cells;
+    }
 }
 
 TEST(ContactSheet, ThumbnailAveragesFourByFourBlocksAndStaysInItsCell) {

@@ -63,7 +63,7 @@ TEST(RenderOutput, WritesEveryFrameAndTheContactSheet) {
     EXPECT_FALSE(Exists(out + "/frames/frame_00005.png"));
     uint32_t width = 0, height = 0;
     ASSERT_TRUE(PngSize(out + "/contact-sheet.png", &width, &height));
-    EXPECT_EQ(8u + 6u * 168u, width);
+    EXPECT_EQ(8u + 4u * 168u, width);  // scene 0's start and end, scene 1's start and middle
 }
 
 TEST(RenderOutput, MissingAssetFolderIsAClearError) {

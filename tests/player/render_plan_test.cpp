@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "host/player/progress_bar.h"
 #include "host/player/render_pacer.h"
 #include "host/player/timeline.h"
@@ -15,6 +17,12 @@ TEST(FrameTimes, CountAndTimesFollowTheRate) {
     times = player::FrameTimes(5000, 5100, 60);
     EXPECT_EQ((std::vector<uint32_t>{5000, 5016, 5033, 5050, 5066, 5083}), times);
     EXPECT_TRUE(player::FrameTimes(10, 10, 30).empty());
+    // A frame step lands on the next of these times, never on the one it stands on.
+    for (uint32_t t : {0u, 1u, 32u, 33u, 65u, 966u, 124633u}) {
+        const auto all = player::FrameTimes(0, t + 100, 30);
+        const uint32_t next = *std::upper_bound(all.begin(), all.end(), t);
+        EXPECT_EQ(next, player::NextFrameTime(t, 30)) << t;
+    }
 }
 
 TEST(Timeline, SceneWindowsAndPicks) {

@@ -19,6 +19,16 @@ bool VirtualClockInUse();
 void SetVirtualClock(uint32_t ms);
 void AdvanceVirtualClock(uint32_t ms);
 
+#if !defined(_WIN32)
+// Holding the real clock, for a player's pause: while held, TickCount stands still; let go, it
+// goes on from where it stood with the held time left out, so whatever it times (the demo's own
+// music player among them) resumes where it was. AdvanceHeldClock moves a held clock on by ms,
+// for a frame step. The virtual clock, when in use, is not affected.
+void HoldClock(bool held);
+bool ClockHeld();
+void AdvanceHeldClock(uint32_t ms);
+#endif
+
 // Called by Sleep on the sleeping thread before it waits. A Linux host feeds the key table from
 // its own event queue, so while the demo polls for a key's release with Sleep(1) the host must
 // still see its events: its hook pumps them. Windows keys are read from the system, and every
