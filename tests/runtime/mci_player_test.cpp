@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "platform/clock.h"
@@ -35,8 +36,7 @@ TEST(MciPlayer, RefusesWithoutADeviceAndReportsAMissingFile) {
 
 #if defined(_WIN32)
 
-// The real waveaudio device. Its completion notices need a sound card to play on, which the
-// test machines lack; the stand-in device's tests below cover them.
+// The real waveaudio device. Opening, measuring and playing need no sound card.
 TEST(MciPlayerOnTheRealDevice, OpensMeasuresPlaysAndStops) {
     ScopedWorkFolder folder;
     ASSERT_TRUE(WriteFile("short.wav", MakeWave(300, 8000)));
@@ -56,6 +56,70 @@ TEST(MciPlayerOnTheRealDevice, OpensMeasuresPlaysAndStops) {
     EXPECT_FALSE(player.Position(&ms));
     EXPECT_TRUE(capture.Texts().empty());
     player.DestroyNotifyWindow();
+}
+
+namespace {
+
+// Its completion notices come only from a device that plays in real time: ./check gives wine a
+// null sound sink and says so in PRELO_SOUND_DEVICE. The stand-in device's tests further down
+// hold the same expectations on the virtual clock, to the millisecond.
+class MciPlayerOnASoundDevice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::getenv("PRELO_SOUND_DEVICE") == nullptr) GTEST_SKIP() << "no sound device (./check starts one)";
+        ASSERT_TRUE(WriteFile("short.wav", MakeWave(kLengthMs, 8000)));
+        ASSERT_TRUE(player.CreateNotifyWindow(platform::CurrentModuleInstance()));
+        ASSERT_TRUE(player.Open("short.wav"));
+    }
+    void TearDown() override { player.DestroyNotifyWindow(); }
+
+    // Lets real time pass with the notices delivered as they come.
+    void PumpFor(uint32_t ms) {
+        const uint32_t start = platform::TickCount();
+        while (platform::TickCount() - start < ms) {
+            platform::PumpMessages();
+            platform::Sleep(5);
+        }
+    }
+
+    static constexpr uint32_t kLengthMs = 400;
+    ScopedWorkFolder folder;
+    MessageCapture capture;
+    MciPlayer player{"DummyWindowClass_MCI"};
+};
+
+}  // namespace
+
+TEST_F(MciPlayerOnASoundDevice, OnePlayClosesTheDeviceAtItsEnd) {
+    ASSERT_TRUE(player.Play(MciPlayer::kRepeatOnce, 0));
+    PumpFor(kLengthMs / 2);
+    EXPECT_TRUE(player.isOpen);
+    PumpFor(kLengthMs + 600);
+    EXPECT_FALSE(player.isOpen);
+    EXPECT_TRUE(capture.Texts().empty());
+}
+
+TEST_F(MciPlayerOnASoundDevice, RepeatCountsDownThroughCompletionNotices) {
+    ASSERT_TRUE(player.Play(2, 0));
+    PumpFor(kLengthMs + kLengthMs / 2);
+    ASSERT_TRUE(player.isOpen);
+    EXPECT_EQ(1, player.repeatCount);
+    uint32_t ms = 0;
+    ASSERT_TRUE(player.Position(&ms));
+    EXPECT_LT(ms, kLengthMs);  // restarted from the top
+    PumpFor(kLengthMs + 600);
+    EXPECT_FALSE(player.isOpen);
+}
+
+TEST_F(MciPlayerOnASoundDevice, EndlessPlayRestartsEveryTime) {
+    ASSERT_TRUE(player.Play(MciPlayer::kRepeatEndless, 0));
+    PumpFor(3 * kLengthMs + kLengthMs / 2);
+    ASSERT_TRUE(player.isOpen);
+    EXPECT_EQ(MciPlayer::kRepeatEndless, player.repeatCount);
+    uint32_t ms = 0;
+    ASSERT_TRUE(player.Position(&ms));
+    EXPECT_LT(ms, kLengthMs);
+    EXPECT_TRUE(player.Stop());
 }
 
 #else
