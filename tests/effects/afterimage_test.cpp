@@ -43,29 +43,6 @@ TEST_F(AfterimageTest, WholeNumberOneToOneRectangleSamplesEachPixelOnce) {
     }
 }
 
-TEST_F(AfterimageTest, RandomRectanglesMatchThePlainImplementation) {
-    std::mt19937 random(44);
-    for (int round = 0; round < 60; ++round) {
-        const Variant& variant = kVariants[round % 3];
-        const int32_t sw = Uniform(random, 1, 40), sh = Uniform(random, 1, 40);
-        TestSurface src(sw, sh, {.padding = Uniform(random, 0, 7)});
-        Randomise(src, round);
-        const int32_t w = Uniform(random, 1, 40), rows = Uniform(random, 1, 30);
-        const float fw = static_cast<float>(Uniform(random, 1, sw * 10)) / 10.0f;
-        const float fh = static_cast<float>(Uniform(random, 1, sh * 10)) / 10.0f;
-        const float fx = static_cast<float>(Uniform(random, 0, static_cast<int32_t>((sw - fw) * 2))) * 0.5f;
-        const float fy = static_cast<float>(Uniform(random, 0, static_cast<int32_t>((sh - fh) * 2))) * 0.5f;
-        TestSurface fast(w + 2, rows + 2, {.padding = 3}), plain(w + 2, rows + 2, {.padding = 3});
-        Randomise(fast, 700 + round);
-        Randomise(plain, 700 + round);
-        const int32_t dx = Uniform(random, 0, 2), dy = Uniform(random, 0, 2);
-        variant.draw(&fast, dx, dy, w, rows, &src, fx, fy, fw, fh);
-        reference::Afterimage(&plain, dx, dy, w, rows, &src, fx, fy, fw, fh, variant.keep, variant.shift);
-        ASSERT_EQ(fast.Pixels(), plain.Pixels()) << "round " << round;
-        ASSERT_TRUE(fast.Intact());
-    }
-}
-
 TEST_F(AfterimageTest, SourceRectangleOutsideTheSourceRepeatsItsEdge) {
     TestSurface src(6, 5);
     Randomise(src, 8);

@@ -41,28 +41,6 @@ TEST_F(BoxBlurRowsTest, SinglePixelRowsAndEmptyWindows) {
     EXPECT_EQ(dst.Pixels(), std::vector<uint8_t>(9, 0));  // window 1 has no pixels
 }
 
-TEST_F(BoxBlurRowsTest, RandomRectanglesMatchThePlainImplementation) {
-    std::mt19937 random(12);
-    for (int round = 0; round < 60; ++round) {
-        const int32_t W = Uniform(random, 1, 50), H = Uniform(random, 1, 8);
-        TestSurface src(W, H, {.padding = Uniform(random, 0, 5)});
-        Randomise(src, round);
-        const int32_t sx = Uniform(random, 0, W - 1), sy = Uniform(random, 0, H - 1);
-        const int32_t w = Uniform(random, 1, W - sx), rows = Uniform(random, 1, H - sy);
-        const int32_t k = Uniform(random, 0, 7);
-        const int32_t window = round % 3 == 0 ? Uniform(random, 0, 70) : 2 << k;
-        const int32_t shift = round % 3 == 0 ? Uniform(random, 0, 8) : k + 1;
-        TestSurface fast(w + 4, rows + 4, {.padding = 2}), plain(w + 4, rows + 4, {.padding = 2});
-        Randomise(fast, 100 + round);
-        Randomise(plain, 100 + round);
-        const int32_t dx = Uniform(random, 0, 4), dy = Uniform(random, 0, 4);
-        BoxBlurRows(&fast, dx, dy, &src, sx, sy, w, rows, window, shift);
-        reference::BoxBlurRows(&plain, dx, dy, &src, sx, sy, w, rows, window, shift);
-        ASSERT_EQ(fast.Pixels(), plain.Pixels()) << "round " << round << " window " << window;
-        ASSERT_TRUE(fast.Intact());
-    }
-}
-
 TEST_F(BoxBlurRowsTest, BlurringASurfaceIntoItselfReadsTheOriginalPixels) {
     // Written pixels must not feed the sums of later pixels or rows.
     TestSurface picture(30, 6, {.padding = 3});

@@ -1,4 +1,5 @@
 #include <functional>
+#include <string>
 
 #include "demo/effects/effects.h"
 #include "tests/effects/effects_test_support.h"
@@ -36,52 +37,51 @@ void ExpectClippedMatchesUnclipped(const Draw& draw, uint32_t seed) {
     ASSERT_TRUE(small.Intact());
 }
 
-TEST_F(ClippingTest, EveryRoutineClipsItsDestinationLikeALargerSurface) {
+// Every routine, drawing from src with its destination rectangle's origin at (x, y).
+struct ClippedRoutine {
+    const char* name;
+    void (*draw)(ISurface* d, int32_t x, int32_t y, ISurface* src);
+};
+
+constexpr ClippedRoutine kClippedRoutines[] = {
+    {"ScanlineQuad", [](ISurface* d, int32_t x, int32_t y,
+                        ISurface* s) { ScanlineQuad(d, x, y, 30, 21, s, 2, 1, 27, 4, 25, 23, 0, 20); }},
+    {"InterlaceQuad", [](ISurface* d, int32_t x, int32_t y,
+                         ISurface* s) { InterlaceQuad(d, x, y, 30, 21, s, 29, 0, 20, 24, 3, 22, 1, 1); }},
+    {"ScanlineTile",
+     [](ISurface* d, int32_t x, int32_t y, ISurface* s) { ScanlineTile(d, x, y, 33, 22, s, 3, 4, 7, 6, -9, 5); }},
+    {"ScanlineMask", [](ISurface* d, int32_t x, int32_t y, ISurface*) { ScanlineMask(d, x, y, 29, 23); }},
+    {"BoxBlurRows",
+     [](ISurface* d, int32_t x, int32_t y, ISurface* s) { BoxBlurRows(d, x, y, s, 2, 1, 27, 20, 8, 3); }},
+    {"TintMask",
+     [](ISurface* d, int32_t x, int32_t y, ISurface* s) { TintMask(d, x, y, s, 1, 2, 28, 22, 40, 200, 90); }},
+    {"TintMaskScaled",
+     [](ISurface* d, int32_t x, int32_t y, ISurface* s) {
+         TintMaskScaled(d, x, y, 31, 26, s, 1.5f, 0.25f, 27.0f, 23.5f, 255, 255, 255);
+     }},
+    {"Afterimage8",
+     [](ISurface* d, int32_t x, int32_t y, ISurface* s) { Afterimage8(d, x, y, 35, 27, s, 0.5f, 2.0f, 29.0f, 22.0f); }},
+};
+
+class ClipsLikeALargerSurface : public EffectsTest, public testing::WithParamInterface<ClippedRoutine> {};
+
+TEST_P(ClipsLikeALargerSurface, AtEveryEdge) {
     TestSurface src(30, 25, {.padding = 1, .alpha = true});
     Randomise(src, 3);
     for (int32_t dx : {-13, 5, 17}) {
         for (int32_t dy : {-11, 1, 12}) {
-            const uint32_t seed = static_cast<uint32_t>(100 + dx * 31 + dy);
+            SCOPED_TRACE(testing::Message() << "at " << dx << "," << dy);
             ExpectClippedMatchesUnclipped(
-                [&](ISurface* d, int32_t sx, int32_t sy) {
-                    ScanlineQuad(d, dx + sx, dy + sy, 30, 21, &src, 2, 1, 27, 4, 25, 23, 0, 20);
-                },
-                seed);
-            ExpectClippedMatchesUnclipped(
-                [&](ISurface* d, int32_t sx, int32_t sy) {
-                    InterlaceQuad(d, dx + sx, dy + sy, 30, 21, &src, 29, 0, 20, 24, 3, 22, 1, 1);
-                },
-                seed);
-            ExpectClippedMatchesUnclipped(
-                [&](ISurface* d, int32_t sx, int32_t sy) {
-                    ScanlineTile(d, dx + sx, dy + sy, 33, 22, &src, 3, 4, 7, 6, -9, 5);
-                },
-                seed);
-            ExpectClippedMatchesUnclipped(
-                [&](ISurface* d, int32_t sx, int32_t sy) { ScanlineMask(d, dx + sx, dy + sy, 29, 23); }, seed);
-            ExpectClippedMatchesUnclipped(
-                [&](ISurface* d, int32_t sx, int32_t sy) {
-                    BoxBlurRows(d, dx + sx, dy + sy, &src, 2, 1, 27, 20, 8, 3);
-                },
-                seed);
-            ExpectClippedMatchesUnclipped(
-                [&](ISurface* d, int32_t sx, int32_t sy) {
-                    TintMask(d, dx + sx, dy + sy, &src, 1, 2, 28, 22, 40, 200, 90);
-                },
-                seed);
-            ExpectClippedMatchesUnclipped(
-                [&](ISurface* d, int32_t sx, int32_t sy) {
-                    TintMaskScaled(d, dx + sx, dy + sy, 31, 26, &src, 1.5f, 0.25f, 27.0f, 23.5f, 255, 255, 255);
-                },
-                seed);
-            ExpectClippedMatchesUnclipped(
-                [&](ISurface* d, int32_t sx, int32_t sy) {
-                    Afterimage8(d, dx + sx, dy + sy, 35, 27, &src, 0.5f, 2.0f, 29.0f, 22.0f);
-                },
-                seed);
+                [&](ISurface* d, int32_t sx, int32_t sy) { GetParam().draw(d, dx + sx, dy + sy, &src); },
+                static_cast<uint32_t>(100 + dx * 31 + dy));
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Effects, ClipsLikeALargerSurface, testing::ValuesIn(kClippedRoutines),
+                         [](const testing::TestParamInfo<ClippedRoutine>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(ClippingTest, CallsOutsideTheContractNeverTouchMemoryOutsideTheSurfaces) {
     std::mt19937 random(2024);

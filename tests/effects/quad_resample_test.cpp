@@ -78,37 +78,6 @@ TEST_F(QuadResampleTest, InterlaceWritesHalfTheRowsEverySecondRow) {
     EXPECT_TRUE(dst.Intact() && small.Intact());
 }
 
-TEST_F(QuadResampleTest, RandomQuadsMatchThePlainImplementation) {
-    std::mt19937 random(77);
-    for (int round = 0; round < 60; ++round) {
-        const bool interlace = round % 2 == 1;
-        const int32_t sw = Uniform(random, 1, 40), sh = Uniform(random, 1, 40);
-        const int32_t w = Uniform(random, 1, 45), rows = Uniform(random, 1, 45);
-        const int32_t pad = Uniform(random, 0, 9);
-        TestSurface src(sw, sh, {.padding = pad});
-        TestSurface fast(w + 6, rows + 6, {.padding = 9 - pad});
-        TestSurface plain(w + 6, rows + 6, {.padding = 9 - pad});
-        Randomise(src, round);
-        Randomise(fast, 1000 + round);
-        Randomise(plain, 1000 + round);
-        int32_t q[8];
-        for (int k = 0; k < 8; k += 2) {
-            q[k] = Uniform(random, 0, sw - 1);
-            q[k + 1] = Uniform(random, 0, sh - 1);
-        }
-        const int32_t dx = Uniform(random, 0, 6), dy = Uniform(random, 0, 6);
-        if (interlace) {
-            InterlaceQuad(&fast, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
-            reference::InterlaceQuad(&plain, dx, dy, w, rows, &src, q);
-        } else {
-            ScanlineQuad(&fast, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
-            reference::ScanlineQuad(&plain, dx, dy, w, rows, &src, q);
-        }
-        ASSERT_EQ(fast.Pixels(), plain.Pixels()) << "round " << round;
-        ASSERT_TRUE(fast.Intact());
-    }
-}
-
 TEST_F(QuadResampleTest, SamplesOutsideTheSourceRepeatItsEdge) {
     // A source and the same picture with its edge pixels repeated 8 times around it: a quad
     // reaching outside the first must show what the same quad shows inside the second.

@@ -51,27 +51,6 @@ TEST_F(ScanlineTileTest, RowThreeIsBlueAgain) {
     ExpectPixel(dst, 1, 3, 254, 0, 0);
 }
 
-TEST_F(ScanlineTileTest, RandomTilesMatchThePlainImplementation) {
-    std::mt19937 random(31);
-    for (int round = 0; round < 80; ++round) {
-        const int32_t W = Uniform(random, 1, 30), H = Uniform(random, 1, 30);
-        TestSurface src(W, H, {.padding = Uniform(random, 0, 6)});
-        Randomise(src, round);
-        const int32_t sw = Uniform(random, 1, W), sh = Uniform(random, 1, H);
-        const int32_t w = Uniform(random, 1, 50), rows = Uniform(random, 1, 20);
-        const int32_t sx = Uniform(random, -40, 40), sy = Uniform(random, -40, 40);
-        const int32_t ox = Uniform(random, -100, 100), oy = Uniform(random, -100, 100);
-        TestSurface fast(w + 3, rows + 3, {.padding = 4}), plain(w + 3, rows + 3, {.padding = 4});
-        Randomise(fast, 500 + round);
-        Randomise(plain, 500 + round);
-        const int32_t dx = Uniform(random, 0, 3), dy = Uniform(random, 0, 3);
-        ScanlineTile(&fast, dx, dy, w, rows, &src, sx, sy, sw, sh, ox, oy);
-        reference::ScanlineTile(&plain, dx, dy, w, rows, &src, sx, sy, sw, sh, ox, oy);
-        ASSERT_EQ(fast.Pixels(), plain.Pixels()) << "round " << round;
-        ASSERT_TRUE(fast.Intact());
-    }
-}
-
 TEST_F(ScanlineMaskTest, LeftoverRowsContinueTheRotation) {
     for (int32_t rows : {4, 5}) {  // rows mod 3 = 1 and 2
         TestSurface dst(3, 7, {.padding = 1});
@@ -82,20 +61,6 @@ TEST_F(ScanlineMaskTest, LeftoverRowsContinueTheRotation) {
         for (int32_t i = 0; i < rows; ++i) ExpectPixel(dst, 2, 1 + i, expect[i][0], expect[i][1], expect[i][2]);
         ExpectPixel(dst, 2, 1 + rows, 10, 20, 30);
         EXPECT_TRUE(dst.Intact());
-    }
-}
-
-TEST_F(ScanlineMaskTest, RandomRectanglesMatchThePlainImplementation) {
-    std::mt19937 random(8);
-    for (int round = 0; round < 30; ++round) {
-        TestSurface fast(40, 30, {.padding = 3}), plain(40, 30, {.padding = 3});
-        Randomise(fast, round);
-        Randomise(plain, round);
-        const int32_t x = Uniform(random, 0, 39), y = Uniform(random, 0, 29);
-        const int32_t w = Uniform(random, 1, 40 - x), rows = Uniform(random, 1, 30 - y);
-        ScanlineMask(&fast, x, y, w, rows);
-        reference::ScanlineMask(&plain, x, y, w, rows);
-        ASSERT_EQ(fast.Pixels(), plain.Pixels()) << "round " << round;
     }
 }
 

@@ -9,30 +9,6 @@ namespace {
 
 using ScreenQuadTest = EffectsTest;
 
-struct Quad {
-    Vertex destination[4];
-    Vertex source[4];
-};
-
-// A w x h picture scaled by s and turned by degrees about (cx, cy), as the demo's spinning CG.
-Quad TurnedPicture(int32_t w, int32_t h, float s, float degrees, float cx, float cy) {
-    const float a = static_cast<float>(w) * s * 0.5f, b = static_cast<float>(h) * s * 0.5f;
-    const float radians = degrees * 3.14159265f / 180.0f;
-    const float c = std::cos(radians), n = std::sin(radians);
-    const float offsets[4][2] = {{-a, -b}, {a, -b}, {a, b}, {-a, b}};
-    Quad q;
-    for (int k = 0; k < 4; ++k) {
-        const float ox = offsets[k][0], oy = offsets[k][1];
-        q.destination[k] = {cx + std::trunc(ox * c - oy * n), cy + std::trunc(ox * n + oy * c)};
-    }
-    const float right = static_cast<float>(w - 1), bottom = static_cast<float>(h - 1);
-    q.source[0] = {0.0f, 0.0f};
-    q.source[1] = {right, 0.0f};
-    q.source[2] = {right, bottom};
-    q.source[3] = {0.0f, bottom};
-    return q;
-}
-
 // Rows of the screen with any byte other than zero, and the written columns of one row.
 std::vector<int32_t> LitRows(TestSurface& s) {
     std::vector<int32_t> rows;
@@ -107,31 +83,6 @@ TEST_F(ScreenQuadTest, BlackSourceKeepsTheScreenAndWhiteSourceSaturatesIt) {
     EXPECT_EQ(screen.Pixels(), before);
     ScreenQuad(&screen, q.destination, &white, q.source);
     ExpectPixel(screen, 300, 200, 255, 255, 255);
-}
-
-TEST_F(ScreenQuadTest, TurnedPicturesMatchThePlainImplementation) {
-    std::mt19937 random(99);
-    TestSurface src(90, 70, {.padding = 3});
-    Randomise(src, 1);
-    for (int round = 0; round < 24; ++round) {
-        const float scale = static_cast<float>(Uniform(random, 2, 60)) / 10.0f;
-        // The first rounds are a square at 45 degrees (two bands) and an upright picture (one band).
-        const float turn = static_cast<float>(Uniform(random, 0, 3600)) / 10.0f;
-        const float degrees = round == 0 ? 45.0f : (round == 1 ? 0.0f : turn);
-        const float cx = static_cast<float>(Uniform(random, -100, 740));
-        const float cy = static_cast<float>(Uniform(random, -100, 580));
-        const Quad q = TurnedPicture(round == 0 ? 70 : 90, 70, scale, degrees, cx, cy);
-        if (round < 2) {
-            ASSERT_EQ(BuildQuadBands(q.destination).count, round == 0 ? 2 : 1);
-        }
-        TestSurface fast(640, 480), plain(640, 480);
-        Randomise(fast, 50 + round);
-        Randomise(plain, 50 + round);
-        ScreenQuad(&fast, q.destination, &src, q.source);
-        reference::ScreenQuad(&plain, q.destination, &src, q.source);
-        ASSERT_EQ(fast.Pixels(), plain.Pixels()) << "round " << round;
-        ASSERT_TRUE(fast.Intact());
-    }
 }
 
 TEST_F(ScreenQuadTest, WithoutTheTableNothingIsDrawn) {

@@ -49,36 +49,6 @@ TEST_F(TintMaskTest, ColourComponentsLandInRedGreenBlueOrder) {
     ExpectPixel(dst, 0, 0, reference::Multiply(64, 127), 0, 127);
 }
 
-TEST_F(TintMaskTest, RandomCallsMatchThePlainImplementation) {
-    std::mt19937 random(21);
-    for (int round = 0; round < 60; ++round) {
-        const int32_t w = Uniform(random, 1, 30), rows = Uniform(random, 1, 20);
-        const int32_t mw = Uniform(random, 1, 40), mh = Uniform(random, 1, 40);
-        TestSurface mask(mw, mh, {.pixels = round % 2 == 0, .alpha = true, .alphaPadding = Uniform(random, 0, 5)});
-        Randomise(mask, round);
-        TestSurface fast(w + 5, rows + 5, {.padding = 1}), plain(w + 5, rows + 5, {.padding = 1});
-        Randomise(fast, 300 + round);
-        Randomise(plain, 300 + round);
-        const int32_t red = Uniform(random, 0, 255), green = Uniform(random, 0, 255), blue = Uniform(random, 0, 255);
-        const int32_t dx = Uniform(random, 0, 5), dy = Uniform(random, 0, 5);
-        if (round % 3 == 0 && mw >= w && mh >= rows) {
-            const int32_t mx = Uniform(random, 0, mw - w), my = Uniform(random, 0, mh - rows);
-            TintMask(&fast, dx, dy, &mask, mx, my, w, rows, red, green, blue);
-            reference::TintMask(&plain, dx, dy, &mask, mx, my, w, rows, red, green, blue);
-        } else {
-            // A mask rectangle that stays inside the mask after scaling.
-            const float fw = static_cast<float>(Uniform(random, 1, mw * 8)) / 8.0f;
-            const float fh = static_cast<float>(Uniform(random, 1, mh * 8)) / 8.0f;
-            const float fx = static_cast<float>(Uniform(random, 0, static_cast<int32_t>((mw - fw) * 4))) / 4.0f;
-            const float fy = static_cast<float>(Uniform(random, 0, static_cast<int32_t>((mh - fh) * 4))) / 4.0f;
-            TintMaskScaled(&fast, dx, dy, w, rows, &mask, fx, fy, fw, fh, red, green, blue);
-            reference::TintMaskScaled(&plain, dx, dy, w, rows, &mask, fx, fy, fw, fh, red, green, blue);
-        }
-        ASSERT_EQ(fast.Pixels(), plain.Pixels()) << "round " << round;
-        ASSERT_TRUE(fast.Intact());
-    }
-}
-
 TEST_F(TintMaskTest, WithoutTheTablesNothingIsDrawn) {
     TearDown();
     TestSurface mask(3, 3, {.pixels = false});

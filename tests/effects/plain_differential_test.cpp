@@ -1,0 +1,187 @@
+// Every effect against its plain implementation (reference_effects.cpp) on random calls: random
+// sizes, paddings, offsets and rectangles, the destination's guard bytes checked after each call.
+// Each case is one routine and one seed, so a failure names both and any case can be run alone
+// (--gtest_filter='*TintMaskScaled_seed7').
+#include <optional>
+#include <string>
+#include <tuple>
+
+#include "demo/effects/effects.h"
+#include "tests/effects/effects_test_support.h"
+#include "tests/effects/reference_effects.h"
+
+namespace {
+
+// One random call: the surfaces it draws into with the routine and with its plain form.
+struct RandomCall {
+    std::mt19937 random;
+    std::optional<TestSurface> fast;
+    std::optional<TestSurface> plain;
+};
+
+int32_t Uniform(std::mt19937& random, int32_t low, int32_t high) {
+    return std::uniform_int_distribution<int32_t>(low, high)(random);
+}
+
+void Randomise(TestSurface& surface, uint32_t seed) {
+    std::mt19937 random(seed);
+    surface.FillRandom(random);
+}
+
+// The destinations of a call: equal random pixels, w x rows plus a margin, with guard bytes.
+void Destinations(RandomCall& call, int32_t w, int32_t rows, int32_t margin, int32_t padding, uint32_t seed) {
+    for (std::optional<TestSurface>* surface : {&call.fast, &call.plain}) {
+        surface->emplace(w + margin, rows + margin, TestSurface::Options{.padding = padding});
+        Randomise(**surface, seed);
+    }
+}
+
+void Quads(RandomCall& c, uint32_t seed) {
+    const bool interlace = seed % 2 == 1;
+    const int32_t sw = Uniform(c.random, 1, 40), sh = Uniform(c.random, 1, 40);
+    const int32_t w = Uniform(c.random, 1, 45), rows = Uniform(c.random, 1, 45), pad = Uniform(c.random, 0, 9);
+    TestSurface src(sw, sh, {.padding = pad});
+    Randomise(src, seed);
+    Destinations(c, w, rows, 6, 9 - pad, 1000 + seed);
+    int32_t q[8];
+    for (int k = 0; k < 8; k += 2) q[k] = Uniform(c.random, 0, sw - 1), q[k + 1] = Uniform(c.random, 0, sh - 1);
+    const int32_t dx = Uniform(c.random, 0, 6), dy = Uniform(c.random, 0, 6);
+    if (interlace) {
+        InterlaceQuad(&*c.fast, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
+        reference::InterlaceQuad(&*c.plain, dx, dy, w, rows, &src, q);
+    } else {
+        ScanlineQuad(&*c.fast, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
+        reference::ScanlineQuad(&*c.plain, dx, dy, w, rows, &src, q);
+    }
+}
+
+void Tile(RandomCall& c, uint32_t seed) {
+    const int32_t W = Uniform(c.random, 1, 30), H = Uniform(c.random, 1, 30);
+    TestSurface src(W, H, {.padding = Uniform(c.random, 0, 6)});
+    Randomise(src, seed);
+    const int32_t sw = Uniform(c.random, 1, W), sh = Uniform(c.random, 1, H);
+    const int32_t w = Uniform(c.random, 1, 50), rows = Uniform(c.random, 1, 20);
+    const int32_t sx = Uniform(c.random, -40, 40), sy = Uniform(c.random, -40, 40);
+    const int32_t ox = Uniform(c.random, -100, 100), oy = Uniform(c.random, -100, 100);
+    Destinations(c, w, rows, 3, 4, 500 + seed);
+    const int32_t dx = Uniform(c.random, 0, 3), dy = Uniform(c.random, 0, 3);
+    ScanlineTile(&*c.fast, dx, dy, w, rows, &src, sx, sy, sw, sh, ox, oy);
+    reference::ScanlineTile(&*c.plain, dx, dy, w, rows, &src, sx, sy, sw, sh, ox, oy);
+}
+
+void Mask(RandomCall& c, uint32_t seed) {
+    Destinations(c, 40, 30, 0, 3, seed);
+    const int32_t x = Uniform(c.random, 0, 39), y = Uniform(c.random, 0, 29);
+    const int32_t w = Uniform(c.random, 1, 40 - x), rows = Uniform(c.random, 1, 30 - y);
+    ScanlineMask(&*c.fast, x, y, w, rows);
+    reference::ScanlineMask(&*c.plain, x, y, w, rows);
+}
+
+void Blur(RandomCall& c, uint32_t seed) {
+    const int32_t W = Uniform(c.random, 1, 50), H = Uniform(c.random, 1, 8);
+    TestSurface src(W, H, {.padding = Uniform(c.random, 0, 5)});
+    Randomise(src, seed);
+    const int32_t sx = Uniform(c.random, 0, W - 1), sy = Uniform(c.random, 0, H - 1);
+    const int32_t w = Uniform(c.random, 1, W - sx), rows = Uniform(c.random, 1, H - sy);
+    const int32_t k = Uniform(c.random, 0, 7);
+    // Most windows are the powers of two the scenes use; every third any width and shift.
+    const int32_t window = seed % 3 == 0 ? Uniform(c.random, 0, 70) : 2 << k;
+    const int32_t shift = seed % 3 == 0 ? Uniform(c.random, 0, 8) : k + 1;
+    Destinations(c, w, rows, 4, 2, 100 + seed);
+    const int32_t dx = Uniform(c.random, 0, 4), dy = Uniform(c.random, 0, 4);
+    BoxBlurRows(&*c.fast, dx, dy, &src, sx, sy, w, rows, window, shift);
+    reference::BoxBlurRows(&*c.plain, dx, dy, &src, sx, sy, w, rows, window, shift);
+}
+
+void Tint(RandomCall& c, uint32_t seed) {
+    const int32_t w = Uniform(c.random, 1, 30), rows = Uniform(c.random, 1, 20);
+    const int32_t mw = Uniform(c.random, 1, 40), mh = Uniform(c.random, 1, 40);
+    TestSurface mask(mw, mh, {.pixels = seed % 2 == 0, .alpha = true, .alphaPadding = Uniform(c.random, 0, 5)});
+    Randomise(mask, seed);
+    Destinations(c, w, rows, 5, 1, 300 + seed);
+    const int32_t red = Uniform(c.random, 0, 255), green = Uniform(c.random, 0, 255), blue = Uniform(c.random, 0, 255);
+    const int32_t dx = Uniform(c.random, 0, 5), dy = Uniform(c.random, 0, 5);
+    if (seed % 3 == 0 && mw >= w && mh >= rows) {
+        const int32_t mx = Uniform(c.random, 0, mw - w), my = Uniform(c.random, 0, mh - rows);
+        TintMask(&*c.fast, dx, dy, &mask, mx, my, w, rows, red, green, blue);
+        reference::TintMask(&*c.plain, dx, dy, &mask, mx, my, w, rows, red, green, blue);
+        return;
+    }
+    // A mask rectangle that stays inside the mask after scaling.
+    const float fw = static_cast<float>(Uniform(c.random, 1, mw * 8)) / 8.0f;
+    const float fh = static_cast<float>(Uniform(c.random, 1, mh * 8)) / 8.0f;
+    const float fx = static_cast<float>(Uniform(c.random, 0, static_cast<int32_t>((mw - fw) * 4))) / 4.0f;
+    const float fy = static_cast<float>(Uniform(c.random, 0, static_cast<int32_t>((mh - fh) * 4))) / 4.0f;
+    TintMaskScaled(&*c.fast, dx, dy, w, rows, &mask, fx, fy, fw, fh, red, green, blue);
+    reference::TintMaskScaled(&*c.plain, dx, dy, w, rows, &mask, fx, fy, fw, fh, red, green, blue);
+}
+
+void Afterimage(RandomCall& c, uint32_t seed) {
+    using Draw = void (*)(ISurface*, int32_t, int32_t, int32_t, int32_t, ISurface*, float, float, float, float);
+    static constexpr struct {
+        Draw draw;
+        int keep, shift;
+    } kVariants[3] = {{Afterimage16, 239, 4}, {Afterimage8, 223, 3}, {Afterimage4, 191, 2}};
+    const auto& variant = kVariants[seed % 3];
+    const int32_t sw = Uniform(c.random, 1, 40), sh = Uniform(c.random, 1, 40);
+    TestSurface src(sw, sh, {.padding = Uniform(c.random, 0, 7)});
+    Randomise(src, seed);
+    const int32_t w = Uniform(c.random, 1, 40), rows = Uniform(c.random, 1, 30);
+    const float fw = static_cast<float>(Uniform(c.random, 1, sw * 10)) / 10.0f;
+    const float fh = static_cast<float>(Uniform(c.random, 1, sh * 10)) / 10.0f;
+    const float fx = static_cast<float>(Uniform(c.random, 0, static_cast<int32_t>((sw - fw) * 2))) * 0.5f;
+    const float fy = static_cast<float>(Uniform(c.random, 0, static_cast<int32_t>((sh - fh) * 2))) * 0.5f;
+    Destinations(c, w, rows, 2, 3, 700 + seed);
+    const int32_t dx = Uniform(c.random, 0, 2), dy = Uniform(c.random, 0, 2);
+    variant.draw(&*c.fast, dx, dy, w, rows, &src, fx, fy, fw, fh);
+    reference::Afterimage(&*c.plain, dx, dy, w, rows, &src, fx, fy, fw, fh, variant.keep, variant.shift);
+}
+
+void TurnedQuad(RandomCall& c, uint32_t seed) {
+    TestSurface src(90, 70, {.padding = 3});
+    Randomise(src, 1);
+    const float scale = static_cast<float>(Uniform(c.random, 2, 60)) / 10.0f;
+    // The first seeds are a square at 45 degrees (two bands) and an upright picture (one band).
+    const float turn = static_cast<float>(Uniform(c.random, 0, 3600)) / 10.0f;
+    const float degrees = seed == 0 ? 45.0f : (seed == 1 ? 0.0f : turn);
+    const float cx = static_cast<float>(Uniform(c.random, -100, 740));
+    const float cy = static_cast<float>(Uniform(c.random, -100, 580));
+    const Quad q = TurnedPicture(seed == 0 ? 70 : 90, 70, scale, degrees, cx, cy);
+    if (seed < 2) {
+        ASSERT_EQ(BuildQuadBands(q.destination).count, seed == 0 ? 2 : 1);
+    }
+    Destinations(c, 640, 480, 0, 0, 50 + seed);
+    ScreenQuad(&*c.fast, q.destination, &src, q.source);
+    reference::ScreenQuad(&*c.plain, q.destination, &src, q.source);
+}
+
+struct Routine {
+    const char* name;
+    void (*call)(RandomCall&, uint32_t seed);
+};
+
+constexpr Routine kRoutines[] = {
+    {"ScanlineAndInterlaceQuad", Quads}, {"ScanlineTile", Tile},     {"ScanlineMask", Mask},    {"BoxBlurRows", Blur},
+    {"TintMaskAndScaled", Tint},         {"Afterimage", Afterimage}, {"ScreenQuad", TurnedQuad}};
+constexpr uint32_t kSeeds = 40;
+
+class MatchesThePlainImplementation : public EffectsTest,
+                                      public testing::WithParamInterface<std::tuple<Routine, uint32_t>> {};
+
+TEST_P(MatchesThePlainImplementation, OnARandomCall) {
+    const auto [routine, seed] = GetParam();
+    RandomCall call{std::mt19937(seed * 7919u + 13u), std::nullopt, std::nullopt};
+    routine.call(call, seed);
+    if (HasFatalFailure()) return;
+    ASSERT_EQ(call.fast->Pixels(), call.plain->Pixels());
+    ASSERT_TRUE(call.fast->Intact());
+}
+
+INSTANTIATE_TEST_SUITE_P(Effects, MatchesThePlainImplementation,
+                         testing::Combine(testing::ValuesIn(kRoutines), testing::Range(0u, kSeeds)),
+                         [](const testing::TestParamInfo<std::tuple<Routine, uint32_t>>& info) {
+                             return std::string(std::get<0>(info.param).name) + "_seed" +
+                                    std::to_string(std::get<1>(info.param));
+                         });
+
+}  // namespace
