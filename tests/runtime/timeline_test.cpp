@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <thread>
 #include <utility>
 
 #include "platform/clock.h"
 #include "platform/keys.h"
+#include "tests/support/held_keys.h"
 #include "timeline_fixture.h"
 
 namespace {
@@ -184,30 +184,6 @@ TEST_F(Timeline, MissingMusicFileEndsTheRunWithTheMciMessage) {
 
 namespace {
 
-// Releases keys from another thread once the real clock has run the given time, as a user would.
-class KeyReleaser {
-public:
-    KeyReleaser(std::vector<std::pair<int, uint32_t>> keys) : keys_(std::move(keys)) {}
-    void Start() {
-        for (const auto& [key, ms] : keys_) platform::SetKeyDown(key, true);
-        const uint32_t start = platform::TickCount();
-        thread_ = std::thread([this, start] {
-            for (const auto& [key, ms] : keys_) {
-                while (platform::TickCount() - start < ms) platform::Sleep(1);
-                platform::SetKeyDown(key, false);
-            }
-        });
-    }
-    ~KeyReleaser() {
-        if (thread_.joinable()) thread_.join();
-        platform::ReleaseAllKeys();
-    }
-
-private:
-    std::vector<std::pair<int, uint32_t>> keys_;
-    std::thread thread_;
-};
-
 uint32_t LongestGap(const std::vector<uint32_t>& ticks) {
     uint32_t longest = 0;
     for (size_t i = 1; i < ticks.size(); ++i) longest = std::max(longest, ticks[i] - ticks[i - 1]);
@@ -217,12 +193,13 @@ uint32_t LongestGap(const std::vector<uint32_t>& ticks) {
 }  // namespace
 
 TEST_F(Timeline, OfTwoJumpKeysDownOnlyTheEarlierInTheTableCounts) {
+    ScopedVirtualClock time;
     Ready(true);
-    KeyReleaser keys({{'5', 40}, {'2', 80}});  // both down together; '2' is held longer
+    HeldKeys keys({{'5', 40}, {'2', 80}});  // both down together; '2' is held longer
     std::vector<uint32_t> ticks;
     host.loop.eachFrame = [&] {
         ticks.push_back(platform::TickCount());
-        if (ticks.size() == 5) keys.Start();
+        if (ticks.size() == 5) keys.Hold();
     };
     host.loop.stopWhen = [&] { return !frames.empty() && frames.back() >= 12600; };
     context.Run();
@@ -235,13 +212,14 @@ TEST_F(Timeline, OfTwoJumpKeysDownOnlyTheEarlierInTheTableCounts) {
 }
 
 TEST_F(Timeline, AHeldKeyFreezesThenRestartsTheMusicAtItsScene) {
+    ScopedVirtualClock time;
     Ready(true);
     context.loopMusic = false;
-    KeyReleaser keys({{'5', 40}});
+    HeldKeys keys({{'5', 40}});
     std::vector<uint32_t> ticks;
     host.loop.eachFrame = [&] {
         ticks.push_back(platform::TickCount());
-        if (ticks.size() == 5) keys.Start();
+        if (ticks.size() == 5) keys.Hold();
     };
     int32_t countAfterJump = -1;
     host.loop.stopWhen = [&] {
@@ -257,12 +235,13 @@ TEST_F(Timeline, AHeldKeyFreezesThenRestartsTheMusicAtItsScene) {
 }
 
 TEST_F(Timeline, JumpKeysAreWaitedOutButIgnoredOnHostMusic) {
+    ScopedVirtualClock time;
     Ready(false);
-    KeyReleaser keys({{'0', 40}});
+    HeldKeys keys({{'0', 40}});
     std::vector<uint32_t> ticks;
     host.loop.eachFrame = [&] {
         ticks.push_back(platform::TickCount());
-        if (ticks.size() == 5) keys.Start();
+        if (ticks.size() == 5) keys.Hold();
     };
     host.loop.stopWhen = [&] { return ticks.size() > 5 && platform::TickCount() - ticks[4] > 80; };
     context.Run();

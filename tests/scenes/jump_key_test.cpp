@@ -6,14 +6,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
-#include <thread>
 
 #include "platform/clock.h"
 #include "platform/keys.h"
 #include "tests/scenes/scene_expect.h"
+#include "tests/support/held_keys.h"
 
 namespace {
 
@@ -63,25 +62,15 @@ public:
 };
 
 // Steps the platform's virtual clock, which the waveaudio device plays on, by one frame per
-// KeepRunning; at a chosen frame it holds a key down, which a second thread lets go of.
+// KeepRunning; at a chosen frame it holds a key down for 20 ms of that clock.
 class KeyPressingLoop final : public IHostLoop {
 public:
     KeyPressingLoop(CallLog* log, int key, uint32_t pressAtFrame, uint32_t frames)
         : log_(log), key_(key), pressAt_(pressAtFrame), frames_(frames) {}
-    ~KeyPressingLoop() {
-        if (releaser_.joinable()) releaser_.join();
-    }
     bool KeepRunning() override {
         log_->StartPass();
         if (frame_ == frames_) return false;
-        if (frame_++ == pressAt_) {
-            platform::SetKeyDown(key_, true);
-            releaser_ = std::thread([this] {
-                // The demo polls the key with Sleep(1) until it is up.
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-                platform::SetKeyDown(key_, false);
-            });
-        }
+        if (frame_++ == pressAt_) held_.Hold({{key_, 20}});
         platform::AdvanceVirtualClock(40);
         return true;
     }
@@ -92,7 +81,7 @@ private:
     uint32_t pressAt_;
     uint32_t frames_;
     uint32_t frame_ = 0;
-    std::thread releaser_;
+    HeldKeys held_;
 };
 
 class ScopedTempFolder {
