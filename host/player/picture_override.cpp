@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <regex>
 
-#include "tools/assetkit/archive_pack.h"
-#include "tools/assetkit/files.h"
+#include "tools/assets/archive_pack.h"
+#include "tools/assets/files.h"
 
 namespace player {
 namespace {

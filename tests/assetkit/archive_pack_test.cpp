@@ -1,4 +1,4 @@
-#include "tools/assetkit/archive_pack.h"
+#include "tools/assets/archive_pack.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <iterator>
 #include <map>
 
-#include "tools/assetkit/entry_picture.h"
-#include "tools/assetkit/entry_png.h"
+#include "tools/assets/entry_picture.h"
+#include "tools/assets/entry_png.h"
 
 namespace {
 

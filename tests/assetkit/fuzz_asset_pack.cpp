@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/assetkit/archive_pack.h"
-#include "tools/assetkit/entry_picture.h"
-#include "tools/assetkit/entry_png.h"
+#include "tools/assets/archive_pack.h"
+#include "tools/assets/entry_picture.h"
+#include "tools/assets/entry_png.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 4) return 0;

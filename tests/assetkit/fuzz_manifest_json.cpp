@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/assetkit/json.h"
+#include "tools/assets/json.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     assetkit::JsonValue value;

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "host/player/timeline.h"
-#include "tools/assetkit/archive_file.h"
-#include "tools/assetkit/entry_picture.h"
-#include "tools/assetkit/entry_png.h"
+#include "tools/assets/archive_file.h"
+#include "tools/assets/entry_picture.h"
+#include "tools/assets/entry_png.h"
 
 namespace {
 

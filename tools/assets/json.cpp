@@ -1,4 +1,4 @@
-#include "tools/assetkit/json.h"
+#include "tools/assets/json.h"
 
 #include <cstdio>
 #include <cstdlib>

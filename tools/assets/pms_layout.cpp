@@ -1,6 +1,6 @@
-#include "tools/assetkit/pms_layout.h"
+#include "tools/assets/pms_layout.h"
 
-#include "tools/assetkit/byte_io.h"
+#include "tools/assets/byte_io.h"
 
 namespace assetkit {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "movie_writer.h"
-#include "tools/assetkit/movie_file.h"
+#include "tools/assets/movie_file.h"
 #include "tools/png/png_image.h"
 
 // Movie frames as 8-bit palette PNGs and back.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/assetkit/container_layout.h"
+#include "tools/assets/container_layout.h"
 
 // The picture archive as the demo reads it: "ZPX0", the entry count, one { offset, size } record
 // per picture, then the pictures anywhere after.

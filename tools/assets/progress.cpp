@@ -1,4 +1,4 @@
-#include "tools/assetkit/progress.h"
+#include "tools/assets/progress.h"
 
 #include <cstdint>
 #include <cstdio>

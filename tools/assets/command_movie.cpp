@@ -5,13 +5,13 @@
 #include <optional>
 
 #include "movie_writer.h"
-#include "tools/assetkit/byte_io.h"
-#include "tools/assetkit/commands.h"
-#include "tools/assetkit/files.h"
-#include "tools/assetkit/folder_manifest.h"
-#include "tools/assetkit/movie_file.h"
-#include "tools/assetkit/movie_frame_png.h"
-#include "tools/assetkit/progress.h"
+#include "tools/assets/byte_io.h"
+#include "tools/assets/commands.h"
+#include "tools/assets/files.h"
+#include "tools/assets/folder_manifest.h"
+#include "tools/assets/movie_file.h"
+#include "tools/assets/movie_frame_png.h"
+#include "tools/assets/progress.h"
 
 namespace assetkit {
 namespace {

@@ -3,9 +3,9 @@
 
 #include "bmp_file.h"
 #include "pms_file.h"
-#include "tools/assetkit/byte_io.h"
-#include "tools/assetkit/entry_picture.h"
-#include "tools/assetkit/pms_layout.h"
+#include "tools/assets/byte_io.h"
+#include "tools/assets/entry_picture.h"
+#include "tools/assets/pms_layout.h"
 
 namespace assetkit {
 namespace {

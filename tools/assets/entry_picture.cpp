@@ -1,10 +1,10 @@
-#include "tools/assetkit/entry_picture.h"
+#include "tools/assets/entry_picture.h"
 
 #include <cstring>
 
 #include "demo/assets/pms_streams.h"
-#include "tools/assetkit/byte_io.h"
-#include "tools/assetkit/pms_layout.h"
+#include "tools/assets/byte_io.h"
+#include "tools/assets/pms_layout.h"
 
 namespace assetkit {
 

@@ -1,11 +1,11 @@
-#include "tools/assetkit/movie_file.h"
+#include "tools/assets/movie_file.h"
 
 #include <zlib.h>
 
 #include <cstring>
 #include <filesystem>
 
-#include "tools/assetkit/byte_io.h"
+#include "tools/assets/byte_io.h"
 
 namespace assetkit {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "prelo/version.h"
-#include "tools/assetkit/commands.h"
+#include "tools/assets/commands.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/assetkit/entry_png.h"
+#include "tools/assets/entry_png.h"
 
 #include <unordered_map>
 

@@ -2,12 +2,12 @@
 #include <cstring>
 
 #include "platform/wave_header.h"
-#include "tools/assetkit/archive_file.h"
-#include "tools/assetkit/commands.h"
-#include "tools/assetkit/entry_picture.h"
-#include "tools/assetkit/files.h"
-#include "tools/assetkit/json.h"
-#include "tools/assetkit/movie_file.h"
+#include "tools/assets/archive_file.h"
+#include "tools/assets/commands.h"
+#include "tools/assets/entry_picture.h"
+#include "tools/assets/files.h"
+#include "tools/assets/json.h"
+#include "tools/assets/movie_file.h"
 
 namespace assetkit {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/assetkit/container_layout.h"
+#include "tools/assets/container_layout.h"
 
 // The movie as the demo reads it: "MOZ1", the frame count, three unused words, one { offset,
 // size } record per frame, and every frame one zlib stream of its picture and palette.

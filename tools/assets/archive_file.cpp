@@ -1,8 +1,8 @@
-#include "tools/assetkit/archive_file.h"
+#include "tools/assets/archive_file.h"
 
 #include <cstring>
 
-#include "tools/assetkit/byte_io.h"
+#include "tools/assets/byte_io.h"
 
 namespace assetkit {
 namespace {

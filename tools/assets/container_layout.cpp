@@ -1,4 +1,4 @@
-#include "tools/assetkit/container_layout.h"
+#include "tools/assets/container_layout.h"
 
 #include <algorithm>
 

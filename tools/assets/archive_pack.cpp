@@ -1,7 +1,7 @@
-#include "tools/assetkit/archive_pack.h"
+#include "tools/assets/archive_pack.h"
 
-#include "tools/assetkit/entry_picture.h"
-#include "tools/assetkit/entry_png.h"
+#include "tools/assets/entry_picture.h"
+#include "tools/assets/entry_png.h"
 
 namespace assetkit {
 

@@ -1,8 +1,8 @@
-#include "tools/assetkit/folder_manifest.h"
+#include "tools/assets/folder_manifest.h"
 
 #include <cstdio>
 
-#include "tools/assetkit/files.h"
+#include "tools/assets/files.h"
 
 namespace assetkit {
 namespace {

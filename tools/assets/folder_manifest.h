@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/assetkit/json.h"
+#include "tools/assets/json.h"
 
 // The folders extract writes: one file a picture or frame, a copy of the original file (so that
 // pack can keep every unchanged byte), and manifest.json, which names them.

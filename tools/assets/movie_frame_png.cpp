@@ -1,4 +1,4 @@
-#include "tools/assetkit/movie_frame_png.h"
+#include "tools/assets/movie_frame_png.h"
 
 #include <unordered_map>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/assetkit/entry_picture.h"
+#include "tools/assets/entry_picture.h"
 #include "tools/png/png_image.h"
 
 // Entry pictures to PNG files and back.

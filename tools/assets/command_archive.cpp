@@ -1,12 +1,12 @@
 #include <cstdio>
 
-#include "tools/assetkit/archive_file.h"
-#include "tools/assetkit/archive_pack.h"
-#include "tools/assetkit/commands.h"
-#include "tools/assetkit/entry_picture.h"
-#include "tools/assetkit/entry_png.h"
-#include "tools/assetkit/files.h"
-#include "tools/assetkit/folder_manifest.h"
+#include "tools/assets/archive_file.h"
+#include "tools/assets/archive_pack.h"
+#include "tools/assets/commands.h"
+#include "tools/assets/entry_picture.h"
+#include "tools/assets/entry_png.h"
+#include "tools/assets/files.h"
+#include "tools/assets/folder_manifest.h"
 
 namespace assetkit {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/assetkit/archive_file.h"
+#include "tools/assets/archive_file.h"
 
 namespace assetkit {
 

@@ -1,4 +1,4 @@
-#include "tools/assetkit/files.h"
+#include "tools/assets/files.h"
 
 #include <zlib.h>
 
