@@ -1,27 +1,21 @@
 #include <cstring>
 
 #include "demo/assets/cg_pictures.h"
-#include "demo/assets/little_endian.h"
+#include "demo/assets/picture_headers.h"
 #include "demo/assets/plane_view.h"
 #include "demo/runtime/graph_tables.h"
 #include "interfaces/layerforge.h"
 
-namespace {
-
-// The file header and as much of the information header as is read (up to the bit count).
-constexpr uint32_t kHeaderSize = 30;
-
-}  // namespace
-
 bool DecodeBmpPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
-    if (picture.size < kHeaderSize) {
+    BmpHeader header;
+    if (!ReadBmpHeader(picture.data, picture.size, &header)) {
         ReportDamagedPicture(index);
         return false;
     }
-    const uint32_t rowsOffset = LoadLe32(picture.data + 10);
-    const int32_t width = LoadLe32Signed(picture.data + 18);
-    const int32_t height = LoadLe32Signed(picture.data + 22);
-    if (picture.data[28] != 24) return false;
+    const uint32_t rowsOffset = header.rowsOffset;
+    const int32_t width = header.width;
+    const int32_t height = header.height;
+    if (header.bitsPerPixel != 24) return false;
     // Only bottom-up pictures with every stored row inside the picture's bytes are taken; a
     // zero or negative height (top-down or empty) is refused rather than handed to the factory.
     if (width <= 0 || height <= 0 || width > INT32_MAX / 4) {
@@ -29,7 +23,7 @@ bool DecodeBmpPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
         return false;
     }
     const uint64_t rowBytes = static_cast<uint64_t>(width) * 3;
-    const uint64_t storedRowBytes = (rowBytes + 3) & ~uint64_t{3};
+    const uint64_t storedRowBytes = BmpStoredRowBytes(width);
     const uint64_t lastRowEnd = rowsOffset + (static_cast<uint64_t>(height) - 1) * storedRowBytes + rowBytes;
     if (lastRowEnd > picture.size) {
         ReportDamagedPicture(index);

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <new>
 
-#include "demo/assets/little_endian.h"
 #include "demo/base/show_message.h"
+#include "platform/byte_reader.h"
 
 namespace {
 
@@ -29,16 +29,15 @@ bool CgLinkFile::Open(const char* name) {
         ShowMessage("ＣＧリンクファイル【 %s 】の内容が壊れています", name);
         return false;
     }
-    const uint32_t count = LoadLe32(image_.data + 4);
+    platform::ByteReader index(image_.data, image_.size);
+    index.Skip(4);
+    const uint32_t count = index.U32();
     if (count == 0) return false;
     // Every record and every picture it names must lie inside the file, so that no later
     // access can leave the memory image whatever the index says.
-    const uint64_t indexEnd = kHeaderSize + static_cast<uint64_t>(count) * kRecordSize;
-    bool intact = indexEnd <= image_.size;
-    for (uint32_t i = 0; intact && i < count; ++i) {
-        const uint8_t* record = image_.data + kHeaderSize + static_cast<uint64_t>(i) * kRecordSize;
-        intact = static_cast<uint64_t>(LoadLe32(record)) + LoadLe32(record + 4) <= image_.size;
-    }
+    bool intact = index.Has(static_cast<uint64_t>(count) * kRecordSize);
+    for (uint32_t i = 0; intact && i < count; ++i)
+        intact = static_cast<uint64_t>(index.U32()) + index.U32() <= image_.size;
     if (!intact) {
         ShowMessage("ＣＧリンクファイル【 %s 】の内容が壊れています", name);
         return false;
@@ -46,10 +45,10 @@ bool CgLinkFile::Open(const char* name) {
     entries_ = new (std::nothrow) CgLinkEntry[count];
     if (entries_ == nullptr) return false;
     entryCount_ = count;
+    index.Seek(kHeaderSize);
     for (uint32_t i = 0; i < count; ++i) {
-        const uint8_t* record = image_.data + kHeaderSize + static_cast<uint64_t>(i) * kRecordSize;
-        entries_[i].offset = LoadLe32(record);
-        entries_[i].size = LoadLe32(record + 4);
+        entries_[i].offset = index.U32();
+        entries_[i].size = index.U32();
     }
     return true;
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "demo/assets/little_endian.h"
+#include "platform/byte_reader.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ bool MovieFile::OpenFiles(platform::Window mainWindow, const char* fullName, con
     for (int word = 1; word < 5; ++word) {
         if (!reader_.Read(header + 4 * word, 4)) return false;
     }
-    const int32_t count = LoadLe32Signed(header + 4);
+    const int32_t count = platform::ByteReader(header + 4, 4).I32();
     if (count <= 0) return false;
     // Check that the index is in the file before allocating for it, so that a wild count
     // costs a message and not a huge allocation.
@@ -54,9 +54,10 @@ bool MovieFile::OpenFiles(platform::Window mainWindow, const char* fullName, con
     }
     if (read) {
         entryCapacity_ = count;
+        platform::ByteReader records(index, static_cast<size_t>(indexBytes));
         for (int32_t i = 0; i < count; ++i) {
-            entries_[i].offset = LoadLe32Signed(index + i * kRecordSize);
-            entries_[i].size = LoadLe32Signed(index + i * kRecordSize + 4);
+            entries_[i].offset = records.I32();
+            entries_[i].size = records.I32();
         }
         // Set last: a frame count without its index would let FetchFrame read a missing table.
         frameCount_ = count;

@@ -1,21 +1,11 @@
 #include "demo/assets/cg_pictures.h"
-#include "demo/assets/little_endian.h"
+#include "demo/assets/picture_headers.h"
 #include "demo/assets/pms_streams.h"
 #include "demo/base/show_message.h"
 #include "demo/runtime/graph_tables.h"
 #include "interfaces/layerforge.h"
 
 namespace {
-
-constexpr uint32_t kHeaderSize = 40;
-
-struct PmsHeader {
-    uint8_t depth;
-    int32_t width;
-    int32_t height;
-    uint32_t mainOffset;
-    uint32_t alphaOffset;
-};
 
 // A stream that starts inside the picture and holds enough bytes to cover a plane of this size
 // at the densest opcode; anything less must run out, so it is refused before a surface exists.
@@ -33,12 +23,11 @@ bool PlausibleSize(const PmsHeader& header) {
 }  // namespace
 
 bool DecodePmsPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
-    if (picture.size < kHeaderSize) {
+    PmsHeader header;
+    if (!ReadPmsHeader(picture.data, picture.size, &header)) {
         ReportDamagedPicture(index);
         return false;
     }
-    const PmsHeader header{picture.data[6], LoadLe32Signed(picture.data + 24), LoadLe32Signed(picture.data + 28),
-                           LoadLe32(picture.data + 32), LoadLe32(picture.data + 36)};
     if (header.depth != 8 && header.depth != 16) {
         ShowMessage("展開できないＰＭＳ【 %d 】です", index);
         return false;

@@ -2,14 +2,10 @@
 
 #include <cstring>
 
+#include "platform/byte_reader.h"
+
 namespace platform {
 namespace {
-
-uint16_t Read16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t Read32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-           (static_cast<uint32_t>(p[3]) << 24);
-}
 
 constexpr size_t kChunkHeader = 8;
 constexpr size_t kFormatSize = 16;
@@ -17,33 +13,35 @@ constexpr size_t kFormatSize = 16;
 }  // namespace
 
 bool ParseWaveHeader(const uint8_t* bytes, size_t size, uint64_t fileSize, WaveLayout* layout) {
-    if (bytes == nullptr || layout == nullptr || size < 12 || fileSize < size) return false;
-    if (std::memcmp(bytes, "RIFF", 4) != 0 || std::memcmp(bytes + 8, "WAVE", 4) != 0) return false;
+    if (bytes == nullptr || layout == nullptr || fileSize < size) return false;
+    ByteReader read(bytes, size);
+    read.Expect("RIFF", 4);
+    read.Skip(4);
+    if (!read.Expect("WAVE", 4)) return false;
     bool haveFormat = false;
     WaveLayout found{};
-    size_t offset = 12;
-    while (size - offset >= kChunkHeader) {
-        const uint8_t* header = bytes + offset;
-        const uint32_t chunkSize = Read32(header + 4);
-        const size_t bodyOffset = offset + kChunkHeader;
-        if (std::memcmp(header, "fmt ", 4) == 0) {
-            if (chunkSize < kFormatSize || size - bodyOffset < kFormatSize) return false;
-            const uint8_t* body = bytes + bodyOffset;
-            found.formatTag = Read16(body);
-            found.format.channels = Read16(body + 2);
-            found.format.samplesPerSecond = Read32(body + 4);
-            found.bytesPerSecond = Read32(body + 8);
-            found.format.blockAlign = Read16(body + 12);
-            found.format.bitsPerSample = Read16(body + 14);
+    while (read.Remaining() >= kChunkHeader) {
+        char id[4];
+        read.Bytes(id, 4);
+        const uint32_t chunkSize = read.U32();
+        const size_t body = read.Position();
+        if (std::memcmp(id, "fmt ", 4) == 0) {
+            if (chunkSize < kFormatSize || !read.Has(kFormatSize)) return false;
+            found.formatTag = read.U16();
+            found.format.channels = read.U16();
+            found.format.samplesPerSecond = read.U32();
+            found.bytesPerSecond = read.U32();
+            found.format.blockAlign = read.U16();
+            found.format.bitsPerSample = read.U16();
             if (found.format.channels == 0 || found.format.samplesPerSecond == 0 || found.bytesPerSecond == 0 ||
                 found.format.blockAlign == 0 || found.format.bitsPerSample == 0) {
                 return false;
             }
             haveFormat = true;
-        } else if (std::memcmp(header, "data", 4) == 0) {
-            if (!haveFormat || bodyOffset > UINT32_MAX) return false;
-            const uint64_t present = fileSize - bodyOffset;
-            found.dataOffset = static_cast<uint32_t>(bodyOffset);
+        } else if (std::memcmp(id, "data", 4) == 0) {
+            if (!haveFormat || body > UINT32_MAX) return false;
+            const uint64_t present = fileSize - body;
+            found.dataOffset = static_cast<uint32_t>(body);
             found.dataSize = chunkSize <= present ? chunkSize : static_cast<uint32_t>(present);
             found.dataSize -= found.dataSize % found.format.blockAlign;
             const uint64_t ms = static_cast<uint64_t>(found.dataSize) * 1000u / found.bytesPerSecond;
@@ -52,10 +50,10 @@ bool ParseWaveHeader(const uint8_t* bytes, size_t size, uint64_t fileSize, WaveL
             *layout = found;
             return true;
         }
-        // Chunks are padded to an even size.
-        const uint64_t next = static_cast<uint64_t>(bodyOffset) + chunkSize + (chunkSize & 1u);
-        if (next > size) return false;
-        offset = static_cast<size_t>(next);
+        // Chunks are padded to an even size; one that claims more than the bytes at hand ends
+        // the walk before the data chunk.
+        const uint64_t next = static_cast<uint64_t>(body) + chunkSize + (chunkSize & 1u);
+        if (next > size || !read.Seek(static_cast<size_t>(next))) return false;
     }
     return false;
 }

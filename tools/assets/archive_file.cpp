@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/byte_reader.h"
 #include "tools/assets/byte_io.h"
 
 namespace assetkit {
@@ -16,20 +17,21 @@ bool ReadArchive(std::vector<uint8_t> bytes, ArchiveFile* archive, std::string* 
         *error = "not a picture archive (it does not start with ZPX0)";
         return false;
     }
-    const uint32_t count = Le32(bytes.data() + 4);
+    platform::ByteReader index(bytes.data(), bytes.size());
+    index.Skip(4);
+    const uint32_t count = index.U32();
     if (count == 0) {
         *error = "the archive holds no pictures";
         return false;
     }
-    if (count > (bytes.size() - kIndexStart) / 8) {
+    if (!index.Has(static_cast<uint64_t>(count) * 8)) {
         *error = "the archive's index of " + std::to_string(count) + " entries runs past the end of the file";
         return false;
     }
     ArchiveFile read;
     read.indexEnd = kIndexStart + 8 * static_cast<size_t>(count);
     for (uint32_t i = 0; i < count; ++i) {
-        const uint8_t* record = bytes.data() + kIndexStart + 8 * static_cast<size_t>(i);
-        const Slot slot{Le32(record), Le32(record + 4)};
+        const Slot slot{index.U32(), index.U32()};
         if (uint64_t{slot.offset} + slot.size > bytes.size()) {
             *error = "entry " + std::to_string(i) + " lies outside the file";
             return false;

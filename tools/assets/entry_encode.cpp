@@ -2,10 +2,11 @@
 #include <cstring>
 
 #include "bmp_file.h"
+#include "demo/assets/picture_headers.h"
 #include "pms_file.h"
 #include "tools/assets/byte_io.h"
 #include "tools/assets/entry_picture.h"
-#include "tools/assets/pms_layout.h"
+#include "tools/assets/pms_palette.h"
 
 namespace assetkit {
 namespace {
@@ -34,15 +35,11 @@ std::vector<uint8_t> FreshEntry(const EntryPicture& picture) {
 
 // Where an original PMS picture's header ends: its first stream or palette.
 size_t PmsHeaderEnd(const uint8_t* original, size_t size) {
-    const PmsLayout layout = ReadPmsLayout(original);
-    size_t end = layout.mainOffset;
-    if (layout.alphaOffset >= kPmsHeaderRead) end = std::min<size_t>(end, layout.alphaOffset);
-    return end >= kPmsHeaderRead && end <= size ? end : 0;
-}
-
-bool HasPmsPalette(const uint8_t* original, size_t size) {
-    const uint32_t at = Le32(original + 36);
-    return at >= kPmsHeaderRead && at <= size && size - at >= kPmsPaletteBytes;
+    PmsHeader header;
+    if (!ReadPmsHeader(original, size, &header)) return 0;
+    size_t end = header.mainOffset;
+    if (header.alphaOffset >= kPmsHeaderSize) end = std::min<size_t>(end, header.alphaOffset);
+    return end >= kPmsHeaderSize && end <= size ? end : 0;
 }
 
 std::vector<uint8_t> KeepPmsHeader(const std::vector<uint8_t>& fresh, const EntryPicture& picture,
@@ -58,18 +55,24 @@ std::vector<uint8_t> KeepPmsHeader(const std::vector<uint8_t>& fresh, const Entr
     if (picture.format == EntryFormat::kPms8) {
         if (HasPmsPalette(original, size)) {
             PutLe32(out.data() + 36, static_cast<uint32_t>(out.size()));
-            const uint8_t* palette = original + Le32(original + 36);
+            PmsHeader was;
+            ReadPmsHeader(original, size, &was);
+            const uint8_t* palette = original + was.alphaOffset;
             out.insert(out.end(), palette, palette + kPmsPaletteBytes);
         }
     } else {
-        const uint32_t freshAlpha = Le32(fresh.data() + 36);
+        PmsHeader made;
+        ReadPmsHeader(fresh.data(), fresh.size(), &made);
+        const uint32_t freshAlpha = made.alphaOffset;
         PutLe32(out.data() + 36, freshAlpha == 0 ? 0 : static_cast<uint32_t>(freshAlpha - freshStreams + headerEnd));
     }
     return out;
 }
 
 std::vector<uint8_t> KeepBmpHeader(const std::vector<uint8_t>& fresh, const uint8_t* original, size_t size) {
-    const uint32_t rowsOffset = Le32(original + 10);
+    BmpHeader header;
+    if (!ReadBmpHeader(original, size, &header)) return fresh;
+    const uint32_t rowsOffset = header.rowsOffset;
     if (rowsOffset < kBmpRowsOffset || rowsOffset > size) return fresh;
     std::vector<uint8_t> out(original, original + rowsOffset);
     out.insert(out.end(), fresh.begin() + kBmpRowsOffset, fresh.end());

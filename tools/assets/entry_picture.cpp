@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "demo/assets/picture_headers.h"
 #include "demo/assets/pms_streams.h"
-#include "tools/assets/byte_io.h"
-#include "tools/assets/pms_layout.h"
+#include "tools/assets/pms_palette.h"
 
 namespace assetkit {
 
@@ -48,16 +48,15 @@ bool IsPicture(EntryFormat format) { return format != EntryFormat::kEmpty && for
 
 EntryHeader InspectEntry(const uint8_t* data, size_t size) {
     if (size == 0) return {EntryFormat::kEmpty, 0, 0};
-    if (size >= kPmsHeaderRead && data[0] == 'P' && data[1] == 'M') {
-        const PmsLayout pms = ReadPmsLayout(data);
+    PmsHeader pms;
+    if (ReadPmsHeader(data, size, &pms)) {
         if (pms.depth == 8) return {EntryFormat::kPms8, pms.width, pms.height};
         if (pms.depth == 16) {
             return {pms.alphaOffset != 0 ? EntryFormat::kPms16Alpha : EntryFormat::kPms16, pms.width, pms.height};
         }
     }
-    if (size >= kBmpHeaderRead && data[0] == 'B' && data[1] == 'M' && data[28] == 24) {
-        return {EntryFormat::kBmp24, static_cast<int32_t>(Le32(data + 18)), static_cast<int32_t>(Le32(data + 22))};
-    }
+    BmpHeader bmp;
+    if (ReadBmpHeader(data, size, &bmp) && bmp.bitsPerPixel == 24) return {EntryFormat::kBmp24, bmp.width, bmp.height};
     return {EntryFormat::kUnknown, 0, 0};
 }
 
@@ -75,7 +74,8 @@ bool SizePlausible(int32_t width, int32_t height) {
 }
 
 bool DecodePms(const uint8_t* data, size_t size, const EntryHeader& header, EntryPicture* picture, std::string* error) {
-    const PmsLayout pms = ReadPmsLayout(data);
+    PmsHeader pms;
+    ReadPmsHeader(data, size, &pms);  // InspectEntry read it already
     const size_t pixels = static_cast<size_t>(header.width) * static_cast<size_t>(header.height);
     auto decodeBytes = [&](uint32_t offset, std::vector<uint8_t>* plane) {
         plane->assign(pixels, 0);
@@ -107,7 +107,9 @@ bool DecodePms(const uint8_t* data, size_t size, const EntryHeader& header, Entr
 bool DecodeBmp(const uint8_t* data, size_t size, const EntryHeader& header, EntryPicture* picture, std::string* error) {
     const uint64_t rowBytes = static_cast<uint64_t>(header.width) * 3;
     const uint64_t stored = BmpStoredRowBytes(header.width);
-    const uint64_t rowsOffset = Le32(data + 10);
+    BmpHeader bmp;
+    ReadBmpHeader(data, size, &bmp);  // InspectEntry read it already
+    const uint64_t rowsOffset = bmp.rowsOffset;
     if (rowsOffset + (static_cast<uint64_t>(header.height) - 1) * stored + rowBytes > size) {
         return Fail(error, "the picture's rows run past the end of its entry");
     }

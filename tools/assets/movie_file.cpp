@@ -5,7 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "tools/assets/byte_io.h"
+#include "platform/byte_reader.h"
 
 namespace assetkit {
 namespace {
@@ -44,20 +44,22 @@ bool ReadMovie(std::vector<uint8_t> bytes, MovieFile* movie, std::string* error)
         *error = "not a movie (it does not start with MOZ1)";
         return false;
     }
-    const uint32_t count = Le32(bytes.data() + 4);
+    platform::ByteReader index(bytes.data(), bytes.size());
+    index.Skip(4);
+    const uint32_t count = index.U32();
+    index.Skip(12);  // the unused words
     if (count == 0 || count > INT32_MAX) {
         *error = "the movie's frame count is " + std::to_string(static_cast<int32_t>(count));
         return false;
     }
-    if (count > (bytes.size() - kMovieIndexStart) / 8) {
+    if (!index.Has(static_cast<uint64_t>(count) * 8)) {
         *error = "the movie's index of " + std::to_string(count) + " frames runs past the end of the file";
         return false;
     }
     MovieFile read;
     read.indexEnd = kMovieIndexStart + 8 * static_cast<size_t>(count);
     for (uint32_t i = 0; i < count; ++i) {
-        const uint8_t* record = bytes.data() + kMovieIndexStart + 8 * static_cast<size_t>(i);
-        const Slot slot{Le32(record), Le32(record + 4)};
+        const Slot slot{index.U32(), index.U32()};
         if (slot.offset > INT32_MAX || slot.size > INT32_MAX || slot.size == 0 ||
             uint64_t{slot.offset} + slot.size > bytes.size()) {
             *error = "frame " + std::to_string(i) + " lies outside the file";
