@@ -1,6 +1,7 @@
 #include "host/runner/demo_libraries.h"
 
 #include "platform/process_path.h"
+#include "platform/system_failure.h"
 
 namespace host {
 namespace {
@@ -9,7 +10,8 @@ platform::ModuleHandle LoadByName(const std::string& folder, const char* name, s
     std::string path = std::string(name) + platform::ModuleSuffix();
     if (!folder.empty()) path = folder + platform::PathSeparator() + path;
     platform::ModuleHandle module = platform::LoadModule(path.c_str());
-    if (module == nullptr && error != nullptr) *error = "cannot load " + path;
+    if (module == nullptr && error != nullptr)
+        *error = "cannot load " + path + " (" + platform::DescribeLastSystemFailure() + ")";
     return module;
 }
 

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "platform/system_failure.h"
+
 namespace platform {
 
 ReadFile& ReadFile::operator=(ReadFile&& other) noexcept {
@@ -21,10 +23,15 @@ bool ReadFile::Open(const char* name) {
     Close();
     if (name == nullptr) return false;
     int fd = ::open(name, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        detail::RecordSystemFailure("open");
+        return false;
+    }
     struct stat info {};
     // A folder opens on Linux but not as a file on Windows; refuse it the same way.
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (S_ISDIR(info.st_mode)) errno = EISDIR;
+        detail::RecordSystemFailure("open");
         ::close(fd);
         return false;
     }
@@ -48,6 +55,7 @@ bool ReadFile::Read(void* buffer, uint32_t count, uint32_t* got) {
         ssize_t n = ::read(static_cast<int>(handle_), out + *got, count - *got);
         if (n < 0) {
             if (errno == EINTR) continue;
+            detail::RecordSystemFailure("read");
             return false;
         }
         if (n == 0) break;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/file_name.h"
+#include "platform/system_failure.h"
 
 namespace platform {
 namespace {
@@ -75,15 +76,27 @@ bool CopyFileOverwriting(const char* source, const char* destination) {
     if (source == nullptr || destination == nullptr) return false;
     const std::string from = NativeFileName(source);
     const std::string to = NativeFileName(destination);
+    // Each failing step leaves its call and error for the caller to report.
+    auto failed = [](const char* call) {
+        detail::RecordSystemFailure(call);
+        return false;
+    };
     Descriptor input(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat info {};
-    if (input.Get() < 0 || ::fstat(input.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    if (RefusesOverwrite(to)) return false;
+    if (input.Get() < 0 || ::fstat(input.Get(), &info) != 0) return failed("open");
+    if (!S_ISREG(info.st_mode)) {
+        errno = EISDIR;
+        return failed("open");
+    }
+    if (RefusesOverwrite(to)) {
+        errno = EACCES;
+        return failed("open");
+    }
     Descriptor output(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR));
-    if (output.Get() < 0) return false;
-    if (!CopyContents(input.Get(), output.Get())) return false;
-    if (::fchmod(output.Get(), info.st_mode & 07777) != 0) return false;
-    return output.Close();
+    if (output.Get() < 0) return failed("open");
+    if (!CopyContents(input.Get(), output.Get())) return failed("write");
+    if (::fchmod(output.Get(), info.st_mode & 07777) != 0) return failed("fchmod");
+    return output.Close() || failed("close");
 }
 
 bool NameFitsPathLimit(const char* name) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/system_failure.h"
+
 namespace platform {
 
 const char* ModuleSuffix() { return ".so"; }
@@ -24,7 +26,12 @@ void* FindExport(ModuleHandle module, const char* name) {
     return ::dlsym(module, name);
 }
 
-ModuleHandle LoadModule(const char* path) { return path == nullptr ? nullptr : ::dlopen(path, RTLD_NOW | RTLD_LOCAL); }
+ModuleHandle LoadModule(const char* path) {
+    if (path == nullptr) return nullptr;
+    void* module = ::dlopen(path, RTLD_NOW | RTLD_LOCAL);
+    if (module == nullptr) detail::RecordSystemFailureText("dlopen", ::dlerror());
+    return module;
+}
 
 void UnloadModule(ModuleHandle module) {
     if (module != nullptr) ::dlclose(module);

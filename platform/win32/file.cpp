@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/system_failure.h"
+
 namespace platform {
 
 ReadFile& ReadFile::operator=(ReadFile&& other) noexcept {
@@ -18,7 +20,10 @@ bool ReadFile::Open(const char* name) {
     if (name == nullptr) return false;
     HANDLE file =
         ::CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) {
+        detail::RecordSystemFailure("CreateFileA");
+        return false;
+    }
     handle_ = reinterpret_cast<intptr_t>(file);
     return true;
 }
@@ -37,7 +42,10 @@ bool ReadFile::Read(void* buffer, uint32_t count, uint32_t* got) {
     *got = 0;
     if (!IsOpen()) return false;
     DWORD read = 0;
-    if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), buffer, count, &read, nullptr)) return false;
+    if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), buffer, count, &read, nullptr)) {
+        detail::RecordSystemFailure("ReadFile");
+        return false;
+    }
     *got = read;
     return true;
 }

@@ -4,10 +4,14 @@
 
 #include <cstring>
 
+#include "platform/system_failure.h"
+
 namespace platform {
 
 bool CopyFileOverwriting(const char* source, const char* destination) {
-    return ::CopyFileA(source, destination, FALSE) != FALSE;
+    if (::CopyFileA(source, destination, FALSE) != FALSE) return true;
+    detail::RecordSystemFailure("CopyFileA");
+    return false;
 }
 
 bool NameFitsPathLimit(const char* name) { return std::strlen(name) < MAX_PATH; }  // the narrow calls' limit
@@ -16,10 +20,12 @@ bool MoveFileReplacing(const char* from, const char* to) {
     // Windows refuses to replace a read-only file; Wine run by root does not, so ask first.
     DWORD existing = ::GetFileAttributesA(to);
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
-        ::SetLastError(ERROR_ACCESS_DENIED);
+        detail::RecordSystemFailureCode("MoveFileExA", ERROR_ACCESS_DENIED);
         return false;
     }
-    return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != FALSE;
+    if (::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != FALSE) return true;
+    detail::RecordSystemFailure("MoveFileExA");
+    return false;
 }
 
 bool DeleteFileNamed(const char* name) { return ::DeleteFileA(name) != FALSE; }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/system_failure.h"
+
 namespace platform {
 
 const char* ModuleSuffix() { return ".dll"; }
@@ -16,7 +18,10 @@ void* FindExport(ModuleHandle module, const char* name) {
 }
 
 ModuleHandle LoadModule(const char* path) {
-    return path == nullptr ? nullptr : reinterpret_cast<ModuleHandle>(::LoadLibraryA(path));
+    if (path == nullptr) return nullptr;
+    HMODULE module = ::LoadLibraryA(path);
+    if (module == nullptr) detail::RecordSystemFailure("LoadLibraryA");
+    return reinterpret_cast<ModuleHandle>(module);
 }
 
 void UnloadModule(ModuleHandle module) {

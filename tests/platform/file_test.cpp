@@ -5,6 +5,10 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/file_copy.h"
+#include "platform/module.h"
+#include "platform/system_failure.h"
+
 namespace {
 
 std::string WriteTemp(const char* name, const std::string& bytes) {
@@ -51,4 +55,28 @@ TEST(ReadFile, MissingFileAndFolderDoNotOpen) {
     EXPECT_FALSE(file.Size(&size));
     EXPECT_FALSE(file.Read(&byte, 1, &got));
     EXPECT_FALSE(file.Seek(0));
+}
+
+// A platform call that fails leaves the failing system call and its error for hosts and tools.
+TEST(SystemFailure, FailingCallsLeaveTheirCallAndError) {
+#ifdef _WIN32
+    const char *open = "CreateFileA", *copy = "CopyFileA", *load = "LoadLibraryA";
+#else
+    const char *open = "open", *copy = "open", *load = "dlopen";
+#endif
+    constexpr uint32_t kNotFound = 2;  // ENOENT and ERROR_FILE_NOT_FOUND alike
+    platform::ReadFile file;
+    EXPECT_FALSE(file.Open("no-such-file.dat"));
+    EXPECT_STREQ(platform::LastSystemFailure().call, open);
+    EXPECT_EQ(platform::LastSystemFailure().code, kNotFound);
+    EXPECT_FALSE(platform::LastSystemFailure().words.empty());
+
+    EXPECT_FALSE(platform::CopyFileOverwriting("no-such-file.dat", "copy.dat"));
+    EXPECT_STREQ(platform::LastSystemFailure().call, copy);
+    EXPECT_EQ(platform::LastSystemFailure().code, kNotFound);
+
+    EXPECT_EQ(platform::LoadModule("no-such-module.so.dll"), nullptr);
+    const std::string described = platform::DescribeLastSystemFailure();
+    EXPECT_EQ(described.rfind(std::string(load) + " failed", 0), 0u) << described;
+    EXPECT_GT(described.size(), std::string(load).size() + 8) << "the system's words follow";
 }
