@@ -2,6 +2,8 @@
 
 #include <pthread.h>
 
+#include "platform/system_failure.h"
+
 namespace platform {
 namespace {
 
@@ -15,7 +17,10 @@ void* RunBody(void* body) {
 bool Thread::Start(Body body) {
     if (body == nullptr || IsRunning()) return false;
     pthread_t thread;
-    if (::pthread_create(&thread, nullptr, RunBody, reinterpret_cast<void*>(body)) != 0) return false;
+    if (const int failed = ::pthread_create(&thread, nullptr, RunBody, reinterpret_cast<void*>(body)); failed != 0) {
+        detail::RecordSystemFailureCode("pthread_create", static_cast<uint32_t>(failed));
+        return false;
+    }
     static_assert(sizeof(pthread_t) <= sizeof(handle_));
     handle_ = static_cast<uintptr_t>(thread);
     return true;

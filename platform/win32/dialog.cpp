@@ -1,6 +1,8 @@
 #include "platform/dialog.h"
 
 #include <windows.h>
+
+#include "platform/system_failure.h"
 // The common controls header builds on the types of windows.h.
 #include <commctrl.h>
 
@@ -57,6 +59,7 @@ Dialog CreateModelessDialog(int templateId, DialogProcedure procedure) {
     if (procedure == nullptr) return nullptr;
     creatingProcedure = procedure;
     HWND dialog = ::CreateDialogParamA(ProgramInstance(), MAKEINTRESOURCEA(templateId), nullptr, ForwardToProcedure, 0);
+    if (dialog == nullptr) detail::RecordSystemFailure("CreateDialogParamA");
     creatingProcedure = nullptr;
     return dialog;
 }

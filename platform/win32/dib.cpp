@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/system_failure.h"
+
 namespace platform {
 
 DibSection CreateDibSection(Window window, int32_t rowPixels, int32_t rows, int32_t bitsPerPixel, uint8_t** bits) {
@@ -28,6 +30,7 @@ DibSection CreateDibSection(Window window, int32_t rowPixels, int32_t rows, int3
     if (dc == nullptr) return nullptr;
     void* memory = nullptr;
     HBITMAP bitmap = ::CreateDIBSection(dc, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &memory, nullptr, 0);
+    if (bitmap == nullptr || memory == nullptr) detail::RecordSystemFailure("CreateDIBSection");
     ::ReleaseDC(owner, dc);
     if (bitmap == nullptr || memory == nullptr) {
         if (bitmap != nullptr) ::DeleteObject(bitmap);

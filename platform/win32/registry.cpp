@@ -5,13 +5,19 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/system_failure.h"
+
 namespace platform {
 
 bool UserRegistryKey::Open(const char* path) {
     Close();
     if (path == nullptr) return false;
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    const LONG opened = ::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key);
+    if (opened != ERROR_SUCCESS) {
+        detail::RecordSystemFailureCode("RegOpenKeyExA", static_cast<uint32_t>(opened));
+        return false;
+    }
     handle_ = key;
     return true;
 }

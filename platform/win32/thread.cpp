@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/system_failure.h"
+
 namespace platform {
 namespace {
 
@@ -13,7 +15,10 @@ bool Thread::Start(Body body) {
     if (body == nullptr || IsRunning()) return false;
     DWORD id = 0;
     HANDLE thread = ::CreateThread(nullptr, 0, RunBody, reinterpret_cast<LPVOID>(body), 0, &id);
-    if (thread == nullptr) return false;
+    if (thread == nullptr) {
+        detail::RecordSystemFailure("CreateThread");
+        return false;
+    }
     handle_ = reinterpret_cast<uintptr_t>(thread);
     return true;
 }

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "platform/system_failure.h"
+
 namespace platform {
 namespace {
 
@@ -42,7 +44,10 @@ bool RegisterWindowClass(const char* className, WindowProcedure procedure, Insta
     windowClass.lpfnWndProc = ClassEntry;
     windowClass.hInstance = static_cast<HINSTANCE>(instance);
     windowClass.lpszClassName = className;
-    if (::RegisterClassA(&windowClass) == 0) return false;
+    if (::RegisterClassA(&windowClass) == 0) {
+        detail::RecordSystemFailure("RegisterClassA");
+        return false;
+    }
     std::strcpy(classProcedures[classCount].name, className);
     classProcedures[classCount].procedure = procedure;
     ++classCount;
