@@ -25,6 +25,7 @@ TEST(ByteReader, ReadsPastTheEndGiveZeroAndStayFailed) {
     EXPECT_FALSE(seeking.Seek(sizeof bytes + 1));
     EXPECT_TRUE(seeking.Failed());
     EXPECT_FALSE(platform::ByteReader(bytes, sizeof bytes).Expect("PM", 2));
+    EXPECT_FALSE(platform::ByteReader(bytes, sizeof bytes).Has(uint64_t{0x20000000} * 8));  // no wrap in 32 bits
     EXPECT_TRUE(platform::ByteReader(nullptr, 5).Skip(0));  // no bytes at all: an empty span
 }
 

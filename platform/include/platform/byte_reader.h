@@ -50,7 +50,9 @@ public:
     size_t Position() const { return at_; }
     size_t Size() const { return size_; }
     size_t Remaining() const { return failed_ ? 0 : size_ - at_; }
-    bool Has(size_t n) const { return !failed_ && n <= size_ - at_; }
+    // Whether n more bytes are there; n is 64 bits wide so that a count times a record size
+    // cannot wrap in a 32-bit build.
+    bool Has(uint64_t n) const { return !failed_ && n <= size_ - at_; }
 
 private:
     uint64_t Field(size_t n) {
