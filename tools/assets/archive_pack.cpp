@@ -5,7 +5,8 @@
 
 namespace assetkit {
 
-PackOutcome PackArchive(const ArchiveFile& archive, const std::vector<PictureFile>& pictures, bool allowResize) {
+PackOutcome PackArchive(const ArchiveFile& archive, const std::vector<PictureFile>& pictures, bool allowResize,
+                        const char* resizeHint) {
     PackOutcome outcome;
     std::vector<std::optional<std::vector<uint8_t>>> changes(archive.entries.size());
     for (const PictureFile& offered : pictures) {
@@ -29,7 +30,7 @@ PackOutcome PackArchive(const ArchiveFile& archive, const std::vector<PictureFil
             continue;
         }
         EntryPicture replacement;
-        if (!PictureFromPng(png, original, allowResize, &replacement, &reason)) {
+        if (!PictureFromPng(png, original, allowResize, resizeHint, &replacement, &reason)) {
             refuse(reason);
             continue;
         }

@@ -24,6 +24,8 @@ struct PackOutcome {
 // Checks every offered picture against the entry it replaces, then writes the archive: an
 // unchanged picture (the same pixels at its format's precision) keeps its entry's bytes, a
 // changed one is encoded in the entry's format. Nothing is written when any picture is refused.
-PackOutcome PackArchive(const ArchiveFile& archive, const std::vector<PictureFile>& pictures, bool allowResize);
+// resizeHint as PictureFromPng takes it.
+PackOutcome PackArchive(const ArchiveFile& archive, const std::vector<PictureFile>& pictures, bool allowResize,
+                        const char* resizeHint = "");
 
 }  // namespace assetkit

@@ -95,7 +95,7 @@ int RunPack(const CommandArgs& args) {
         if (!ReadWholeFile(png, &picture.png, &reason)) return Fail(reason);
         pictures.push_back(std::move(picture));
     }
-    const PackOutcome outcome = PackArchive(archive, pictures, args.allowResize);
+    const PackOutcome outcome = PackArchive(archive, pictures, args.allowResize, "; --allow-resize lets it through");
     for (const std::string& refusal : outcome.refusals) Fail(refusal);
     if (!outcome.refusals.empty()) return 1;
     if (!WriteFileAtomically(target, outcome.archive, &reason)) return Fail(reason);

@@ -78,12 +78,11 @@ std::vector<uint8_t> EntryToPng(const EntryPicture& picture) {
     return tools::EncodePng(out, tools::PngFilter::kAdaptive, 6);
 }
 
-bool PictureFromPng(const tools::PngImage& png, const EntryPicture& entry, bool allowResize, EntryPicture* picture,
-                    std::string* error) {
+bool PictureFromPng(const tools::PngImage& png, const EntryPicture& entry, bool allowResize, const char* resizeHint,
+                    EntryPicture* picture, std::string* error) {
     if ((png.width != entry.width || png.height != entry.height) && !allowResize) {
         return Fail(error, "is " + Size(png.width, png.height) + ", but the entry is " +
-                               Size(entry.width, entry.height) +
-                               " (the scenes rely on sizes; --allow-resize lets it through)");
+                               Size(entry.width, entry.height) + " (the scenes rely on sizes" + resizeHint + ")");
     }
     const bool entryHasAlpha = entry.format == EntryFormat::kPms16Alpha;
     if (entryHasAlpha && !png.hasAlpha) return Fail(error, "has no alpha channel, but the entry has one");

@@ -16,8 +16,9 @@ std::vector<uint8_t> EntryToPng(const EntryPicture& picture);
 // The picture a PNG makes in the format of entry (the picture it replaces), at that format's
 // precision. False with a reason for a picture the entry cannot take: another size (unless
 // allowResize), transparency for an entry without alpha, no alpha for one with, colours that an
-// 8-bit entry's palette lacks.
-bool PictureFromPng(const tools::PngImage& png, const EntryPicture& entry, bool allowResize, EntryPicture* picture,
-                    std::string* error);
+// 8-bit entry's palette lacks. resizeHint ends the size refusal with how the caller lets a new
+// size through ("; --allow-resize lets it through"), or is empty where it cannot.
+bool PictureFromPng(const tools::PngImage& png, const EntryPicture& entry, bool allowResize, const char* resizeHint,
+                    EntryPicture* picture, std::string* error);
 
 }  // namespace assetkit
