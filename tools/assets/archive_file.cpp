@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "platform/byte_reader.h"
-#include "tools/assets/byte_io.h"
 
 namespace assetkit {
 namespace {
@@ -24,20 +23,9 @@ bool ReadArchive(std::vector<uint8_t> bytes, ArchiveFile* archive, std::string* 
         *error = "the archive holds no pictures";
         return false;
     }
-    if (!index.Has(static_cast<uint64_t>(count) * 8)) {
-        *error = "the archive's index of " + std::to_string(count) + " entries runs past the end of the file";
-        return false;
-    }
     ArchiveFile read;
-    read.indexEnd = kIndexStart + 8 * static_cast<size_t>(count);
-    for (uint32_t i = 0; i < count; ++i) {
-        const Slot slot{index.U32(), index.U32()};
-        if (uint64_t{slot.offset} + slot.size > bytes.size()) {
-            *error = "entry " + std::to_string(i) + " lies outside the file";
-            return false;
-        }
-        read.entries.push_back(slot);
-    }
+    if (!ReadIndex(index, count, bytes.size(), {"entry", UINT32_MAX, true}, &read.entries, error)) return false;
+    read.indexEnd = index.Position();
     read.bytes = std::move(bytes);
     *archive = std::move(read);
     return true;
@@ -48,11 +36,7 @@ bool RewriteArchive(const ArchiveFile& archive, const std::vector<std::optional<
     ContainerEdit edit{archive.bytes, archive.indexEnd, archive.entries, changes, UINT32_MAX};
     std::vector<Slot> slots;
     if (!RewriteContainer(edit, file, &slots, error)) return false;
-    for (size_t i = 0; i < slots.size(); ++i) {
-        uint8_t* record = file->data() + kIndexStart + 8 * i;
-        PutLe32(record, slots[i].offset);
-        PutLe32(record + 4, slots[i].size);
-    }
+    WriteIndex(*file, kIndexStart, slots);
     return true;
 }
 

@@ -33,12 +33,7 @@ int RunExtract(const CommandArgs& args) {
     if (!ReadWholeFile(source, &bytes, &reason)) return Fail(reason);
     ArchiveFile archive;
     if (!ReadArchive(std::move(bytes), &archive, &reason)) return Fail(Shown(source) + ": " + reason);
-    if (FolderHasFiles(folder) && !args.force) {
-        return Fail(Shown(folder) + ": the folder holds files already; give an empty one, or --force to overwrite");
-    }
-    std::error_code code;
-    fs::create_directories(folder, code);
-    if (code) return Fail(Shown(folder) + ": " + code.message());
+    if (!PrepareExtractFolder(folder, args.force, &reason)) return Fail(reason);
 
     // Every picture is decoded before anything is written, so a damaged archive leaves no folder
     // that looks complete.

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "movie_writer.h"
-#include "tools/assets/byte_io.h"
 #include "tools/assets/commands.h"
 #include "tools/assets/files.h"
 #include "tools/assets/folder_manifest.h"
@@ -96,12 +95,7 @@ int RunMovieExtract(const CommandArgs& args) {
     if (!ReadMovie(std::move(bytes), &movie, &reason)) return Fail(Shown(source) + ": " + reason);
     FrameSize size;
     if (!FrameSizeOf(Shown(source), movie, &size, &reason)) return Fail(Shown(source) + ": " + reason);
-    if (FolderHasFiles(folder) && !args.force) {
-        return Fail(Shown(folder) + ": the folder holds files already; give an empty one, or --force to overwrite");
-    }
-    std::error_code code;
-    fs::create_directories(folder, code);
-    if (code) return Fail(Shown(folder) + ": " + code.message());
+    if (!PrepareExtractFolder(folder, args.force, &reason)) return Fail(reason);
 
     FrameDecoder decoder(size);
     std::string frames;
@@ -219,10 +213,7 @@ int RunMoviePack(const CommandArgs& args) {
                                  INT32_MAX};
         std::vector<Slot> slots;
         if (!RewriteContainer(edit, &file, &slots, &reason)) return Fail(Shown(target) + ": " + reason);
-        for (size_t i = 0; i < count; ++i) {
-            PutLe32(file.data() + kMovieIndexStart + 8 * i, slots[i].offset);
-            PutLe32(file.data() + kMovieIndexStart + 8 * i + 4, slots[i].size);
-        }
+        WriteIndex(file, kMovieIndexStart, slots);
     } else {
         tools::MovieWriter writer(size.width, size.height, kFrameCompression);
         for (std::vector<uint8_t>& payload : payloads) writer.AddCompressedFrame(std::move(payload));

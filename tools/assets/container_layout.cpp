@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tools/assets/byte_io.h"
+
 namespace assetkit {
 namespace {
 
@@ -26,6 +28,25 @@ bool OwnsItsBytes(const ContainerEdit& edit, size_t i) {
 }
 
 }  // namespace
+
+bool ReadIndex(platform::ByteReader& index, uint32_t count, size_t fileSize, const IndexRules& rules,
+               std::vector<Slot>* slots, std::string* error) {
+    if (!index.Has(static_cast<uint64_t>(count) * 8)) {
+        *error = "the index of " + std::to_string(count) + " records runs past the end of the file";
+        return false;
+    }
+    slots->clear();
+    for (uint32_t i = 0; i < count; ++i) {
+        const Slot slot{index.U32(), index.U32()};
+        if (slot.offset > rules.limit || slot.size > rules.limit || (slot.size == 0 && !rules.emptyAllowed) ||
+            uint64_t{slot.offset} + slot.size > fileSize) {
+            *error = std::string(rules.record) + " " + std::to_string(i) + " lies outside the file";
+            return false;
+        }
+        slots->push_back(slot);
+    }
+    return true;
+}
 
 bool RewriteContainer(const ContainerEdit& edit, std::vector<uint8_t>* file, std::vector<Slot>* slots,
                       std::string* error) {
@@ -80,6 +101,13 @@ bool RewriteContainer(const ContainerEdit& edit, std::vector<uint8_t>* file, std
     *file = std::move(out);
     *slots = std::move(result);
     return true;
+}
+
+void WriteIndex(std::vector<uint8_t>& file, size_t indexStart, const std::vector<Slot>& slots) {
+    for (size_t i = 0; i < slots.size(); ++i) {
+        PutLe32(file.data() + indexStart + 8 * i, slots[i].offset);
+        PutLe32(file.data() + indexStart + 8 * i + 4, slots[i].size);
+    }
 }
 
 }  // namespace assetkit

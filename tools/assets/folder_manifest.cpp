@@ -65,9 +65,18 @@ bool ReadFolderOriginal(const std::filesystem::path& folder, const char* kind, J
     return true;
 }
 
-bool FolderHasFiles(const std::filesystem::path& folder) {
+bool PrepareExtractFolder(const std::filesystem::path& folder, bool force, std::string* error) {
     std::error_code code;
-    return std::filesystem::exists(folder, code) && !std::filesystem::is_empty(folder, code);
+    if (!force && std::filesystem::exists(folder, code) && !std::filesystem::is_empty(folder, code)) {
+        *error = Shown(folder) + ": the folder holds files already; give an empty one, or --force to overwrite";
+        return false;
+    }
+    std::filesystem::create_directories(folder, code);
+    if (code) {
+        *error = Shown(folder) + ": " + code.message();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace assetkit

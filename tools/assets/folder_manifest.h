@@ -26,7 +26,8 @@ std::string ManifestHead(const char* kind, const std::string& originalName, cons
 bool ReadFolderOriginal(const std::filesystem::path& folder, const char* kind, JsonValue* manifest,
                         std::vector<uint8_t>* original, std::string* error);
 
-// Whether a folder holds something already (extract refuses to mix its output into it).
-bool FolderHasFiles(const std::filesystem::path& folder);
+// Makes the folder extract writes into: refused when it holds files already (the user's edits
+// may be there), unless force.
+bool PrepareExtractFolder(const std::filesystem::path& folder, bool force, std::string* error);
 
 }  // namespace assetkit

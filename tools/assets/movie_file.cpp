@@ -52,21 +52,10 @@ bool ReadMovie(std::vector<uint8_t> bytes, MovieFile* movie, std::string* error)
         *error = "the movie's frame count is " + std::to_string(static_cast<int32_t>(count));
         return false;
     }
-    if (!index.Has(static_cast<uint64_t>(count) * 8)) {
-        *error = "the movie's index of " + std::to_string(count) + " frames runs past the end of the file";
-        return false;
-    }
+    // The demo reads offsets and sizes as signed, and a frame of no bytes as one it cannot fetch.
     MovieFile read;
-    read.indexEnd = kMovieIndexStart + 8 * static_cast<size_t>(count);
-    for (uint32_t i = 0; i < count; ++i) {
-        const Slot slot{index.U32(), index.U32()};
-        if (slot.offset > INT32_MAX || slot.size > INT32_MAX || slot.size == 0 ||
-            uint64_t{slot.offset} + slot.size > bytes.size()) {
-            *error = "frame " + std::to_string(i) + " lies outside the file";
-            return false;
-        }
-        read.frames.push_back(slot);
-    }
+    if (!ReadIndex(index, count, bytes.size(), {"frame", INT32_MAX, false}, &read.frames, error)) return false;
+    read.indexEnd = index.Position();
     read.bytes = std::move(bytes);
     *movie = std::move(read);
     return true;
