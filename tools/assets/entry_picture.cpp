@@ -77,6 +77,14 @@ bool DecodePms(const uint8_t* data, size_t size, const EntryHeader& header, Entr
     PmsHeader pms;
     ReadPmsHeader(data, size, &pms);  // InspectEntry read it already
     const size_t pixels = static_cast<size_t>(header.width) * static_cast<size_t>(header.height);
+    // A stream too short to cover the plane at the densest opcode must run out: refused, as the
+    // demo refuses it, before a plane of the claimed size is made.
+    auto canCover = [&](uint32_t offset) {
+        return offset < size && pixels <= (size - offset) * kPmsMaxPixelsPerStreamByte;
+    };
+    if (!canCover(pms.mainOffset) || (header.format == EntryFormat::kPms16Alpha && !canCover(pms.alphaOffset))) {
+        return Fail(error, "the picture's data is too short for its size");
+    }
     auto decodeBytes = [&](uint32_t offset, std::vector<uint8_t>* plane) {
         plane->assign(pixels, 0);
         const PlaneView view{plane->data(), header.width, header.height, header.width};
