@@ -1,6 +1,9 @@
+#include <algorithm>
+
 #include "host/graph/graph.h"
 #include "host/graph/pixel_math.h"
 #include "host/graph/surface_view.h"
+#include "host/graph/weighted_rows.h"
 
 namespace host {
 namespace {
@@ -31,15 +34,14 @@ void Graph::Tile(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, 
         const int32_t v = from.y + Wrap(firstRow + row, from.h);
         const uint8_t* srcRow = s.PixelRow(v);
         uint8_t* o = d.PixelRow(out.y + row) + out.x * 3;
+        // The row in runs that each end where the pattern wraps.
         int32_t u = Wrap(firstCol, from.w);
-        for (int32_t col = 0; col < out.w; ++col, o += 3) {
-            const uint8_t* in = srcRow + (from.x + u) * 3;
-            if (l == 255) {
-                o[0] = in[0], o[1] = in[1], o[2] = in[2];
-            } else {
-                for (int c = 0; c < 3; ++c) o[c] = Mix(o[c], in[c], l);
-            }
-            if (++u == from.w) u = 0;
+        for (int32_t done = 0; done < out.w;) {
+            const int32_t run = std::min(from.w - u, out.w - done);
+            MixRowConst(*rows_, o, srcRow + (from.x + u) * 3, run, l);
+            o += static_cast<size_t>(run) * 3;
+            done += run;
+            u = 0;
         }
     }
 }

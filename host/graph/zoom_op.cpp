@@ -1,8 +1,11 @@
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "host/graph/graph.h"
 #include "host/graph/pixel_math.h"
 #include "host/graph/surface_view.h"
+#include "host/graph/weighted_rows.h"
 
 namespace host {
 namespace {
@@ -37,14 +40,40 @@ Sample SampleAt(int64_t origin, int64_t extent, int64_t count, int64_t i, int32_
     return Sample{ClampIndex(whole, size), ClampIndex(whole + 1, size), static_cast<int32_t>((position >> 8) & 255)};
 }
 
-uint8_t Lerp(int32_t a, int32_t b, int32_t weight) {
-    return static_cast<uint8_t>((a * (256 - weight) + b * weight + 128) >> 8);
-}
+// One source row stretched across the destination columns: each column's two texels mixed by
+// its horizontal weight. Kept for the next destination row, which often samples the same rows.
+class StretchedRow {
+public:
+    explicit StretchedRow(size_t bytes) : bytes_(bytes) {}
+    const uint8_t* For(const uint8_t* sourceRow, int32_t sourceY, const std::vector<Sample>& columns) {
+        if (sourceY != y_) {
+            uint8_t* o = bytes_.data();
+            for (const Sample& u : columns) {
+                const uint8_t* left = sourceRow + u.first * 3;
+                const uint8_t* right = sourceRow + u.second * 3;
+                for (int c = 0; c < 3; ++c) *o++ = Lerp(left[c], right[c], u.weight);
+            }
+            y_ = sourceY;
+        }
+        return bytes_.data();
+    }
+    int32_t y() const { return y_; }
+    void SwapWith(StretchedRow& other) {
+        bytes_.swap(other.bytes_);
+        std::swap(y_, other.y_);
+    }
+
+private:
+    std::vector<uint8_t> bytes_;
+    int32_t y_ = -1;
+};
 
 }  // namespace
 
 // The float rectangle (fx, fy, fw, fh) of src is stretched bilinearly over (dx, dy, dw, dh) and
 // drawn at a level; the mapping is fixed by the unclipped rectangle, so clipping never shifts it.
+// Each texel value is Lerp(Lerp(top-left, top-right, u), Lerp(bottom-left, bottom-right, u), v):
+// the horizontal step per source row once, the vertical and the level per destination row.
 void Graph::ZoomRect(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, float fx, float fy,
                      float fw, float fh, int32_t level) {
     const SurfaceView d = SurfaceView::Of(dst);
@@ -57,22 +86,19 @@ void Graph::ZoomRect(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t 
     if (!ClipFill(d.width, d.height, dx, dy, dw, dh, &out)) return;
     const int32_t l = ClampLevel(level);
     if (l == 0) return;
+    std::vector<Sample> columns(static_cast<size_t>(out.w));
+    for (int32_t col = 0; col < out.w; ++col)
+        columns[col] = SampleAt(x0, w0, dw, static_cast<int64_t>(out.x) + col - dx, s.width);
+    const size_t bytes = static_cast<size_t>(out.w) * 3;
+    StretchedRow top(bytes), bottom(bytes);
+    std::vector<uint8_t> value(bytes);
     for (int32_t row = 0; row < out.h; ++row) {
         const Sample v = SampleAt(y0, h0, dh, static_cast<int64_t>(out.y) + row - dy, s.height);
-        const uint8_t* top = s.PixelRow(v.first);
-        const uint8_t* bottom = s.PixelRow(v.second);
-        uint8_t* o = d.PixelRow(out.y + row) + out.x * 3;
-        for (int32_t col = 0; col < out.w; ++col, o += 3) {
-            const Sample u = SampleAt(x0, w0, dw, static_cast<int64_t>(out.x) + col - dx, s.width);
-            const uint8_t* tl = top + u.first * 3;
-            const uint8_t* tr = top + u.second * 3;
-            const uint8_t* bl = bottom + u.first * 3;
-            const uint8_t* br = bottom + u.second * 3;
-            for (int c = 0; c < 3; ++c) {
-                const uint8_t value = Lerp(Lerp(tl[c], tr[c], u.weight), Lerp(bl[c], br[c], u.weight), v.weight);
-                o[c] = l == 255 ? value : Mix(o[c], value, l);
-            }
-        }
+        if (bottom.y() == v.first) top.SwapWith(bottom);
+        const uint8_t* upper = top.For(s.PixelRow(v.first), v.first, columns);
+        const uint8_t* lower = bottom.For(s.PixelRow(v.second), v.second, columns);
+        rows_->lerpConst(value.data(), upper, lower, bytes, v.weight);
+        MixRowConst(*rows_, d.PixelRow(out.y + row) + out.x * 3, value.data(), out.w, l);
     }
 }
 
