@@ -22,6 +22,8 @@ struct RowKernels {
     void (*scaleConst)(uint8_t* row, size_t n, int32_t weight);
     // out[i] = (a[i] * (256 - weight) + b[i] * weight + 128) >> 8, weight 0..256.
     void (*lerpConst)(uint8_t* out, const uint8_t* a, const uint8_t* b, size_t n, int32_t weight);
+    // The same with weights[i] (0..255) for each byte.
+    void (*lerpWeighted)(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n);
     // weights[3i..3i+2] = Scale(alpha[i], level) for i < pixels, and what they came to.
     Coverage (*spreadWeights)(const uint8_t* alpha, size_t pixels, int32_t level, uint8_t* weights);
 };

@@ -1,10 +1,11 @@
 // Built with -mavx2 and reached only through row_kernel_choice.cpp, after the CPU and OS check.
 #include <immintrin.h>
 
-#include "host/graph/pixel_math.h"
 #include "host/graph/row_kernel_sets.h"
 
 namespace host {
+// Everything here has internal linkage and the short ends of rows go to the plain kernels, so no
+// inline function compiled with this file's flags can be picked by the linker for other code.
 namespace {
 
 // floor(x / 255) for every 16-bit lane x <= 255 * 255: (x * 0x8081) >> 23, exact over that range.
@@ -30,7 +31,7 @@ void MixConst(uint8_t* dst, const uint8_t* src, size_t n, int32_t weight) {
         const __m256i hi = MixLanes(_mm256_unpackhi_epi8(d, zero), _mm256_unpackhi_epi8(s, zero), w);
         Store(dst + i, _mm256_packus_epi16(lo, hi));
     }
-    for (; i < n; ++i) dst[i] = Mix(dst[i], src[i], weight);
+    PlainRowKernels().mixConst(dst + i, src + i, n - i, weight);
 }
 
 void MixWeighted(uint8_t* dst, const uint8_t* src, const uint8_t* weights, size_t n) {
@@ -46,7 +47,7 @@ void MixWeighted(uint8_t* dst, const uint8_t* src, const uint8_t* weights, size_
             MixLanes(_mm256_unpackhi_epi8(d, zero), _mm256_unpackhi_epi8(s, zero), _mm256_unpackhi_epi8(w, zero));
         Store(dst + i, _mm256_packus_epi16(lo, hi));
     }
-    for (; i < n; ++i) dst[i] = Mix(dst[i], src[i], weights[i]);
+    PlainRowKernels().mixWeighted(dst + i, src + i, weights + i, n - i);
 }
 
 void ScaleConst(uint8_t* row, size_t n, int32_t weight) {
@@ -59,7 +60,7 @@ void ScaleConst(uint8_t* row, size_t n, int32_t weight) {
         const __m256i hi = Div255(_mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero), w));
         Store(row + i, _mm256_packus_epi16(lo, hi));
     }
-    for (; i < n; ++i) row[i] = Scale(row[i], weight);
+    PlainRowKernels().scaleConst(row + i, n - i, weight);
 }
 
 // (a * (256 - w) + b * w + 128) >> 8 stays below 65536, so 16-bit lanes hold it unsigned.
@@ -80,11 +81,30 @@ void LerpConst(uint8_t* out, const uint8_t* a, const uint8_t* b, size_t n, int32
         const __m256i hi = LerpLanes(_mm256_unpackhi_epi8(x, zero), _mm256_unpackhi_epi8(y, zero), keep, w);
         Store(out + i, _mm256_packus_epi16(lo, hi));
     }
-    for (; i < n; ++i) out[i] = Lerp(a[i], b[i], weight);
+    PlainRowKernels().lerpConst(out + i, a + i, b + i, n - i, weight);
 }
 
 // Sixteen weights at a time, in 128-bit registers: Scale(alpha, level) on 16-bit lanes, then each
 // byte laid out three times by three byte shuffles.
+void LerpWeighted(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i whole = _mm256_set1_epi16(256);
+    size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        const __m256i x = Load(a + i);
+        const __m256i y = Load(b + i);
+        const __m256i w = Load(weights + i);
+        const __m256i wlo = _mm256_unpacklo_epi8(w, zero);
+        const __m256i whi = _mm256_unpackhi_epi8(w, zero);
+        const __m256i lo =
+            LerpLanes(_mm256_unpacklo_epi8(x, zero), _mm256_unpacklo_epi8(y, zero), _mm256_sub_epi16(whole, wlo), wlo);
+        const __m256i hi =
+            LerpLanes(_mm256_unpackhi_epi8(x, zero), _mm256_unpackhi_epi8(y, zero), _mm256_sub_epi16(whole, whi), whi);
+        Store(out + i, _mm256_packus_epi16(lo, hi));
+    }
+    PlainRowKernels().lerpWeighted(out + i, a + i, b + i, weights + i, n - i);
+}
+
 Coverage SpreadWeights(const uint8_t* alpha, size_t pixels, int32_t level, uint8_t* weights) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i l = _mm_set1_epi16(static_cast<int16_t>(level));
@@ -123,7 +143,7 @@ Coverage SpreadWeights(const uint8_t* alpha, size_t pixels, int32_t level, uint8
 }  // namespace
 
 const RowKernels& Avx2RowKernelSet() {
-    static const RowKernels kernels{"avx2", MixConst, MixWeighted, ScaleConst, LerpConst, SpreadWeights};
+    static const RowKernels kernels{"avx2", MixConst, MixWeighted, ScaleConst, LerpConst, LerpWeighted, SpreadWeights};
     return kernels;
 }
 

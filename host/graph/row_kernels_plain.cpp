@@ -20,6 +20,10 @@ void LerpConst(uint8_t* out, const uint8_t* a, const uint8_t* b, size_t n, int32
     for (size_t i = 0; i < n; ++i) out[i] = Lerp(a[i], b[i], weight);
 }
 
+void LerpWeighted(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n) {
+    for (size_t i = 0; i < n; ++i) out[i] = Lerp(a[i], b[i], weights[i]);
+}
+
 Coverage SpreadWeights(const uint8_t* alpha, size_t pixels, int32_t level, uint8_t* weights) {
     uint32_t any = 0;
     uint32_t all = 255;
@@ -36,7 +40,7 @@ Coverage SpreadWeights(const uint8_t* alpha, size_t pixels, int32_t level, uint8
 }  // namespace
 
 const RowKernels& PlainRowKernels() {
-    static const RowKernels kernels{"plain", MixConst, MixWeighted, ScaleConst, LerpConst, SpreadWeights};
+    static const RowKernels kernels{"plain", MixConst, MixWeighted, ScaleConst, LerpConst, LerpWeighted, SpreadWeights};
     return kernels;
 }
 

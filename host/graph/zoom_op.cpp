@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -25,7 +26,7 @@ int32_t ClampIndex(int64_t value, int32_t size) {
     return static_cast<int32_t>(value < 0 ? 0 : (value >= size ? size - 1 : value));
 }
 
-// One texel coordinate and the weight (0..256) of its right or lower neighbour.
+// One texel coordinate and the weight (0..255) of its right or lower neighbour.
 struct Sample {
     int32_t first;
     int32_t second;
@@ -40,19 +41,61 @@ Sample SampleAt(int64_t origin, int64_t extent, int64_t count, int64_t i, int32_
     return Sample{ClampIndex(whole, size), ClampIndex(whole + 1, size), static_cast<int32_t>((position >> 8) & 255)};
 }
 
-// One source row stretched across the destination columns: each column's two texels mixed by
-// its horizontal weight. Kept for the next destination row, which often samples the same rows.
+// Every destination column's two texels as byte offsets into a source row, and its horizontal
+// weight over the pixel's three bytes: fixed for the whole call.
+struct Columns {
+    Columns(const std::vector<Sample>& samples, int32_t sourceWidth) : rowBytes(sourceWidth * 3) {
+        for (const Sample& u : samples) {
+            left.push_back(u.first * 3);
+            right.push_back(u.second * 3);
+            weights.insert(weights.end(), 3, static_cast<uint8_t>(u.weight));
+        }
+    }
+    std::vector<int32_t> left;
+    std::vector<int32_t> right;
+    std::vector<uint8_t> weights;
+    int32_t rowBytes;
+};
+
+// A source row stretched across the columns: the left and the right texels gathered into rows
+// of their own, then mixed by the kernels' per-byte interpolation.
+class Stretcher {
+public:
+    Stretcher(const Columns& columns, const RowKernels& kernels)
+        : columns_(columns), kernels_(kernels), left_(columns.weights.size() + 1), right_(left_.size()) {}
+    void Stretch(const uint8_t* sourceRow, uint8_t* out) {
+        Gather(sourceRow, columns_.left, left_.data());
+        Gather(sourceRow, columns_.right, right_.data());
+        kernels_.lerpWeighted(out, left_.data(), right_.data(), columns_.weights.data(), columns_.weights.size());
+    }
+
+private:
+    // Four bytes a texel where the row holds them (the fourth is overwritten by the next texel,
+    // and the buffer has one to spare), three at the row's very end.
+    void Gather(const uint8_t* sourceRow, const std::vector<int32_t>& offsets, uint8_t* to) const {
+        for (const int32_t offset : offsets) {
+            if (offset + 4 <= columns_.rowBytes) {
+                std::memcpy(to, sourceRow + offset, 4);
+            } else {
+                std::memcpy(to, sourceRow + offset, 3);
+            }
+            to += 3;
+        }
+    }
+
+    const Columns& columns_;
+    const RowKernels& kernels_;
+    std::vector<uint8_t> left_;
+    std::vector<uint8_t> right_;
+};
+
+// One stretched source row, kept for the next destination row, which often samples it again.
 class StretchedRow {
 public:
     explicit StretchedRow(size_t bytes) : bytes_(bytes) {}
-    const uint8_t* For(const uint8_t* sourceRow, int32_t sourceY, const std::vector<Sample>& columns) {
+    const uint8_t* For(const uint8_t* sourceRow, int32_t sourceY, Stretcher& stretcher) {
         if (sourceY != y_) {
-            uint8_t* o = bytes_.data();
-            for (const Sample& u : columns) {
-                const uint8_t* left = sourceRow + u.first * 3;
-                const uint8_t* right = sourceRow + u.second * 3;
-                for (int c = 0; c < 3; ++c) *o++ = Lerp(left[c], right[c], u.weight);
-            }
+            stretcher.Stretch(sourceRow, bytes_.data());
             y_ = sourceY;
         }
         return bytes_.data();
@@ -86,17 +129,19 @@ void Graph::ZoomRect(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t 
     if (!ClipFill(d.width, d.height, dx, dy, dw, dh, &out)) return;
     const int32_t l = ClampLevel(level);
     if (l == 0) return;
-    std::vector<Sample> columns(static_cast<size_t>(out.w));
+    std::vector<Sample> samples(static_cast<size_t>(out.w));
     for (int32_t col = 0; col < out.w; ++col)
-        columns[col] = SampleAt(x0, w0, dw, static_cast<int64_t>(out.x) + col - dx, s.width);
+        samples[col] = SampleAt(x0, w0, dw, static_cast<int64_t>(out.x) + col - dx, s.width);
+    const Columns columns(samples, s.width);
+    Stretcher stretcher(columns, *rows_);
     const size_t bytes = static_cast<size_t>(out.w) * 3;
     StretchedRow top(bytes), bottom(bytes);
     std::vector<uint8_t> value(bytes);
     for (int32_t row = 0; row < out.h; ++row) {
         const Sample v = SampleAt(y0, h0, dh, static_cast<int64_t>(out.y) + row - dy, s.height);
         if (bottom.y() == v.first) top.SwapWith(bottom);
-        const uint8_t* upper = top.For(s.PixelRow(v.first), v.first, columns);
-        const uint8_t* lower = bottom.For(s.PixelRow(v.second), v.second, columns);
+        const uint8_t* upper = top.For(s.PixelRow(v.first), v.first, stretcher);
+        const uint8_t* lower = bottom.For(s.PixelRow(v.second), v.second, stretcher);
         rows_->lerpConst(value.data(), upper, lower, bytes, v.weight);
         MixRowConst(*rows_, d.PixelRow(out.y + row) + out.x * 3, value.data(), out.w, l);
     }

@@ -44,7 +44,7 @@ class RowKernelDiff : public ::testing::TestWithParam<const RowKernels*> {};
 
 TEST_P(RowKernelDiff, EveryKernelMatchesItsByteFormulaOnRandomRows) {
     const RowKernels& k = *GetParam();
-    for (uint32_t seed = 0; seed < 400; ++seed) {
+    for (uint32_t seed = 0; seed < 500; ++seed) {
         std::mt19937 random(seed);
         const size_t n = random() % 3 == 0 ? random() % 40 : random() % 2100;
         // Weights at the edges of their ranges as often as in between.
@@ -55,17 +55,19 @@ TEST_P(RowKernelDiff, EveryKernelMatchesItsByteFormulaOnRandomRows) {
         for (size_t i = 0; i < n; i += 7) weights.start[i] = edges[random() % 6];
         std::vector<uint8_t> want = dst.storage;
         uint8_t* w = want.data() + (dst.start - dst.storage.data());
-        const int kernel = static_cast<int>(seed % 4);
+        const int kernel = static_cast<int>(seed % 5);
         for (size_t i = 0; i < n; ++i) {
             if (kernel == 0) w[i] = host::Mix(w[i], src.start[i], weight);
             if (kernel == 1) w[i] = host::Mix(w[i], src.start[i], weights.start[i]);
             if (kernel == 2) w[i] = host::Scale(w[i], weight);
             if (kernel == 3) w[i] = host::Lerp(src.start[i], other.start[i], weight + (weight == 255));
+            if (kernel == 4) w[i] = host::Lerp(src.start[i], other.start[i], weights.start[i]);
         }
         if (kernel == 0) k.mixConst(dst.start, src.start, n, weight);
         if (kernel == 1) k.mixWeighted(dst.start, src.start, weights.start, n);
         if (kernel == 2) k.scaleConst(dst.start, n, weight);
         if (kernel == 3) k.lerpConst(dst.start, src.start, other.start, n, weight + (weight == 255));
+        if (kernel == 4) k.lerpWeighted(dst.start, src.start, other.start, weights.start, n);
         ASSERT_EQ(want, dst.storage) << "seed " << seed << " kernel " << kernel << " n " << n << " weight " << weight;
     }
 }
