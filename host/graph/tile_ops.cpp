@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <vector>
 
 #include "host/graph/graph.h"
 #include "host/graph/pixel_math.h"
@@ -21,8 +22,11 @@ int32_t Wrap(int64_t value, int32_t period) {
 void Graph::Tile(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, int32_t sx, int32_t sy,
                  int32_t sw, int32_t sh, int32_t ox, int32_t oy, int32_t level) {
     const SurfaceView d = SurfaceView::Of(dst);
-    const SurfaceView s = SurfaceView::Of(src);
+    SurfaceView s = SurfaceView::Of(src);
     if (!d.pixels || !s.pixels) return;
+    // Drawn onto itself, the surface is read as it was before the call.
+    std::vector<uint8_t> before;
+    if (s.pixels == d.pixels) s = s.PixelsCopiedTo(before);
     host::FillRect out;
     host::FillRect from;
     if (!ClipFill(d.width, d.height, dx, dy, dw, dh, &out)) return;

@@ -120,8 +120,11 @@ private:
 void Graph::ZoomRect(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, float fx, float fy,
                      float fw, float fh, int32_t level) {
     const SurfaceView d = SurfaceView::Of(dst);
-    const SurfaceView s = SurfaceView::Of(src);
+    SurfaceView s = SurfaceView::Of(src);
     if (!d.pixels || !s.pixels || dw <= 0 || dh <= 0) return;
+    // Drawn onto itself, the surface is read as it was before the call.
+    std::vector<uint8_t> before;
+    if (s.pixels == d.pixels) s = s.PixelsCopiedTo(before);
     int64_t x0, y0, w0, h0;
     if (!ToFixed(fx, &x0) || !ToFixed(fy, &y0) || !ToFixed(fw, &w0) || !ToFixed(fh, &h0)) return;
     if (w0 <= 0 || h0 <= 0) return;

@@ -225,6 +225,14 @@ TEST_P(GraphKernelDiff, DrawingASurfaceOntoItselfReadsItAsItWasBefore) {
             graph.BlendLevel(want.get(), shift[0], shift[1], copy.get(), 0, 0, 50, 9, level);
             graph.BlendLevel(self.get(), shift[0], shift[1], self.get(), 0, 0, 50, 9, level);
             EXPECT_EQ(Bytes(want), Bytes(self)) << shift[0] << "," << shift[1] << " level " << level;
+            Assign(copy, self);
+            graph.TileOffsetLevel(want.get(), 0, 0, 50, 9, copy.get(), 2, 1, 17, 5, shift[0], shift[1], level);
+            graph.TileOffsetLevel(self.get(), 0, 0, 50, 9, self.get(), 2, 1, 17, 5, shift[0], shift[1], level);
+            EXPECT_EQ(Bytes(want), Bytes(self)) << "Tile " << shift[0] << "," << shift[1] << " level " << level;
+            Assign(copy, self);
+            graph.ZoomRect(want.get(), shift[0], shift[1], 50, 9, copy.get(), 3.5f, 1.25f, 30.0f, 6.0f, level);
+            graph.ZoomRect(self.get(), shift[0], shift[1], 50, 9, self.get(), 3.5f, 1.25f, 30.0f, 6.0f, level);
+            EXPECT_EQ(Bytes(want), Bytes(self)) << "Zoom " << shift[0] << "," << shift[1] << " level " << level;
             if (level != 255) continue;
             Paint(self, random);
             Assign(copy, self);
