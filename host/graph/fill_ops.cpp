@@ -1,17 +1,13 @@
+#include <cstring>
+
 #include "host/graph/graph.h"
-#include "host/graph/pixel_math.h"
-#include "host/graph/rect_walk.h"
+#include "host/graph/surface_view.h"
+#include "host/graph/weighted_rows.h"
 
 namespace host {
 
 void Graph::FillRect(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t c1, int32_t c2, int32_t c3) {
-    const SurfaceView d = SurfaceView::Of(dst);
-    host::FillRect r;
-    if (!d.pixels || !ClipFill(d.width, d.height, x, y, w, h, &r)) return;
-    const PixelColor color = ColorFromRgb(c1, c2, c3);
-    WalkFill(d, r, [&](uint8_t* out) {
-        for (int c = 0; c < 3; ++c) out[c] = color.bytes[c];
-    });
+    FillRectLevel(dst, x, y, w, h, c1, c2, c3, 255);
 }
 
 void Graph::FillRectLevel(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t c1, int32_t c2, int32_t c3,
@@ -19,11 +15,9 @@ void Graph::FillRectLevel(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_
     const SurfaceView d = SurfaceView::Of(dst);
     host::FillRect r;
     if (!d.pixels || !ClipFill(d.width, d.height, x, y, w, h, &r)) return;
-    const PixelColor color = ColorFromRgb(c1, c2, c3);
+    const ColorRun color(ColorFromRgb(c1, c2, c3));
     const int32_t a = ClampLevel(level);
-    WalkFill(d, r, [&](uint8_t* out) {
-        for (int c = 0; c < 3; ++c) out[c] = Mix(out[c], color.bytes[c], a);
-    });
+    for (int32_t row = 0; row < r.h; ++row) MixColorConst(*rows_, d.PixelRow(r.y + row) + r.x * 3, color, r.w, a);
 }
 
 void Graph::DimRect(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t level) {
@@ -31,9 +25,15 @@ void Graph::DimRect(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t h, i
     host::FillRect r;
     if (!d.pixels || !ClipFill(d.width, d.height, x, y, w, h, &r)) return;
     const int32_t l = ClampLevel(level);
-    WalkFill(d, r, [&](uint8_t* out) {
-        for (int c = 0; c < 3; ++c) out[c] = Scale(out[c], l);
-    });
+    const size_t bytes = static_cast<size_t>(r.w) * 3;
+    for (int32_t row = 0; row < r.h; ++row) {
+        uint8_t* out = d.PixelRow(r.y + row) + r.x * 3;
+        if (l == 0) {
+            std::memset(out, 0, bytes);
+        } else if (l != 255) {
+            rows_->scaleConst(out, bytes, l);
+        }
+    }
 }
 
 }  // namespace host

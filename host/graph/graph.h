@@ -2,16 +2,22 @@
 
 #include <cstdint>
 
+#include "host/graph/row_kernels.h"
 #include "interfaces/graph.h"
 
 namespace host {
 
-// The host's drawing interface in plain scalar code. Every operation clips its rectangles to
-// both surfaces, so no call can read or write outside a plane; slots the demo never uses accept
-// their arguments and do nothing. Blends follow one rounding rule (pixel_math.h), so results
-// are the same on every build.
+// The host's drawing interface. Every operation clips its rectangles to both surfaces, so no
+// call can read or write outside a plane; slots the demo never uses accept their arguments and do
+// nothing. Blends follow one rounding rule (pixel_math.h) in every kernel set, so results are
+// the same on every build and every CPU.
 class Graph final : public IGraph {
 public:
+    Graph() : rows_(&ChosenRowKernels()) {}
+    // Drawing through one particular kernel set, for tests and benchmarks to compare them.
+    explicit Graph(const RowKernels& rows) : rows_(&rows) {}
+    const RowKernels& Rows() const { return *rows_; }
+
     int32_t Identify() override { return 1; }
     int32_t Reserved1() override { return 0; }
     bool Initialize() override { return true; }
@@ -68,17 +74,17 @@ public:
                   int32_t) override {}
 
 private:
-    // Weighted draw of src over dst: weight(alphaByte) gives each pixel's weight 0..255; with
-    // useAlpha false (or no alpha plane) the alpha byte passed is 255.
-    template <typename Weight>
-    void BlendWith(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
-                   bool useAlpha, Weight weight);
+    // src over dst at weight Scale(alpha, level) per pixel, or at level throughout when useAlpha
+    // is false or the source has no alpha plane; level is 0..255.
+    void Blend(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
+               bool useAlpha, int32_t level);
     // src's 8-bit plane (or its whole rectangle without one) painted in one colour at a level.
     void PaintShape(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
                     int32_t c1, int32_t c2, int32_t c3, int32_t level);
     void Tile(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, int32_t sx, int32_t sy,
               int32_t sw, int32_t sh, int32_t ox, int32_t oy, int32_t level);
 
+    const RowKernels* rows_;
     void* context_ = nullptr;
 };
 

@@ -14,6 +14,11 @@ inline uint8_t Mix(uint8_t dst, uint8_t src, int32_t weight) {
     return static_cast<uint8_t>(Scale(dst, 255 - weight) + Scale(src, weight));
 }
 
+// a moved toward b by weight/256, rounded to nearest: the bilinear step of the zoom.
+inline uint8_t Lerp(int32_t a, int32_t b, int32_t weight) {
+    return static_cast<uint8_t>((a * (256 - weight) + b * weight + 128) >> 8);
+}
+
 inline int32_t ClampLevel(int32_t level) { return level < 0 ? 0 : (level > 255 ? 255 : level); }
 
 // A colour passed as (red, green, blue) in the byte order of the pixel plane.

@@ -1,6 +1,6 @@
 #include "host/graph/graph.h"
-#include "host/graph/pixel_math.h"
-#include "host/graph/rect_walk.h"
+#include "host/graph/surface_view.h"
+#include "host/graph/weighted_rows.h"
 
 namespace host {
 
@@ -11,15 +11,17 @@ void Graph::PaintShape(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int
     if (!d.pixels || s.width == 0) return;
     CopyRect r;
     if (!ClipCopy(d.width, d.height, s.width, s.height, dx, dy, sx, sy, w, h, &r)) return;
-    const PixelColor color = ColorFromRgb(c1, c2, c3);
+    const ColorRun color(ColorFromRgb(c1, c2, c3));
     const int32_t l = ClampLevel(level);
     // Only the shape plane is read: a mask surface has no pixel plane at all.
-    const SurfaceView shape{nullptr, 0, s.alpha, s.alphaPitch, s.width, s.height};
-    WalkCopy(d, shape, r, [&](uint8_t* out, const uint8_t*, const uint8_t* coverage) {
-        const int32_t a = Scale(coverage ? *coverage : 255, l);
-        if (a == 0) return;
-        for (int c = 0; c < 3; ++c) out[c] = Mix(out[c], color.bytes[c], a);
-    });
+    for (int32_t row = 0; row < r.h; ++row) {
+        uint8_t* out = d.PixelRow(r.dy + row) + r.dx * 3;
+        if (s.alpha) {
+            MixColorByAlpha(*rows_, out, color, s.AlphaRow(r.sy + row) + r.sx, r.w, l);
+        } else {
+            MixColorConst(*rows_, out, color, r.w, l);
+        }
+    }
 }
 
 void Graph::ShapeColor(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w,

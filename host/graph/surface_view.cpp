@@ -1,6 +1,7 @@
 #include "host/graph/surface_view.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace host {
 
@@ -19,6 +20,13 @@ SurfaceView SurfaceView::Of(ISurface* surface) {
     view.alphaPitch = surface->AlphaPitch();
     if (view.alphaPitch < view.width) view.alpha = nullptr;
     return view;
+}
+
+SurfaceView SurfaceView::PixelsCopiedTo(std::vector<uint8_t>& storage) const {
+    const size_t rowBytes = static_cast<size_t>(width) * 3;
+    storage.resize(rowBytes * static_cast<size_t>(height));
+    for (int32_t y = 0; y < height; ++y) std::memcpy(storage.data() + rowBytes * y, PixelRow(y), rowBytes);
+    return SurfaceView{storage.data(), width * 3, nullptr, 0, width, height};
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "interfaces/surface.h"
 
@@ -17,6 +18,10 @@ struct SurfaceView {
     int32_t height = 0;
 
     static SurfaceView Of(ISurface* surface);
+
+    // The pixel plane copied into storage, for a draw whose destination is this very plane and
+    // must still read the source as it was before the call. No alpha plane.
+    SurfaceView PixelsCopiedTo(std::vector<uint8_t>& storage) const;
 
     uint8_t* PixelRow(int32_t y) const { return pixels + static_cast<intptr_t>(y) * pitch; }
     uint8_t* AlphaRow(int32_t y) const { return alpha + static_cast<intptr_t>(y) * alphaPitch; }

@@ -1,6 +1,10 @@
+#include <algorithm>
+#include <vector>
+
 #include "host/graph/graph.h"
 #include "host/graph/pixel_math.h"
 #include "host/graph/surface_view.h"
+#include "host/graph/weighted_rows.h"
 
 namespace host {
 namespace {
@@ -18,8 +22,11 @@ int32_t Wrap(int64_t value, int32_t period) {
 void Graph::Tile(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, int32_t sx, int32_t sy,
                  int32_t sw, int32_t sh, int32_t ox, int32_t oy, int32_t level) {
     const SurfaceView d = SurfaceView::Of(dst);
-    const SurfaceView s = SurfaceView::Of(src);
+    SurfaceView s = SurfaceView::Of(src);
     if (!d.pixels || !s.pixels) return;
+    // Drawn onto itself, the surface is read as it was before the call.
+    std::vector<uint8_t> before;
+    if (s.pixels == d.pixels) s = s.PixelsCopiedTo(before);
     host::FillRect out;
     host::FillRect from;
     if (!ClipFill(d.width, d.height, dx, dy, dw, dh, &out)) return;
@@ -31,15 +38,14 @@ void Graph::Tile(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, 
         const int32_t v = from.y + Wrap(firstRow + row, from.h);
         const uint8_t* srcRow = s.PixelRow(v);
         uint8_t* o = d.PixelRow(out.y + row) + out.x * 3;
+        // The row in runs that each end where the pattern wraps.
         int32_t u = Wrap(firstCol, from.w);
-        for (int32_t col = 0; col < out.w; ++col, o += 3) {
-            const uint8_t* in = srcRow + (from.x + u) * 3;
-            if (l == 255) {
-                o[0] = in[0], o[1] = in[1], o[2] = in[2];
-            } else {
-                for (int c = 0; c < 3; ++c) o[c] = Mix(o[c], in[c], l);
-            }
-            if (++u == from.w) u = 0;
+        for (int32_t done = 0; done < out.w;) {
+            const int32_t run = std::min(from.w - u, out.w - done);
+            MixRowConst(*rows_, o, srcRow + (from.x + u) * 3, run, l);
+            o += static_cast<size_t>(run) * 3;
+            done += run;
+            u = 0;
         }
     }
 }

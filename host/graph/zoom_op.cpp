@@ -1,8 +1,12 @@
 #include <cmath>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 #include "host/graph/graph.h"
 #include "host/graph/pixel_math.h"
 #include "host/graph/surface_view.h"
+#include "host/graph/weighted_rows.h"
 
 namespace host {
 namespace {
@@ -22,7 +26,7 @@ int32_t ClampIndex(int64_t value, int32_t size) {
     return static_cast<int32_t>(value < 0 ? 0 : (value >= size ? size - 1 : value));
 }
 
-// One texel coordinate and the weight (0..256) of its right or lower neighbour.
+// One texel coordinate and the weight (0..255) of its right or lower neighbour.
 struct Sample {
     int32_t first;
     int32_t second;
@@ -37,19 +41,90 @@ Sample SampleAt(int64_t origin, int64_t extent, int64_t count, int64_t i, int32_
     return Sample{ClampIndex(whole, size), ClampIndex(whole + 1, size), static_cast<int32_t>((position >> 8) & 255)};
 }
 
-uint8_t Lerp(int32_t a, int32_t b, int32_t weight) {
-    return static_cast<uint8_t>((a * (256 - weight) + b * weight + 128) >> 8);
-}
+// Every destination column's two texels as byte offsets into a source row, and its horizontal
+// weight over the pixel's three bytes: fixed for the whole call.
+struct Columns {
+    Columns(const std::vector<Sample>& samples, int32_t sourceWidth) : rowBytes(sourceWidth * 3) {
+        for (const Sample& u : samples) {
+            left.push_back(u.first * 3);
+            right.push_back(u.second * 3);
+            weights.insert(weights.end(), 3, static_cast<uint8_t>(u.weight));
+        }
+    }
+    std::vector<int32_t> left;
+    std::vector<int32_t> right;
+    std::vector<uint8_t> weights;
+    int32_t rowBytes;
+};
+
+// A source row stretched across the columns: the left and the right texels gathered into rows
+// of their own, then mixed by the kernels' per-byte interpolation.
+class Stretcher {
+public:
+    Stretcher(const Columns& columns, const RowKernels& kernels)
+        : columns_(columns), kernels_(kernels), left_(columns.weights.size() + 1), right_(left_.size()) {}
+    void Stretch(const uint8_t* sourceRow, uint8_t* out) {
+        Gather(sourceRow, columns_.left, left_.data());
+        Gather(sourceRow, columns_.right, right_.data());
+        kernels_.lerpWeighted(out, left_.data(), right_.data(), columns_.weights.data(), columns_.weights.size());
+    }
+
+private:
+    // Four bytes a texel where the row holds them (the fourth is overwritten by the next texel,
+    // and the buffer has one to spare), three at the row's very end.
+    void Gather(const uint8_t* sourceRow, const std::vector<int32_t>& offsets, uint8_t* to) const {
+        for (const int32_t offset : offsets) {
+            if (offset + 4 <= columns_.rowBytes) {
+                std::memcpy(to, sourceRow + offset, 4);
+            } else {
+                std::memcpy(to, sourceRow + offset, 3);
+            }
+            to += 3;
+        }
+    }
+
+    const Columns& columns_;
+    const RowKernels& kernels_;
+    std::vector<uint8_t> left_;
+    std::vector<uint8_t> right_;
+};
+
+// One stretched source row, kept for the next destination row, which often samples it again.
+class StretchedRow {
+public:
+    explicit StretchedRow(size_t bytes) : bytes_(bytes) {}
+    const uint8_t* For(const uint8_t* sourceRow, int32_t sourceY, Stretcher& stretcher) {
+        if (sourceY != y_) {
+            stretcher.Stretch(sourceRow, bytes_.data());
+            y_ = sourceY;
+        }
+        return bytes_.data();
+    }
+    int32_t y() const { return y_; }
+    void SwapWith(StretchedRow& other) {
+        bytes_.swap(other.bytes_);
+        std::swap(y_, other.y_);
+    }
+
+private:
+    std::vector<uint8_t> bytes_;
+    int32_t y_ = -1;
+};
 
 }  // namespace
 
 // The float rectangle (fx, fy, fw, fh) of src is stretched bilinearly over (dx, dy, dw, dh) and
 // drawn at a level; the mapping is fixed by the unclipped rectangle, so clipping never shifts it.
+// Each texel value is Lerp(Lerp(top-left, top-right, u), Lerp(bottom-left, bottom-right, u), v):
+// the horizontal step per source row once, the vertical and the level per destination row.
 void Graph::ZoomRect(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, ISurface* src, float fx, float fy,
                      float fw, float fh, int32_t level) {
     const SurfaceView d = SurfaceView::Of(dst);
-    const SurfaceView s = SurfaceView::Of(src);
+    SurfaceView s = SurfaceView::Of(src);
     if (!d.pixels || !s.pixels || dw <= 0 || dh <= 0) return;
+    // Drawn onto itself, the surface is read as it was before the call.
+    std::vector<uint8_t> before;
+    if (s.pixels == d.pixels) s = s.PixelsCopiedTo(before);
     int64_t x0, y0, w0, h0;
     if (!ToFixed(fx, &x0) || !ToFixed(fy, &y0) || !ToFixed(fw, &w0) || !ToFixed(fh, &h0)) return;
     if (w0 <= 0 || h0 <= 0) return;
@@ -57,22 +132,21 @@ void Graph::ZoomRect(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t 
     if (!ClipFill(d.width, d.height, dx, dy, dw, dh, &out)) return;
     const int32_t l = ClampLevel(level);
     if (l == 0) return;
+    std::vector<Sample> samples(static_cast<size_t>(out.w));
+    for (int32_t col = 0; col < out.w; ++col)
+        samples[col] = SampleAt(x0, w0, dw, static_cast<int64_t>(out.x) + col - dx, s.width);
+    const Columns columns(samples, s.width);
+    Stretcher stretcher(columns, *rows_);
+    const size_t bytes = static_cast<size_t>(out.w) * 3;
+    StretchedRow top(bytes), bottom(bytes);
+    std::vector<uint8_t> value(bytes);
     for (int32_t row = 0; row < out.h; ++row) {
         const Sample v = SampleAt(y0, h0, dh, static_cast<int64_t>(out.y) + row - dy, s.height);
-        const uint8_t* top = s.PixelRow(v.first);
-        const uint8_t* bottom = s.PixelRow(v.second);
-        uint8_t* o = d.PixelRow(out.y + row) + out.x * 3;
-        for (int32_t col = 0; col < out.w; ++col, o += 3) {
-            const Sample u = SampleAt(x0, w0, dw, static_cast<int64_t>(out.x) + col - dx, s.width);
-            const uint8_t* tl = top + u.first * 3;
-            const uint8_t* tr = top + u.second * 3;
-            const uint8_t* bl = bottom + u.first * 3;
-            const uint8_t* br = bottom + u.second * 3;
-            for (int c = 0; c < 3; ++c) {
-                const uint8_t value = Lerp(Lerp(tl[c], tr[c], u.weight), Lerp(bl[c], br[c], u.weight), v.weight);
-                o[c] = l == 255 ? value : Mix(o[c], value, l);
-            }
-        }
+        if (bottom.y() == v.first) top.SwapWith(bottom);
+        const uint8_t* upper = top.For(s.PixelRow(v.first), v.first, stretcher);
+        const uint8_t* lower = bottom.For(s.PixelRow(v.second), v.second, stretcher);
+        rows_->lerpConst(value.data(), upper, lower, bytes, v.weight);
+        MixRowConst(*rows_, d.PixelRow(out.y + row) + out.x * 3, value.data(), out.w, l);
     }
 }
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "host/graph/row_kernels.h"
+
+// The per-instruction-set tables, each defined in a file built with that set's flags. Only
+// row_kernel_choice.cpp may hand them out, after checking that the CPU runs them.
+namespace host {
+
+const RowKernels& Sse2RowKernelSet();
+const RowKernels& Avx2RowKernelSet();
+
+}  // namespace host

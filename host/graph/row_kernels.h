@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The byte loops under every blending slot of Graph, one table per instruction set. Each works
+// on n bytes channel by channel (a pixel's three bytes never interact), and every set yields the
+// same bytes as the plain one: the integer formulas are the ones in pixel_math.h, reproduced
+// exactly. Destination and sources may be the same row only when they start at the same byte.
+namespace host {
+
+// How a run of per-pixel weights came out: all 0, all 255, or anything else.
+enum class Coverage { kClear, kOpaque, kMixed };
+
+struct RowKernels {
+    const char* name;
+    // dst[i] = Mix(dst[i], src[i], weight), weight 0..255.
+    void (*mixConst)(uint8_t* dst, const uint8_t* src, size_t n, int32_t weight);
+    // dst[i] = Mix(dst[i], src[i], weights[i]).
+    void (*mixWeighted)(uint8_t* dst, const uint8_t* src, const uint8_t* weights, size_t n);
+    // row[i] = Scale(row[i], weight).
+    void (*scaleConst)(uint8_t* row, size_t n, int32_t weight);
+    // out[i] = (a[i] * (256 - weight) + b[i] * weight + 128) >> 8, weight 0..256.
+    void (*lerpConst)(uint8_t* out, const uint8_t* a, const uint8_t* b, size_t n, int32_t weight);
+    // The same with weights[i] (0..255) for each byte.
+    void (*lerpWeighted)(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n);
+    // weights[3i..3i+2] = Scale(alpha[i], level) for i < pixels, and what they came to.
+    Coverage (*spreadWeights)(const uint8_t* alpha, size_t pixels, int32_t level, uint8_t* weights);
+};
+
+const RowKernels& PlainRowKernels();
+
+// The widest set this CPU runs, unless GRAPH_FORCE_BASELINE=1 keeps the plain one; chosen once.
+const RowKernels& ChosenRowKernels();
+
+// Every set this build and CPU can run, the plain one first; returns how many were written.
+int32_t AvailableRowKernels(const RowKernels** out, int32_t max);
+
+}  // namespace host

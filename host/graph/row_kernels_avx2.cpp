@@ -1,0 +1,150 @@
+// Built with -mavx2 and reached only through row_kernel_choice.cpp, after the CPU and OS check.
+#include <immintrin.h>
+
+#include "host/graph/row_kernel_sets.h"
+
+namespace host {
+// Everything here has internal linkage and the short ends of rows go to the plain kernels, so no
+// inline function compiled with this file's flags can be picked by the linker for other code.
+namespace {
+
+// floor(x / 255) for every 16-bit lane x <= 255 * 255: (x * 0x8081) >> 23, exact over that range.
+inline __m256i Div255(__m256i x) { return _mm256_srli_epi16(_mm256_mulhi_epu16(x, _mm256_set1_epi16(-32639)), 7); }
+
+inline __m256i Load(const uint8_t* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); }
+inline void Store(uint8_t* p, __m256i v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v); }
+
+// Mix on sixteen 16-bit lanes: floor(d * (255 - w) / 255) + floor(s * w / 255).
+inline __m256i MixLanes(__m256i d, __m256i s, __m256i w) {
+    const __m256i keep = _mm256_sub_epi16(_mm256_set1_epi16(255), w);
+    return _mm256_add_epi16(Div255(_mm256_mullo_epi16(d, keep)), Div255(_mm256_mullo_epi16(s, w)));
+}
+
+void MixConst(uint8_t* dst, const uint8_t* src, size_t n, int32_t weight) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i w = _mm256_set1_epi16(static_cast<int16_t>(weight));
+    size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        const __m256i d = Load(dst + i);
+        const __m256i s = Load(src + i);
+        const __m256i lo = MixLanes(_mm256_unpacklo_epi8(d, zero), _mm256_unpacklo_epi8(s, zero), w);
+        const __m256i hi = MixLanes(_mm256_unpackhi_epi8(d, zero), _mm256_unpackhi_epi8(s, zero), w);
+        Store(dst + i, _mm256_packus_epi16(lo, hi));
+    }
+    PlainRowKernels().mixConst(dst + i, src + i, n - i, weight);
+}
+
+void MixWeighted(uint8_t* dst, const uint8_t* src, const uint8_t* weights, size_t n) {
+    const __m256i zero = _mm256_setzero_si256();
+    size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        const __m256i d = Load(dst + i);
+        const __m256i s = Load(src + i);
+        const __m256i w = Load(weights + i);
+        const __m256i lo =
+            MixLanes(_mm256_unpacklo_epi8(d, zero), _mm256_unpacklo_epi8(s, zero), _mm256_unpacklo_epi8(w, zero));
+        const __m256i hi =
+            MixLanes(_mm256_unpackhi_epi8(d, zero), _mm256_unpackhi_epi8(s, zero), _mm256_unpackhi_epi8(w, zero));
+        Store(dst + i, _mm256_packus_epi16(lo, hi));
+    }
+    PlainRowKernels().mixWeighted(dst + i, src + i, weights + i, n - i);
+}
+
+void ScaleConst(uint8_t* row, size_t n, int32_t weight) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i w = _mm256_set1_epi16(static_cast<int16_t>(weight));
+    size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        const __m256i d = Load(row + i);
+        const __m256i lo = Div255(_mm256_mullo_epi16(_mm256_unpacklo_epi8(d, zero), w));
+        const __m256i hi = Div255(_mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero), w));
+        Store(row + i, _mm256_packus_epi16(lo, hi));
+    }
+    PlainRowKernels().scaleConst(row + i, n - i, weight);
+}
+
+// (a * (256 - w) + b * w + 128) >> 8 stays below 65536, so 16-bit lanes hold it unsigned.
+inline __m256i LerpLanes(__m256i a, __m256i b, __m256i keep, __m256i w) {
+    const __m256i sum = _mm256_add_epi16(_mm256_mullo_epi16(a, keep), _mm256_mullo_epi16(b, w));
+    return _mm256_srli_epi16(_mm256_add_epi16(sum, _mm256_set1_epi16(128)), 8);
+}
+
+void LerpConst(uint8_t* out, const uint8_t* a, const uint8_t* b, size_t n, int32_t weight) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i w = _mm256_set1_epi16(static_cast<int16_t>(weight));
+    const __m256i keep = _mm256_set1_epi16(static_cast<int16_t>(256 - weight));
+    size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        const __m256i x = Load(a + i);
+        const __m256i y = Load(b + i);
+        const __m256i lo = LerpLanes(_mm256_unpacklo_epi8(x, zero), _mm256_unpacklo_epi8(y, zero), keep, w);
+        const __m256i hi = LerpLanes(_mm256_unpackhi_epi8(x, zero), _mm256_unpackhi_epi8(y, zero), keep, w);
+        Store(out + i, _mm256_packus_epi16(lo, hi));
+    }
+    PlainRowKernels().lerpConst(out + i, a + i, b + i, n - i, weight);
+}
+
+// Sixteen weights at a time, in 128-bit registers: Scale(alpha, level) on 16-bit lanes, then each
+// byte laid out three times by three byte shuffles.
+void LerpWeighted(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i whole = _mm256_set1_epi16(256);
+    size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        const __m256i x = Load(a + i);
+        const __m256i y = Load(b + i);
+        const __m256i w = Load(weights + i);
+        const __m256i wlo = _mm256_unpacklo_epi8(w, zero);
+        const __m256i whi = _mm256_unpackhi_epi8(w, zero);
+        const __m256i lo =
+            LerpLanes(_mm256_unpacklo_epi8(x, zero), _mm256_unpacklo_epi8(y, zero), _mm256_sub_epi16(whole, wlo), wlo);
+        const __m256i hi =
+            LerpLanes(_mm256_unpackhi_epi8(x, zero), _mm256_unpackhi_epi8(y, zero), _mm256_sub_epi16(whole, whi), whi);
+        Store(out + i, _mm256_packus_epi16(lo, hi));
+    }
+    PlainRowKernels().lerpWeighted(out + i, a + i, b + i, weights + i, n - i);
+}
+
+Coverage SpreadWeights(const uint8_t* alpha, size_t pixels, int32_t level, uint8_t* weights) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i l = _mm_set1_epi16(static_cast<int16_t>(level));
+    const __m128i magic = _mm_set1_epi16(-32639);
+    const __m128i first = _mm_setr_epi8(0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5);
+    const __m128i second = _mm_setr_epi8(5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10);
+    const __m128i third = _mm_setr_epi8(10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14, 15, 15, 15);
+    __m128i any = zero;
+    __m128i all = _mm_set1_epi8(-1);
+    size_t i = 0;
+    for (; i + 16 <= pixels; i += 16) {
+        __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(alpha + i));
+        if (level != 255) {
+            const __m128i lo = _mm_mullo_epi16(_mm_unpacklo_epi8(w, zero), l);
+            const __m128i hi = _mm_mullo_epi16(_mm_unpackhi_epi8(w, zero), l);
+            w = _mm_packus_epi16(_mm_srli_epi16(_mm_mulhi_epu16(lo, magic), 7),
+                                 _mm_srli_epi16(_mm_mulhi_epu16(hi, magic), 7));
+        }
+        any = _mm_or_si128(any, w);
+        all = _mm_and_si128(all, w);
+        __m128i* out = reinterpret_cast<__m128i*>(weights + 3 * i);
+        _mm_storeu_si128(out, _mm_shuffle_epi8(w, first));
+        _mm_storeu_si128(out + 1, _mm_shuffle_epi8(w, second));
+        _mm_storeu_si128(out + 2, _mm_shuffle_epi8(w, third));
+    }
+    const bool noneSet = _mm_movemask_epi8(_mm_cmpeq_epi8(any, zero)) == 0xFFFF;
+    const bool allFull = _mm_movemask_epi8(_mm_cmpeq_epi8(all, _mm_set1_epi8(-1))) == 0xFFFF;
+    const Coverage rest = PlainRowKernels().spreadWeights(alpha + i, pixels - i, level, weights + 3 * i);
+    if (i == 0) return rest;
+    if (i == pixels) return noneSet ? Coverage::kClear : allFull ? Coverage::kOpaque : Coverage::kMixed;
+    if (noneSet && rest == Coverage::kClear) return Coverage::kClear;
+    if (allFull && rest == Coverage::kOpaque) return Coverage::kOpaque;
+    return Coverage::kMixed;
+}
+
+}  // namespace
+
+const RowKernels& Avx2RowKernelSet() {
+    static const RowKernels kernels{"avx2", MixConst, MixWeighted, ScaleConst, LerpConst, LerpWeighted, SpreadWeights};
+    return kernels;
+}
+
+}  // namespace host
