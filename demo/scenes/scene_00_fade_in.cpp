@@ -22,11 +22,11 @@ bool PlayFadeIn(DemoContext& context) {
         context, window,
         [&](uint32_t t) {
             const int32_t level = window.Elapsed(t) * 255 / window.dur;
-            currentGraph->CopyLevel(screen, 0, 0, picture.Get(), kCropX, kCropY, 640, 480, level);
+            CurrentGraph()->CopyLevel(screen, 0, 0, picture.Get(), kCropX, kCropY, 640, 480, level);
         },
         [&] {
             // The fade never reaches 255 on its own; the closing copy shows the picture at full strength.
-            currentGraph->Copy(screen, 0, 0, picture.Get(), kCropX, kCropY, 640, 480);
+            CurrentGraph()->Copy(screen, 0, 0, picture.Get(), kCropX, kCropY, 640, 480);
             PresentScreen(context);
         });
 }

@@ -113,7 +113,7 @@ bool PlayTunnel(DemoContext& context) {
                 const int32_t level = t < pulse.peakMs
                                           ? (ms - static_cast<int32_t>(pulse.fromMs)) * kPeakLevel / pulse.halfMs
                                           : (peak - ms) * kPeakLevel / pulse.halfMs + kPeakLevel;
-                currentGraph->BlendAlphaLevel(screen, x, 0, picture, 0, 0, w, h, level);
+                CurrentGraph()->BlendAlphaLevel(screen, x, 0, picture, 0, 0, w, h, level);
             }
             DrawTunnel(screen, angleTable, depthTable, textureRows, d / 16);
         },

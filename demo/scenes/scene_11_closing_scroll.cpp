@@ -26,13 +26,13 @@ bool PlayClosingScroll(DemoContext& context) {
             if (t < kClosingFromMs) {
                 const int32_t h = tall.Height();
                 const int32_t rise = window.Elapsed(t) * (h - 480) / scrollLength;
-                currentGraph->BlendConst(screen, 0, 0, tall.Get(), 0, h - rise - 480, 640, 480, kTrailLevel);
+                CurrentGraph()->BlendConst(screen, 0, 0, tall.Get(), 0, h - rise - 480, 640, 480, kTrailLevel);
                 return;
             }
             ClearScreen(context);
             const int32_t w = closing.Width();
             const int32_t h = closing.Height();
-            currentGraph->Copy(screen, (640 - w) / 2, (480 - h) / 2, closing.Get(), 0, 0, w, h);
+            CurrentGraph()->Copy(screen, (640 - w) / 2, (480 - h) / 2, closing.Get(), 0, 0, w, h);
         },
         NoFinalFrame);
 }

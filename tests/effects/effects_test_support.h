@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <random>
 
-#include "demo/runtime/graph_tables.h"
+#include "demo/base/bound_modules.h"
 #include "tests/effects/test_surface.h"
 
 // The effects read the process-wide tables that binding Graph builds; the tests build them
@@ -13,12 +13,12 @@
 class EffectsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(BuildMultiplyTable(graphMultiplyTable));
-        ASSERT_TRUE(BuildScreenTable(graphScreenTable, graphMultiplyTable));
+        ASSERT_TRUE(BuildMultiplyTable(GraphMultiplyTable()));
+        ASSERT_TRUE(BuildScreenTable(GraphScreenTable(), GraphMultiplyTable()));
     }
     void TearDown() override {
-        graphScreenTable.Free();
-        graphMultiplyTable.Free();
+        GraphScreenTable().Free();
+        GraphMultiplyTable().Free();
     }
 
     // A padded surface of random pixels (and mask bytes, when asked for).

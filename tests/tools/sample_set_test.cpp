@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "demo/assets/cg_link_file.h"
+#include "demo/base/bound_modules.h"
 #include "demo/base/surface_ref.h"
-#include "demo/runtime/graph_tables.h"
 #include "reference_pms_decoder.h"
 #include "tests/support/heap_surfaces.h"
 
@@ -191,7 +191,7 @@ TEST_F(SampleSet, TitleFitsBesideTheTileColumnAndEveryFormatOccurs) {
 TEST_F(SampleSet, DemoLoaderReadsEveryPictureAsWritten) {
     // Rows padded as a host's may be; nothing larger than the demo's pictures could be.
     HeapLayerforge factory{HeapLayout{.rowPadding = 7}, int64_t{8192} * 8192};
-    currentLayerforge = &factory;
+    CurrentLayerforge() = &factory;
     CgLinkFile archive;
     const std::string path = std::string(PRELO_SAMPLE_ASSETS_DIR) + "/Prelo.zpx";
     ASSERT_TRUE(archive.Open(path.c_str()));
@@ -228,7 +228,7 @@ TEST_F(SampleSet, DemoLoaderReadsEveryPictureAsWritten) {
         }
     }
     archive.Close();
-    currentLayerforge = nullptr;
+    CurrentLayerforge() = nullptr;
     EXPECT_EQ(factory.liveSurfaces, 0);
 }
 
