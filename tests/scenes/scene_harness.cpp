@@ -1,6 +1,7 @@
 #include "tests/scenes/scene_harness.h"
 
 #include "demo/base/bound_modules.h"
+#include "demo/scenes/scene_table.h"
 #include "demo/scenes/scenes.h"
 #include "tests/scenes/test_archive.h"
 
