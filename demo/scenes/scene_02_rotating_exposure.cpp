@@ -1,7 +1,10 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
 #include "demo/scenes/turn_table.h"
+
+namespace cg = scene_pictures::exposure;
 
 namespace {
 
@@ -63,11 +66,11 @@ bool PlayRotatingExposure(DemoContext& context) {
     SceneWindow window;
     if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
     SurfaceRef pictures[kHolderCount];
-    if (!LoadPictures(context, {{&pictures[kClosing], 33},
-                                {&pictures[kCaptionA], 24},
-                                {&pictures[kCaptionB], 25},
-                                {&pictures[kCaptionC], 22},
-                                {&pictures[kTurning], 36}})) {
+    if (!LoadPictures(context, {{&pictures[kClosing], cg::kClosing},
+                                {&pictures[kCaptionA], cg::kThirdCaption},
+                                {&pictures[kCaptionB], cg::kSecondCaption},
+                                {&pictures[kCaptionC], cg::kFirstCaption},
+                                {&pictures[kTurning], cg::kTurning}})) {
         return false;
     }
     ClearScreen(context);

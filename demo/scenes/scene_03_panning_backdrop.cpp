@@ -1,6 +1,9 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::backdrop;
 
 namespace {
 
@@ -27,13 +30,13 @@ bool PlayPanningBackdrop(DemoContext& context) {
     SurfaceRef stripeTile;
     SurfaceRef overlay;
     SurfaceRef captions[3];
-    if (!LoadPictures(context, {{&strip, 17},
-                                {&backdrop, 20},
-                                {&stripeTile, 13},
-                                {&overlay, 19},
-                                {&captions[0], 38},
-                                {&captions[1], 39},
-                                {&captions[2], 40}})) {
+    if (!LoadPictures(context, {{&strip, cg::kStrip},
+                                {&backdrop, cg::kBackdrop},
+                                {&stripeTile, cg::kStripeTile},
+                                {&overlay, cg::kOverlay},
+                                {&captions[0], cg::kCaptions[0]},
+                                {&captions[1], cg::kCaptions[1]},
+                                {&captions[2], cg::kCaptions[2]}})) {
         return false;
     }
 

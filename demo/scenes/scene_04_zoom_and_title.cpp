@@ -1,7 +1,10 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_math.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::zoom_title;
 
 namespace {
 
@@ -60,13 +63,13 @@ bool PlayZoomAndTitle(DemoContext& context) {
     SurfaceRef unused;
     SurfaceRef sidePicture;
     SurfaceRef captions[2];
-    if (!LoadPictures(context, {{&title, 18},
-                                {&washShape, 15},
-                                {&zoomed, 37},
-                                {&unused, 34},
-                                {&sidePicture, 7},
-                                {&captions[0], 41},
-                                {&captions[1], 42}})) {
+    if (!LoadPictures(context, {{&title, cg::kTitle},
+                                {&washShape, cg::kWashShape},
+                                {&zoomed, cg::kZoomed},
+                                {&unused, cg::kUnused},
+                                {&sidePicture, cg::kSide},
+                                {&captions[0], cg::kCaptions[0]},
+                                {&captions[1], cg::kCaptions[1]}})) {
         return false;
     }
 

@@ -2,8 +2,11 @@
 
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
 #include "demo/scenes/turn_table.h"
+
+namespace cg = scene_pictures::spin;
 
 namespace {
 
@@ -50,15 +53,15 @@ bool PlaySpinningPictures(DemoContext& context) {
     SurfaceRef spunUpper;
     SurfaceRef screenOverlay;
     SurfaceRef captions[2];
-    if (!LoadPictures(context, {{&stripOverlay, 5},
-                                {&stripPattern, 9},
-                                {&rightPicture, 28},
-                                {&columnTile, 31},
-                                {&spunLower, 23},
-                                {&spunUpper, 26},
-                                {&screenOverlay, 29},
-                                {&captions[0], 43},
-                                {&captions[1], 44}})) {
+    if (!LoadPictures(context, {{&stripOverlay, cg::kStripOverlay},
+                                {&stripPattern, cg::kStripPattern},
+                                {&rightPicture, cg::kRight},
+                                {&columnTile, cg::kColumnTile},
+                                {&spunLower, cg::kSpunLower},
+                                {&spunUpper, cg::kSpunUpper},
+                                {&screenOverlay, cg::kScreenOverlay},
+                                {&captions[0], cg::kCaptions[0]},
+                                {&captions[1], cg::kCaptions[1]}})) {
         return false;
     }
 

@@ -1,6 +1,9 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::reveal;
 
 namespace {
 
@@ -21,8 +24,11 @@ bool PlayRisingReveal(DemoContext& context) {
     SurfaceRef revealed;
     SurfaceRef edgeOverlay;
     SurfaceRef title;
-    if (!LoadPictures(context,
-                      {{&columnTile, 21}, {&bottomShape, 27}, {&revealed, 47}, {&edgeOverlay, 30}, {&title, 45}})) {
+    if (!LoadPictures(context, {{&columnTile, cg::kColumnTile},
+                                {&bottomShape, cg::kBottomShape},
+                                {&revealed, cg::kRevealed},
+                                {&edgeOverlay, cg::kEdgeOverlay},
+                                {&title, cg::kTitle}})) {
         return false;
     }
 

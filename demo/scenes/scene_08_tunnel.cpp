@@ -2,7 +2,10 @@
 
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_math.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::tunnel;
 
 namespace {
 
@@ -79,8 +82,10 @@ bool PlayTunnel(DemoContext& context) {
     if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
     SurfaceRef texture;
     SurfaceRef pulsing[kPulsingCount];
-    if (!LoadPictures(context,
-                      {{&texture, 35}, {&pulsing[kCentred], 10}, {&pulsing[kLeft], 14}, {&pulsing[kRight], 11}})) {
+    if (!LoadPictures(context, {{&texture, cg::kTexture},
+                                {&pulsing[kCentred], cg::kCentred},
+                                {&pulsing[kLeft], cg::kLeft},
+                                {&pulsing[kRight], cg::kRight}})) {
         return false;
     }
 

@@ -1,6 +1,9 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::collage;
 
 namespace {
 
@@ -24,13 +27,13 @@ bool PlayZoomCollage(DemoContext& context) {
     SurfaceRef zoomBack;
     SurfaceRef zoomFront;
     SurfaceRef opening;
-    if (!LoadPictures(context, {{&leftPart, 49},
-                                {&rightPart, 48},
-                                {&backgroundPart, 46},
-                                {&shrinkingFrame, 58},
-                                {&zoomBack, 54},
-                                {&zoomFront, 55},
-                                {&opening, 51}})) {
+    if (!LoadPictures(context, {{&leftPart, cg::kLeft},
+                                {&rightPart, cg::kRight},
+                                {&backgroundPart, cg::kBackground},
+                                {&shrinkingFrame, cg::kShrinkingFrame},
+                                {&zoomBack, cg::kZoomBack},
+                                {&zoomFront, cg::kZoomFront},
+                                {&opening, cg::kOpening}})) {
         return false;
     }
     ClearScreen(context);

@@ -1,5 +1,8 @@
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::closing;
 
 namespace {
 
@@ -16,7 +19,7 @@ bool PlayClosingScroll(DemoContext& context) {
     ClearScreen(context);
     SurfaceRef closing;
     SurfaceRef tall;
-    if (!LoadPictures(context, {{&closing, 0}, {&tall, 50}})) return false;
+    if (!LoadPictures(context, {{&closing, cg::kClosing}, {&tall, cg::kTall}})) return false;
 
     ISurface* screen = Screen(context);
     const int32_t scrollLength = static_cast<int32_t>(kClosingFromMs - window.startMs);
