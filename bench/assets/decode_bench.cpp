@@ -8,7 +8,7 @@
 
 #include "demo/assets/cg_link_file.h"
 #include "demo/assets/movie_file.h"
-#include "demo/runtime/graph_tables.h"
+#include "demo/base/bound_modules.h"
 #include "interfaces/layerforge.h"
 #include "platform/message_box.h"
 
@@ -131,7 +131,7 @@ Bytes Archive(const Bytes& picture) {
 void LoadPicture(benchmark::State& state, const Bytes& picture) {
     platform::SetMessageEcho(false);
     PlainLayerforge factory;
-    currentLayerforge = &factory;
+    CurrentLayerforge() = &factory;
     Write("assets_bench.zpx", Archive(picture));
     CgLinkFile archive;
     if (!archive.Open("assets_bench.zpx")) {
@@ -145,7 +145,7 @@ void LoadPicture(benchmark::State& state, const Bytes& picture) {
     }
     state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
     holder.Release();
-    currentLayerforge = nullptr;
+    CurrentLayerforge() = nullptr;
     std::remove("assets_bench.zpx");
 }
 

@@ -2,8 +2,8 @@
 
 #include <random>
 
+#include "demo/base/bound_modules.h"
 #include "demo/effects/effects.h"
-#include "demo/runtime/graph_tables.h"
 #include "tests/effects/reference_effects.h"
 #include "tests/effects/test_surface.h"
 
@@ -24,8 +24,8 @@ struct Frame {
         screen.FillRandom(random);
         picture.FillRandom(random);
         tile.FillRandom(random);
-        BuildMultiplyTable(graphMultiplyTable);
-        BuildScreenTable(graphScreenTable, graphMultiplyTable);
+        BuildMultiplyTable(GraphMultiplyTable());
+        BuildScreenTable(GraphScreenTable(), GraphMultiplyTable());
     }
 };
 

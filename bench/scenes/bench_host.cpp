@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "demo/runtime/graph_tables.h"
+#include "demo/base/bound_modules.h"
 #include "interfaces/guids.h"
 
 void* BenchSound::QueryControl(const Guid* id) {
@@ -12,10 +12,10 @@ void* BenchSound::QueryControl(const Guid* id) {
 }
 
 BenchDemo::BenchDemo(const char* assetsFolder) {
-    currentGraph = &graph;
-    currentLayerforge = &layerforge;
-    BuildMultiplyTable(graphMultiplyTable);
-    BuildScreenTable(graphScreenTable, graphMultiplyTable);
+    CurrentGraph() = &graph;
+    CurrentLayerforge() = &layerforge;
+    BuildMultiplyTable(GraphMultiplyTable());
+    BuildScreenTable(GraphScreenTable(), GraphMultiplyTable());
     context.loop = &loop;
     context.clock = &clock;
     context.input = &input;
@@ -30,6 +30,6 @@ BenchDemo::BenchDemo(const char* assetsFolder) {
 
 BenchDemo::~BenchDemo() {
     context.ReleaseAll();
-    currentGraph = nullptr;
-    currentLayerforge = nullptr;
+    CurrentGraph() = nullptr;
+    CurrentLayerforge() = nullptr;
 }

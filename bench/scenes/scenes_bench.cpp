@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/scenes/bench_host.h"
-#include "demo/runtime/scene_dispatch.h"
+#include "demo/scenes/scene_table.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "demo/assets/cg_pictures.h"
 #include "demo/assets/picture_headers.h"
 #include "demo/assets/plane_view.h"
-#include "demo/runtime/graph_tables.h"
+#include "demo/base/bound_modules.h"
 #include "interfaces/layerforge.h"
 
 bool DecodeBmpPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
@@ -29,8 +29,8 @@ bool DecodeBmpPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
         ReportDamagedPicture(index);
         return false;
     }
-    if (currentLayerforge == nullptr) return false;
-    made.Reset(currentLayerforge->CreateSurfaceWithAlpha(width, height, 24));
+    if (CurrentLayerforge() == nullptr) return false;
+    made.Reset(CurrentLayerforge()->CreateSurfaceWithAlpha(width, height, 24));
     if (!made) return false;
     PlaneView plane;
     if (!PixelPlaneOf(*made.Get(), width, height, &plane)) {

@@ -1,8 +1,8 @@
 #include "demo/assets/cg_pictures.h"
 #include "demo/assets/picture_headers.h"
 #include "demo/assets/pms_streams.h"
+#include "demo/base/bound_modules.h"
 #include "demo/base/show_message.h"
-#include "demo/runtime/graph_tables.h"
 #include "interfaces/layerforge.h"
 
 namespace {
@@ -38,14 +38,14 @@ bool DecodePmsPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
         ReportDamagedPicture(index);
         return false;
     }
-    if (currentLayerforge == nullptr) return false;
+    if (CurrentLayerforge() == nullptr) return false;
 
     if (header.depth == 8) {
-        made.Reset(currentLayerforge->CreateMaskSurface(header.width, header.height));
+        made.Reset(CurrentLayerforge()->CreateMaskSurface(header.width, header.height));
     } else if (withAlpha) {
-        made.Reset(currentLayerforge->CreateSurfaceWithAlpha(header.width, header.height, 24));
+        made.Reset(CurrentLayerforge()->CreateSurfaceWithAlpha(header.width, header.height, 24));
     } else {
-        made.Reset(currentLayerforge->CreateSurface(header.width, header.height, 24));
+        made.Reset(CurrentLayerforge()->CreateSurface(header.width, header.height, 24));
     }
     if (!made) return false;
 

@@ -1,8 +1,8 @@
+#include "demo/base/bound_modules.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/lookup_tables.h"
 #include "demo/effects/pixel_plane.h"
 #include "demo/effects/scaled_sampling.h"
-#include "demo/runtime/graph_tables.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ namespace {
 // is 254 in every variant, so a byte never overflows.
 void Afterimage(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, float fx, float fy,
                 float fw, float fh, int32_t keepRow, int32_t sourceShift) {
-    const RowTable& table = graphMultiplyTable;
+    const RowTable& table = GraphMultiplyTable();
     if (!TableReady(table)) return;
     PixelPlane out;
     PixelPlane in;

@@ -39,7 +39,7 @@ void BoxBlurRows(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t s
                  int32_t window, int32_t shift);
 
 // Lays the colour over w x rows pixels at (dx, dy) at up to half strength, weighted by the mask
-// plane's bytes from (mx, my). Needs graphMultiplyTable; without it nothing is drawn. Colour
+// plane's bytes from (mx, my). Needs GraphMultiplyTable(); without it nothing is drawn. Colour
 // components outside 0..255 keep their low byte.
 void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx, int32_t my, int32_t w, int32_t rows,
               int32_t red, int32_t green, int32_t blue);
@@ -50,7 +50,7 @@ void TintMaskScaled(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t ro
 
 // Fade the w x rows pixels at (dx, dy) a little and add a fraction (1/16, 1/8, 1/4) of the source
 // rectangle (fx, fy, fw, fh) scaled over them, leaving a trail when repeated every frame. Need
-// graphMultiplyTable; without it nothing is drawn. Samples outside the source repeat its edge.
+// GraphMultiplyTable(); without it nothing is drawn. Samples outside the source repeat its edge.
 void Afterimage16(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, float fx, float fy,
                   float fw, float fh);
 void Afterimage8(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, float fx, float fy,
@@ -66,6 +66,6 @@ struct Vertex {
 
 // Maps the source onto the convex quadrilateral destination[0..3] of the 640 x 480 screen, vertex
 // k showing source point source[k], and screens it over what is there (the result is never darker
-// than either). Only rows 0..479 and columns 0..639 are written. Needs graphScreenTable; without
+// than either). Only rows 0..479 and columns 0..639 are written. Needs GraphScreenTable(); without
 // it nothing is drawn. Samples outside the source repeat its edge.
 void ScreenQuad(ISurface* dst, const Vertex destination[4], ISurface* src, const Vertex source[4]);

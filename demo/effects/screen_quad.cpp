@@ -1,11 +1,11 @@
 #include <cmath>
 
+#include "demo/base/bound_modules.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/fixed_point.h"
 #include "demo/effects/lookup_tables.h"
 #include "demo/effects/pixel_plane.h"
 #include "demo/effects/screen_quad_bands.h"
-#include "demo/runtime/graph_tables.h"
 
 // All geometry is in 32-bit floats, operation by operation as written, so that the x86-64 and the
 // SSE2 i686 builds round every step alike and draw the same bytes.
@@ -115,7 +115,7 @@ void DrawBand(const Line& line, const QuadBand& band, const Vertex* destination,
 
 void ScreenQuad(ISurface* dst, const Vertex destination[4], ISurface* src, const Vertex source[4]) {
     if (destination == nullptr || source == nullptr) return;
-    const RowTable& screen = graphScreenTable;
+    const RowTable& screen = GraphScreenTable();
     if (!TableReady(screen)) return;
     PixelPlane out;
     PixelPlane in;

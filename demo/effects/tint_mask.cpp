@@ -1,8 +1,8 @@
+#include "demo/base/bound_modules.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/lookup_tables.h"
 #include "demo/effects/pixel_plane.h"
 #include "demo/effects/scaled_sampling.h"
-#include "demo/runtime/graph_tables.h"
 
 // The tint weighs the destination with T[255 - m] and the colour with T[colour][m], m being half
 // the mask byte, so the colour covers at most 127/255 of a pixel and the sum never passes 255.
@@ -44,7 +44,7 @@ IndexRange Intersect(IndexRange a, IndexRange b) {
 void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx, int32_t my, int32_t w, int32_t rows,
               int32_t red, int32_t green, int32_t blue) {
     if (w <= 0 || rows <= 0) return;
-    const RowTable& table = graphMultiplyTable;
+    const RowTable& table = GraphMultiplyTable();
     if (!TableReady(table)) return;
     PixelPlane out;
     PixelPlane weights;
@@ -68,7 +68,7 @@ void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx,
 
 void TintMaskScaled(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* mask, float fx, float fy,
                     float fw, float fh, int32_t red, int32_t green, int32_t blue) {
-    const RowTable& table = graphMultiplyTable;
+    const RowTable& table = GraphMultiplyTable();
     if (!TableReady(table)) return;
     PixelPlane out;
     PixelPlane weights;

@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "demo/runtime/graph_tables.h"
 #include "interfaces/guids.h"
 #include "interfaces/host.h"
 

@@ -8,7 +8,6 @@
 #include "demo/runtime/host_sound_player.h"
 #include "demo/runtime/mci_player.h"
 #include "demo/runtime/module_binding.h"
-#include "demo/runtime/scene_dispatch.h"
 #include "demo/runtime/schedule.h"
 #include "platform/window.h"
 
@@ -54,8 +53,9 @@ struct DemoContext {
     int32_t sceneRowCount = 0;
     // Asked for once at start-up and kept; nothing calls it.
     void* unusedService = nullptr;
-    // The scene the scheduler runs for an index; tests put their own here.
-    bool (*runScene)(DemoContext& context, int32_t index) = RunScene;
+    // The scene the scheduler runs for an index; tests put their own here. Null runs the demo's
+    // own scenes, which lie above this context and so are named only by the scheduler.
+    bool (*runScene)(DemoContext& context, int32_t index) = nullptr;
 
     DemoContext() = default;
     // Frees what the demo owns. Host objects are not called: by unload time they may be gone.

@@ -20,6 +20,8 @@ struct NotifyClassRegistration {
 
 NotifyClassRegistration notifyClass;
 
+NotifyClassRegistration& NotifyClass() { return notifyClass; }
+
 }  // namespace
 
 MciPlayer::MciPlayer(const char* windowClassName, const char* file) : className(windowClassName), fileName(file) {}
@@ -29,11 +31,12 @@ MciPlayer::~MciPlayer() {
 }
 
 bool MciPlayer::CreateNotifyWindow(platform::Instance instance) {
-    if (!notifyClass.registered) {
+    NotifyClassRegistration& registration = NotifyClass();
+    if (!registration.registered) {
         if (!platform::RegisterNotifyWindowClass(className.Text(), &MciPlayer::WindowProcedure, instance)) return false;
-        notifyClass.registered = true;
-        notifyClass.className.Assign(className.Text());
-        notifyClass.instance = instance;
+        registration.registered = true;
+        registration.className.Assign(className.Text());
+        registration.instance = instance;
     }
     platform::Window created = platform::CreateNotifyWindow(className.Text(), instance, this);
     if (created == nullptr) return false;

@@ -1,7 +1,7 @@
 #include "demo/runtime/module_binding.h"
 
+#include "demo/base/bound_modules.h"
 #include "demo/base/show_message.h"
-#include "demo/runtime/graph_tables.h"
 #include "interfaces/graph.h"
 #include "interfaces/guids.h"
 #include "interfaces/host.h"
@@ -36,7 +36,7 @@ void ModuleBinding::Forget() {
 bool BindGraph(ModuleBinding& binding, IHostServices* host) {
     if (!binding.Acquire("Graph", guids::kGraph)) return false;
     auto* graph = static_cast<IGraph*>(binding.iface);
-    currentGraph = graph;
+    CurrentGraph() = graph;
     if (!graph->Initialize()) return false;
     // A host without a graph context cannot draw for us; refusing here beats handing Graph a
     // context it would follow blindly.
@@ -44,26 +44,26 @@ bool BindGraph(ModuleBinding& binding, IHostServices* host) {
         host != nullptr ? static_cast<IHostGraphContext*>(host->QueryService(&guids::kHostGraphContext)) : nullptr;
     if (contextSource == nullptr) return false;
     graph->Attach(contextSource->Context());
-    if (!BuildMultiplyTable(graphMultiplyTable)) return false;
-    return BuildScreenTable(graphScreenTable, graphMultiplyTable);
+    if (!BuildMultiplyTable(GraphMultiplyTable())) return false;
+    return BuildScreenTable(GraphScreenTable(), GraphMultiplyTable());
 }
 
 void UnbindGraph(ModuleBinding& binding) {
-    if (currentGraph != nullptr) {
+    if (CurrentGraph() != nullptr) {
         binding.Forget();
-        currentGraph = nullptr;
+        CurrentGraph() = nullptr;
     }
-    graphMultiplyTable.Free();
-    graphScreenTable.Free();
+    GraphMultiplyTable().Free();
+    GraphScreenTable().Free();
 }
 
 bool BindLayerforge(ModuleBinding& binding) {
     if (!binding.Acquire("Layerforge", guids::kLayerforge)) return false;
-    currentLayerforge = static_cast<ILayerforge*>(binding.iface);
+    CurrentLayerforge() = static_cast<ILayerforge*>(binding.iface);
     return true;
 }
 
 void UnbindLayerforge(ModuleBinding& binding) {
     binding.Forget();
-    currentLayerforge = nullptr;
+    CurrentLayerforge() = nullptr;
 }

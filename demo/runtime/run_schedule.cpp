@@ -1,5 +1,6 @@
 #include "demo/base/show_message.h"
 #include "demo/runtime/demo_context.h"
+#include "demo/scenes/scene_table.h"
 #include "interfaces/host.h"
 
 namespace {
@@ -49,10 +50,11 @@ void DemoContext::RunSchedule() {
     } else if (!StartMciMusic()) {
         return;
     }
+    bool (*const play)(DemoContext&, int32_t) = runScene != nullptr ? runScene : RunScene;
     while (loop->KeepRunning()) {
         if (!PaceFrame()) return;
         sceneIndex = FindSceneIndex(schedule, scheduleCount, nowMs);
-        if (sceneIndex >= 0 && !runScene(*this, sceneIndex)) return;
+        if (sceneIndex >= 0 && !play(*this, sceneIndex)) return;
     }
     ReleaseAll();
 }

@@ -2,12 +2,8 @@
 
 void FillSchedule(ScheduleEntry* entries, int32_t count) {
     if (entries == nullptr) return;
-    uint32_t start = 0;
     for (int32_t i = 0; i < count; ++i) {
-        entries[i] = ScheduleEntry{0, 0};
-        if (i >= kSceneCount) continue;
-        entries[i] = ScheduleEntry{start, kSceneEndsMs[i]};
-        start = kSceneEndsMs[i];
+        entries[i] = i < kSceneCount ? ScheduleEntry{SceneStartMs(i), kSceneEndsMs[i]} : ScheduleEntry{0, 0};
     }
 }
 

@@ -1,10 +1,11 @@
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
 
 namespace {
 
 constexpr int32_t kSceneIndex = 0;
-constexpr int32_t kPicture = 12;
+constexpr int32_t kPicture = scene_pictures::kOpening;
 // The part of the larger picture that is seen.
 constexpr int32_t kCropX = 128;
 constexpr int32_t kCropY = 128;
@@ -22,11 +23,11 @@ bool PlayFadeIn(DemoContext& context) {
         context, window,
         [&](uint32_t t) {
             const int32_t level = window.Elapsed(t) * 255 / window.dur;
-            currentGraph->CopyLevel(screen, 0, 0, picture.Get(), kCropX, kCropY, 640, 480, level);
+            CurrentGraph()->CopyLevel(screen, 0, 0, picture.Get(), kCropX, kCropY, 640, 480, level);
         },
         [&] {
             // The fade never reaches 255 on its own; the closing copy shows the picture at full strength.
-            currentGraph->Copy(screen, 0, 0, picture.Get(), kCropX, kCropY, 640, 480);
+            CurrentGraph()->Copy(screen, 0, 0, picture.Get(), kCropX, kCropY, 640, 480);
             PresentScreen(context);
         });
 }

@@ -2,12 +2,13 @@
 
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_math.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
 
 namespace {
 
 constexpr int32_t kSceneIndex = 1;
-constexpr int32_t kPicture = 12;
+constexpr int32_t kPicture = scene_pictures::kOpening;
 // The same crop of the picture that scene 0 faded in.
 constexpr int32_t kCropOffset = 128;
 // The waves move a sample at most this far from its pixel, so the picture must reach that much

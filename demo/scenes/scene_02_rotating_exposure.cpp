@@ -1,11 +1,14 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
 #include "demo/scenes/turn_table.h"
 
-int32_t frameParity = 0;
+namespace cg = scene_pictures::exposure;
 
 namespace {
+
+int32_t frameCount = 0;
 
 constexpr int32_t kSceneIndex = 2;
 constexpr uint32_t kFocusFromMs = 19399;
@@ -57,15 +60,17 @@ void DrawInterlaced(ISurface* screen, ISurface* picture, int32_t parity, const Q
 
 }  // namespace
 
+int32_t& FrameParity() { return frameCount; }
+
 bool PlayRotatingExposure(DemoContext& context) {
     SceneWindow window;
     if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
     SurfaceRef pictures[kHolderCount];
-    if (!LoadPictures(context, {{&pictures[kClosing], 33},
-                                {&pictures[kCaptionA], 24},
-                                {&pictures[kCaptionB], 25},
-                                {&pictures[kCaptionC], 22},
-                                {&pictures[kTurning], 36}})) {
+    if (!LoadPictures(context, {{&pictures[kClosing], cg::kClosing},
+                                {&pictures[kCaptionA], cg::kThirdCaption},
+                                {&pictures[kCaptionB], cg::kSecondCaption},
+                                {&pictures[kCaptionC], cg::kFirstCaption},
+                                {&pictures[kTurning], cg::kTurning}})) {
         return false;
     }
     ClearScreen(context);
@@ -97,20 +102,20 @@ bool PlayRotatingExposure(DemoContext& context) {
             const int32_t lastY = turning->Height() - 1;
             const int32_t cx = lastX / 2;
             const int32_t cy = lastY - lastY / 2;
-            const int32_t parity = frameParity & 1;
+            const int32_t parity = FrameParity() & 1;
             DrawInterlaced(screen, turning, parity, TurnedCorners(scale, firstTurn.Cos(d), firstTurn.Sin(d), cx, cy));
             DrawInterlaced(screen, turning, parity, TurnedCorners(scale, secondTurn.Cos(d), secondTurn.Sin(d), cx, cy));
-            ++frameParity;
+            ++FrameParity();
             for (const Caption& caption : kCaptions) {
                 if (t < caption.fromMs || t > caption.toMs) continue;
                 ISurface* text = pictures[caption.holder].Get();
                 const int32_t w = text->Width();
                 const int32_t h = text->Height();
-                currentGraph->ShapeColorLevel(screen, (640 - w) / 2, (480 - h) / 2, text, 0, 0, w, h, 0, 0, 0, 64);
+                CurrentGraph()->ShapeColorLevel(screen, (640 - w) / 2, (480 - h) / 2, text, 0, 0, w, h, 0, 0, 0, 64);
             }
         },
         [&] {
-            currentGraph->Copy(screen, 0, 0, closing, 0, 0, closing->Width(), closing->Height());
+            CurrentGraph()->Copy(screen, 0, 0, closing, 0, 0, closing->Width(), closing->Height());
             PresentScreen(context);
         });
 }

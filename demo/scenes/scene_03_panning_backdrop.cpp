@@ -1,6 +1,9 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::backdrop;
 
 namespace {
 
@@ -13,8 +16,8 @@ constexpr int32_t kBarHeight = 100;
 constexpr int32_t kOverlayTravel = 5760;
 
 void DrawBars(ISurface* screen, int32_t height) {
-    currentGraph->FillRect(screen, 0, 0, 640, height, 0, 0, 0);
-    currentGraph->FillRect(screen, 0, 480 - height, 640, height, 0, 0, 0);
+    CurrentGraph()->FillRect(screen, 0, 0, 640, height, 0, 0, 0);
+    CurrentGraph()->FillRect(screen, 0, 480 - height, 640, height, 0, 0, 0);
 }
 
 }  // namespace
@@ -27,13 +30,13 @@ bool PlayPanningBackdrop(DemoContext& context) {
     SurfaceRef stripeTile;
     SurfaceRef overlay;
     SurfaceRef captions[3];
-    if (!LoadPictures(context, {{&strip, 17},
-                                {&backdrop, 20},
-                                {&stripeTile, 13},
-                                {&overlay, 19},
-                                {&captions[0], 38},
-                                {&captions[1], 39},
-                                {&captions[2], 40}})) {
+    if (!LoadPictures(context, {{&strip, cg::kStrip},
+                                {&backdrop, cg::kBackdrop},
+                                {&stripeTile, cg::kStripeTile},
+                                {&overlay, cg::kOverlay},
+                                {&captions[0], cg::kCaptions[0]},
+                                {&captions[1], cg::kCaptions[1]},
+                                {&captions[2], cg::kCaptions[2]}})) {
         return false;
     }
 
@@ -46,14 +49,14 @@ bool PlayPanningBackdrop(DemoContext& context) {
             const int32_t d = window.Elapsed(t);
             const int32_t dur = window.dur;
             const int32_t scrollY = (backdrop.Height() - 480) * (dur - d) / dur;
-            currentGraph->Copy(screen, 0, 0, backdrop.Get(), 0, scrollY, 640, 480);
+            CurrentGraph()->Copy(screen, 0, 0, backdrop.Get(), 0, scrollY, 640, 480);
             ScanlineTile(screen, 0, 0, 640, 480, stripeTile.Get(), 0, 0, stripeTile.Width(), stripeTile.Height(), 0,
                          d * kOverlayTravel / dur);
             if (d < t1) {
                 ISurface* caption = captions[d * 3 / t1].Get();
                 const int32_t w = caption->Width();
                 const int32_t h = caption->Height();
-                currentGraph->ShapeColor(screen, (440 - w) / 2 + 200, 360, caption, 0, 0, w, h, 255, 255, 255);
+                CurrentGraph()->ShapeColor(screen, (440 - w) / 2 + 200, 360, caption, 0, 0, w, h, 255, 255, 255);
             } else if (d < t2) {
                 const int32_t height = (d - t1) * kBarHeight / (t2 - t1);
                 if (height > 0) DrawBars(screen, height);
@@ -61,9 +64,9 @@ bool PlayPanningBackdrop(DemoContext& context) {
                 DrawBars(screen, kBarHeight);
                 const int32_t w = strip.Width();
                 const int32_t h = strip.Height();
-                currentGraph->Copy(screen, (640 - w) / 2, (kBarHeight - h) / 2 + 380, strip.Get(), 0, 0, w, h);
+                CurrentGraph()->Copy(screen, (640 - w) / 2, (kBarHeight - h) / 2 + 380, strip.Get(), 0, 0, w, h);
             }
-            currentGraph->BlendAlpha(screen, 0, 0, overlay.Get(), 0, 0, overlay.Width(), overlay.Height());
+            CurrentGraph()->BlendAlpha(screen, 0, 0, overlay.Get(), 0, 0, overlay.Width(), overlay.Height());
         },
         NoFinalFrame);
 }

@@ -1,7 +1,10 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_math.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::zoom_title;
 
 namespace {
 
@@ -60,13 +63,13 @@ bool PlayZoomAndTitle(DemoContext& context) {
     SurfaceRef unused;
     SurfaceRef sidePicture;
     SurfaceRef captions[2];
-    if (!LoadPictures(context, {{&title, 18},
-                                {&washShape, 15},
-                                {&zoomed, 37},
-                                {&unused, 34},
-                                {&sidePicture, 7},
-                                {&captions[0], 41},
-                                {&captions[1], 42}})) {
+    if (!LoadPictures(context, {{&title, cg::kTitle},
+                                {&washShape, cg::kWashShape},
+                                {&zoomed, cg::kZoomed},
+                                {&unused, cg::kUnused},
+                                {&sidePicture, cg::kSide},
+                                {&captions[0], cg::kCaptions[0]},
+                                {&captions[1], cg::kCaptions[1]}})) {
         return false;
     }
 
@@ -86,48 +89,48 @@ bool PlayZoomAndTitle(DemoContext& context) {
         const int32_t sideW = side->Width();
         const int32_t sideH = side->Height();
         if (t < kDarkenFromMs) TintMask(screen, (640 - sideW) / 2, 80, side, 0, 80, sideW, sideH - 160, 64, 0, 255);
-        currentGraph->FillRect(screen, 0, 400, 640, 80, 0, 0, 0);
+        CurrentGraph()->FillRect(screen, 0, 400, 640, 80, 0, 0, 0);
         ISurface* caption = captions[d < zoomLength / 2 ? 0 : 1].Get();
         const int32_t w = caption->Width();
         const int32_t h = caption->Height();
-        currentGraph->ShapeColor(screen, (640 - w) / 2, (480 - h) / 2, caption, 0, 0, w, h, 0, 0, 0);
+        CurrentGraph()->ShapeColor(screen, (640 - w) / 2, (480 - h) / 2, caption, 0, 0, w, h, 0, 0, 0);
         if (t >= kDarkenFromMs) {
             const int32_t since = static_cast<int32_t>(t - kDarkenFromMs);
             const int32_t level = since * 255 / kDarkenMs;
-            currentGraph->FillRectLevel(screen, 0, 80, 640, 320, 0, 0, 0, level);
+            CurrentGraph()->FillRectLevel(screen, 0, 80, 640, 320, 0, 0, 0, level);
             ScanlineMask(screen, 0, 80, 640, 320);
             const int32_t centred = (640 - sideW) / 2;
             const int32_t slideX = centred + (640 - sideW - centred) * since / kDarkenMs;
-            currentGraph->BlendAlphaLevel(screen, slideX, 0, side, 0, 0, sideW, sideH, level);
+            CurrentGraph()->BlendAlphaLevel(screen, slideX, 0, side, 0, 0, sideW, sideH, level);
         }
     };
 
     auto drawTitlePhase = [&](uint32_t t) {
-        currentGraph->FillRect(screen, 0, 80, 640, 320, 0, 0, 0);
-        currentGraph->FillRect(screen, 0, 400, 640, 80, 0, 0, 0);
+        CurrentGraph()->FillRect(screen, 0, 80, 640, 320, 0, 0, 0);
+        CurrentGraph()->FillRect(screen, 0, 400, 640, 80, 0, 0, 0);
         const int32_t w = title.Width();
         const int32_t h = title.Height();
         const int32_t y = (480 - h) / 2;
         if (t >= kTitleFullMs) {
-            currentGraph->ShapeColor(screen, kTitleStartX + kTitleSlideX, y, title.Get(), 0, 0, w, h, 255, 0, 0);
+            CurrentGraph()->ShapeColor(screen, kTitleStartX + kTitleSlideX, y, title.Get(), 0, 0, w, h, 255, 0, 0);
         } else {
             const int32_t since = static_cast<int32_t>(t - kTitleFromMs);
             const int32_t x = since * kTitleSlideX / kTitleRiseMs + kTitleStartX;
             const int32_t level = since * 255 / kTitleRiseMs;
-            currentGraph->ShapeColorLevel(screen, x, y, title.Get(), 0, 0, w, h, 255, 0, 0, level);
+            CurrentGraph()->ShapeColorLevel(screen, x, y, title.Get(), 0, 0, w, h, 255, 0, 0, level);
         }
-        currentGraph->BlendAlpha(screen, 640 - side->Width(), 0, side, 0, 0, side->Width(), side->Height());
+        CurrentGraph()->BlendAlpha(screen, 640 - side->Width(), 0, side, 0, 0, side->Width(), side->Height());
         if (t >= kWashFromMs) {
             const int32_t level =
                 static_cast<int32_t>(t - kWashFromMs) * 255 / static_cast<int32_t>(window.endMs - kWashFromMs);
-            currentGraph->WashShape(screen, 0, 0, 640, 480, washShape.Get(), 0, 0, 255, 0, 0, level);
+            CurrentGraph()->WashShape(screen, 0, 0, 640, 480, washShape.Get(), 0, 0, 255, 0, 0, level);
         }
     };
 
     return PlayFrames(
         context, window,
         [&](uint32_t t) {
-            currentGraph->FillRect(screen, 0, 0, 640, 80, 0, 0, 0);
+            CurrentGraph()->FillRect(screen, 0, 0, 640, 80, 0, 0, 0);
             if (t < kTitleFromMs) {
                 drawZoomPhase(t, window.Elapsed(t));
             } else {

@@ -1,11 +1,12 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
 
 namespace {
 
 constexpr int32_t kSceneIndex = 5;
-constexpr int32_t kPicture = 33;
+constexpr int32_t kPicture = scene_pictures::exposure::kClosing;
 constexpr uint32_t kCrossFadeFromMs = 37000;
 constexpr uint32_t kSteadyFromMs = 38456;
 constexpr uint32_t kWipeFromMs = 40870;
@@ -18,12 +19,12 @@ constexpr int32_t kWipeRows = 1920;
 void DrawWipe(ISurface* screen, ISurface* picture, int32_t progress, int32_t columnWidth) {
     int32_t x = 0;
     for (int32_t done = progress / kColumnRows; done > 0; --done, x += columnWidth) {
-        currentGraph->FillRect(screen, x, 0, columnWidth, kColumnRows, 0, 0, 0);
+        CurrentGraph()->FillRect(screen, x, 0, columnWidth, kColumnRows, 0, 0, 0);
     }
     const int32_t f = progress % kColumnRows;
-    currentGraph->FillRect(screen, x, 0, columnWidth, f, 0, 0, 0);
-    currentGraph->Copy(screen, x, f, picture, x, 0, columnWidth, kColumnRows - f);
-    currentGraph->DimRect(screen, x, f, columnWidth, kColumnRows - f, 255 - f * 255 / kColumnRows);
+    CurrentGraph()->FillRect(screen, x, 0, columnWidth, f, 0, 0, 0);
+    CurrentGraph()->Copy(screen, x, f, picture, x, 0, columnWidth, kColumnRows - f);
+    CurrentGraph()->DimRect(screen, x, f, columnWidth, kColumnRows - f, 255 - f * 255 / kColumnRows);
 }
 
 }  // namespace
@@ -55,10 +56,10 @@ bool PlayZoomOutAndWipe(DemoContext& context) {
             }
             if (t < kSteadyFromMs) {
                 const int32_t level = static_cast<int32_t>(t - kCrossFadeFromMs) * 255 / 1456;
-                currentGraph->BlendConst(screen, 0, 0, picture, 0, 0, w, h, level);
+                CurrentGraph()->BlendConst(screen, 0, 0, picture, 0, 0, w, h, level);
                 return;
             }
-            currentGraph->Copy(screen, 0, 0, picture, 0, 0, w, h);
+            CurrentGraph()->Copy(screen, 0, 0, picture, 0, 0, w, h);
             if (t >= kWipeFromMs) {
                 const int32_t progress =
                     (static_cast<int32_t>(t) * kWipeRows - 78470400) / static_cast<int32_t>(window.endMs - kWipeFromMs);

@@ -2,8 +2,11 @@
 
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
 #include "demo/scenes/turn_table.h"
+
+namespace cg = scene_pictures::spin;
 
 namespace {
 
@@ -50,15 +53,15 @@ bool PlaySpinningPictures(DemoContext& context) {
     SurfaceRef spunUpper;
     SurfaceRef screenOverlay;
     SurfaceRef captions[2];
-    if (!LoadPictures(context, {{&stripOverlay, 5},
-                                {&stripPattern, 9},
-                                {&rightPicture, 28},
-                                {&columnTile, 31},
-                                {&spunLower, 23},
-                                {&spunUpper, 26},
-                                {&screenOverlay, 29},
-                                {&captions[0], 43},
-                                {&captions[1], 44}})) {
+    if (!LoadPictures(context, {{&stripOverlay, cg::kStripOverlay},
+                                {&stripPattern, cg::kStripPattern},
+                                {&rightPicture, cg::kRight},
+                                {&columnTile, cg::kColumnTile},
+                                {&spunLower, cg::kSpunLower},
+                                {&spunUpper, cg::kSpunUpper},
+                                {&screenOverlay, cg::kScreenOverlay},
+                                {&captions[0], cg::kCaptions[0]},
+                                {&captions[1], cg::kCaptions[1]}})) {
         return false;
     }
 
@@ -80,38 +83,38 @@ bool PlaySpinningPictures(DemoContext& context) {
     };
 
     auto drawSpinPhase = [&](int32_t d) {
-        currentGraph->DimRect(screen, 0, 0, 640, 480, 160);
-        currentGraph->BlendOverlay(screen, 0, 0, overlay, 0, 0, overlay->Width(), overlay->Height());
-        currentGraph->TileOffset(screen, kColumnX, 0, 640 - kColumnX, 480, column, 0, 0, column->Width(),
-                                 column->Height(), 0, columnOffset(d));
+        CurrentGraph()->DimRect(screen, 0, 0, 640, 480, 160);
+        CurrentGraph()->BlendOverlay(screen, 0, 0, overlay, 0, 0, overlay->Width(), overlay->Height());
+        CurrentGraph()->TileOffset(screen, kColumnX, 0, 640 - kColumnX, 480, column, 0, 0, column->Width(),
+                                   column->Height(), 0, columnOffset(d));
         const float scale = static_cast<float>(d) * 0.25f / static_cast<float>(firstPhase) + 0.5f;
         DrawSpun(screen, spunUpper.Get(), 320, 180, upperTurn.Cos(d), upperTurn.Sin(d), scale);
         DrawSpun(screen, spunLower.Get(), 80, 380, lowerTurn.Cos(d), lowerTurn.Sin(d), 2.0f);
         ISurface* caption = captions[d < firstPhase / 2 ? 0 : 1].Get();
         const int32_t w = caption->Width();
         const int32_t h = caption->Height();
-        currentGraph->ShapeColor(screen, (640 - w) / 2, (480 - h) / 2, caption, 0, 0, w, h, 255, 255, 255);
+        CurrentGraph()->ShapeColor(screen, (640 - w) / 2, (480 - h) / 2, caption, 0, 0, w, h, 255, 255, 255);
     };
 
     auto drawStripPhase = [&](uint32_t t, int32_t d) {
-        currentGraph->FillRect(screen, 0, 0, 640, 480, 0, 0, 0);
+        CurrentGraph()->FillRect(screen, 0, 0, 640, 480, 0, 0, 0);
         ISurface* pattern = stripPattern.Get();
         const int32_t pw = pattern->Width();
         const int32_t ph = pattern->Height();
         const int32_t stripWidth =
             std::min(kStripWidth, kStripWidth * static_cast<int32_t>(t - kStripFromMs) / kStripGrowMs);
-        currentGraph->TileOffset(screen, 0, 0, stripWidth, 480, pattern, 0, 0, pw, ph, WrapUnsigned(t / 4, pw),
-                                 WrapUnsigned(t / 4, ph));
+        CurrentGraph()->TileOffset(screen, 0, 0, stripWidth, 480, pattern, 0, 0, pw, ph, WrapUnsigned(t / 4, pw),
+                                   WrapUnsigned(t / 4, ph));
         ScanlineMask(screen, 0, 0, kStripWidth, 480);
-        currentGraph->BlendAlpha(screen, 0, 0, stripOverlay.Get(), 0, 0, stripOverlay.Width(), stripOverlay.Height());
-        currentGraph->BlendOverlay(screen, 0, 0, overlay, 0, 0, overlay->Width(), overlay->Height());
+        CurrentGraph()->BlendAlpha(screen, 0, 0, stripOverlay.Get(), 0, 0, stripOverlay.Width(), stripOverlay.Height());
+        CurrentGraph()->BlendOverlay(screen, 0, 0, overlay, 0, 0, overlay->Width(), overlay->Height());
         const int32_t rw = rightPicture.Width();
         const int32_t rh = rightPicture.Height();
-        currentGraph->Copy(screen, 381, (480 - rh) / 2, rightPicture.Get(), 0, 0, rw, rh);
+        CurrentGraph()->Copy(screen, 381, (480 - rh) / 2, rightPicture.Get(), 0, 0, rw, rh);
         if (t < kColumnFadeEndMs) {
             const int32_t level = 255 + (static_cast<int32_t>(kStripFromMs - t) * 255) / kColumnFadeMs;
-            currentGraph->TileOffsetLevel(screen, kColumnX, 0, 640 - kColumnX, 480, column, 0, 0, column->Width(),
-                                          column->Height(), 0, columnOffset(d), level);
+            CurrentGraph()->TileOffsetLevel(screen, kColumnX, 0, 640 - kColumnX, 480, column, 0, 0, column->Width(),
+                                            column->Height(), 0, columnOffset(d), level);
         }
     };
 

@@ -1,6 +1,9 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::reveal;
 
 namespace {
 
@@ -21,8 +24,11 @@ bool PlayRisingReveal(DemoContext& context) {
     SurfaceRef revealed;
     SurfaceRef edgeOverlay;
     SurfaceRef title;
-    if (!LoadPictures(context,
-                      {{&columnTile, 21}, {&bottomShape, 27}, {&revealed, 47}, {&edgeOverlay, 30}, {&title, 45}})) {
+    if (!LoadPictures(context, {{&columnTile, cg::kColumnTile},
+                                {&bottomShape, cg::kBottomShape},
+                                {&revealed, cg::kRevealed},
+                                {&edgeOverlay, cg::kEdgeOverlay},
+                                {&title, cg::kTitle}})) {
         return false;
     }
 
@@ -38,10 +44,10 @@ bool PlayRisingReveal(DemoContext& context) {
             Afterimage4(screen, 0, 0, 640, 480, picture, 0.0f, static_cast<float>(h) - rows, static_cast<float>(w),
                         rows);
         } else if (t < kSteadyFromMs) {
-            currentGraph->BlendConst(screen, 0, 0, picture, 0, 0, w, h,
-                                     static_cast<int32_t>(t - kCrossFadeFromMs) * 255 / 1500);
+            CurrentGraph()->BlendConst(screen, 0, 0, picture, 0, 0, w, h,
+                                       static_cast<int32_t>(t - kCrossFadeFromMs) * 255 / 1500);
         } else {
-            currentGraph->Copy(screen, 0, 0, picture, 0, 0, w, h);
+            CurrentGraph()->Copy(screen, 0, 0, picture, 0, 0, w, h);
         }
     };
 
@@ -53,11 +59,11 @@ bool PlayRisingReveal(DemoContext& context) {
         const int32_t y = (480 - h) / 2;
         if (t < kSteadyFromMs) {
             const int32_t level = static_cast<int32_t>(t - kTitleFromMs) * 255 / kTitleFadeMs;
-            currentGraph->ShapeColorLevel(screen, x + 2, y + 2, title.Get(), 0, 0, w, h, 0, 0, 0, level);
-            currentGraph->ShapeColorLevel(screen, x, y, title.Get(), 0, 0, w, h, 255, 0, 0, level);
+            CurrentGraph()->ShapeColorLevel(screen, x + 2, y + 2, title.Get(), 0, 0, w, h, 0, 0, 0, level);
+            CurrentGraph()->ShapeColorLevel(screen, x, y, title.Get(), 0, 0, w, h, 255, 0, 0, level);
         } else {
-            currentGraph->ShapeColor(screen, x + 2, y + 2, title.Get(), 0, 0, w, h, 0, 0, 0);
-            currentGraph->ShapeColor(screen, x, y, title.Get(), 0, 0, w, h, 255, 0, 0);
+            CurrentGraph()->ShapeColor(screen, x + 2, y + 2, title.Get(), 0, 0, w, h, 0, 0, 0);
+            CurrentGraph()->ShapeColor(screen, x, y, title.Get(), 0, 0, w, h, 255, 0, 0);
         }
     };
 
@@ -69,24 +75,24 @@ bool PlayRisingReveal(DemoContext& context) {
             if (t < kTitleFromMs) {
                 const int32_t w = bottomShape.Width();
                 const int32_t h = bottomShape.Height();
-                currentGraph->ShapeColorLevel(screen, 0, 480 - h, bottomShape.Get(), 0, 0, w, h, 0, 0, 0, 48);
+                CurrentGraph()->ShapeColorLevel(screen, 0, 480 - h, bottomShape.Get(), 0, 0, w, h, 0, 0, 0, 48);
             } else {
                 const int32_t w = columnTile.Width();
                 const int32_t h = columnTile.Height();
                 // Truncating division and a remainder with the dividend's sign: the offset is zero
                 // or negative, so the tiles move up.
                 const int32_t offset = h > 0 ? (d / -4) % h : 0;
-                currentGraph->TileOffset(screen, kColumnX, 0, w, 480, columnTile.Get(), 0, 0, w, h, 0, offset);
+                CurrentGraph()->TileOffset(screen, kColumnX, 0, w, 480, columnTile.Get(), 0, 0, w, h, 0, offset);
             }
             if (t < kSteadyFromMs) {
                 ISurface* overlay = edgeOverlay.Get();
                 const int32_t w = overlay->Width();
                 const int32_t h = overlay->Height();
                 if (t < kTitleFromMs) {
-                    currentGraph->BlendAlpha(screen, 640 - w, 0, overlay, 0, 0, w, h);
+                    CurrentGraph()->BlendAlpha(screen, 640 - w, 0, overlay, 0, 0, w, h);
                 } else {
                     const int32_t level = static_cast<int32_t>(kTitleFromMs - t) * 255 / kTitleFadeMs + 255;
-                    currentGraph->BlendAlphaLevel(screen, 640 - w, 0, overlay, 0, 0, w, h, level);
+                    CurrentGraph()->BlendAlphaLevel(screen, 640 - w, 0, overlay, 0, 0, w, h, level);
                 }
             }
             if (t >= kTitleFromMs) drawTitle(t);

@@ -2,7 +2,10 @@
 
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_math.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::tunnel;
 
 namespace {
 
@@ -79,8 +82,10 @@ bool PlayTunnel(DemoContext& context) {
     if (!ReadSceneWindow(context, kSceneIndex, window)) return false;
     SurfaceRef texture;
     SurfaceRef pulsing[kPulsingCount];
-    if (!LoadPictures(context,
-                      {{&texture, 35}, {&pulsing[kCentred], 10}, {&pulsing[kLeft], 14}, {&pulsing[kRight], 11}})) {
+    if (!LoadPictures(context, {{&texture, cg::kTexture},
+                                {&pulsing[kCentred], cg::kCentred},
+                                {&pulsing[kLeft], cg::kLeft},
+                                {&pulsing[kRight], cg::kRight}})) {
         return false;
     }
 
@@ -113,7 +118,7 @@ bool PlayTunnel(DemoContext& context) {
                 const int32_t level = t < pulse.peakMs
                                           ? (ms - static_cast<int32_t>(pulse.fromMs)) * kPeakLevel / pulse.halfMs
                                           : (peak - ms) * kPeakLevel / pulse.halfMs + kPeakLevel;
-                currentGraph->BlendAlphaLevel(screen, x, 0, picture, 0, 0, w, h, level);
+                CurrentGraph()->BlendAlphaLevel(screen, x, 0, picture, 0, 0, w, h, level);
             }
             DrawTunnel(screen, angleTable, depthTable, textureRows, d / 16);
         },

@@ -1,6 +1,9 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::collage;
 
 namespace {
 
@@ -24,13 +27,13 @@ bool PlayZoomCollage(DemoContext& context) {
     SurfaceRef zoomBack;
     SurfaceRef zoomFront;
     SurfaceRef opening;
-    if (!LoadPictures(context, {{&leftPart, 49},
-                                {&rightPart, 48},
-                                {&backgroundPart, 46},
-                                {&shrinkingFrame, 58},
-                                {&zoomBack, 54},
-                                {&zoomFront, 55},
-                                {&opening, 51}})) {
+    if (!LoadPictures(context, {{&leftPart, cg::kLeft},
+                                {&rightPart, cg::kRight},
+                                {&backgroundPart, cg::kBackground},
+                                {&shrinkingFrame, cg::kShrinkingFrame},
+                                {&zoomBack, cg::kZoomBack},
+                                {&zoomFront, cg::kZoomFront},
+                                {&opening, cg::kOpening}})) {
         return false;
     }
     ClearScreen(context);
@@ -42,8 +45,8 @@ bool PlayZoomCollage(DemoContext& context) {
         const float z = static_cast<float>(zoomLength);
         const float fw = static_cast<float>(-320 * d) / z + 640.0f - 1.0f;
         const float fh = static_cast<float>(-240 * d) / z + 480.0f - 1.0f;
-        currentGraph->ZoomRect(screen, 0, 0, 640, 480, zoomBack.Get(), (640.0f - fw) * 0.5f, (480.0f - fh) * 0.5f, fw,
-                               fh, 16);
+        CurrentGraph()->ZoomRect(screen, 0, 0, 640, 480, zoomBack.Get(), (640.0f - fw) * 0.5f, (480.0f - fh) * 0.5f, fw,
+                                 fh, 16);
         const float gw = static_cast<float>(-480 * d) / z + 520.0f;
         const float gh = static_cast<float>(-360 * d) / z + 390.0f;
         Afterimage8(screen, 0, 0, 640, 480, zoomFront.Get(), (640.0f - gw) * 0.5f, (480.0f - gh) * 0.5f, gw, gh);
@@ -59,14 +62,14 @@ bool PlayZoomCollage(DemoContext& context) {
     auto drawArriving = [&](ISurface* part, int32_t x, int32_t level) {
         const int32_t w = part->Width();
         const int32_t h = part->Height();
-        currentGraph->ShapeColor(screen, x, 0, part, 0, 0, w, h, 255, 255, 255);
-        currentGraph->BlendAlphaLevel(screen, x, 0, part, 0, 0, w, h, level);
+        CurrentGraph()->ShapeColor(screen, x, 0, part, 0, 0, w, h, 255, 255, 255);
+        CurrentGraph()->BlendAlphaLevel(screen, x, 0, part, 0, 0, w, h, level);
     };
     auto drawGhost = [&](ISurface* part, int32_t x) {
-        currentGraph->BlendLevel(screen, x, 0, part, 0, 0, part->Width(), part->Height(), kGhostLevel);
+        CurrentGraph()->BlendLevel(screen, x, 0, part, 0, 0, part->Width(), part->Height(), kGhostLevel);
     };
     auto copyWhole = [&](ISurface* part) {
-        currentGraph->Copy(screen, 0, 0, part, 0, 0, part->Width(), part->Height());
+        CurrentGraph()->Copy(screen, 0, 0, part, 0, 0, part->Width(), part->Height());
     };
 
     return PlayFrames(
@@ -92,7 +95,7 @@ bool PlayZoomCollage(DemoContext& context) {
                 drawGhost(right, rightX);
             } else {
                 copyWhole(background);
-                currentGraph->BlendAlpha(screen, 0, 0, left, 0, 0, left->Width(), left->Height());
+                CurrentGraph()->BlendAlpha(screen, 0, 0, left, 0, 0, left->Width(), left->Height());
                 drawArriving(right, rightX, (ms - static_cast<int32_t>(kRightPartFromMs)) * 255 / 706);
             }
         },

@@ -1,5 +1,8 @@
 #include "demo/scenes/scene_frame.h"
+#include "demo/scenes/scene_pictures.h"
 #include "demo/scenes/scenes.h"
+
+namespace cg = scene_pictures::closing;
 
 namespace {
 
@@ -16,7 +19,7 @@ bool PlayClosingScroll(DemoContext& context) {
     ClearScreen(context);
     SurfaceRef closing;
     SurfaceRef tall;
-    if (!LoadPictures(context, {{&closing, 0}, {&tall, 50}})) return false;
+    if (!LoadPictures(context, {{&closing, cg::kClosing}, {&tall, cg::kTall}})) return false;
 
     ISurface* screen = Screen(context);
     const int32_t scrollLength = static_cast<int32_t>(kClosingFromMs - window.startMs);
@@ -26,13 +29,13 @@ bool PlayClosingScroll(DemoContext& context) {
             if (t < kClosingFromMs) {
                 const int32_t h = tall.Height();
                 const int32_t rise = window.Elapsed(t) * (h - 480) / scrollLength;
-                currentGraph->BlendConst(screen, 0, 0, tall.Get(), 0, h - rise - 480, 640, 480, kTrailLevel);
+                CurrentGraph()->BlendConst(screen, 0, 0, tall.Get(), 0, h - rise - 480, 640, 480, kTrailLevel);
                 return;
             }
             ClearScreen(context);
             const int32_t w = closing.Width();
             const int32_t h = closing.Height();
-            currentGraph->Copy(screen, (640 - w) / 2, (480 - h) / 2, closing.Get(), 0, 0, w, h);
+            CurrentGraph()->Copy(screen, (640 - w) / 2, (480 - h) / 2, closing.Get(), 0, 0, w, h);
         },
         NoFinalFrame);
 }

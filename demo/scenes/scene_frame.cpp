@@ -26,4 +26,4 @@ bool LoadPictures(DemoContext& context, std::initializer_list<PictureLoad> pictu
 
 void PresentScreen(DemoContext& context) { context.screen->Present(0, 0, 640, 480); }
 
-void ClearScreen(DemoContext& context) { currentGraph->FillRect(Screen(context), 0, 0, 640, 480, 0, 0, 0); }
+void ClearScreen(DemoContext& context) { CurrentGraph()->FillRect(Screen(context), 0, 0, 640, 480, 0, 0, 0); }

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "demo/base/bound_modules.h"
 #include "demo/base/surface_ref.h"
 #include "demo/runtime/demo_context.h"
-#include "demo/runtime/graph_tables.h"
 #include "interfaces/graph.h"
 #include "interfaces/host.h"
 

@@ -1,4 +1,5 @@
-#include "demo/runtime/scene_dispatch.h"
+#include "demo/scenes/scene_table.h"
+
 #include "demo/scenes/scenes.h"
 
 namespace {

@@ -21,4 +21,4 @@ bool PlayClosingScroll(DemoContext& context);     // 11
 
 // Counts the frames of the rotating exposure across the whole life of the library; its low bit
 // picks the field that the interlaced draws refresh.
-extern int32_t frameParity;
+int32_t& FrameParity();

@@ -4,6 +4,7 @@
 #include <functional>
 #include <utility>
 
+#include "demo/runtime/schedule.h"
 #include "host/kit/time_source.h"
 #include "interfaces/host.h"
 
@@ -11,7 +12,7 @@ namespace host {
 
 struct SoundSettings {
     // Length of every music number when no file gives one: the demo's whole timeline.
-    uint32_t lengthMs = 124634;
+    uint32_t lengthMs = kTimelineEndMs;
     // Refuse every music number, so the demo falls back to its own player.
     bool refuse = false;
 };

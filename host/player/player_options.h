@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "demo/runtime/schedule.h"
+
 namespace player {
 
 enum class Scaling { kSmooth, kInteger };
@@ -19,13 +21,13 @@ struct PlayerOptions {
     bool overlay = false;                // --overlay: time, scene and frame rate from the start
 
     // Headless rendering.
-    std::string renderFolder;  // --render OUT
-    uint32_t fps = 30;         // --fps N (1..240)
-    uint32_t fromMs = 0;       // --from MS
-    uint32_t toMs = 124634;    // --to MS
-    bool video = true;         // --no-video
-    bool pngFrames = false;    // --png: every frame as a numbered PNG
-    bool contactSheet = true;  // --no-sheet
+    std::string renderFolder;        // --render OUT
+    uint32_t fps = 30;               // --fps N (1..240)
+    uint32_t fromMs = 0;             // --from MS
+    uint32_t toMs = kTimelineEndMs;  // --to MS
+    bool video = true;               // --no-video
+    bool pngFrames = false;          // --png: every frame as a numbered PNG
+    bool contactSheet = true;        // --no-sheet
 
     bool help = false;
     bool version = false;

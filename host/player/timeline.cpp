@@ -2,13 +2,16 @@
 
 #include <algorithm>
 
+#include "demo/runtime/schedule.h"
+
 namespace player {
 
 const std::vector<SceneWindow>& SceneWindows() {
-    static const std::vector<SceneWindow> windows = {
-        {0, 5000},      {5000, 12500},  {12500, 20000}, {20000, 27754}, {27754, 35100},  {35100, 42672},
-        {42672, 50143}, {50143, 57171}, {57171, 60887}, {60887, 64737}, {64737, 107737}, {107737, 124634},
-    };
+    static const std::vector<SceneWindow> windows = [] {
+        std::vector<SceneWindow> all;
+        for (int32_t i = 0; i < kSceneCount; ++i) all.push_back({SceneStartMs(i), kSceneEndsMs[i]});
+        return all;
+    }();
     return windows;
 }
 

@@ -5,8 +5,8 @@
 
 namespace player {
 
-// The demo's twelve scene windows in music time, as the host sees them: for labels, the overlay
-// and the contact sheet. The demo itself keeps its own schedule.
+// The demo's twelve scene windows in music time, taken from the demo's own schedule: for labels,
+// the overlay and the contact sheet.
 struct SceneWindow {
     uint32_t startMs;
     uint32_t endMs;

@@ -6,22 +6,22 @@
 
 #include "asset_test_support.h"
 #include "demo/assets/cg_link_file.h"
+#include "demo/base/bound_modules.h"
 #include "demo/base/surface_ref.h"
-#include "demo/runtime/graph_tables.h"
 #include "guarded_surfaces.h"
 
 // Loads pictures through a real archive file and the fake surface factory.
 class CgLoadTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        currentLayerforge = &factory;
+        CurrentLayerforge() = &factory;
         platform::SetMessageEcho(false);
         platform::ClearRecordedMessages();
     }
     void TearDown() override {
         holder.Release();
         archive.Close();
-        currentLayerforge = nullptr;
+        CurrentLayerforge() = nullptr;
         std::remove(fileName.c_str());
         EXPECT_EQ(0, factory.liveSurfaces) << "a surface leaked or was released twice";
     }

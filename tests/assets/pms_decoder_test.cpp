@@ -231,7 +231,7 @@ TEST_F(CgLoadTest, HolderIsReplacedOnlyWhenTheNewLoadSucceeds) {
 }
 
 TEST_F(CgLoadTest, NoFactoryMeansNoPicture) {
-    currentLayerforge = nullptr;
+    CurrentLayerforge() = nullptr;
     EXPECT_FALSE(Load(PmsPicture(16, 1, 1, Colour(kA))));
     EXPECT_FALSE(holder);
 }

@@ -7,7 +7,7 @@
 #include "asset_test_support.h"
 #include "demo/assets/cg_link_file.h"
 #include "demo/assets/movie_file.h"
-#include "demo/runtime/graph_tables.h"
+#include "demo/base/bound_modules.h"
 #include "guarded_surfaces.h"
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 TEST(SampleSet, EveryArchivePictureDecodes) {
     platform::SetMessageEcho(false);
     HeapLayerforge factory{kGuardedLayout};
-    currentLayerforge = &factory;
+    CurrentLayerforge() = &factory;
     CgLinkFile archive;
     ASSERT_TRUE(archive.Open("Prelo.zpx"));
     ASSERT_GT(archive.EntryCount(), 0u);
@@ -27,7 +27,7 @@ TEST(SampleSet, EveryArchivePictureDecodes) {
     holder.Release();
     EXPECT_EQ(0, factory.liveSurfaces);
     EXPECT_TRUE(TakeMessages().empty());
-    currentLayerforge = nullptr;
+    CurrentLayerforge() = nullptr;
 }
 
 // Before each frame the palette rows and the pending palette are poisoned; a frame that inflates

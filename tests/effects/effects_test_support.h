@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <random>
 
+#include "demo/base/bound_modules.h"
 #include "demo/effects/screen_quad_bands.h"
-#include "demo/runtime/graph_tables.h"
 #include "tests/effects/test_surface.h"
 
 // The effects read the process-wide tables that binding Graph builds; the tests build them
@@ -15,12 +15,12 @@
 class EffectsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(BuildMultiplyTable(graphMultiplyTable));
-        ASSERT_TRUE(BuildScreenTable(graphScreenTable, graphMultiplyTable));
+        ASSERT_TRUE(BuildMultiplyTable(GraphMultiplyTable()));
+        ASSERT_TRUE(BuildScreenTable(GraphScreenTable(), GraphMultiplyTable()));
     }
     void TearDown() override {
-        graphScreenTable.Free();
-        graphMultiplyTable.Free();
+        GraphScreenTable().Free();
+        GraphMultiplyTable().Free();
     }
 
     // A padded surface of random pixels (and mask bytes, when asked for).

@@ -1,10 +1,10 @@
 // The archive reader, then every picture it holds (up to a few) through LoadCg.
 #include "demo/assets/cg_link_file.h"
-#include "demo/runtime/graph_tables.h"
+#include "demo/base/bound_modules.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    currentLayerforge = &FuzzSurfaceFactory();
+    CurrentLayerforge() = &FuzzSurfaceFactory();
     QuietMessages();
     const std::string name = WriteFuzzFile("archive", data, size);
     CgLinkFile archive;

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "demo/assets/cg_link_file.h"
-#include "demo/runtime/graph_tables.h"
+#include "demo/base/bound_modules.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    currentLayerforge = &FuzzSurfaceFactory();
+    CurrentLayerforge() = &FuzzSurfaceFactory();
     QuietMessages();
     // An archive of one entry: the input.
     std::vector<uint8_t> file = {'Z', 'P', 'X', '0', 1, 0, 0, 0, 16, 0, 0, 0};

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "demo/runtime/schedule.h"
 #include "host/kit/host_kit.h"
 #include "host/kit/wav_length.h"
 #include "host/runner/demo_libraries.h"
@@ -15,11 +16,9 @@
 namespace {
 
 constexpr uint32_t kFrameStepMs = 100;
-constexpr uint32_t kSceneEndsMs[] = {5000,  12500, 20000, 27754, 35100,  42672,
-                                     50143, 57171, 60887, 64737, 107737, 124634};
 
 int32_t WindowOf(uint32_t nowMs) {
-    for (int32_t i = 0; i < 12; ++i) {
+    for (int32_t i = 0; i < kSceneCount; ++i) {
         if (nowMs < kSceneEndsMs[i]) return i;
     }
     return -1;
@@ -35,7 +34,7 @@ TEST(FullTimeline, EveryWindowInOrderThenTheMusicEndsTheRun) {
     archive.Close();
     uint32_t musicMs = 0;
     ASSERT_TRUE(host::WavFileLengthMs((AssetsFolder() + "/Vuvi01.wav").c_str(), &musicMs));
-    ASSERT_GT(musicMs, kSceneEndsMs[11]);
+    ASSERT_GT(musicMs, kTimelineEndMs);
 
     host::DemoLibraries libraries;
     std::string error;

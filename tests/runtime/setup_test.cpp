@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "demo/base/bound_modules.h"
 #include "demo/runtime/demo_context.h"
-#include "demo/runtime/graph_tables.h"
 #include "fake_host.h"
 #include "fake_modules.h"
 #include "platform/module.h"
@@ -94,7 +94,7 @@ TEST_F(Setup, GraphExportMissing) {
     EXPECT_FALSE(Init());
     ASSERT_EQ(1u, capture.Texts().size());
     EXPECT_EQ("CreateInterfaceの取得に失敗しました", capture.Texts()[0]);
-    EXPECT_EQ(nullptr, currentGraph);
+    EXPECT_EQ(nullptr, CurrentGraph());
 }
 
 TEST_F(Setup, GraphRefusalsAndAMissingGraphContext) {
@@ -116,7 +116,7 @@ TEST_F(Setup, GraphRefusalsAndAMissingGraphContext) {
     EXPECT_FALSE(Init());
     EXPECT_EQ(0, graph->attachCalls);  // never attached to nothing
     EXPECT_EQ(1u, capture.Texts().size());
-    EXPECT_TRUE(graphMultiplyTable.Empty());
+    EXPECT_TRUE(GraphMultiplyTable().Empty());
 }
 
 TEST_F(Setup, BindsBothModulesAndBuildsTheTablesUpToTheArchive) {
@@ -127,9 +127,9 @@ TEST_F(Setup, BindsBothModulesAndBuildsTheTablesUpToTheArchive) {
     EXPECT_FALSE(Init());  // no "Prelo.zpx" in the folder: the archive step fails, with its own message
     EXPECT_EQ(1, graph->initializeCalls);
     EXPECT_EQ(host.graphContext.context, graph->attachedContext);
-    EXPECT_NE(nullptr, currentGraph);
-    EXPECT_NE(nullptr, currentLayerforge);
-    EXPECT_EQ(255, graphScreenTable.At(255, 3));
+    EXPECT_NE(nullptr, CurrentGraph());
+    EXPECT_NE(nullptr, CurrentLayerforge());
+    EXPECT_EQ(255, GraphScreenTable().At(255, 3));
     EXPECT_EQ(64, context.multiplyTable.At(128, 128));
     EXPECT_EQ(&host.unusedMarker, context.unusedService);
     EXPECT_STREQ("Graph", context.graph.name.Text());
@@ -138,11 +138,11 @@ TEST_F(Setup, BindsBothModulesAndBuildsTheTablesUpToTheArchive) {
     // Release keeps Layerforge bound and drops Graph with both process-wide tables.
     context.ReleaseAll();
     context.ReleaseAll();
-    EXPECT_EQ(nullptr, currentGraph);
-    EXPECT_TRUE(graphMultiplyTable.Empty());
-    EXPECT_TRUE(graphScreenTable.Empty());
+    EXPECT_EQ(nullptr, CurrentGraph());
+    EXPECT_TRUE(GraphMultiplyTable().Empty());
+    EXPECT_TRUE(GraphScreenTable().Empty());
     EXPECT_TRUE(context.multiplyTable.Empty());
-    EXPECT_NE(nullptr, currentLayerforge);
+    EXPECT_NE(nullptr, CurrentLayerforge());
 }
 
 TEST_F(Setup, LayerforgeMissingShowsItsName) {

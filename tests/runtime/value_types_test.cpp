@@ -3,12 +3,12 @@
 #include <cstring>
 #include <string>
 
+#include "demo/base/bound_modules.h"
 #include "demo/base/byte_buffer.h"
 #include "demo/base/row_table.h"
 #include "demo/base/show_message.h"
 #include "demo/base/small_string.h"
 #include "demo/base/surface_ref.h"
-#include "demo/runtime/graph_tables.h"
 #include "demo/runtime/schedule.h"
 #include "test_support.h"
 

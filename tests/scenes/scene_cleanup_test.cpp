@@ -18,7 +18,7 @@ TEST(SceneCleanup, AFailingPictureAtAnyPositionReleasesTheOthersAndEndsTheDemo) 
             SCOPED_TRACE(testing::Message() << "scene " << scene << ", picture " << failing);
             SceneHarness harness;
             harness.layerforge.refuse = failing;
-            const SceneRun run = harness.Play(scene, {SceneHarness::kSceneStarts[scene]});
+            const SceneRun run = harness.Play(scene, {SceneHarness::StartOf(scene)});
             EXPECT_FALSE(run.result);
             EXPECT_EQ(harness.loop.Used(), 0u) << "no frame after a failed load";
             EXPECT_EQ(harness.layerforge.created, failing + 1) << "loading stops at the first failure";
@@ -34,7 +34,7 @@ TEST(SceneCleanup, HostStopInsideEverySceneReleasesTheDemoAndThePictures) {
         // One frame inside the window, then KeepRunning says stop. The movie scene has no movie
         // here, so it is stopped before its first frame.
         std::vector<uint32_t> times;
-        if (scene != 10) times.push_back(SceneHarness::kSceneStarts[scene] + 100);
+        if (scene != 10) times.push_back(SceneHarness::StartOf(scene) + 100);
         const SceneRun run = harness.Play(scene, times);
         EXPECT_FALSE(run.result);
         ExpectEveryPictureReleasedOnce(harness.layerforge, kPicturesLoaded[scene]);
@@ -48,7 +48,7 @@ TEST(SceneCleanup, HostStopInsideEverySceneReleasesTheDemoAndThePictures) {
 TEST(SceneCleanup, MovieSceneEndsTheDemoWhenAFrameCannotBeDecoded) {
     SceneHarness harness;
     // No movie is open: frame 0 does not exist.
-    const SceneRun run = harness.Play(10, {64737});
+    const SceneRun run = harness.Play(10, {SceneHarness::StartOf(10)});
     EXPECT_FALSE(run.result);
     EXPECT_EQ(run.passes[0],
               Calls({Call("FillRect", kScreen, 0, 0, 640, 480, 0, 0, 0), Call("Present", 0, 0, 640, 480)}));
@@ -59,7 +59,7 @@ TEST(SceneCleanup, MovieSceneEndsTheDemoWhenAFrameCannotBeDecoded) {
 TEST(SceneCleanup, ATimeJumpMidSceneEndsItWithItsFinalFrame) {
     SceneHarness harness;
     // '0' jumps the music to scene 10 in the middle of scene 0.
-    const SceneRun fade = harness.Play(0, {2000, 64737});
+    const SceneRun fade = harness.Play(0, {2000, SceneHarness::StartOf(10)});
     EXPECT_TRUE(fade.result);
     EXPECT_EQ(fade.passes.back(), Drawn({Call("Copy", kScreen, 0, 0, Cg(12), 128, 128, 640, 480)}));
     // '1' jumps back to the start in the middle of scene 4, which has no final frame.

@@ -1,6 +1,7 @@
 #include "tests/scenes/scene_harness.h"
 
-#include "demo/runtime/graph_tables.h"
+#include "demo/base/bound_modules.h"
+#include "demo/scenes/scene_table.h"
 #include "demo/scenes/scenes.h"
 #include "tests/scenes/test_archive.h"
 
@@ -14,8 +15,8 @@ constexpr uint32_t kMusicLengthMs = 1000000;
 
 SceneHarness::SceneHarness() {
     graph.SetScreen(&screen);
-    currentGraph = &graph;
-    currentLayerforge = &layerforge;
+    CurrentGraph() = &graph;
+    CurrentLayerforge() = &layerforge;
     context.loop = &loop;
     context.clock = &clock;
     context.screen = &screen;
@@ -29,8 +30,8 @@ SceneHarness::SceneHarness() {
 
 SceneHarness::~SceneHarness() {
     context.ReleaseAll();
-    currentGraph = nullptr;
-    currentLayerforge = nullptr;
+    CurrentGraph() = nullptr;
+    CurrentLayerforge() = nullptr;
 }
 
 SceneRun SceneHarness::Play(int32_t index, std::vector<uint32_t> times) {

@@ -26,10 +26,7 @@ public:
     SceneRun Play(int32_t index, std::vector<uint32_t> times);
 
     // The start, in the time axis of the script, of scene index's window.
-    uint32_t StartOf(int32_t index) const { return kSceneStarts[index]; }
-
-    static constexpr uint32_t kSceneStarts[12] = {0,     5000,  12500, 20000, 27754, 35100,
-                                                  42672, 50143, 57171, 60887, 64737, 107737};
+    static uint32_t StartOf(int32_t index) { return SceneStartMs(index); }
 
     CallLog log;
     MemoryScreen screen{&log};

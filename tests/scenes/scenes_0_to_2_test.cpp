@@ -49,7 +49,7 @@ TEST(RotatingExposureScene, ShowsEachCaptionOnlyInsideItsTimes) {
     SceneHarness harness;
     const std::vector<uint32_t> times = {12500, 13646, 13647, 14572, 14573, 15483, 16492, 16493,
                                          17468, 18394, 18395, 19398, 19399, 19999, 20000};
-    const int32_t parityBefore = frameParity;
+    const int32_t parityBefore = FrameParity();
     const SceneRun run = harness.Play(2, times);
     EXPECT_TRUE(run.result);
     EXPECT_EQ(run.passes[0], Calls({Call("FillRect", kScreen, 0, 0, 640, 480, 0, 0, 0)}));
@@ -61,12 +61,12 @@ TEST(RotatingExposureScene, ShowsEachCaptionOnlyInsideItsTimes) {
                  {none, none, caption22, caption22, none, caption25, caption25, none, caption24, caption24, none, none,
                   none, none, Drawn({Call("Copy", kScreen, 0, 0, Cg(33), 0, 0, 640, 480)})});
     // One count per frame drawn before the focus phase (12 of the 14 drawn frames).
-    EXPECT_EQ(frameParity - parityBefore, 12);
+    EXPECT_EQ(FrameParity() - parityBefore, 12);
 }
 
 TEST(RotatingExposureScene, RefreshesTheFieldThatTheParityNames) {
     SceneHarness harness;
-    frameParity = 0;
+    FrameParity() = 0;
     harness.Play(2, {12500, 20000});
     auto rowTouched = [&](int32_t row) {
         const uint8_t* p = harness.screen.PixelAt(0, row);
@@ -77,7 +77,7 @@ TEST(RotatingExposureScene, RefreshesTheFieldThatTheParityNames) {
     };
     EXPECT_TRUE(rowTouched(0));
     EXPECT_FALSE(rowTouched(1));
-    EXPECT_EQ(frameParity, 1);
+    EXPECT_EQ(FrameParity(), 1);
     harness.Play(2, {12501});
     EXPECT_TRUE(rowTouched(1));
 }

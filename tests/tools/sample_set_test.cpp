@@ -4,20 +4,25 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "demo/assets/cg_link_file.h"
+#include "demo/base/bound_modules.h"
 #include "demo/base/surface_ref.h"
-#include "demo/runtime/graph_tables.h"
+#include "demo/scenes/scene_pictures.h"
 #include "reference_pms_decoder.h"
 #include "tests/support/heap_surfaces.h"
 
 namespace {
+
+namespace cg = scene_pictures;
 
 std::vector<uint8_t> ReadPath(const std::string& path) {
     std::vector<uint8_t> bytes;
@@ -54,53 +59,53 @@ struct Need {
 };
 
 const Need kNeeds[] = {
-    {12, Planes::Colour, 784, 624, 4096, 4096},  // shown from (128, 128), rippled 15 pixels beyond
-    {33, Planes::Colour, 640, 480, 640, 480},    // copied whole to the screen and wiped by columns
-    {36, Planes::Colour, 476, 476, 4096, 4096},  // turned about its centre: a radius of 238
-    {22, Planes::Shape, 1, 1, 640, 480},
-    {24, Planes::Shape, 1, 1, 640, 480},
-    {25, Planes::Shape, 1, 1, 640, 480},
-    {17, Planes::Colour, 1, 1, 640, 100},        // centred in the 100-row bottom bar
-    {20, Planes::Colour, 640, 481, 4096, 4096},  // panned: taller than the screen
-    {13, Planes::Colour, 1, 1, 640, 480},        // the striped overlay's tile
-    {19, Planes::ColourWithAlpha, 640, 480, 640, 480},
-    {38, Planes::Shape, 1, 1, 440, 120},
-    {39, Planes::Shape, 1, 1, 440, 120},
-    {40, Planes::Shape, 1, 1, 440, 120},
-    {18, Planes::Shape, 1, 1, 510, 480},         // the red title, from x = 130
-    {15, Planes::Any, 640, 480, 640, 480},       // the wash goes through its shape
-    {37, Planes::Colour, 640, 400, 4096, 4096},  // the zoom starts at the band's own corners
-    {34, Planes::Any, 1, 1, 4096, 4096},
-    {7, Planes::ColourWithAlpha, 1, 161, 640, 480},  // its rows 80 .. h - 80 tint the band
-    {41, Planes::Shape, 1, 1, 640, 480},
-    {42, Planes::Shape, 1, 1, 640, 480},
-    {5, Planes::ColourWithAlpha, 1, 1, 640, 480},
-    {9, Planes::Colour, 1, 1, 640, 480},
-    {28, Planes::Colour, 1, 1, 259, 480},  // copied at x = 381
-    {31, Planes::Colour, 1, 1, 640, 479},  // the column tile: under 480 rows
-    {23, Planes::Colour, 1, 1, 640, 480},
-    {26, Planes::Colour, 1, 1, 640, 480},
-    {29, Planes::ColourWithAlpha, 640, 480, 640, 480},
-    {43, Planes::Shape, 1, 1, 640, 480},
-    {44, Planes::Shape, 1, 1, 640, 480},
-    {21, Planes::Colour, 1, 1, 160, 480},
-    {27, Planes::Shape, 1, 1, 640, 480},
-    {47, Planes::Colour, 640, 480, 4096, 4096},  // its bottom r rows stretched over the screen
-    {30, Planes::ColourWithAlpha, 1, 1, 640, 480},
-    {45, Planes::Shape, 1, 1, 464, 480},
-    {35, Planes::Colour, 256, 256, 256, 256},  // the tunnel texture, read modulo 256
-    {10, Planes::ColourWithAlpha, 1, 1, 640, 480},
-    {14, Planes::ColourWithAlpha, 1, 1, 640, 480},
-    {11, Planes::ColourWithAlpha, 1, 1, 640, 480},
-    {49, Planes::ColourWithAlpha, 1, 1, 640, 480},
-    {48, Planes::ColourWithAlpha, 1, 1, 640, 480},
-    {46, Planes::ColourWithAlpha, 640, 480, 640, 480},
-    {58, Planes::Shape, 1, 1, 4096, 4096},  // the frame laid over the screen in white
-    {54, Planes::Colour, 640, 480, 4096, 4096},
-    {55, Planes::Colour, 640, 480, 4096, 4096},
-    {51, Planes::Colour, 640, 480, 4096, 4096},
-    {0, Planes::Colour, 1, 1, 640, 480},         // centred on the screen
-    {50, Planes::Colour, 640, 481, 4096, 4096},  // scrolled: taller than the screen
+    {cg::kOpening, Planes::Colour, 784, 624, 4096, 4096},            // shown from (128, 128), rippled 15 pixels beyond
+    {cg::exposure::kClosing, Planes::Colour, 640, 480, 640, 480},    // copied whole to the screen and wiped by columns
+    {cg::exposure::kTurning, Planes::Colour, 476, 476, 4096, 4096},  // turned about its centre: a radius of 238
+    {cg::exposure::kFirstCaption, Planes::Shape, 1, 1, 640, 480},
+    {cg::exposure::kThirdCaption, Planes::Shape, 1, 1, 640, 480},
+    {cg::exposure::kSecondCaption, Planes::Shape, 1, 1, 640, 480},
+    {cg::backdrop::kStrip, Planes::Colour, 1, 1, 640, 100},           // centred in the 100-row bottom bar
+    {cg::backdrop::kBackdrop, Planes::Colour, 640, 481, 4096, 4096},  // panned: taller than the screen
+    {cg::backdrop::kStripeTile, Planes::Colour, 1, 1, 640, 480},      // the striped overlay's tile
+    {cg::backdrop::kOverlay, Planes::ColourWithAlpha, 640, 480, 640, 480},
+    {cg::backdrop::kCaptions[0], Planes::Shape, 1, 1, 440, 120},
+    {cg::backdrop::kCaptions[1], Planes::Shape, 1, 1, 440, 120},
+    {cg::backdrop::kCaptions[2], Planes::Shape, 1, 1, 440, 120},
+    {cg::zoom_title::kTitle, Planes::Shape, 1, 1, 510, 480},          // the red title, from x = 130
+    {cg::zoom_title::kWashShape, Planes::Any, 640, 480, 640, 480},    // the wash goes through its shape
+    {cg::zoom_title::kZoomed, Planes::Colour, 640, 400, 4096, 4096},  // the zoom starts at the band's own corners
+    {cg::zoom_title::kUnused, Planes::Any, 1, 1, 4096, 4096},
+    {cg::zoom_title::kSide, Planes::ColourWithAlpha, 1, 161, 640, 480},  // its rows 80 .. h - 80 tint the band
+    {cg::zoom_title::kCaptions[0], Planes::Shape, 1, 1, 640, 480},
+    {cg::zoom_title::kCaptions[1], Planes::Shape, 1, 1, 640, 480},
+    {cg::spin::kStripOverlay, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {cg::spin::kStripPattern, Planes::Colour, 1, 1, 640, 480},
+    {cg::spin::kRight, Planes::Colour, 1, 1, 259, 480},       // copied at x = 381
+    {cg::spin::kColumnTile, Planes::Colour, 1, 1, 640, 479},  // the column tile: under 480 rows
+    {cg::spin::kSpunLower, Planes::Colour, 1, 1, 640, 480},
+    {cg::spin::kSpunUpper, Planes::Colour, 1, 1, 640, 480},
+    {cg::spin::kScreenOverlay, Planes::ColourWithAlpha, 640, 480, 640, 480},
+    {cg::spin::kCaptions[0], Planes::Shape, 1, 1, 640, 480},
+    {cg::spin::kCaptions[1], Planes::Shape, 1, 1, 640, 480},
+    {cg::reveal::kColumnTile, Planes::Colour, 1, 1, 160, 480},
+    {cg::reveal::kBottomShape, Planes::Shape, 1, 1, 640, 480},
+    {cg::reveal::kRevealed, Planes::Colour, 640, 480, 4096, 4096},  // its bottom r rows stretched over the screen
+    {cg::reveal::kEdgeOverlay, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {cg::reveal::kTitle, Planes::Shape, 1, 1, 464, 480},
+    {cg::tunnel::kTexture, Planes::Colour, 256, 256, 256, 256},  // the tunnel texture, read modulo 256
+    {cg::tunnel::kCentred, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {cg::tunnel::kLeft, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {cg::tunnel::kRight, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {cg::collage::kLeft, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {cg::collage::kRight, Planes::ColourWithAlpha, 1, 1, 640, 480},
+    {cg::collage::kBackground, Planes::ColourWithAlpha, 640, 480, 640, 480},
+    {cg::collage::kShrinkingFrame, Planes::Shape, 1, 1, 4096, 4096},  // the frame laid over the screen in white
+    {cg::collage::kZoomBack, Planes::Colour, 640, 480, 4096, 4096},
+    {cg::collage::kZoomFront, Planes::Colour, 640, 480, 4096, 4096},
+    {cg::collage::kOpening, Planes::Colour, 640, 480, 4096, 4096},
+    {cg::closing::kClosing, Planes::Colour, 1, 1, 640, 480},     // centred on the screen
+    {cg::closing::kTall, Planes::Colour, 640, 481, 4096, 4096},  // scrolled: taller than the screen
 };
 
 class SampleSet : public testing::Test {
@@ -145,6 +150,11 @@ TEST_F(SampleSet, ArchiveHoldsEveryPictureTheScenesLoadWithTheirSizesAndPlanes) 
     ASSERT_GE(archive_->size(), 8u) << "no archive in " << PRELO_SAMPLE_ASSETS_DIR;
     EXPECT_EQ(std::memcmp(archive_->data(), "ZPX0", 4), 0);
     EXPECT_EQ(Read32(*archive_, 4), static_cast<uint32_t>(samples::kArchiveEntries));
+    for (const int32_t index : cg::kLoaded) {
+        const bool listed =
+            std::any_of(std::begin(kNeeds), std::end(kNeeds), [&](const Need& n) { return n.index == index; });
+        EXPECT_TRUE(listed) << "CG " << index << " is loaded by a scene but not checked here";
+    }
     for (const Need& need : kNeeds) {
         SCOPED_TRACE(testing::Message() << "CG " << need.index);
         Picture p;
@@ -171,8 +181,8 @@ TEST_F(SampleSet, ArchiveHoldsEveryPictureTheScenesLoadWithTheirSizesAndPlanes) 
 
 TEST_F(SampleSet, TitleFitsBesideTheTileColumnAndEveryFormatOccurs) {
     Picture title, column;
-    ASSERT_TRUE(Load(45, &title));
-    ASSERT_TRUE(Load(21, &column));
+    ASSERT_TRUE(Load(cg::reveal::kTitle, &title));
+    ASSERT_TRUE(Load(cg::reveal::kColumnTile, &column));
     EXPECT_LE(title.width, 560 - column.width);
     bool bmp = false, colour = false, alpha = false, shape = false;
     for (int32_t i = 0; i < samples::kArchiveEntries; ++i) {
@@ -191,7 +201,7 @@ TEST_F(SampleSet, TitleFitsBesideTheTileColumnAndEveryFormatOccurs) {
 TEST_F(SampleSet, DemoLoaderReadsEveryPictureAsWritten) {
     // Rows padded as a host's may be; nothing larger than the demo's pictures could be.
     HeapLayerforge factory{HeapLayout{.rowPadding = 7}, int64_t{8192} * 8192};
-    currentLayerforge = &factory;
+    CurrentLayerforge() = &factory;
     CgLinkFile archive;
     const std::string path = std::string(PRELO_SAMPLE_ASSETS_DIR) + "/Prelo.zpx";
     ASSERT_TRUE(archive.Open(path.c_str()));
@@ -228,7 +238,7 @@ TEST_F(SampleSet, DemoLoaderReadsEveryPictureAsWritten) {
         }
     }
     archive.Close();
-    currentLayerforge = nullptr;
+    CurrentLayerforge() = nullptr;
     EXPECT_EQ(factory.liveSurfaces, 0);
 }
 

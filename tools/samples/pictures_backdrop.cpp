@@ -4,9 +4,12 @@
 #include <cmath>
 
 #include "album.h"
+#include "demo/scenes/scene_pictures.h"
 #include "noise.h"
 #include "scenery.h"
 #include "text.h"
+
+namespace cg = scene_pictures;
 
 namespace samples {
 namespace {
@@ -30,7 +33,7 @@ void TowerBackdrop(Album& album) {
     }
     c.Glow(320, 86, 30, Rgb(140, 220, 255), 2.0f);
     Clouds(c, 560, 800, 130.0f, 202, Rgb(250, 246, 255), 1.0f);
-    album.PutPms(20, c);
+    album.PutPms(cg::backdrop::kBackdrop, c);
 }
 
 // Repeated over the screen and shifted down each frame: diagonal bands of colour, one pixel of
@@ -47,7 +50,7 @@ void StripeTile(Album& album) {
             // Muted, so that the backdrop under the scanlines still reads.
             c.Set(x, y, Scale(band, 0.4f + 0.25f * HashUnit(k, 0, 13)));
         }
-    album.PutPms(13, c);
+    album.PutPms(cg::backdrop::kStripeTile, c);
 }
 
 // Warm light leaking in at two corners, with a dark rim; transparent in the middle.
@@ -65,7 +68,7 @@ void LightLeaks(Album& album) {
             alpha.At(x, y) = std::clamp(std::max(glow * 0.7f, rim), 0.0f, 1.0f);
             if (rim > glow * 0.7f) c.Set(x, y, Rgb(8, 4, 20));
         }
-    album.PutPms(19, c, alpha);
+    album.PutPms(cg::backdrop::kOverlay, c, alpha);
 }
 
 // The bottom bar's strip: gold lettering on black, opaque (a 24-bit bitmap).
@@ -77,7 +80,7 @@ void BottomStrip(Album& album) {
             const Colour gold = Mix(Rgb(255, 236, 170), Rgb(200, 130, 40), static_cast<float>(y) / text.height);
             c.Set(x, y, Scale(gold, text.At(x, y)));
         }
-    album.PutBmp(17, c);
+    album.PutBmp(cg::backdrop::kStrip, c);
 }
 
 // The red wash goes through this picture's shape: a burst of rays around a bright core.
@@ -85,7 +88,7 @@ void WashBurst(Album& album) {
     Canvas c(640, 480);
     Rays(c, 320, 240, 12, Rgb(255, 80, 60), 1.6f);
     c.Glow(320, 240, 70, Rgb(255, 200, 160), 1.5f);
-    album.PutPms(15, c, LightToAlpha(c, 1.2f));
+    album.PutPms(cg::zoom_title::kWashShape, c, LightToAlpha(c, 1.2f));
 }
 
 // Zoomed three times and turned: rich detail around the centre.
@@ -110,7 +113,7 @@ void Rose(Album& album) {
         c.Disc(320 + 26 * std::cos(a), 240 + 26 * std::sin(a), 3, Rgb(255, 240, 150));
     }
     c.Vignette(0.5f);
-    album.PutPms(37, c);
+    album.PutPms(cg::zoom_title::kZoomed, c);
 }
 
 // A crystal pillar: tinted through its middle band, then slid to the right edge.
@@ -131,7 +134,7 @@ void CrystalPillar(Album& album) {
             alpha.At(x, y) = std::clamp((1.0f - std::fabs(u)) * half, 0.0f, 1.0f) * 0.92f;
         }
     }
-    album.PutPms(7, c, alpha);
+    album.PutPms(cg::zoom_title::kSide, c, alpha);
 }
 
 }  // namespace
@@ -144,15 +147,15 @@ void AddBackdropPictures(Album& album) {
     WashBurst(album);
     Rose(album);
     CrystalPillar(album);
-    album.PutMask(38, RenderText(kJapaneseFont, "星が降る夜に", 40));
-    album.PutMask(39, RenderText(kJapaneseFont, "少女は空を見上げた", 40));
-    album.PutMask(40, RenderText(kJapaneseFont, "約束の場所へ", 40));
-    album.PutMask(18, RenderText(kSerifFont, "PRELUDE", 80, 6, 5.0f));
-    album.PutMask(41, RenderText(kJapaneseFont, "運命の歯車が", 48));
-    album.PutMask(42, RenderText(kJapaneseFont, "静かに回り始める", 48));
+    album.PutMask(cg::backdrop::kCaptions[0], RenderText(kJapaneseFont, "星が降る夜に", 40));
+    album.PutMask(cg::backdrop::kCaptions[1], RenderText(kJapaneseFont, "少女は空を見上げた", 40));
+    album.PutMask(cg::backdrop::kCaptions[2], RenderText(kJapaneseFont, "約束の場所へ", 40));
+    album.PutMask(cg::zoom_title::kTitle, RenderText(kSerifFont, "PRELUDE", 80, 6, 5.0f));
+    album.PutMask(cg::zoom_title::kCaptions[0], RenderText(kJapaneseFont, "運命の歯車が", 48));
+    album.PutMask(cg::zoom_title::kCaptions[1], RenderText(kJapaneseFont, "静かに回り始める", 48));
     Canvas unused(64, 64);
     unused.VerticalGradient({Rgb(40, 40, 40), Rgb(200, 200, 200)});
-    album.PutBmp(34, unused);
+    album.PutBmp(cg::zoom_title::kUnused, unused);
 }
 
 }  // namespace samples

@@ -1,11 +1,17 @@
 // Scene 11 (the tall scroll and the closing title) and small stand-ins for the indices that no
 // scene loads, in every picture format so that the archive exercises the whole decoder.
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "album.h"
+#include "demo/scenes/scene_pictures.h"
 #include "noise.h"
+#include "sample_set.h"
 #include "scenery.h"
 #include "text.h"
+
+namespace cg = scene_pictures;
 
 namespace samples {
 namespace {
@@ -24,7 +30,7 @@ void TallScroll(Album& album) {
     Mountains(c, 900, 200, 200.0f, 503, Rgb(30, 40, 70), Rgb(12, 16, 30));
     Mountains(c, 940, 90, 100.0f, 504, Rgb(14, 18, 36), Rgb(8, 10, 20));
     Water(c, 940, Rgb(20, 40, 80), 0.4f, 505);
-    album.PutPms(50, c);
+    album.PutPms(cg::closing::kTall, c);
 }
 
 // The closing picture, centred on black.
@@ -40,13 +46,17 @@ void ClosingTitle(Album& album) {
     c.Stamp(title, tx, ty, Rgb(255, 246, 220));
     const Plane subtitle = RenderText(kJapaneseFont, "～はじまりの歌～", 30);
     c.Stamp(subtitle, (560 - subtitle.width) / 2, 230, Rgb(220, 220, 255));
-    album.PutPms(0, c);
+    album.PutPms(cg::closing::kClosing, c);
+}
+
+bool LoadedByAScene(int32_t index) {
+    return std::find(std::begin(cg::kLoaded), std::end(cg::kLoaded), index) != std::end(cg::kLoaded);
 }
 
 void StandIns(Album& album) {
-    const int32_t unused[] = {1, 2, 3, 4, 6, 8, 16, 32, 52, 53, 56, 57};
     int32_t kind = 0;
-    for (int32_t index : unused) {
+    for (int32_t index = 0; index < kArchiveEntries; ++index) {
+        if (LoadedByAScene(index)) continue;
         Canvas c(32, 24);
         c.VerticalGradient({Rgb(index * 4, 60, 200 - index * 3), Rgb(200, index * 4, 40)});
         switch (kind++ % 4) {

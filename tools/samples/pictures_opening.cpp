@@ -2,9 +2,12 @@
 #include <cmath>
 
 #include "album.h"
+#include "demo/scenes/scene_pictures.h"
 #include "noise.h"
 #include "scenery.h"
 #include "text.h"
+
+namespace cg = scene_pictures;
 
 namespace samples {
 namespace {
@@ -22,7 +25,7 @@ void DawnLandscape(Album& album) {
     Mountains(c, 545, 70, 90.0f, 9, Rgb(24, 16, 40), Rgb(20, 14, 34));
     Water(c, 545, Rgb(40, 40, 90), 0.45f, 33);
     c.Vignette(0.35f);
-    album.PutPms(12, c);
+    album.PutPms(cg::kOpening, c);
 }
 
 // The picture both scene 2 (coming into focus) and scene 5 (zoom, fade, wipe) end on.
@@ -50,7 +53,7 @@ void NightCity(Album& album) {
     }
     c.Rect(0, 462, 640, 18, Rgb(10, 8, 24));
     c.Vignette(0.3f);
-    album.PutPms(33, c);
+    album.PutPms(cg::exposure::kClosing, c);
 }
 
 // Turned about its centre by scene 2: must cover a radius of 238 pixels at any angle.
@@ -70,7 +73,7 @@ void Galaxy(Album& album) {
         }
     c.Glow(255.5f, 255.5f, 26, Rgb(255, 236, 200), 1.6f);
     Nebula(c, 362, Rgb(200, 60, 140), Rgb(60, 90, 220), 0.35f, 90.0f);
-    album.PutPms(36, c);
+    album.PutPms(cg::exposure::kTurning, c);
 }
 
 }  // namespace
@@ -80,9 +83,9 @@ void AddOpeningPictures(Album& album) {
     NightCity(album);
     Galaxy(album);
     // Captions shown in black at a low level over the turning galaxy.
-    album.PutMask(22, RenderText(kJapaneseFont, "遠い日の約束", 44));
-    album.PutMask(25, RenderText(kJapaneseFont, "光の向こうへ", 44));
-    album.PutMask(24, RenderText(kJapaneseFont, "そして、物語は始まる", 44));
+    album.PutMask(cg::exposure::kFirstCaption, RenderText(kJapaneseFont, "遠い日の約束", 44));
+    album.PutMask(cg::exposure::kSecondCaption, RenderText(kJapaneseFont, "光の向こうへ", 44));
+    album.PutMask(cg::exposure::kThirdCaption, RenderText(kJapaneseFont, "そして、物語は始まる", 44));
 }
 
 }  // namespace samples

@@ -4,9 +4,12 @@
 #include <cmath>
 
 #include "album.h"
+#include "demo/scenes/scene_pictures.h"
 #include "noise.h"
 #include "scenery.h"
 #include "text.h"
+
+namespace cg = scene_pictures;
 
 namespace samples {
 namespace {
@@ -25,7 +28,7 @@ void StripFrame(Album& album) {
         const float cy = 60.0f + i * 120.0f;
         Ring(c, 213, cy, 10, 3, Rgb(255, 255, 255), &alpha);
     }
-    album.PutPms(5, c, alpha);
+    album.PutPms(cg::spin::kStripOverlay, c, alpha);
 }
 
 // A small two-colour diamond pattern: rows alternate two colours, so patterns and copies pay.
@@ -38,7 +41,7 @@ void PatternTile(Album& album) {
             const Colour base = d < 10 ? Rgb(255, 180, 60) : (d < 14 ? Rgb(60, 40, 120) : Rgb(30, 120, 200));
             c.Set(x, y, dark ? Scale(base, 0.6f) : base);
         }
-    album.PutPms(9, c);
+    album.PutPms(cg::spin::kStripPattern, c);
 }
 
 void RingedPlanet(Album& album) {
@@ -62,7 +65,7 @@ void RingedPlanet(Album& album) {
             c.Blend(static_cast<int32_t>(x), static_cast<int32_t>(y), Rgb(230, 210, 170), 0.7f - i * 0.15f);
         }
     }
-    album.PutPms(28, c);
+    album.PutPms(cg::spin::kRight, c);
 }
 
 // A column of hexagonal cells, tiled vertically; under 480 rows.
@@ -81,7 +84,7 @@ void CellColumn(Album& album) {
                         c.Blend(x, y, Rgb(200, 240, 255), 1);
                 }
         }
-    album.PutPms(31, c);
+    album.PutPms(cg::spin::kColumnTile, c);
 }
 
 // Bright on black: drawn through a screen blend, so black is see-through.
@@ -95,7 +98,7 @@ void MagicCircle(Album& album) {
              63.5f + 46 * std::sin(a1), 2, Rgb(255, 200, 100));
     }
     c.Glow(63.5f, 63.5f, 10, Rgb(255, 160, 60), 1.2f);
-    album.PutPms(23, c);
+    album.PutPms(cg::spin::kSpunLower, c);
 }
 
 void StarBurst(Album& album) {
@@ -107,14 +110,14 @@ void StarBurst(Album& album) {
             const float fade = std::clamp(1.0f - std::hypot((x - 128) / 128.0f, (y - 96) / 96.0f), 0.0f, 1.0f);
             c.Set(x, y, Scale(c.Get(x, y), fade));
         }
-    album.PutPms(26, c);
+    album.PutPms(cg::spin::kSpunUpper, c);
 }
 
 // Light falling in from the top left over the whole screen.
 void LightRays(Album& album) {
     Canvas c(640, 480);
     Rays(c, -60, -80, 18, Rgb(255, 230, 180), 0.9f, 0.7f);
-    album.PutPms(29, c, LightToAlpha(c, 0.6f));
+    album.PutPms(cg::spin::kScreenOverlay, c, LightToAlpha(c, 0.6f));
 }
 
 void ChainColumn(Album& album) {
@@ -122,7 +125,7 @@ void ChainColumn(Album& album) {
     Ring(c, 48, 32, 22, 6, Rgb(220, 170, 80));
     Ring(c, 48, 96, 22, 6, Rgb(180, 130, 60));
     c.Rect(44, 0, 8, 128, Rgb(240, 200, 110), 0.5f);
-    album.PutPms(21, c);
+    album.PutPms(cg::reveal::kColumnTile, c);
 }
 
 // A city skyline as a shape along the bottom edge.
@@ -133,7 +136,7 @@ void SkylineShape(Album& album) {
         const int32_t top = 20 + static_cast<int32_t>(h % 50);
         for (int32_t y = top; y < 80; ++y) shape.At(x, y) = 1.0f;
     }
-    album.PutMask(27, shape);
+    album.PutMask(cg::reveal::kBottomShape, shape);
 }
 
 void SunriseSea(Album& album) {
@@ -154,7 +157,7 @@ void SunriseSea(Album& album) {
     for (int32_t b = 168; b < 212; b += 8) c.Rect(b, 244, 5, 6, stone);
     for (int32_t w = 176; w < 206; w += 10) c.Rect(w, 266, 4, 7, Rgb(255, 210, 120));
     Water(c, 312, Rgb(60, 90, 160), 0.3f, 473);
-    album.PutPms(47, c);
+    album.PutPms(cg::reveal::kRevealed, c);
 }
 
 // A curtain of light along the right edge: soft vertical beams, strongest at the edge.
@@ -169,7 +172,7 @@ void LightCurtain(Album& album) {
             c.Set(x, y, Mix(Rgb(150, 110, 255), Rgb(255, 240, 255), beams * edge));
             alpha.At(x, y) = std::clamp(edge * (0.35f + 0.9f * beams) * shimmer, 0.0f, 1.0f);
         }
-    album.PutPms(30, c, alpha);
+    album.PutPms(cg::reveal::kEdgeOverlay, c, alpha);
 }
 
 }  // namespace
@@ -186,9 +189,9 @@ void AddSpinPictures(Album& album) {
     SkylineShape(album);
     SunriseSea(album);
     LightCurtain(album);
-    album.PutMask(43, RenderText(kJapaneseFont, "時を越えて", 52));
-    album.PutMask(44, RenderText(kJapaneseFont, "君に会いに行く", 52));
-    album.PutMask(45, RenderText(kJapaneseFont, "第一章　旅立ち", 56));
+    album.PutMask(cg::spin::kCaptions[0], RenderText(kJapaneseFont, "時を越えて", 52));
+    album.PutMask(cg::spin::kCaptions[1], RenderText(kJapaneseFont, "君に会いに行く", 52));
+    album.PutMask(cg::reveal::kTitle, RenderText(kJapaneseFont, "第一章　旅立ち", 56));
 }
 
 }  // namespace samples

@@ -4,8 +4,11 @@
 #include <cmath>
 
 #include "album.h"
+#include "demo/scenes/scene_pictures.h"
 #include "noise.h"
 #include "scenery.h"
+
+namespace cg = scene_pictures;
 
 namespace samples {
 namespace {
@@ -21,7 +24,7 @@ void TunnelTexture(Album& album) {
             if (grid) base = Mix(base, Rgb(255, 255, 255), 0.7f);
             c.Set(x, y, base);
         }
-    album.PutPms(35, c);
+    album.PutPms(cg::tunnel::kTexture, c);
 }
 
 void CrescentMoon(Album& album) {
@@ -35,7 +38,7 @@ void CrescentMoon(Album& album) {
             const float crater = 0.9f + 0.1f * Fbm(x / 18.0f, y / 18.0f, 141, 3);
             c.Blend(x, y, Scale(Rgb(245, 245, 255), crater), inside * (1.0f - shadow));
         }
-    album.PutPms(14, c, LightToAlpha(c, 1.3f));
+    album.PutPms(cg::tunnel::kLeft, c, LightToAlpha(c, 1.3f));
 }
 
 void Constellation(Album& album) {
@@ -47,7 +50,7 @@ void Constellation(Album& album) {
         c.Glow(p[0], p[1], 8, Rgb(200, 220, 255), 2.0f);
         c.Disc(p[0], p[1], 4, Rgb(255, 255, 255));
     }
-    album.PutPms(11, c, LightToAlpha(c, 1.2f));
+    album.PutPms(cg::tunnel::kRight, c, LightToAlpha(c, 1.2f));
 }
 
 void Emblem(Album& album) {
@@ -60,7 +63,7 @@ void Emblem(Album& album) {
         Line(c, 200 + 150 * std::cos(a0), 200 + 150 * std::sin(a0), 200 + 150 * std::cos(a1), 200 + 150 * std::sin(a1),
              5, Rgb(255, 240, 200), &alpha);
     }
-    album.PutPms(10, c, alpha);
+    album.PutPms(cg::tunnel::kCentred, c, alpha);
 }
 
 // The background part of the three-part build: its shape (land and sun) turns white first.
@@ -75,7 +78,7 @@ void LandscapePart(Album& album) {
                 shape.Max(x, y, std::clamp(81 - std::hypot(x - 320.0f, y - 300.0f), 0.0f, 1.0f));
     Mountains(c, 380, 120, 160.0f, 461, Rgb(70, 40, 80), Rgb(30, 20, 40), &shape);
     Mountains(c, 420, 60, 80.0f, 462, Rgb(30, 20, 45), Rgb(15, 10, 25), &shape);
-    album.PutPms(46, c, shape);
+    album.PutPms(cg::collage::kBackground, c, shape);
 }
 
 // A ruined tower on the left.
@@ -96,7 +99,7 @@ void TowerPart(Album& album) {
         for (int32_t y = 100; y < 120; ++y)
             for (int32_t i = 0; i < 10; ++i) shape.Max(x + i, y, 1.0f);
     }
-    album.PutPms(49, c, shape);
+    album.PutPms(cg::collage::kLeft, c, shape);
 }
 
 // One six-sided crystal from a base point to its tip: three facets, lit from the left, with a
@@ -143,7 +146,7 @@ void CrystalPart(Album& album) {
         const int32_t x = static_cast<int32_t>(h % 280), y = 120 + static_cast<int32_t>((h >> 9) % 360);
         if (shape.At(x, y) > 0.5f) c.Glow(x, y, 2.5f, Rgb(255, 255, 255), 1.5f);
     }
-    album.PutPms(48, c, shape);
+    album.PutPms(cg::collage::kRight, c, shape);
 }
 
 // A frame mask that shrinks over the zoom: a thick border with corner flourishes.
@@ -161,14 +164,14 @@ void FrameMask(Album& album) {
             else if (corner < 64)
                 mask.Max(x, y, 0.6f);
         }
-    album.PutMask(58, mask);
+    album.PutMask(cg::collage::kShrinkingFrame, mask);
 }
 
 void Starfield(Album& album) {
     Canvas c(640, 480, Rgb(2, 2, 10));
     Nebula(c, 541, Rgb(200, 60, 120), Rgb(60, 80, 230), 0.9f, 140.0f);
     c.Stars(1200, 54, 480, 1.0f);
-    album.PutBmp(54, c);
+    album.PutBmp(cg::collage::kZoomBack, c);
 }
 
 void Vortex(Album& album) {
@@ -180,7 +183,7 @@ void Vortex(Album& album) {
             const float swirl = 0.5f + 0.5f * std::sin(std::atan2(dy, dx) * 4.0f + 30.0f / std::sqrt(r) * 6.0f);
             c.Set(x, y, Scale(Mix(Rgb(255, 120, 40), Rgb(40, 160, 255), swirl), std::min(1.0f, 40.0f / std::sqrt(r))));
         }
-    album.PutPms(55, c);
+    album.PutPms(cg::collage::kZoomFront, c);
 }
 
 void BrightNebula(Album& album) {
@@ -188,7 +191,7 @@ void BrightNebula(Album& album) {
     Nebula(c, 511, Rgb(255, 120, 80), Rgb(120, 60, 255), 1.3f, 160.0f);
     c.Stars(600, 51, 480, 1.0f);
     c.Glow(420, 200, 40, Rgb(255, 240, 220), 1.5f);
-    album.PutPms(51, c);
+    album.PutPms(cg::collage::kOpening, c);
 }
 
 }  // namespace

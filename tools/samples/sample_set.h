@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "demo/scenes/scene_pictures.h"
+
 // The files of the demo's stand-in data set, each made whole in memory. Every function depends
 // only on this code and the font files, so repeated calls give the same bytes. An empty result
 // means the file could not be made (a picture failed, for instance a missing font).
 namespace samples {
 
-inline constexpr int32_t kArchiveEntries = 59;  // the highest index a scene loads is 58
+inline constexpr int32_t kArchiveEntries = scene_pictures::kIndexCount;
 inline constexpr uint32_t kMusicSampleRate = 22050;
 inline constexpr float kMusicSeconds = 126.0f;  // the last scene ends at 124.634 s
 
