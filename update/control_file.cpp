@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/byte_reader.h"
 #include "platform/file.h"
 #include "platform/file_name.h"
 #include "platform/multibyte.h"
@@ -33,20 +34,23 @@ bool ReadWholeFile(const std::string& name, std::string* bytes) {
 }  // namespace
 
 std::vector<std::string> SplitControlLines(std::string_view bytes, LeadByteTest isLeadByte) {
+    platform::ByteReader reader(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     std::vector<std::string> lines;
     std::string line;
-    for (size_t i = 0; i < bytes.size();) {
-        const char c = bytes[i];
-        if (isLeadByte(static_cast<uint8_t>(c))) {
-            line.append(bytes.substr(i, 2));
-            i += 2;
+    while (reader.Remaining() > 0) {
+        const uint8_t c = reader.U8();
+        if (isLeadByte(c)) {
+            // A lead byte takes its trail byte along, whatever it is, so that a trail equal to
+            // a carriage return never ends the line; a lead byte at the very end stands alone.
+            line += static_cast<char>(c);
+            if (reader.Remaining() > 0) line += static_cast<char>(reader.U8());
         } else if (c == '\r') {
+            // The byte after a carriage return (the line feed) is skipped unseen.
             lines.push_back(std::move(line));
             line.clear();
-            i += 2;
+            reader.Skip(1);
         } else {
-            line += c;
-            ++i;
+            line += static_cast<char>(c);
         }
     }
     return lines;

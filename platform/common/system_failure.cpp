@@ -17,7 +17,9 @@ void RecordSystemFailure(const char* call) { RecordSystemFailureCode(call, Curre
 
 void RecordSystemFailureCode(const char* call, uint32_t code) { lastFailure = {call, code, SystemErrorWords(code)}; }
 
-void RecordSystemFailureText(const char* call, const char* text) { lastFailure = {call, 0, text ? text : ""}; }
+void RecordSystemFailureText(const char* call, const char* text, uint32_t code) {
+    lastFailure = {call, code, text ? text : ""};
+}
 
 }  // namespace detail
 

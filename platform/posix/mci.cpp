@@ -7,6 +7,7 @@
 
 #include "platform/clock.h"
 #include "platform/file.h"
+#include "platform/system_failure.h"
 #include "platform/wave_header.h"
 #include "pump_hooks.h"
 
@@ -78,9 +79,19 @@ void FinishDuePlays() {
     for (auto& [id, device] : state.open) FinishIfDue(state, id, device);
 }
 
-Device* Find(Devices& state, MciDeviceId id) {
+// The stand-in has no system call of its own to fail: its refusals are recorded under the
+// platform call that made them, in the words the real device would use.
+bool Refuse(const char* call, const char* words) {
+    detail::RecordSystemFailureText(call, words);
+    return false;
+}
+
+Device* Find(Devices& state, MciDeviceId id, const char* call) {
     auto found = state.open.find(id);
-    if (found == state.open.end()) return nullptr;
+    if (found == state.open.end()) {
+        Refuse(call, "Invalid device ID.");
+        return nullptr;
+    }
     FinishIfDue(state, id, found->second);
     return &found->second;
 }
@@ -102,7 +113,8 @@ bool MciOpenWave(const char* fileName, Window /*callback*/, MciDeviceId* deviceI
     if (!ReadWhole(fileName, &device.file)) return false;
     const uint8_t* bytes = device.file.data();
     const size_t size = device.file.size();
-    if (!ParseWaveHeader(bytes, size, size, &device.layout) || device.layout.formatTag != kWavePcm) return false;
+    if (!ParseWaveHeader(bytes, size, size, &device.layout) || device.layout.formatTag != kWavePcm)
+        return Refuse("MciOpenWave", "The file is not a PCM wave file this device can play.");
     detail::AddPumpHook(FinishDuePlays);
     Devices& state = State();
     std::lock_guard<std::mutex> hold(state.lock);
@@ -117,7 +129,7 @@ bool MciOpenWave(const char* fileName, Window /*callback*/, MciDeviceId* deviceI
 bool MciLength(MciDeviceId deviceId, uint32_t* lengthMs) {
     Devices& state = State();
     std::lock_guard<std::mutex> hold(state.lock);
-    Device* device = Find(state, deviceId);
+    Device* device = Find(state, deviceId, "MciLength");
     if (device == nullptr || lengthMs == nullptr) return false;
     *lengthMs = device->layout.lengthMs;
     return true;
@@ -126,7 +138,7 @@ bool MciLength(MciDeviceId deviceId, uint32_t* lengthMs) {
 bool MciPlayFrom(MciDeviceId deviceId, uint32_t fromMs, Window callback) {
     Devices& state = State();
     std::lock_guard<std::mutex> hold(state.lock);
-    Device* device = Find(state, deviceId);
+    Device* device = Find(state, deviceId, "MciPlayFrom");
     if (device == nullptr || fromMs > device->layout.lengthMs) return false;
     EndPlay(state, deviceId, *device, mci::kNotifySuperseded);
     device->playing = true;
@@ -147,7 +159,7 @@ bool MciPlayFrom(MciDeviceId deviceId, uint32_t fromMs, Window callback) {
 bool MciStop(MciDeviceId deviceId) {
     Devices& state = State();
     std::lock_guard<std::mutex> hold(state.lock);
-    Device* device = Find(state, deviceId);
+    Device* device = Find(state, deviceId, "MciStop");
     if (device == nullptr) return false;
     EndPlay(state, deviceId, *device, mci::kNotifyAborted);
     return true;
@@ -156,7 +168,7 @@ bool MciStop(MciDeviceId deviceId) {
 bool MciClose(MciDeviceId deviceId) {
     Devices& state = State();
     std::lock_guard<std::mutex> hold(state.lock);
-    Device* device = Find(state, deviceId);
+    Device* device = Find(state, deviceId, "MciClose");
     if (device == nullptr) return false;
     EndPlay(state, deviceId, *device, mci::kNotifyAborted);
     state.open.erase(deviceId);

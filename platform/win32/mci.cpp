@@ -4,8 +4,21 @@
 // mmsystem.h needs the types of windows.h.
 #include <mmsystem.h>
 
+#include "platform/system_failure.h"
+
 namespace platform {
 namespace {
+
+// Sends one command and, when the device refuses it, records the MCI error with MCI's own words
+// for it: MCI errors are not system error codes, so FormatMessage would not know them.
+bool Send(MCIDEVICEID device, UINT command, DWORD flags, void* parameters, const char* call) {
+    const MCIERROR error = ::mciSendCommandA(device, command, flags, reinterpret_cast<DWORD_PTR>(parameters));
+    if (error == 0) return true;
+    char words[256] = {};
+    if (!::mciGetErrorStringA(error, words, sizeof words)) words[0] = '\0';
+    detail::RecordSystemFailureText(call, words, static_cast<uint32_t>(error));
+    return false;
+}
 
 // Window procedures are stdcall on Windows while the platform's are plain functions: each
 // registered class gets this one stdcall entry, which finds the class's procedure by its atom.
@@ -47,7 +60,7 @@ bool MciOpenWave(const char* fileName, Window callback, MciDeviceId* deviceId) {
     open.lpstrElementName = fileName;
     open.lpstrAlias = nullptr;
     const DWORD flags = MCI_OPEN_TYPE | MCI_OPEN_ELEMENT | MCI_WAIT;
-    if (::mciSendCommandA(0, MCI_OPEN, flags, reinterpret_cast<DWORD_PTR>(&open)) != 0) return false;
+    if (!Send(0, MCI_OPEN, flags, &open, "mciSendCommandA MCI_OPEN")) return false;
     *deviceId = static_cast<MciDeviceId>(open.wDeviceID);
     return true;
 }
@@ -57,8 +70,7 @@ bool MciLength(MciDeviceId deviceId, uint32_t* lengthMs) {
     MCI_STATUS_PARMS status{};
     status.dwItem = MCI_STATUS_LENGTH;
     status.dwTrack = 0;
-    if (::mciSendCommandA(deviceId, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&status)) != 0)
-        return false;
+    if (!Send(deviceId, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, &status, "mciSendCommandA MCI_STATUS")) return false;
     *lengthMs = static_cast<uint32_t>(status.dwReturn);
     return true;
 }
@@ -67,17 +79,17 @@ bool MciPlayFrom(MciDeviceId deviceId, uint32_t fromMs, Window callback) {
     MCI_PLAY_PARMS play{};
     play.dwCallback = reinterpret_cast<DWORD_PTR>(callback);
     play.dwFrom = fromMs;
-    return ::mciSendCommandA(deviceId, MCI_PLAY, MCI_NOTIFY | MCI_FROM, reinterpret_cast<DWORD_PTR>(&play)) == 0;
+    return Send(deviceId, MCI_PLAY, MCI_NOTIFY | MCI_FROM, &play, "mciSendCommandA MCI_PLAY");
 }
 
 bool MciStop(MciDeviceId deviceId) {
     MCI_GENERIC_PARMS generic{};
-    return ::mciSendCommandA(deviceId, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&generic)) == 0;
+    return Send(deviceId, MCI_STOP, MCI_WAIT, &generic, "mciSendCommandA MCI_STOP");
 }
 
 bool MciClose(MciDeviceId deviceId) {
     MCI_GENERIC_PARMS generic{};
-    return ::mciSendCommandA(deviceId, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&generic)) == 0;
+    return Send(deviceId, MCI_CLOSE, MCI_WAIT, &generic, "mciSendCommandA MCI_CLOSE");
 }
 
 bool RegisterNotifyWindowClass(const char* className, WindowProcedure procedure, Instance instance) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/file_copy.h"
+#include "platform/mci.h"
 #include "platform/module.h"
 #include "platform/system_failure.h"
 
@@ -79,4 +80,27 @@ TEST(SystemFailure, FailingCallsLeaveTheirCallAndError) {
     const std::string described = platform::DescribeLastSystemFailure();
     EXPECT_EQ(described.rfind(std::string(load) + " failed", 0), 0u) << described;
     EXPECT_GT(described.size(), std::string(load).size() + 8) << "the system's words follow";
+}
+
+// The music device's refusals are recorded too: on Windows with MCI's own error and words (they are
+// not system error codes), on Linux under the stand-in's call.
+TEST(SystemFailure, RefusedMusicCommandsLeaveTheirCall) {
+#ifdef _WIN32
+    const char *open = "mciSendCommandA MCI_OPEN", *close = "mciSendCommandA MCI_CLOSE";
+#else
+    const char *open = "MciOpenWave", *close = "MciClose";
+#endif
+    platform::MciDeviceId device = 0;
+    WriteTemp("platform_not_a_wave.wav", "not a wave file");
+    EXPECT_FALSE(platform::MciOpenWave("platform_not_a_wave.wav", nullptr, &device));
+    EXPECT_STREQ(platform::LastSystemFailure().call, open);
+    EXPECT_FALSE(platform::LastSystemFailure().words.empty());
+#ifdef _WIN32
+    EXPECT_NE(platform::LastSystemFailure().code, 0u);
+#endif
+
+    EXPECT_FALSE(platform::MciClose(0x7ffe));
+    EXPECT_STREQ(platform::LastSystemFailure().call, close);
+    EXPECT_FALSE(platform::LastSystemFailure().words.empty());
+    std::remove("platform_not_a_wave.wav");
 }

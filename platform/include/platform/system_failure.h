@@ -25,8 +25,9 @@ namespace detail {
 void RecordSystemFailure(const char* call);
 // Records a call that returns its error code instead of leaving it with the thread (the registry's).
 void RecordSystemFailureCode(const char* call, uint32_t code);
-// Records a failure that carries its own text instead of a code (dlopen's).
-void RecordSystemFailureText(const char* call, const char* text);
+// Records a failure that carries its own text: instead of a code (dlopen's), or with a code whose
+// words come from the call's own family rather than the system's table (MCI's error strings).
+void RecordSystemFailureText(const char* call, const char* text, uint32_t code = 0);
 }  // namespace detail
 
 }  // namespace platform
