@@ -38,6 +38,6 @@ struct PlayerOptions {
 // option, a missing or malformed value, or a range that holds no frame.
 bool ParsePlayerOptions(const std::vector<std::string>& args, PlayerOptions* options, std::string* error);
 
-const char* PlayerUsage();
+const std::string& PlayerUsage();
 
 }  // namespace player

@@ -33,11 +33,11 @@ int main(int argc, char** argv) {
     options.fullscreen = settings.fullscreen;
     options.scaling = settings.scaling;
     if (!player::ParsePlayerOptions(args, &options, &error)) {
-        std::fprintf(stderr, "prelo-play: %s\n%s", error.c_str(), player::PlayerUsage());
+        std::fprintf(stderr, "prelo-play: %s\n%s", error.c_str(), player::PlayerUsage().c_str());
         return 1;
     }
     if (options.help) {
-        std::printf("%s", player::PlayerUsage());
+        std::printf("%s", player::PlayerUsage().c_str());
         return 0;
     }
     if (options.version) {
