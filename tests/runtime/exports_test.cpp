@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-#include "fake_host.h"
 #include "platform/module.h"
-#include "test_support.h"
+#include "tests/support/host_doubles.h"
+#include "tests/support/test_files.h"
 
 namespace {
 

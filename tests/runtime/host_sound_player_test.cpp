@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
 #include "platform/clock.h"
-#include "test_support.h"
+#include "tests/support/host_doubles.h"
+#include "tests/support/test_files.h"
 
 TEST(HostSoundPlayer, BindNeedsBothControls) {
     FakeSound sound;

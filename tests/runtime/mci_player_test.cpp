@@ -7,7 +7,8 @@
 
 #include "platform/clock.h"
 #include "platform/window.h"
-#include "test_support.h"
+#include "tests/support/host_doubles.h"
+#include "tests/support/test_files.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "demo/base/decimal_scan.h"
 #include "demo/runtime/demo_context.h"
-#include "test_support.h"
+#include "tests/support/test_files.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 
 #include "demo/base/bound_modules.h"
 #include "demo/runtime/demo_context.h"
-#include "fake_host.h"
 #include "fake_modules.h"
 #include "platform/module.h"
-#include "test_support.h"
+#include "tests/support/host_doubles.h"
+#include "tests/support/test_files.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "demo/runtime/demo_context.h"
-#include "fake_host.h"
-#include "test_support.h"
+#include "tests/support/host_doubles.h"
+#include "tests/support/test_files.h"
 
 // A demo context wired to a fake host by hand (no modules, archive or movie), whose scenes run
 // the common frame loop and record what they saw.

@@ -10,7 +10,7 @@
 #include "demo/base/small_string.h"
 #include "demo/base/surface_ref.h"
 #include "demo/runtime/schedule.h"
-#include "test_support.h"
+#include "tests/support/test_files.h"
 
 TEST(SmallString, NullTextIsEmptyInOneByteAndAssignGrowsOnlyWhenNeeded) {
     SmallString text(nullptr);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/wave_header.h"
-#include "test_support.h"
+#include "tests/support/test_files.h"
 
 namespace {
 

@@ -6,15 +6,6 @@
 #include "tests/scenes/call_format.h"
 #include "tests/scenes/test_archive.h"
 
-void MemoryScreen::Present(int32_t x, int32_t y, int32_t w, int32_t h) { log_->Add(Call("Present", x, y, w, h)); }
-
-bool ScriptedLoop::KeepRunning() {
-    log_->StartPass();
-    if (next_ >= times_.size()) return false;
-    clock_->nowMs = times_[next_++];
-    return true;
-}
-
 namespace {
 
 host::Layerforge hostFactory;

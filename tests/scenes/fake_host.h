@@ -8,8 +8,9 @@
 #include "interfaces/host.h"
 #include "interfaces/layerforge.h"
 
-// Test doubles of the host objects a scene reaches: a screen in memory, a loop that plays a
-// script of music times, a clock, and a surface factory that counts what it hands out.
+// The scene tests' own doubles: a log of drawing calls grouped by frame, a Graph that writes
+// into it, and a surface factory that counts what it hands out. The screen, clock and loop are
+// the shared ones (tests/support/host_doubles.h).
 
 class CallLog {
 public:
@@ -22,60 +23,6 @@ public:
 
 private:
     std::vector<std::vector<std::string>> passes_{1};
-};
-
-class MemoryScreen final : public IHostScreen {
-public:
-    static constexpr int32_t kWidth = 640;
-    static constexpr int32_t kHeight = 480;
-    static constexpr int32_t kPitch = kWidth * 3;
-
-    explicit MemoryScreen(CallLog* log) : log_(log), pixels_(kPitch * kHeight, 0) {}
-
-    int32_t Identify() override { return 1; }
-    int32_t Release() override { return 0; }
-    uint8_t* PixelAt(int32_t x, int32_t y) override { return pixels_.data() + y * kPitch + x * 3; }
-    uint8_t* AlphaAt(int32_t, int32_t) override { return nullptr; }
-    int32_t Width() override { return kWidth; }
-    int32_t Height() override { return kHeight; }
-    int32_t Depth() override { return 24; }
-    int32_t Pitch() override { return kPitch; }
-    int32_t AlphaPitch() override { return 0; }
-    bool HasPixels() override { return true; }
-    bool IsHostOwned() override { return true; }
-    void Present(int32_t x, int32_t y, int32_t w, int32_t h) override;
-
-    std::vector<uint8_t>& Pixels() { return pixels_; }
-
-private:
-    CallLog* log_;
-    std::vector<uint8_t> pixels_;
-};
-
-class ScriptedClock final : public IHostClock {
-public:
-    void Reserved0() override {}
-    uint32_t NowMs() override { return nowMs; }
-    uint32_t nowMs = 0;
-};
-
-// Each KeepRunning moves the clock to the next time of the script; after the last one it says
-// stop.
-class ScriptedLoop final : public IHostLoop {
-public:
-    ScriptedLoop(CallLog* log, ScriptedClock* clock) : log_(log), clock_(clock) {}
-    bool KeepRunning() override;
-    void SetScript(std::vector<uint32_t> times) {
-        times_ = std::move(times);
-        next_ = 0;
-    }
-    size_t Used() const { return next_; }
-
-private:
-    CallLog* log_;
-    ScriptedClock* clock_;
-    std::vector<uint32_t> times_;
-    size_t next_ = 0;
 };
 
 // Hands out surfaces of the host kit wrapped so that every Release is counted; can be told to

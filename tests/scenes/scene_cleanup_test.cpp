@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "interfaces/guids.h"
+#include "platform/clock.h"
 #include "tests/scenes/scene_expect.h"
 
 namespace {
@@ -82,55 +83,22 @@ TEST(SceneCleanup, ASceneEnteredOutsideItsWindowDrawsOnlyItsFinalFrame) {
     EXPECT_TRUE(harness.context.sceneTableB.Empty());
 }
 
-// Host sound whose position follows the scripted clock and wraps at the music's length.
-class LoopingSound final : public IHostSound, public IHostSoundRepeat, public IHostSoundPosition {
-public:
-    static constexpr uint32_t kLengthMs = 125000;
-    explicit LoopingSound(ScriptedClock* clock) : clock_(clock) {}
-
-    void Reserved0() override {}
-    void Reserved1() override {}
-    bool Prepare(int32_t) override { return true; }
-    void Reserved3() override {}
-    bool Start() override { return true; }
-    bool Stop() override { return true; }
-    void Reserved6() override {}
-    void* QueryControl(const Guid* id) override {
-        if (*id == guids::kSoundRepeat) return static_cast<IHostSoundRepeat*>(this);
-        if (*id == guids::kSoundPosition) return static_cast<IHostSoundPosition*>(this);
-        return nullptr;
-    }
-    bool SetRepeatMode(int32_t mode) override {
-        mode_ = mode;
-        return true;
-    }
-    int32_t RepeatMode() override { return mode_; }
-    uint32_t PositionMs() override { return clock_->nowMs % kLengthMs; }
-    uint32_t LengthMs() override { return kLengthMs; }
-
-private:
-    ScriptedClock* clock_;
-    int32_t mode_ = 1;
-};
-
-class QuietInput final : public IHostInput {
-public:
-    void Refresh() override {}
-    void Poll() override {}
-    void Reserved2() override {}
-    bool IsPressed(int32_t) override { return false; }
-};
-
 TEST(SceneCleanup, MusicLoopingBackFromTheLastSceneStartsTheFirstAgain) {
+    // The host's music, endless, already playing at 107800 ms of a 125000 ms piece. Sound and
+    // input outlive the harness, whose clean-up gives the music back its repeat mode.
+    constexpr uint32_t kWrap = 125000;
+    FakeSound sound;
+    sound.lengthMs = kWrap;
+    sound.repeatMode = -1;
+    sound.started = true;
+    sound.startTick = sound.startOffsetMs = 107800;
+    FakeInput input;
     SceneHarness harness;
-    LoopingSound sound(&harness.clock);
-    QuietInput input;
+    platform::SetVirtualClock(107800);
     harness.context.input = &input;
     harness.context.hostSoundInUse = false;
     ASSERT_TRUE(harness.context.hostSound.Bind(&sound, &harness.clock));
     harness.context.initialised = true;
-    harness.clock.nowMs = 107800;
-    constexpr uint32_t kWrap = LoopingSound::kLengthMs;
     harness.loop.SetScript({107800, 110000, kWrap + 40, kWrap + 60, kWrap + 100});
     harness.log.Reset();
     harness.context.RunSchedule();

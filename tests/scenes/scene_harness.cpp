@@ -3,6 +3,7 @@
 #include "demo/base/bound_modules.h"
 #include "demo/scenes/scene_table.h"
 #include "demo/scenes/scenes.h"
+#include "tests/scenes/call_format.h"
 #include "tests/scenes/test_archive.h"
 
 namespace {
@@ -14,6 +15,10 @@ constexpr uint32_t kMusicLengthMs = 1000000;
 }  // namespace
 
 SceneHarness::SceneHarness() {
+    screen.onPresent = [this](int32_t x, int32_t y, int32_t w, int32_t h) { log.Add(Call("Present", x, y, w, h)); };
+    loop.eachCall = [this] { log.StartPass(); };
+    // The scenes are played alone, without the demo's notify window: nothing to dispatch.
+    loop.pumpMessages = false;
     graph.SetScreen(&screen);
     CurrentGraph() = &graph;
     CurrentLayerforge() = &layerforge;

@@ -6,6 +6,7 @@
 
 #include "demo/runtime/demo_context.h"
 #include "tests/scenes/fake_host.h"
+#include "tests/support/host_doubles.h"
 
 // What one scene did when played against a script of music times.
 struct SceneRun {
@@ -16,8 +17,9 @@ struct SceneRun {
     std::vector<std::vector<std::string>> passes;
 };
 
-// A demo context wired to the test doubles: music time comes from the scripted clock through
-// the host sound player, drawing is recorded, pictures come from the test archive.
+// A demo context wired to the test doubles: music time is the virtual clock, which the loop sets
+// to each time of the script, read through the host sound player; drawing is recorded, pictures
+// come from the test archive.
 class SceneHarness {
 public:
     SceneHarness();
@@ -28,10 +30,11 @@ public:
     // The start, in the time axis of the script, of scene index's window.
     static uint32_t StartOf(int32_t index) { return SceneStartMs(index); }
 
+    ScopedVirtualClock virtualClock{0};
     CallLog log;
-    MemoryScreen screen{&log};
-    ScriptedClock clock;
-    ScriptedLoop loop{&log, &clock};
+    FakeScreen screen{true};
+    FakeClock clock;
+    FakeLoop loop;
     RecordingGraph graph{&log};
     CountingLayerforge layerforge;
     DemoContext context;

@@ -1,4 +1,4 @@
-#include "test_support.h"
+#include "tests/support/test_files.h"
 
 #include <atomic>
 #include <cstdio>
@@ -11,8 +11,6 @@
 #include <unistd.h>
 #define CurrentProcessId getpid
 #endif
-
-#include "platform/clock.h"
 
 namespace {
 
@@ -73,10 +71,3 @@ std::string MakeWave(uint32_t lengthMs, uint32_t samplesPerSecond) {
     out.append(dataSize, static_cast<char>(0x80));
     return out;
 }
-
-ScopedVirtualClock::ScopedVirtualClock(uint32_t startMs) {
-    platform::UseVirtualClock(true);
-    platform::SetVirtualClock(startMs);
-}
-
-ScopedVirtualClock::~ScopedVirtualClock() { platform::UseVirtualClock(false); }

@@ -1,20 +1,44 @@
-#include "fake_host.h"
+#include "tests/support/host_doubles.h"
 
 #include <algorithm>
 
 #include "platform/clock.h"
 #include "platform/window.h"
 
+ScopedVirtualClock::ScopedVirtualClock(uint32_t startMs) {
+    platform::UseVirtualClock(true);
+    platform::SetVirtualClock(startMs);
+}
+
+ScopedVirtualClock::~ScopedVirtualClock() { platform::UseVirtualClock(false); }
+
 uint32_t FakeClock::NowMs() { return platform::TickCount(); }
 
+void FakeLoop::SetScript(std::vector<uint32_t> times) {
+    scripted_ = true;
+    script_ = std::move(times);
+    next_ = 0;
+}
+
 bool FakeLoop::KeepRunning() {
+    if (eachCall) eachCall();
     ++keepRunningCalls;
     if (stopAfterCalls >= 0 && keepRunningCalls >= stopAfterCalls) return false;
     if (stopWhen && stopWhen()) return false;
-    if (platform::VirtualClockInUse()) platform::AdvanceVirtualClock(frameMs);
+    if (scripted_) {
+        if (next_ == script_.size()) return false;
+        platform::SetVirtualClock(script_[next_++]);
+    } else if (platform::VirtualClockInUse()) {
+        platform::AdvanceVirtualClock(frameMs);
+    }
     if (eachFrame) eachFrame();
-    platform::PumpMessages();
+    if (pumpMessages) platform::PumpMessages();
     return true;
+}
+
+void FakeScreen::Present(int32_t x, int32_t y, int32_t w, int32_t h) {
+    ++presents;
+    if (onPresent) onPresent(x, y, w, h);
 }
 
 bool FakeInput::IsPressed(int32_t key) {

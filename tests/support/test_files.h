@@ -24,10 +24,3 @@ bool WriteFile(const char* name, const std::string& bytes);
 
 // A PCM wave file of 8-bit mono samples at samplesPerSecond that lasts lengthMs.
 std::string MakeWave(uint32_t lengthMs, uint32_t samplesPerSecond = 1000);
-
-// Switches the platform clock to virtual time at a given start and back when done.
-class ScopedVirtualClock {
-public:
-    explicit ScopedVirtualClock(uint32_t startMs = 1000000);
-    ~ScopedVirtualClock();
-};
