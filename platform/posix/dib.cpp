@@ -27,6 +27,27 @@ void Widen565(const uint8_t* pixel, uint8_t* out) {
     out[2] = static_cast<uint8_t>(r << 3 | r >> 2);
 }
 
+// Each colour table entry is blue, green, red and a spare byte. Four pixels pack into three
+// 32-bit words, so a row takes three stores for four pixels and none lands past its end.
+uint32_t Entry(const uint8_t* colours, uint8_t index) {
+    uint32_t entry = 0;
+    std::memcpy(&entry, colours + index * 4, 4);
+    return entry & 0xFFFFFFu;
+}
+
+void ColourRow(const uint8_t* colours, const uint8_t* in, uint8_t* out, int32_t w) {
+    int32_t x = 0;
+    for (; x + 4 <= w; x += 4, in += 4, out += 12) {
+        const uint32_t c0 = Entry(colours, in[0]), c1 = Entry(colours, in[1]);
+        const uint32_t c2 = Entry(colours, in[2]), c3 = Entry(colours, in[3]);
+        const uint32_t w0 = c0 | c1 << 24, w1 = c1 >> 8 | c2 << 16, w2 = c2 >> 16 | c3 << 8;
+        std::memcpy(out, &w0, 4);
+        std::memcpy(out + 4, &w1, 4);
+        std::memcpy(out + 8, &w2, 4);
+    }
+    for (; x < w; ++x, ++in, out += 3) std::memcpy(out, colours + *in * 4, 3);
+}
+
 // Narrows [start, start + length) to [0, limit), moving the other rectangle's start with it.
 void Clip(int32_t limit, int32_t* start, int32_t* otherStart, int32_t* length) {
     if (*start < 0) {
@@ -73,19 +94,18 @@ bool BlitDibSection(DibSection section, const uint8_t* colourTable, Window windo
     Clip(fbHeight, &dy, &sy, &h);
     if (w <= 0 || h <= 0) return true;
 
+    // The depth is chosen once a blit, not once a pixel: the movie blits a whole screen a frame.
     const int32_t bytesPerPixel = dib->bitsPerPixel / 8;
     for (int32_t row = 0; row < h; ++row) {
         const uint8_t* in =
             dib->bits.data() + static_cast<size_t>(sy + row) * dib->pitch + static_cast<size_t>(sx) * bytesPerPixel;
         uint8_t* out = framebuffer + static_cast<size_t>(dy + row) * fbPitch + static_cast<size_t>(dx) * 3;
-        for (int32_t x = 0; x < w; ++x, in += bytesPerPixel, out += 3) {
-            if (bytesPerPixel == 1) {
-                std::memcpy(out, dib->colours + *in * 4, 3);
-            } else if (bytesPerPixel == 2) {
-                Widen565(in, out);
-            } else {
-                std::memcpy(out, in, 3);
-            }
+        if (bytesPerPixel == 1) {
+            ColourRow(dib->colours, in, out, w);
+        } else if (bytesPerPixel == 2) {
+            for (int32_t x = 0; x < w; ++x) Widen565(in + 2 * x, out + 3 * x);
+        } else {
+            std::memcpy(out, in, static_cast<size_t>(w) * 3);
         }
     }
     return true;

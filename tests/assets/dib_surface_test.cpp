@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/window.h"
@@ -103,6 +104,28 @@ TEST_F(DibBlit, EightBitsGoThroughTheColourTableInstalledOnce) {
     // The colour table stays installed for blits without a new palette.
     ASSERT_TRUE(dib.BlitToWindow(window, 0, 0, 0, 0, 1, 1));
     EXPECT_EQ((std::vector<uint8_t>{0, 0, 7}), At(0, 0));
+}
+
+// Rows of every length around the four-pixel packing: each pixel its own entry, the spare
+// byte of an entry never shown, nothing written past the row.
+TEST_F(DibBlit, EightBitRowsOfEveryLengthMatchTheColourTable) {
+    std::vector<uint8_t> colours;
+    for (int i = 0; i < 256; ++i)
+        colours.insert(colours.end(), {static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i), 0x5A, 0xEE});
+    for (int w = 1; w <= 9; ++w) {
+        SCOPED_TRACE(w);
+        std::fill(pixels, pixels + pitch * height, 0x11);
+        DibSurface dib;
+        ASSERT_TRUE(dib.Create(window, w, 1, 8));
+        for (int x = 0; x < w; ++x) *dib.PixelAt(x, 0) = static_cast<uint8_t>(37 * x + 5);
+        ASSERT_TRUE(dib.SetPalette(0, 256, colours.data()));
+        ASSERT_TRUE(dib.BlitToWindow(window, 3, 2, 0, 0, w, 1));
+        for (int x = 0; x < w; ++x) {
+            const uint8_t index = static_cast<uint8_t>(37 * x + 5);
+            EXPECT_EQ((std::vector<uint8_t>{index, static_cast<uint8_t>(255 - index), 0x5A}), At(3 + x, 2));
+        }
+        EXPECT_EQ((std::vector<uint8_t>{0x11, 0x11, 0x11}), At(3 + w, 2));
+    }
 }
 
 TEST_F(DibBlit, ClippedToTheWindowAndTheBitmap) {
