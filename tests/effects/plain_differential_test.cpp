@@ -1,11 +1,15 @@
 // Every effect against its plain implementation (reference_effects.cpp) on random calls: random
-// sizes, paddings, offsets and rectangles, the destination's guard bytes checked after each call.
-// Each case is one routine and one seed, so a failure names both and any case can be run alone
-// (--gtest_filter='*TintMaskScaled_seed7').
+// sizes, paddings, offsets and rectangles, the destination's guard bytes checked after each call,
+// drawn with every kernel set this build and CPU can run. Calls the reference cannot make
+// (samples outside the source, the tunnel's rows) are checked against the plain kernel set.
+// Each case is one routine, one seed and one set, so a failure names all three and any case can
+// be run alone (--gtest_filter='*TintMaskScaled_seed7_avx2').
 #include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
+#include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "tests/effects/effects_test_support.h"
 #include "tests/effects/reference_effects.h"
@@ -36,7 +40,8 @@ void Destinations(RandomCall& call, int32_t w, int32_t rows, int32_t margin, int
     }
 }
 
-void Quads(RandomCall& c, uint32_t seed) {
+// Corners up to reach pixels outside the source; a reach of 0 keeps every sample inside.
+void QuadsReaching(RandomCall& c, uint32_t seed, int32_t reach) {
     const bool interlace = seed % 2 == 1;
     const int32_t sw = Uniform(c.random, 1, 40), sh = Uniform(c.random, 1, 40);
     const int32_t w = Uniform(c.random, 1, 45), rows = Uniform(c.random, 1, 45), pad = Uniform(c.random, 0, 9);
@@ -44,14 +49,39 @@ void Quads(RandomCall& c, uint32_t seed) {
     Randomise(src, seed);
     Destinations(c, w, rows, 6, 9 - pad, 1000 + seed);
     int32_t q[8];
-    for (int k = 0; k < 8; k += 2) q[k] = Uniform(c.random, 0, sw - 1), q[k + 1] = Uniform(c.random, 0, sh - 1);
+    for (int k = 0; k < 8; k += 2) {
+        q[k] = Uniform(c.random, -reach, sw - 1 + reach);
+        q[k + 1] = Uniform(c.random, -reach, sh - 1 + reach);
+    }
     const int32_t dx = Uniform(c.random, 0, 6), dy = Uniform(c.random, 0, 6);
-    if (interlace) {
-        InterlaceQuad(&*c.fast, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
-        reference::InterlaceQuad(&*c.plain, dx, dy, w, rows, &src, q);
+    const auto draw = interlace ? InterlaceQuad : ScanlineQuad;
+    draw(&*c.fast, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
+    if (reach > 0) {
+        UseEffectKernels(&PlainEffectKernels());
+        draw(&*c.plain, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
     } else {
-        ScanlineQuad(&*c.fast, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
-        reference::ScanlineQuad(&*c.plain, dx, dy, w, rows, &src, q);
+        (interlace ? reference::InterlaceQuad : reference::ScanlineQuad)(&*c.plain, dx, dy, w, rows, &src, q);
+    }
+}
+
+void Quads(RandomCall& c, uint32_t seed) { QuadsReaching(c, seed, 0); }
+void QuadsLeavingTheSource(RandomCall& c, uint32_t seed) { QuadsReaching(c, seed, 30); }
+
+// Rows of the tunnel over random tables and a 256 x 256 texture, odd widths included.
+void TunnelRows(RandomCall& c, uint32_t seed) {
+    TestSurface texture(256, 256, {.padding = static_cast<int32_t>(seed % 4)});
+    Randomise(texture, seed);
+    const uint8_t* rows[256];
+    for (int32_t k = 0; k < 256; ++k) rows[k] = texture.Pixel(0, k);
+    const int32_t columns = Uniform(c.random, 1, 700) * 2 - static_cast<int32_t>(seed % 2);
+    std::vector<uint8_t> angles(columns), depths(columns);
+    for (int32_t x = 0; x < columns; ++x) angles[x] = static_cast<uint8_t>(c.random()), depths[x] = c.random() & 0xFF;
+    const int32_t phase = Uniform(c.random, -5000, 5000), lines = Uniform(c.random, 1, 4);
+    // An odd row count draws a sixth byte past its last pixel, so the surface is one pixel wider.
+    Destinations(c, columns + 1, lines, 0, Uniform(c.random, 0, 7), 900 + seed);
+    for (int32_t y = 0; y < lines; ++y) {
+        EffectKernelsInUse().tunnelRow(c.fast->Pixel(0, y), angles.data(), depths.data(), rows, phase, columns);
+        PlainEffectKernels().tunnelRow(c.plain->Pixel(0, y), angles.data(), depths.data(), rows, phase, columns);
     }
 }
 
@@ -160,16 +190,35 @@ struct Routine {
     void (*call)(RandomCall&, uint32_t seed);
 };
 
-constexpr Routine kRoutines[] = {
-    {"ScanlineAndInterlaceQuad", Quads}, {"ScanlineTile", Tile},     {"ScanlineMask", Mask},    {"BoxBlurRows", Blur},
-    {"TintMaskAndScaled", Tint},         {"Afterimage", Afterimage}, {"ScreenQuad", TurnedQuad}};
+constexpr Routine kRoutines[] = {{"ScanlineAndInterlaceQuad", Quads},
+                                 {"QuadLeavingTheSource", QuadsLeavingTheSource},
+                                 {"ScanlineTile", Tile},
+                                 {"ScanlineMask", Mask},
+                                 {"BoxBlurRows", Blur},
+                                 {"TintMaskAndScaled", Tint},
+                                 {"Afterimage", Afterimage},
+                                 {"ScreenQuad", TurnedQuad},
+                                 {"TunnelRow", TunnelRows}};
 constexpr uint32_t kSeeds = 40;
 
-class MatchesThePlainImplementation : public EffectsTest,
-                                      public testing::WithParamInterface<std::tuple<Routine, uint32_t>> {};
+std::vector<const EffectKernels*> KernelSets() {
+    const EffectKernels* sets[8];
+    return std::vector<const EffectKernels*>(sets, sets + AvailableEffectKernels(sets, 8));
+}
+
+using Case = std::tuple<Routine, uint32_t, const EffectKernels*>;
+
+class MatchesThePlainImplementation : public EffectsTest, public testing::WithParamInterface<Case> {
+protected:
+    void TearDown() override {
+        UseEffectKernels(nullptr);
+        EffectsTest::TearDown();
+    }
+};
 
 TEST_P(MatchesThePlainImplementation, OnARandomCall) {
-    const auto [routine, seed] = GetParam();
+    const auto [routine, seed, set] = GetParam();
+    UseEffectKernels(set);
     RandomCall call{std::mt19937(seed * 7919u + 13u), std::nullopt, std::nullopt};
     routine.call(call, seed);
     if (HasFatalFailure()) return;
@@ -178,10 +227,11 @@ TEST_P(MatchesThePlainImplementation, OnARandomCall) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Effects, MatchesThePlainImplementation,
-                         testing::Combine(testing::ValuesIn(kRoutines), testing::Range(0u, kSeeds)),
-                         [](const testing::TestParamInfo<std::tuple<Routine, uint32_t>>& info) {
+                         testing::Combine(testing::ValuesIn(kRoutines), testing::Range(0u, kSeeds),
+                                          testing::ValuesIn(KernelSets())),
+                         [](const testing::TestParamInfo<Case>& info) {
                              return std::string(std::get<0>(info.param).name) + "_seed" +
-                                    std::to_string(std::get<1>(info.param));
+                                    std::to_string(std::get<1>(info.param)) + "_" + std::get<2>(info.param)->name;
                          });
 
 }  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+#include "demo/effects/pixel_plane.h"
+
+// The innermost loops of the effects, one table per instruction set. Every set draws the same
+// bytes as the plain one: the rules are small integer formulas, and the positions are stepped by
+// the same 32-bit additions (integer, or float one pixel after another) in every set.
+
+// count source samples at (x, y) + j * (stepX, stepY), in 20.12 fixed point, the additions
+// wrapping in 32 bits. Samples outside the source repeat its edge.
+struct SampleRun {
+    int32_t x;
+    int32_t y;
+    int32_t stepX;
+    int32_t stepY;
+    int32_t count;
+};
+
+struct EffectKernels {
+    const char* name;
+    // The scanline rule for channel 0..2 over run.count pixels of out.
+    void (*scanlineRun)(uint8_t* out, const PixelPlane& in, const SampleRun& run, int32_t channel);
+    // The average rule over run.count pixels of out.
+    void (*averageRun)(uint8_t* out, const PixelPlane& in, const SampleRun& run);
+    // Screens count pixels of out with the source at (u, v), then (u + du, v + dv) added one
+    // pixel after another, each rounded to the nearest pixel and clamped into the source.
+    // screen is the 256 x 256 table S[d][s] in one block; it holds 255 - floor((255 - d) *
+    // (255 - s) / 255), which the SIMD forms compute instead of looking it up.
+    void (*screenRun)(uint8_t* out, const PixelPlane& in, const uint8_t* screen, float u, float v, float du, float dv,
+                      int32_t count);
+    // For every even x below columns, six bytes out[3x..3x+5] become texel / 4 + out / 4 + out / 2,
+    // byte by byte, the texel being textureRows[(phase + depths[x]) & 255] at column
+    // (phase + angles[x]) & 255 and serving both pixels.
+    void (*tunnelRow)(uint8_t* out, const uint8_t* angles, const uint8_t* depths, const uint8_t* const* textureRows,
+                      int32_t phase, int32_t columns);
+};
+
+const EffectKernels& PlainEffectKernels();
+
+// The widest set this CPU runs, unless PRELO_FORCE_BASELINE=1 keeps the plain one; chosen once.
+const EffectKernels& ChosenEffectKernels();
+
+// Every set this build and CPU can run, the plain one first; returns how many were written.
+int32_t AvailableEffectKernels(const EffectKernels** out, int32_t max);
+
+// The set the effects draw with: the chosen one, unless a test or benchmark has put another in
+// its place (nullptr restores the chosen one). Not for use while another thread draws.
+const EffectKernels& EffectKernelsInUse();
+void UseEffectKernels(const EffectKernels* set);
