@@ -138,8 +138,14 @@ void BM_TintMaskScaledPlain(benchmark::State& s) {
     });
 }
 void BM_Afterimage16(benchmark::State& s) {
-    Run(s, kScreen,
-        [](Frame& f) { Afterimage16(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f); });
+    RunWithSet(s, ChosenEffectKernels(), kScreen, [](Frame& f) {
+        Afterimage16(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f);
+    });
+}
+void BM_Afterimage16Baseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen, [](Frame& f) {
+        Afterimage16(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f);
+    });
 }
 void BM_Afterimage8(benchmark::State& s) {
     Run(s, kScreen,
@@ -185,6 +191,7 @@ BENCHMARK(BM_TintMaskPlain);
 BENCHMARK(BM_TintMaskScaled);
 BENCHMARK(BM_TintMaskScaledPlain);
 BENCHMARK(BM_Afterimage16);
+BENCHMARK(BM_Afterimage16Baseline);
 BENCHMARK(BM_Afterimage8);
 BENCHMARK(BM_Afterimage4);
 BENCHMARK(BM_AfterimagePlain);

@@ -30,6 +30,12 @@ struct EffectKernels {
     // (255 - s) / 255), which the SIMD forms compute instead of looking it up.
     void (*screenRun)(uint8_t* out, const PixelPlane& in, const uint8_t* screen, float u, float v, float du, float dv,
                       int32_t count);
+    // Fades count pixels of out to keep / 255 and adds the source's bytes shifted right by shift,
+    // the source pixel being row row, column x + j * stepX (16.16 fixed point, the additions
+    // wrapping in 32 bits) clamped into the source. keepRow is row keep of the 256 x 256 multiply
+    // table, floor(keep * d / 255), which the SIMD forms compute instead of looking it up.
+    void (*afterimageRun)(uint8_t* out, const PixelPlane& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
+                          const uint8_t* keepRow, int32_t keep, int32_t shift);
     // For every even x below columns, six bytes out[3x..3x+5] become texel / 4 + out / 4 + out / 2,
     // byte by byte, the texel being textureRows[(phase + depths[x]) & 255] at column
     // (phase + angles[x]) & 255 and serving both pixels.

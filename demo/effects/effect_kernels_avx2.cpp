@@ -20,11 +20,25 @@ struct Avx2 {
     static V Add8(V a, V b) { return _mm256_add_epi8(a, b); }
     static V Srl16(V v, int32_t n) { return _mm256_srli_epi16(v, n); }
     static V Add32(V a, V b) { return _mm256_add_epi32(a, b); }
-    static V Sra12(V v) { return _mm256_srai_epi32(v, 12); }
+    template <int32_t kShift>
+    static V Sra(V v) {
+        return _mm256_srai_epi32(v, kShift);
+    }
     static V Times3(V v) { return _mm256_add_epi32(_mm256_add_epi32(v, v), v); }
     static V Round(const float* p) { return _mm256_cvtps_epi32(_mm256_load_ps(p)); }
     static V Clamp(V v, V last) { return _mm256_min_epi32(_mm256_max_epi32(v, _mm256_setzero_si256()), last); }
     static V Mul32(V a, V b) { return _mm256_mullo_epi32(a, b); }
+
+    // floor(d * k / 255) per byte, k 0..255.
+    static V Scale(V d, int32_t k) {
+        const V zero = _mm256_setzero_si256();
+        const V weight = _mm256_set1_epi16(static_cast<int16_t>(k));
+        const V magic = _mm256_set1_epi16(-32639);
+        const V lo = _mm256_mullo_epi16(_mm256_unpacklo_epi8(d, zero), weight);
+        const V hi = _mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero), weight);
+        return _mm256_packus_epi16(_mm256_srli_epi16(_mm256_mulhi_epu16(lo, magic), 7),
+                                   _mm256_srli_epi16(_mm256_mulhi_epu16(hi, magic), 7));
+    }
 
     // 255 - floor((255 - d) * (255 - s) / 255) per byte; floor(x / 255) = (x * 0x8081) >> 23 for
     // x <= 255 * 255. Unpacking and packing both work within 128-bit halves, so bytes keep place.

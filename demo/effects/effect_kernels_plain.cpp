@@ -1,5 +1,6 @@
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/fixed_point.h"
+#include "demo/effects/scaled_sampling.h"
 #include "demo/effects/scanline_rules.h"
 
 namespace {
@@ -77,6 +78,18 @@ void ScreenRun(uint8_t* d, const PixelPlane& in, const uint8_t* screen, float u,
     }
 }
 
+void AfterimageRun(uint8_t* p, const PixelPlane& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
+                   const uint8_t* keepRow, int32_t, int32_t shift) {
+    const uint8_t* sourceRow = in.Row(row);
+    ForEachScaledColumn(x, stepX, count, in.width, [&](int32_t j, int32_t column) {
+        const uint8_t* s = sourceRow + 3 * static_cast<intptr_t>(column);
+        uint8_t* d = p + 3 * static_cast<intptr_t>(j);
+        d[0] = static_cast<uint8_t>(keepRow[d[0]] + (s[0] >> shift));
+        d[1] = static_cast<uint8_t>(keepRow[d[1]] + (s[1] >> shift));
+        d[2] = static_cast<uint8_t>(keepRow[d[2]] + (s[2] >> shift));
+    });
+}
+
 void TunnelRow(uint8_t* out, const uint8_t* angles, const uint8_t* depths, const uint8_t* const* textureRows,
                int32_t phase, int32_t columns) {
     for (int32_t x = 0; x < columns; x += 2, out += 6) {
@@ -88,6 +101,6 @@ void TunnelRow(uint8_t* out, const uint8_t* angles, const uint8_t* depths, const
 }  // namespace
 
 const EffectKernels& PlainEffectKernels() {
-    static const EffectKernels kPlain{"plain", ScanlineRun, AverageRun, ScreenRun, TunnelRow};
+    static const EffectKernels kPlain{"plain", ScanlineRun, AverageRun, ScreenRun, AfterimageRun, TunnelRow};
     return kPlain;
 }

@@ -18,6 +18,7 @@ namespace {
 
 constexpr int32_t kChunk = 128;  // pixels staged at a time
 constexpr int32_t kQuadShift = 12;
+constexpr int32_t kScaledShift = 16;
 
 int32_t Wrapped(int64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value))); }
 
@@ -78,11 +79,26 @@ struct Simd {
         const V lastRow = Ops::Ints(in.height - 1);
         const V pitch = Ops::Ints(in.pitch);
         for (int32_t j = 0; j < n; j += kLanes) {
-            const V column = Ops::Clamp(Ops::Sra12(x), lastColumn);
-            const V row = Ops::Clamp(Ops::Sra12(y), lastRow);
+            const V column = Ops::Clamp(Ops::template Sra<kQuadShift>(x), lastColumn);
+            const V row = Ops::Clamp(Ops::template Sra<kQuadShift>(y), lastRow);
             Ops::StoreInts(offsets + j, Ops::Add32(Ops::Mul32(row, pitch), Ops::Times3(column)));
             x = Ops::Add32(x, stepX);
             y = Ops::Add32(y, stepY);
+        }
+    }
+
+    // offsets[j] = rowOffset + 3 * Clamp(x_j >> 16) for x_j = x + j * step, added up in 32 bits.
+    static void ColumnOffsets(int32_t* offsets, int32_t rowOffset, int32_t width, int32_t x0, int32_t step, int32_t n) {
+        alignas(64) int32_t xs[kLanes];
+        for (int32_t l = 0; l < kLanes; ++l) xs[l] = Wrapped(x0 + static_cast<int64_t>(step) * l);
+        V x = Ops::LoadInts(xs);
+        const V stepX = Ops::Ints(Wrapped(static_cast<int64_t>(step) * kLanes));
+        const V lastColumn = Ops::Ints(width - 1);
+        const V row = Ops::Ints(rowOffset);
+        for (int32_t j = 0; j < n; j += kLanes) {
+            const V column = Ops::Clamp(Ops::template Sra<kScaledShift>(x), lastColumn);
+            Ops::StoreInts(offsets + j, Ops::Add32(row, Ops::Times3(column)));
+            x = Ops::Add32(x, stepX);
         }
     }
 
@@ -123,6 +139,17 @@ struct Simd {
             const int32_t product = (255 - out[i]) * (255 - stage[i]);
             out[i] = static_cast<uint8_t>(255 - (product * 0x8081 >> 23));
         }
+    }
+
+    // floor(keep * d / 255) + (s >> shift) per byte.
+    static void AfterimageBytes(uint8_t* out, const uint8_t* stage, int32_t bytes, int32_t keep, int32_t shift) {
+        const V sourceMask = Ops::Bytes(0xFF >> shift);
+        int32_t i = 0;
+        for (; i + kBytes <= bytes; i += kBytes) {
+            const V faded = Ops::Scale(Ops::Load(out + i), keep);
+            Ops::Store(out + i, Ops::Add8(faded, Ops::And(Ops::Srl16(Ops::Load(stage + i), shift), sourceMask)));
+        }
+        for (; i < bytes; ++i) out[i] = static_cast<uint8_t>((keep * out[i] * 0x8081 >> 23) + (stage[i] >> shift));
     }
 
     static void TunnelBytes(uint8_t* out, const uint8_t* stage, int32_t bytes) {
@@ -193,6 +220,22 @@ struct Simd {
         }
     }
 
+    static void AfterimageRun(uint8_t* out, const PixelPlane& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
+                              const uint8_t* keepRow, int32_t keep, int32_t shift) {
+        if (!OffsetsFit(in))
+            return PlainEffectKernels().afterimageRun(out, in, row, x, stepX, count, keepRow, keep, shift);
+        alignas(64) int32_t offsets[kChunk];
+        alignas(64) uint8_t stage[3 * kChunk + 1];
+        const int32_t lastOffset = LastPixelOffset(in);
+        for (int32_t done = 0, n = 0; done < count; done += n) {
+            n = count - done < kChunk ? count - done : kChunk;
+            ColumnOffsets(offsets, row * in.pitch, in.width, x, stepX, n);
+            GatherPixels(stage, in.base, offsets, n, lastOffset);
+            AfterimageBytes(out + 3 * done, stage, 3 * n, keep, shift);
+            x = Wrapped(x + static_cast<int64_t>(stepX) * n);
+        }
+    }
+
     static void TunnelRow(uint8_t* out, const uint8_t* angles, const uint8_t* depths, const uint8_t* const* textureRows,
                           int32_t phase, int32_t columns) {
         alignas(64) uint8_t stage[6 * kChunk + 1];
@@ -211,7 +254,7 @@ struct Simd {
     }
 
     static constexpr EffectKernels Table(const char* name) {
-        return EffectKernels{name, ScanlineRun, AverageRun, ScreenRun, TunnelRow};
+        return EffectKernels{name, ScanlineRun, AverageRun, ScreenRun, AfterimageRun, TunnelRow};
     }
 };
 

@@ -20,7 +20,10 @@ struct Sse2 {
     static V Add8(V a, V b) { return _mm_add_epi8(a, b); }
     static V Srl16(V v, int32_t n) { return _mm_srli_epi16(v, n); }
     static V Add32(V a, V b) { return _mm_add_epi32(a, b); }
-    static V Sra12(V v) { return _mm_srai_epi32(v, 12); }
+    template <int32_t kShift>
+    static V Sra(V v) {
+        return _mm_srai_epi32(v, kShift);
+    }
     static V Times3(V v) { return _mm_add_epi32(_mm_add_epi32(v, v), v); }
     static V Round(const float* p) { return _mm_cvtps_epi32(_mm_load_ps(p)); }
 
@@ -37,6 +40,17 @@ struct Sse2 {
         const V odd = _mm_mul_epu32(_mm_srli_epi64(a, 32), _mm_srli_epi64(b, 32));
         return _mm_unpacklo_epi32(_mm_shuffle_epi32(even, _MM_SHUFFLE(0, 0, 2, 0)),
                                   _mm_shuffle_epi32(odd, _MM_SHUFFLE(0, 0, 2, 0)));
+    }
+
+    // floor(d * k / 255) per byte, k 0..255.
+    static V Scale(V d, int32_t k) {
+        const V zero = _mm_setzero_si128();
+        const V weight = _mm_set1_epi16(static_cast<int16_t>(k));
+        const V magic = _mm_set1_epi16(-32639);
+        const V lo = _mm_mullo_epi16(_mm_unpacklo_epi8(d, zero), weight);
+        const V hi = _mm_mullo_epi16(_mm_unpackhi_epi8(d, zero), weight);
+        return _mm_packus_epi16(_mm_srli_epi16(_mm_mulhi_epu16(lo, magic), 7),
+                                _mm_srli_epi16(_mm_mulhi_epu16(hi, magic), 7));
     }
 
     // 255 - floor((255 - d) * (255 - s) / 255) per byte; floor(x / 255) = (x * 0x8081) >> 23 for
