@@ -94,14 +94,22 @@ void BM_InterlaceQuadPlain(benchmark::State& s) {
         [](Frame& f) { reference::InterlaceQuad(&f.screen, 0, 0, kWidth, kHeight, &f.picture, kQuad); });
 }
 void BM_ScanlineTile(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) { ScanlineTile(&f.screen, 0, 0, kWidth, kHeight, &f.tile, 0, 0, 100, 70, 0, 333); });
+    RunWithSet(s, ChosenEffectKernels(), kScreen,
+               [](Frame& f) { ScanlineTile(&f.screen, 0, 0, kWidth, kHeight, &f.tile, 0, 0, 100, 70, 0, 333); });
+}
+void BM_ScanlineTileBaseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen,
+               [](Frame& f) { ScanlineTile(&f.screen, 0, 0, kWidth, kHeight, &f.tile, 0, 0, 100, 70, 0, 333); });
 }
 void BM_ScanlineTilePlain(benchmark::State& s) {
     Run(s, kScreen,
         [](Frame& f) { reference::ScanlineTile(&f.screen, 0, 0, kWidth, kHeight, &f.tile, 0, 0, 100, 70, 0, 333); });
 }
 void BM_ScanlineMask(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) { ScanlineMask(&f.screen, 0, 0, kWidth, kHeight); });
+    RunWithSet(s, ChosenEffectKernels(), kScreen, [](Frame& f) { ScanlineMask(&f.screen, 0, 0, kWidth, kHeight); });
+}
+void BM_ScanlineMaskBaseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen, [](Frame& f) { ScanlineMask(&f.screen, 0, 0, kWidth, kHeight); });
 }
 void BM_ScanlineMaskPlain(benchmark::State& s) {
     Run(s, kScreen, [](Frame& f) { reference::ScanlineMask(&f.screen, 0, 0, kWidth, kHeight); });
@@ -181,8 +189,10 @@ BENCHMARK(BM_InterlaceQuad);
 BENCHMARK(BM_InterlaceQuadBaseline);
 BENCHMARK(BM_InterlaceQuadPlain);
 BENCHMARK(BM_ScanlineTile);
+BENCHMARK(BM_ScanlineTileBaseline);
 BENCHMARK(BM_ScanlineTilePlain);
 BENCHMARK(BM_ScanlineMask);
+BENCHMARK(BM_ScanlineMaskBaseline);
 BENCHMARK(BM_ScanlineMaskPlain);
 BENCHMARK(BM_BoxBlurRows)->Arg(2)->Arg(64)->Arg(2048);
 BENCHMARK(BM_BoxBlurRowsPlain)->Arg(2)->Arg(64);

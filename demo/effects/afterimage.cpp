@@ -20,7 +20,7 @@ void Afterimage(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, 
     if (!StartScaledWalk(out, dx, dy, w, rows, fx, fy, fw, fh, walk)) return;
 
     const uint8_t* keep = table.rows[keepRow];
-    const EffectKernels& kernels = EffectKernelsInUse();
+    const EffectKernels& kernels = KernelsFor(out, in);
     for (int32_t i = walk.rows.begin; i < walk.rows.end; ++i) {
         const int32_t sourceRow = ClampIndex(walk.RowPosition(i) >> kScaledShift, in.height);
         uint8_t* p = out.Row(dy + i) + 3 * static_cast<intptr_t>(dx + walk.columns.begin);

@@ -25,6 +25,14 @@ const EffectKernels& Choose() {
     return PlainEffectKernels();
 }
 
+// The first and one past the last byte of a plane's pixels.
+void PlaneBytes(const PixelPlane& plane, uintptr_t& first, uintptr_t& end) {
+    const intptr_t lastRow = static_cast<intptr_t>(plane.height - 1) * plane.pitch;
+    first = reinterpret_cast<uintptr_t>(plane.base + (lastRow < 0 ? lastRow : 0));
+    end =
+        reinterpret_cast<uintptr_t>(plane.base + (lastRow > 0 ? lastRow : 0) + 3 * static_cast<intptr_t>(plane.width));
+}
+
 const EffectKernels*& Override() {
     static const EffectKernels* set = nullptr;
     return set;
@@ -48,6 +56,14 @@ int32_t AvailableEffectKernels(const EffectKernels** out, int32_t max) {
 const EffectKernels& EffectKernelsInUse() {
     const EffectKernels* set = Override();
     return set != nullptr ? *set : ChosenEffectKernels();
+}
+
+const EffectKernels& KernelsFor(const PixelPlane& out, const PixelPlane& in) {
+    uintptr_t outFirst, outEnd, inFirst, inEnd;
+    PlaneBytes(out, outFirst, outEnd);
+    PlaneBytes(in, inFirst, inEnd);
+    const bool shared = outFirst < inEnd && inFirst < outEnd;
+    return shared ? PlainEffectKernels() : EffectKernelsInUse();
 }
 
 void UseEffectKernels(const EffectKernels* set) { Override() = set; }

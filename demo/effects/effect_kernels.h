@@ -22,6 +22,10 @@ struct EffectKernels {
     const char* name;
     // The scanline rule for channel 0..2 over run.count pixels of out.
     void (*scanlineRun)(uint8_t* out, const PixelPlane& in, const SampleRun& run, int32_t channel);
+    // The scanline rule for channel 0..2 over count pixels of out from count contiguous ones.
+    void (*scanlineSpan)(uint8_t* out, const uint8_t* in, int32_t count, int32_t channel);
+    // Keeps channel 0..2 of count pixels of out and clears the other two.
+    void (*maskSpan)(uint8_t* out, int32_t count, int32_t channel);
     // The average rule over run.count pixels of out.
     void (*averageRun)(uint8_t* out, const PixelPlane& in, const SampleRun& run);
     // Screens count pixels of out with the source at (u, v), then (u + du, v + dv) added one
@@ -50,6 +54,10 @@ const EffectKernels& ChosenEffectKernels();
 
 // Every set this build and CPU can run, the plain one first; returns how many were written.
 int32_t AvailableEffectKernels(const EffectKernels** out, int32_t max);
+
+// The set to draw from in into out with: the one in use, or the plain one when the two planes
+// share memory, since the SIMD forms read a stretch of source before they write.
+const EffectKernels& KernelsFor(const PixelPlane& out, const PixelPlane& in);
 
 // The set the effects draw with: the chosen one, unless a test or benchmark has put another in
 // its place (nullptr restores the chosen one). Not for use while another thread draws.

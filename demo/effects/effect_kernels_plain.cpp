@@ -59,6 +59,28 @@ void ScanlineRun(uint8_t* out, const PixelPlane& in, const SampleRun& run, int32
     }
 }
 
+template <int Channel>
+void ScanlineSpanOf(uint8_t* out, const uint8_t* in, int32_t count) {
+    for (int32_t j = 0; j < count; ++j, out += 3, in += 3) ScanlinePixel<Channel>(out, in);
+}
+
+void ScanlineSpan(uint8_t* out, const uint8_t* in, int32_t count, int32_t channel) {
+    if (channel == 0) return ScanlineSpanOf<0>(out, in, count);
+    if (channel == 1) return ScanlineSpanOf<1>(out, in, count);
+    ScanlineSpanOf<2>(out, in, count);
+}
+
+template <int Channel>
+void MaskSpanOf(uint8_t* out, int32_t count) {
+    for (int32_t j = 0; j < count; ++j, out += 3) MaskPixel<Channel>(out);
+}
+
+void MaskSpan(uint8_t* out, int32_t count, int32_t channel) {
+    if (channel == 0) return MaskSpanOf<0>(out, count);
+    if (channel == 1) return MaskSpanOf<1>(out, count);
+    MaskSpanOf<2>(out, count);
+}
+
 void AverageRun(uint8_t* out, const PixelPlane& in, const SampleRun& run) {
     DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { AveragePixel(d, s); });
 }
@@ -101,6 +123,7 @@ void TunnelRow(uint8_t* out, const uint8_t* angles, const uint8_t* depths, const
 }  // namespace
 
 const EffectKernels& PlainEffectKernels() {
-    static const EffectKernels kPlain{"plain", ScanlineRun, AverageRun, ScreenRun, AfterimageRun, TunnelRow};
+    static const EffectKernels kPlain{"plain",    ScanlineRun, ScanlineSpan,  MaskSpan,
+                                      AverageRun, ScreenRun,   AfterimageRun, TunnelRow};
     return kPlain;
 }

@@ -114,14 +114,31 @@ struct Simd {
         }
     }
 
-    // masks[k] keeps the channel's bytes of the k-th vector of every three.
-    static void ScanlineBytes(uint8_t* out, const uint8_t* stage, int32_t bytes, int32_t channel, const V* masks) {
-        int32_t i = 0;
-        for (int32_t k = 0; i + kBytes <= bytes; i += kBytes, k = k == 2 ? 0 : k + 1) {
+    // Keeps a channel's bytes: At(p) for a vector that starts p bytes into a run of pixels.
+    struct ChannelMask {
+        alignas(64) uint8_t pattern[kBytes + 2];
+        explicit ChannelMask(int32_t channel) {
+            for (int32_t i = 0; i < kBytes + 2; ++i) pattern[i] = i % 3 == channel ? 0xFF : 0;
+        }
+        V At(int32_t offset) const { return Ops::Load(pattern + offset % 3); }
+    };
+
+    // The last vector is worked out first, from the bytes as they were, and stored after the
+    // others, so a run of any length needs no byte-by-byte end.
+    static void ScanlineBytes(uint8_t* out, const uint8_t* stage, int32_t bytes, const ChannelMask& mask) {
+        if (bytes < kBytes) {
+            for (int32_t i = 0; i < bytes; ++i)
+                out[i] = static_cast<uint8_t>(((out[i] >> 1) + (stage[i] >> 1)) & mask.pattern[i]);
+            return;
+        }
+        const int32_t last = bytes - kBytes;
+        const V tail = Ops::And(Ops::Add8(Half(Ops::Load(out + last)), Half(Ops::Load(stage + last))), mask.At(last));
+        const V masks[3] = {mask.At(0), mask.At(kBytes), mask.At(2 * kBytes)};
+        for (int32_t i = 0, k = 0; i < last; i += kBytes, k = k == 2 ? 0 : k + 1) {
             const V sum = Ops::Add8(Half(Ops::Load(out + i)), Half(Ops::Load(stage + i)));
             Ops::Store(out + i, Ops::And(sum, masks[k]));
         }
-        for (; i < bytes; ++i) out[i] = i % 3 == channel ? static_cast<uint8_t>((out[i] >> 1) + (stage[i] >> 1)) : 0;
+        Ops::Store(out + last, tail);
     }
 
     static void AverageBytes(uint8_t* out, const uint8_t* stage, int32_t bytes) {
@@ -161,20 +178,37 @@ struct Simd {
         for (; i < bytes; ++i) out[i] = static_cast<uint8_t>(stage[i] / 4 + out[i] / 4 + out[i] / 2);
     }
 
+    // The three masks that keep a channel's bytes, the k-th for the k-th vector of every three.
+    static void ScanlineSpan(uint8_t* out, const uint8_t* in, int32_t count, int32_t channel) {
+        ScanlineBytes(out, in, 3 * count, ChannelMask(channel));
+    }
+
+    // Masking twice changes nothing, so the last vector may overlap the one before it.
+    static void MaskSpan(uint8_t* out, int32_t count, int32_t channel) {
+        const ChannelMask mask(channel);
+        const int32_t bytes = 3 * count;
+        if (bytes < kBytes) {
+            for (int32_t i = 0; i < bytes; ++i) out[i] &= mask.pattern[i];
+            return;
+        }
+        const V masks[3] = {mask.At(0), mask.At(kBytes), mask.At(2 * kBytes)};
+        for (int32_t i = 0, k = 0; i < bytes - kBytes; i += kBytes, k = k == 2 ? 0 : k + 1)
+            Ops::Store(out + i, Ops::And(Ops::Load(out + i), masks[k]));
+        Ops::Store(out + bytes - kBytes, Ops::And(Ops::Load(out + bytes - kBytes), mask.At(bytes - kBytes)));
+    }
+
     static void ScanlineRun(uint8_t* out, const PixelPlane& in, const SampleRun& run, int32_t channel) {
         if (!OffsetsFit(in)) return PlainEffectKernels().scanlineRun(out, in, run, channel);
         alignas(64) int32_t offsets[kChunk];
         alignas(64) uint8_t stage[3 * kChunk] = {};
-        alignas(64) uint8_t pattern[3 * kBytes];
-        for (int32_t i = 0; i < 3 * kBytes; ++i) pattern[i] = i % 3 == channel ? 0xFF : 0;
-        const V masks[3] = {Ops::Load(pattern), Ops::Load(pattern + kBytes), Ops::Load(pattern + 2 * kBytes)};
+        const ChannelMask mask(channel);
         SampleRun chunk = run;
         for (int32_t done = 0; done < run.count; done += chunk.count) {
             chunk.count = run.count - done < kChunk ? run.count - done : kChunk;
             FixedOffsets(offsets, in, chunk, chunk.count);
             const uint8_t* base = in.base + channel;
             for (int32_t j = 0; j < chunk.count; ++j) stage[3 * j + channel] = base[offsets[j]];
-            ScanlineBytes(out + 3 * done, stage, 3 * chunk.count, channel, masks);
+            ScanlineBytes(out + 3 * done, stage, 3 * chunk.count, mask);
             chunk.x = Wrapped(chunk.x + static_cast<int64_t>(chunk.stepX) * chunk.count);
             chunk.y = Wrapped(chunk.y + static_cast<int64_t>(chunk.stepY) * chunk.count);
         }
@@ -254,7 +288,8 @@ struct Simd {
     }
 
     static constexpr EffectKernels Table(const char* name) {
-        return EffectKernels{name, ScanlineRun, AverageRun, ScreenRun, AfterimageRun, TunnelRow};
+        return EffectKernels{name,       ScanlineRun, ScanlineSpan,  MaskSpan,
+                             AverageRun, ScreenRun,   AfterimageRun, TunnelRow};
     }
 };
 

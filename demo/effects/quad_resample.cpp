@@ -45,7 +45,7 @@ void ResampleQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows
     const IndexRange columns = ClipIndices(dx, 1, w, out.width);
     if (rowRange.Empty() || columns.Empty()) return;
 
-    const EffectKernels& kernels = EffectKernelsInUse();
+    const EffectKernels& kernels = KernelsFor(out, in);
     for (int32_t k = rowRange.begin; k < rowRange.end; ++k) {
         // Repeated 32-bit additions of the steps equal one wrapping multiplication, so clipped
         // rows and columns are skipped without changing the positions of the rest.

@@ -113,6 +113,6 @@ void ScreenQuad(ISurface* dst, const Vertex destination[4], ISurface* src, const
     PixelPlane in;
     if (!BindPixelPlane(dst, out) || !BindPixelPlane(src, in)) return;
     const QuadBands bands = BuildQuadBands(destination);
-    const Line line{out, in, screen, EffectKernelsInUse()};
+    const Line line{out, in, screen, KernelsFor(out, in)};
     for (int32_t i = 0; i < bands.count; ++i) DrawBand(line, bands.band[i], destination, source);
 }

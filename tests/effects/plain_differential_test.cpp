@@ -1,9 +1,9 @@
 // Every effect against its plain implementation (reference_effects.cpp) on random calls: random
 // sizes, paddings, offsets and rectangles, the destination's guard bytes checked after each call,
 // drawn with every kernel set this build and CPU can run. Calls the reference cannot make
-// (samples outside the source, the tunnel's rows) are checked against the plain kernel set.
-// Each case is one routine, one seed and one set, so a failure names all three and any case can
-// be run alone (--gtest_filter='*TintMaskScaled_seed7_avx2').
+// (samples outside the source, a surface drawn onto itself, the tunnel's rows) are checked against the plain kernel
+// set. Each case is one routine, one seed and one set, so a failure names all three and any case can be run alone
+// (--gtest_filter='*TintMaskScaled_seed7_avx2').
 #include <optional>
 #include <string>
 #include <tuple>
@@ -185,6 +185,33 @@ void TurnedQuad(RandomCall& c, uint32_t seed) {
     reference::ScreenQuad(&*c.plain, q.destination, &src, q.source);
 }
 
+// A surface drawn onto itself by the quads, the tile, the afterimage or the screened quad.
+void DrawnOntoItself(RandomCall& c, uint32_t seed) {
+    Destinations(c, Uniform(c.random, 8, 60), Uniform(c.random, 8, 40), 0, Uniform(c.random, 0, 5), 1100 + seed);
+    const int32_t w = c.fast->Width(), h = c.fast->Height();
+    int32_t q[8];
+    for (int k = 0; k < 8; k += 2) q[k] = Uniform(c.random, 0, w - 1), q[k + 1] = Uniform(c.random, 0, h - 1);
+    const float turn = static_cast<float>(Uniform(c.random, 0, 359));
+    const Quad turned = TurnedPicture(w, h, 0.8f, turn, static_cast<float>(w) * 0.5f, static_cast<float>(h) * 0.5f);
+    for (TestSurface* s : {&*c.fast, &*c.plain}) {
+        if (s == &*c.plain) UseEffectKernels(&PlainEffectKernels());
+        switch (seed % 4) {
+            case 0:
+                ScanlineQuad(s, 0, 0, w, h, s, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
+                break;
+            case 1:
+                ScanlineTile(s, 0, 0, w, h, s, 0, 0, w / 2, h / 2, q[0], q[1]);
+                break;
+            case 2:
+                Afterimage16(s, 0, 0, w, h, s, 1.5f, 0.5f, static_cast<float>(w) - 2.0f, static_cast<float>(h) - 1.0f);
+                break;
+            default:
+                ScreenQuad(s, turned.destination, s, turned.source);
+                break;
+        }
+    }
+}
+
 struct Routine {
     const char* name;
     void (*call)(RandomCall&, uint32_t seed);
@@ -198,7 +225,8 @@ constexpr Routine kRoutines[] = {{"ScanlineAndInterlaceQuad", Quads},
                                  {"TintMaskAndScaled", Tint},
                                  {"Afterimage", Afterimage},
                                  {"ScreenQuad", TurnedQuad},
-                                 {"TunnelRow", TunnelRows}};
+                                 {"TunnelRow", TunnelRows},
+                                 {"DrawnOntoItself", DrawnOntoItself}};
 constexpr uint32_t kSeeds = 40;
 
 std::vector<const EffectKernels*> KernelSets() {
