@@ -128,14 +128,24 @@ void BM_BoxBlurRowsPlain(benchmark::State& s) {
         [=](Frame& f) { reference::BoxBlurRows(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, window, shift); });
 }
 void BM_TintMask(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) { TintMask(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, 64, 0, 255); });
+    RunWithSet(s, ChosenEffectKernels(), kScreen,
+               [](Frame& f) { TintMask(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, 64, 0, 255); });
+}
+void BM_TintMaskBaseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen,
+               [](Frame& f) { TintMask(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, 64, 0, 255); });
 }
 void BM_TintMaskPlain(benchmark::State& s) {
     Run(s, kScreen,
         [](Frame& f) { reference::TintMask(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, 64, 0, 255); });
 }
 void BM_TintMaskScaled(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) {
+    RunWithSet(s, ChosenEffectKernels(), kScreen, [](Frame& f) {
+        TintMaskScaled(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 0.0f, 0.0f, 699.0f, 529.0f, 255, 255, 255);
+    });
+}
+void BM_TintMaskScaledBaseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen, [](Frame& f) {
         TintMaskScaled(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 0.0f, 0.0f, 699.0f, 529.0f, 255, 255, 255);
     });
 }
@@ -197,8 +207,10 @@ BENCHMARK(BM_ScanlineMaskPlain);
 BENCHMARK(BM_BoxBlurRows)->Arg(2)->Arg(64)->Arg(2048);
 BENCHMARK(BM_BoxBlurRowsPlain)->Arg(2)->Arg(64);
 BENCHMARK(BM_TintMask);
+BENCHMARK(BM_TintMaskBaseline);
 BENCHMARK(BM_TintMaskPlain);
 BENCHMARK(BM_TintMaskScaled);
+BENCHMARK(BM_TintMaskScaledBaseline);
 BENCHMARK(BM_TintMaskScaledPlain);
 BENCHMARK(BM_Afterimage16);
 BENCHMARK(BM_Afterimage16Baseline);

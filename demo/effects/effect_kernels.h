@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "demo/base/row_table.h"
 #include "demo/effects/pixel_plane.h"
 
 // The innermost loops of the effects, one table per instruction set. Every set draws the same
@@ -16,6 +17,15 @@ struct SampleRun {
     int32_t stepX;
     int32_t stepY;
     int32_t count;
+};
+
+// The colour a tint lays over a pixel, each component 0..255, and the 256 x 256 multiply table
+// T[j][k] = floor(j * k / 255) the plain loops look it up in (the SIMD forms compute it).
+struct TintColour {
+    const RowTable* table;
+    int32_t red;
+    int32_t green;
+    int32_t blue;
 };
 
 struct EffectKernels {
@@ -40,6 +50,13 @@ struct EffectKernels {
     // table, floor(keep * d / 255), which the SIMD forms compute instead of looking it up.
     void (*afterimageRun)(uint8_t* out, const PixelPlane& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
                           const uint8_t* keepRow, int32_t keep, int32_t shift);
+    // Tints count pixels of out with the colour, m being half the pixel's weight byte:
+    // T[255 - m][d] + T[colour][m] per byte, nothing where m is 0.
+    void (*tintSpan)(uint8_t* out, const uint8_t* weights, int32_t count, const TintColour& colour);
+    // The same with weight byte x_j >> 16 of weightRow for x_j = x + j * stepX (wrapping in 32
+    // bits, clamped into 0..width-1), and at m = 127 the exact half (d >> 1) + (colour >> 1).
+    void (*tintScaledRun)(uint8_t* out, const uint8_t* weightRow, int32_t width, int32_t x, int32_t stepX,
+                          int32_t count, const TintColour& colour);
     // For every even x below columns, six bytes out[3x..3x+5] become texel / 4 + out / 4 + out / 2,
     // byte by byte, the texel being textureRows[(phase + depths[x]) & 255] at column
     // (phase + angles[x]) & 255 and serving both pixels.

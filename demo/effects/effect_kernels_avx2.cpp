@@ -17,6 +17,10 @@ struct Avx2 {
     static V Bytes(int32_t b) { return _mm256_set1_epi8(static_cast<char>(b)); }
     static V Ints(int32_t v) { return _mm256_set1_epi32(v); }
     static V And(V a, V b) { return _mm256_and_si256(a, b); }
+    static V Or(V a, V b) { return _mm256_or_si256(a, b); }
+    static V AndNot(V a, V b) { return _mm256_andnot_si256(a, b); }
+    static V Xor(V a, V b) { return _mm256_xor_si256(a, b); }
+    static V Equal8(V a, V b) { return _mm256_cmpeq_epi8(a, b); }
     static V Add8(V a, V b) { return _mm256_add_epi8(a, b); }
     static V Srl16(V v, int32_t n) { return _mm256_srli_epi16(v, n); }
     static V Add32(V a, V b) { return _mm256_add_epi32(a, b); }
@@ -28,6 +32,16 @@ struct Avx2 {
     static V Round(const float* p) { return _mm256_cvtps_epi32(_mm256_load_ps(p)); }
     static V Clamp(V v, V last) { return _mm256_min_epi32(_mm256_max_epi32(v, _mm256_setzero_si256()), last); }
     static V Mul32(V a, V b) { return _mm256_mullo_epi32(a, b); }
+
+    // floor(a * b / 255) per byte; floor(x / 255) = (x * 0x8081) >> 23 for x <= 255 * 255.
+    static V Product(V a, V b) {
+        const V zero = _mm256_setzero_si256();
+        const V magic = _mm256_set1_epi16(-32639);
+        const V lo = _mm256_mullo_epi16(_mm256_unpacklo_epi8(a, zero), _mm256_unpacklo_epi8(b, zero));
+        const V hi = _mm256_mullo_epi16(_mm256_unpackhi_epi8(a, zero), _mm256_unpackhi_epi8(b, zero));
+        return _mm256_packus_epi16(_mm256_srli_epi16(_mm256_mulhi_epu16(lo, magic), 7),
+                                   _mm256_srli_epi16(_mm256_mulhi_epu16(hi, magic), 7));
+    }
 
     // floor(d * k / 255) per byte, k 0..255.
     static V Scale(V d, int32_t k) {

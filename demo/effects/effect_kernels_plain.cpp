@@ -112,6 +112,54 @@ void AfterimageRun(uint8_t* p, const PixelPlane& in, int32_t row, int32_t x, int
     });
 }
 
+// The multiply table rows of the colour's components.
+struct TintRows {
+    const uint8_t* blue;
+    const uint8_t* green;
+    const uint8_t* red;
+};
+
+TintRows RowsOf(const TintColour& colour) {
+    const RowTable& table = *colour.table;
+    return {table.rows[colour.blue], table.rows[colour.green], table.rows[colour.red]};
+}
+
+inline void TintPixel(uint8_t* d, int32_t m, const RowTable& table, const TintRows& colour) {
+    const uint8_t* keep = table.rows[255 - m];
+    d[0] = static_cast<uint8_t>(keep[d[0]] + colour.blue[m]);
+    d[1] = static_cast<uint8_t>(keep[d[1]] + colour.green[m]);
+    d[2] = static_cast<uint8_t>(keep[d[2]] + colour.red[m]);
+}
+
+void TintSpan(uint8_t* p, const uint8_t* a, int32_t count, const TintColour& colour) {
+    const TintRows rows = RowsOf(colour);
+    for (int32_t j = 0; j < count; ++j, p += 3) {
+        const int32_t m = a[j] >> 1;
+        if (m != 0) TintPixel(p, m, *colour.table, rows);
+    }
+}
+
+void TintScaledRun(uint8_t* p, const uint8_t* a, int32_t width, int32_t x, int32_t stepX, int32_t count,
+                   const TintColour& colour) {
+    const TintRows rows = RowsOf(colour);
+    const uint8_t halfBlue = static_cast<uint8_t>(colour.blue >> 1);
+    const uint8_t halfGreen = static_cast<uint8_t>(colour.green >> 1);
+    const uint8_t halfRed = static_cast<uint8_t>(colour.red >> 1);
+    ForEachScaledColumn(x, stepX, count, width, [&](int32_t j, int32_t column) {
+        const int32_t m = a[column] >> 1;
+        uint8_t* d = p + 3 * static_cast<intptr_t>(j);
+        if (m == 0) return;
+        if (m == 127) {
+            // Full strength is an exact half-and-half mix.
+            d[0] = static_cast<uint8_t>((d[0] >> 1) + halfBlue);
+            d[1] = static_cast<uint8_t>((d[1] >> 1) + halfGreen);
+            d[2] = static_cast<uint8_t>((d[2] >> 1) + halfRed);
+        } else {
+            TintPixel(d, m, *colour.table, rows);
+        }
+    });
+}
+
 void TunnelRow(uint8_t* out, const uint8_t* angles, const uint8_t* depths, const uint8_t* const* textureRows,
                int32_t phase, int32_t columns) {
     for (int32_t x = 0; x < columns; x += 2, out += 6) {
@@ -123,7 +171,7 @@ void TunnelRow(uint8_t* out, const uint8_t* angles, const uint8_t* depths, const
 }  // namespace
 
 const EffectKernels& PlainEffectKernels() {
-    static const EffectKernels kPlain{"plain",    ScanlineRun, ScanlineSpan,  MaskSpan,
-                                      AverageRun, ScreenRun,   AfterimageRun, TunnelRow};
+    static const EffectKernels kPlain{"plain",   ScanlineRun,   ScanlineSpan, MaskSpan,      AverageRun,
+                                      ScreenRun, AfterimageRun, TintSpan,     TintScaledRun, TunnelRow};
     return kPlain;
 }

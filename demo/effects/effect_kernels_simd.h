@@ -87,7 +87,9 @@ struct Simd {
         }
     }
 
-    // offsets[j] = rowOffset + 3 * Clamp(x_j >> 16) for x_j = x + j * step, added up in 32 bits.
+    // offsets[j] = rowOffset + bytesPerPixel * Clamp(x_j >> 16) for x_j = x + j * step, added up
+    // in 32 bits; bytesPerPixel is 1 or 3.
+    template <int32_t kBytesPerPixel>
     static void ColumnOffsets(int32_t* offsets, int32_t rowOffset, int32_t width, int32_t x0, int32_t step, int32_t n) {
         alignas(64) int32_t xs[kLanes];
         for (int32_t l = 0; l < kLanes; ++l) xs[l] = Wrapped(x0 + static_cast<int64_t>(step) * l);
@@ -97,7 +99,7 @@ struct Simd {
         const V row = Ops::Ints(rowOffset);
         for (int32_t j = 0; j < n; j += kLanes) {
             const V column = Ops::Clamp(Ops::template Sra<kScaledShift>(x), lastColumn);
-            Ops::StoreInts(offsets + j, Ops::Add32(row, Ops::Times3(column)));
+            Ops::StoreInts(offsets + j, Ops::Add32(row, kBytesPerPixel == 3 ? Ops::Times3(column) : column));
             x = Ops::Add32(x, stepX);
         }
     }
@@ -167,6 +169,77 @@ struct Simd {
             Ops::Store(out + i, Ops::Add8(faded, Ops::And(Ops::Srl16(Ops::Load(stage + i), shift), sourceMask)));
         }
         for (; i < bytes; ++i) out[i] = static_cast<uint8_t>((keep * out[i] * 0x8081 >> 23) + (stage[i] >> shift));
+    }
+
+    // The colour's byte for every byte position: At(p) for a vector p bytes into a run of pixels.
+    struct ColourPattern {
+        alignas(64) uint8_t pattern[kBytes + 2];
+        explicit ColourPattern(const TintColour& colour) {
+            for (int32_t i = 0; i < kBytes + 2; ++i)
+                pattern[i] = static_cast<uint8_t>(i % 3 == 0 ? colour.blue : i % 3 == 1 ? colour.green : colour.red);
+        }
+        V At(int32_t offset) const { return Ops::Load(pattern + offset % 3); }
+    };
+
+    // T[255 - m][d] + T[c][m], and (d >> 1) + (c >> 1) where m is 127 and halfAtFull is set; m = 0
+    // leaves d as it is, since T[255][d] = d.
+    static V Tint(V d, V m, V c, bool halfAtFull) {
+        const V tinted = Ops::Add8(Ops::Product(d, Ops::Xor(m, Ops::Bytes(0xFF))), Ops::Product(c, m));
+        if (!halfAtFull) return tinted;
+        const V full = Ops::Equal8(m, Ops::Bytes(127));
+        const V half = Ops::Add8(Half(d), Half(c));
+        return Ops::Or(Ops::And(full, half), Ops::AndNot(full, tinted));
+    }
+
+    // Tints 3 * n bytes of out by the weights spread to every byte of their pixel; the last vector
+    // is worked out first from the bytes as they were and stored last.
+    static void TintBytes(uint8_t* out, const uint8_t* spread, int32_t bytes, const ColourPattern& colour,
+                          bool halfAtFull) {
+        const int32_t last = bytes - kBytes;
+        const V tail = Tint(Ops::Load(out + last), Ops::Load(spread + last), colour.At(last), halfAtFull);
+        const V colours[3] = {colour.At(0), colour.At(kBytes), colour.At(2 * kBytes)};
+        for (int32_t i = 0, k = 0; i < last; i += kBytes, k = k == 2 ? 0 : k + 1)
+            Ops::Store(out + i, Tint(Ops::Load(out + i), Ops::Load(spread + i), colours[k], halfAtFull));
+        Ops::Store(out + last, tail);
+    }
+
+    // spread[3j..3j+2] = weights[j] >> 1, with a fourth byte the next pixel overwrites.
+    static void SpreadHalfWeights(uint8_t* spread, const uint8_t* weights, int32_t n) {
+        for (int32_t j = 0; j < n; ++j) {
+            const uint32_t bytes = (weights[j] >> 1) * 0x010101u;
+            std::memcpy(spread + 3 * j, &bytes, 4);
+        }
+    }
+
+    static void TintSpan(uint8_t* out, const uint8_t* weights, int32_t count, const TintColour& colour) {
+        const ColourPattern pattern(colour);
+        alignas(64) uint8_t spread[3 * kChunk + 1];
+        for (int32_t done = 0, n = 0; done < count; done += n) {
+            n = count - done < kChunk ? count - done : kChunk;
+            // A last chunk shorter than a vector goes to the plain loop: tinting is not idempotent,
+            // so no vector may go over pixels already drawn.
+            if (3 * n < kBytes) return PlainEffectKernels().tintSpan(out + 3 * done, weights + done, n, colour);
+            SpreadHalfWeights(spread, weights + done, n);
+            TintBytes(out + 3 * done, spread, 3 * n, pattern, false);
+        }
+    }
+
+    static void TintScaledRun(uint8_t* out, const uint8_t* weightRow, int32_t width, int32_t x, int32_t stepX,
+                              int32_t count, const TintColour& colour) {
+        const ColourPattern pattern(colour);
+        alignas(64) int32_t offsets[kChunk];
+        alignas(64) uint8_t weights[kChunk];
+        alignas(64) uint8_t spread[3 * kChunk + 1];
+        for (int32_t done = 0, n = 0; done < count; done += n) {
+            n = count - done < kChunk ? count - done : kChunk;
+            if (3 * n < kBytes)
+                return PlainEffectKernels().tintScaledRun(out + 3 * done, weightRow, width, x, stepX, n, colour);
+            ColumnOffsets<1>(offsets, 0, width, x, stepX, n);
+            for (int32_t j = 0; j < n; ++j) weights[j] = weightRow[offsets[j]];
+            SpreadHalfWeights(spread, weights, n);
+            TintBytes(out + 3 * done, spread, 3 * n, pattern, true);
+            x = Wrapped(x + static_cast<int64_t>(stepX) * n);
+        }
     }
 
     static void TunnelBytes(uint8_t* out, const uint8_t* stage, int32_t bytes) {
@@ -263,7 +336,7 @@ struct Simd {
         const int32_t lastOffset = LastPixelOffset(in);
         for (int32_t done = 0, n = 0; done < count; done += n) {
             n = count - done < kChunk ? count - done : kChunk;
-            ColumnOffsets(offsets, row * in.pitch, in.width, x, stepX, n);
+            ColumnOffsets<3>(offsets, row * in.pitch, in.width, x, stepX, n);
             GatherPixels(stage, in.base, offsets, n, lastOffset);
             AfterimageBytes(out + 3 * done, stage, 3 * n, keep, shift);
             x = Wrapped(x + static_cast<int64_t>(stepX) * n);
@@ -288,8 +361,8 @@ struct Simd {
     }
 
     static constexpr EffectKernels Table(const char* name) {
-        return EffectKernels{name,       ScanlineRun, ScanlineSpan,  MaskSpan,
-                             AverageRun, ScreenRun,   AfterimageRun, TunnelRow};
+        return EffectKernels{name,      ScanlineRun,   ScanlineSpan, MaskSpan,      AverageRun,
+                             ScreenRun, AfterimageRun, TintSpan,     TintScaledRun, TunnelRow};
     }
 };
 

@@ -17,6 +17,10 @@ struct Sse2 {
     static V Bytes(int32_t b) { return _mm_set1_epi8(static_cast<char>(b)); }
     static V Ints(int32_t v) { return _mm_set1_epi32(v); }
     static V And(V a, V b) { return _mm_and_si128(a, b); }
+    static V Or(V a, V b) { return _mm_or_si128(a, b); }
+    static V AndNot(V a, V b) { return _mm_andnot_si128(a, b); }
+    static V Xor(V a, V b) { return _mm_xor_si128(a, b); }
+    static V Equal8(V a, V b) { return _mm_cmpeq_epi8(a, b); }
     static V Add8(V a, V b) { return _mm_add_epi8(a, b); }
     static V Srl16(V v, int32_t n) { return _mm_srli_epi16(v, n); }
     static V Add32(V a, V b) { return _mm_add_epi32(a, b); }
@@ -40,6 +44,16 @@ struct Sse2 {
         const V odd = _mm_mul_epu32(_mm_srli_epi64(a, 32), _mm_srli_epi64(b, 32));
         return _mm_unpacklo_epi32(_mm_shuffle_epi32(even, _MM_SHUFFLE(0, 0, 2, 0)),
                                   _mm_shuffle_epi32(odd, _MM_SHUFFLE(0, 0, 2, 0)));
+    }
+
+    // floor(a * b / 255) per byte; floor(x / 255) = (x * 0x8081) >> 23 for x <= 255 * 255.
+    static V Product(V a, V b) {
+        const V zero = _mm_setzero_si128();
+        const V magic = _mm_set1_epi16(-32639);
+        const V lo = _mm_mullo_epi16(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero));
+        const V hi = _mm_mullo_epi16(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero));
+        return _mm_packus_epi16(_mm_srli_epi16(_mm_mulhi_epu16(lo, magic), 7),
+                                _mm_srli_epi16(_mm_mulhi_epu16(hi, magic), 7));
     }
 
     // floor(d * k / 255) per byte, k 0..255.
