@@ -11,6 +11,7 @@
 
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
+#include "interfaces/cpu_features.h"
 #include "tests/effects/effects_test_support.h"
 #include "tests/effects/reference_effects.h"
 
@@ -261,5 +262,16 @@ INSTANTIATE_TEST_SUITE_P(Effects, MatchesThePlainImplementation,
                              return std::string(std::get<0>(info.param).name) + "_seed" +
                                     std::to_string(std::get<1>(info.param)) + "_" + std::get<2>(info.param)->name;
                          });
+
+// effects_test_baseline runs this with PRELO_FORCE_BASELINE=1, and the golden frames beside it.
+TEST(EffectKernelChoice, IsTheWidestSetUnlessTheBaselineSwitchIsOn) {
+    const EffectKernels* sets[8];
+    const int32_t count = AvailableEffectKernels(sets, 8);
+    ASSERT_GE(count, 1);
+    EXPECT_EQ(sets[0], &PlainEffectKernels());
+    const bool baseline = cpu_features::SwitchedOn("PRELO_FORCE_BASELINE");
+    EXPECT_STREQ((baseline ? sets[0] : sets[count - 1])->name, ChosenEffectKernels().name);
+    EXPECT_EQ(&ChosenEffectKernels(), &EffectKernelsInUse());
+}
 
 }  // namespace
