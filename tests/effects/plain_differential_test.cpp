@@ -213,6 +213,58 @@ void DrawnOntoItself(RandomCall& c, uint32_t seed) {
     }
 }
 
+// Pixels in a block that ends with the last one, no padding or guard after it, so that a
+// sanitised build sees any read past the plane.
+class TightSurface final : public ISurface {
+public:
+    TightSurface(int32_t width, int32_t height, bool upsideDown, std::mt19937& random)
+        : width_(width), height_(height), bytes_(3 * static_cast<size_t>(width) * height), upsideDown_(upsideDown) {
+        for (uint8_t& b : bytes_) b = static_cast<uint8_t>(random());
+    }
+    int32_t Identify() override { return 1; }
+    int32_t Release() override { return 0; }
+    uint8_t* PixelAt(int32_t x, int32_t y) override {
+        return bytes_.data() + 3 * (static_cast<size_t>(upsideDown_ ? height_ - 1 - y : y) * width_ + x);
+    }
+    uint8_t* AlphaAt(int32_t, int32_t) override { return nullptr; }
+    int32_t Width() override { return width_; }
+    int32_t Height() override { return height_; }
+    int32_t Depth() override { return 24; }
+    int32_t Pitch() override { return upsideDown_ ? -3 * width_ : 3 * width_; }
+    int32_t AlphaPitch() override { return 0; }
+    bool HasPixels() override { return true; }
+    bool IsHostOwned() override { return true; }
+
+private:
+    int32_t width_, height_;
+    std::vector<uint8_t> bytes_;
+    bool upsideDown_;
+};
+
+// Sources whose last pixel in memory ends their block, rows stored downwards or upwards, sampled
+// all over by the interlaced quad, the afterimage and the screened quad.
+void SourceEndingItsBlock(RandomCall& c, uint32_t seed) {
+    TightSurface src(Uniform(c.random, 1, 12), Uniform(c.random, 1, 9), seed % 2 == 1, c.random);
+    const int32_t sw = src.Width(), sh = src.Height();
+    Destinations(c, Uniform(c.random, 1, 40), Uniform(c.random, 2, 30), 0, 0, 1200 + seed);
+    const int32_t w = c.fast->Width(), h = c.fast->Height();
+    const Quad turned = TurnedPicture(sw, sh, 3.0f, static_cast<float>(Uniform(c.random, 0, 359)), 20.0f, 15.0f);
+    for (TestSurface* d : {&*c.fast, &*c.plain}) {
+        if (d == &*c.plain) UseEffectKernels(&PlainEffectKernels());
+        switch (seed % 3) {
+            case 0:
+                InterlaceQuad(d, 0, 0, w, h, &src, 0, 0, sw, 0, sw, sh, 0, sh);
+                break;
+            case 1:
+                Afterimage8(d, 0, 0, w, h, &src, 0.0f, 0.0f, static_cast<float>(sw), static_cast<float>(sh));
+                break;
+            default:
+                ScreenQuad(d, turned.destination, &src, turned.source);
+                break;
+        }
+    }
+}
+
 struct Routine {
     const char* name;
     void (*call)(RandomCall&, uint32_t seed);
@@ -227,7 +279,8 @@ constexpr Routine kRoutines[] = {{"ScanlineAndInterlaceQuad", Quads},
                                  {"Afterimage", Afterimage},
                                  {"ScreenQuad", TurnedQuad},
                                  {"TunnelRow", TunnelRows},
-                                 {"DrawnOntoItself", DrawnOntoItself}};
+                                 {"DrawnOntoItself", DrawnOntoItself},
+                                 {"SourceEndingItsBlock", SourceEndingItsBlock}};
 constexpr uint32_t kSeeds = 40;
 
 std::vector<const EffectKernels*> KernelSets() {
