@@ -3,12 +3,15 @@
 #include <random>
 
 #include "demo/base/bound_modules.h"
+#include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "tests/effects/reference_effects.h"
 #include "tests/effects/test_surface.h"
 
 // Every effect over a 640 x 480 screen, as the scenes call them, next to the plain per-pixel
-// reference. Rates are in destination pixels.
+// reference; the effects with SIMD kernels also through the plain kernel set, as
+// PRELO_FORCE_BASELINE=1 runs them, and labelled with the set they drew with. Rates are in
+// destination pixels.
 
 namespace {
 
@@ -45,6 +48,14 @@ void Run(benchmark::State& state, int64_t pixels, Draw draw) {
         static_cast<double>(pixels) * 1e-6 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+template <typename Draw>
+void RunWithSet(benchmark::State& state, const EffectKernels& set, int64_t pixels, Draw draw) {
+    UseEffectKernels(&set);
+    state.SetLabel(set.name);
+    Run(state, pixels, draw);
+    UseEffectKernels(nullptr);
+}
+
 constexpr int64_t kScreen = int64_t{kWidth} * kHeight;
 constexpr int32_t kQuad[8] = {212, 148, 471, 41, 577, 298, 318, 405};
 const Vertex kSource[4] = {{0.0f, 0.0f}, {699.0f, 0.0f}, {699.0f, 529.0f}, {0.0f, 529.0f}};
@@ -52,7 +63,13 @@ const Vertex kSource[4] = {{0.0f, 0.0f}, {699.0f, 0.0f}, {699.0f, 529.0f}, {0.0f
 const Vertex kTurned[4] = {{-60.0f, 40.0f}, {610.0f, -90.0f}, {700.0f, 430.0f}, {30.0f, 560.0f}};
 
 void BM_ScanlineQuad(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) {
+    RunWithSet(s, ChosenEffectKernels(), kScreen, [](Frame& f) {
+        ScanlineQuad(&f.screen, 0, 0, kWidth, kHeight, &f.picture, kQuad[0], kQuad[1], kQuad[2], kQuad[3], kQuad[4],
+                     kQuad[5], kQuad[6], kQuad[7]);
+    });
+}
+void BM_ScanlineQuadBaseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen, [](Frame& f) {
         ScanlineQuad(&f.screen, 0, 0, kWidth, kHeight, &f.picture, kQuad[0], kQuad[1], kQuad[2], kQuad[3], kQuad[4],
                      kQuad[5], kQuad[6], kQuad[7]);
     });
@@ -61,7 +78,13 @@ void BM_ScanlineQuadPlain(benchmark::State& s) {
     Run(s, kScreen, [](Frame& f) { reference::ScanlineQuad(&f.screen, 0, 0, kWidth, kHeight, &f.picture, kQuad); });
 }
 void BM_InterlaceQuad(benchmark::State& s) {
-    Run(s, kScreen / 2, [](Frame& f) {
+    RunWithSet(s, ChosenEffectKernels(), kScreen / 2, [](Frame& f) {
+        InterlaceQuad(&f.screen, 0, 0, kWidth, kHeight, &f.picture, kQuad[0], kQuad[1], kQuad[2], kQuad[3], kQuad[4],
+                      kQuad[5], kQuad[6], kQuad[7]);
+    });
+}
+void BM_InterlaceQuadBaseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen / 2, [](Frame& f) {
         InterlaceQuad(&f.screen, 0, 0, kWidth, kHeight, &f.picture, kQuad[0], kQuad[1], kQuad[2], kQuad[3], kQuad[4],
                       kQuad[5], kQuad[6], kQuad[7]);
     });
@@ -71,14 +94,22 @@ void BM_InterlaceQuadPlain(benchmark::State& s) {
         [](Frame& f) { reference::InterlaceQuad(&f.screen, 0, 0, kWidth, kHeight, &f.picture, kQuad); });
 }
 void BM_ScanlineTile(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) { ScanlineTile(&f.screen, 0, 0, kWidth, kHeight, &f.tile, 0, 0, 100, 70, 0, 333); });
+    RunWithSet(s, ChosenEffectKernels(), kScreen,
+               [](Frame& f) { ScanlineTile(&f.screen, 0, 0, kWidth, kHeight, &f.tile, 0, 0, 100, 70, 0, 333); });
+}
+void BM_ScanlineTileBaseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen,
+               [](Frame& f) { ScanlineTile(&f.screen, 0, 0, kWidth, kHeight, &f.tile, 0, 0, 100, 70, 0, 333); });
 }
 void BM_ScanlineTilePlain(benchmark::State& s) {
     Run(s, kScreen,
         [](Frame& f) { reference::ScanlineTile(&f.screen, 0, 0, kWidth, kHeight, &f.tile, 0, 0, 100, 70, 0, 333); });
 }
 void BM_ScanlineMask(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) { ScanlineMask(&f.screen, 0, 0, kWidth, kHeight); });
+    RunWithSet(s, ChosenEffectKernels(), kScreen, [](Frame& f) { ScanlineMask(&f.screen, 0, 0, kWidth, kHeight); });
+}
+void BM_ScanlineMaskBaseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen, [](Frame& f) { ScanlineMask(&f.screen, 0, 0, kWidth, kHeight); });
 }
 void BM_ScanlineMaskPlain(benchmark::State& s) {
     Run(s, kScreen, [](Frame& f) { reference::ScanlineMask(&f.screen, 0, 0, kWidth, kHeight); });
@@ -97,14 +128,24 @@ void BM_BoxBlurRowsPlain(benchmark::State& s) {
         [=](Frame& f) { reference::BoxBlurRows(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, window, shift); });
 }
 void BM_TintMask(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) { TintMask(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, 64, 0, 255); });
+    RunWithSet(s, ChosenEffectKernels(), kScreen,
+               [](Frame& f) { TintMask(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, 64, 0, 255); });
+}
+void BM_TintMaskBaseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen,
+               [](Frame& f) { TintMask(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, 64, 0, 255); });
 }
 void BM_TintMaskPlain(benchmark::State& s) {
     Run(s, kScreen,
         [](Frame& f) { reference::TintMask(&f.screen, 0, 0, &f.picture, 0, 0, kWidth, kHeight, 64, 0, 255); });
 }
 void BM_TintMaskScaled(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) {
+    RunWithSet(s, ChosenEffectKernels(), kScreen, [](Frame& f) {
+        TintMaskScaled(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 0.0f, 0.0f, 699.0f, 529.0f, 255, 255, 255);
+    });
+}
+void BM_TintMaskScaledBaseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen, [](Frame& f) {
         TintMaskScaled(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 0.0f, 0.0f, 699.0f, 529.0f, 255, 255, 255);
     });
 }
@@ -115,8 +156,14 @@ void BM_TintMaskScaledPlain(benchmark::State& s) {
     });
 }
 void BM_Afterimage16(benchmark::State& s) {
-    Run(s, kScreen,
-        [](Frame& f) { Afterimage16(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f); });
+    RunWithSet(s, ChosenEffectKernels(), kScreen, [](Frame& f) {
+        Afterimage16(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f);
+    });
+}
+void BM_Afterimage16Baseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen, [](Frame& f) {
+        Afterimage16(&f.screen, 0, 0, kWidth, kHeight, &f.picture, 60.5f, 45.5f, 519.0f, 389.0f);
+    });
 }
 void BM_Afterimage8(benchmark::State& s) {
     Run(s, kScreen,
@@ -133,7 +180,11 @@ void BM_AfterimagePlain(benchmark::State& s) {
 }
 // ScreenQuad's rate counts the whole screen; the quad covers most of it.
 void BM_ScreenQuad(benchmark::State& s) {
-    Run(s, kScreen, [](Frame& f) { ScreenQuad(&f.screen, kTurned, &f.picture, kSource); });
+    RunWithSet(s, ChosenEffectKernels(), kScreen,
+               [](Frame& f) { ScreenQuad(&f.screen, kTurned, &f.picture, kSource); });
+}
+void BM_ScreenQuadBaseline(benchmark::State& s) {
+    RunWithSet(s, PlainEffectKernels(), kScreen, [](Frame& f) { ScreenQuad(&f.screen, kTurned, &f.picture, kSource); });
 }
 void BM_ScreenQuadPlain(benchmark::State& s) {
     Run(s, kScreen, [](Frame& f) { reference::ScreenQuad(&f.screen, kTurned, &f.picture, kSource); });
@@ -142,24 +193,32 @@ void BM_ScreenQuadPlain(benchmark::State& s) {
 }  // namespace
 
 BENCHMARK(BM_ScanlineQuad);
+BENCHMARK(BM_ScanlineQuadBaseline);
 BENCHMARK(BM_ScanlineQuadPlain);
 BENCHMARK(BM_InterlaceQuad);
+BENCHMARK(BM_InterlaceQuadBaseline);
 BENCHMARK(BM_InterlaceQuadPlain);
 BENCHMARK(BM_ScanlineTile);
+BENCHMARK(BM_ScanlineTileBaseline);
 BENCHMARK(BM_ScanlineTilePlain);
 BENCHMARK(BM_ScanlineMask);
+BENCHMARK(BM_ScanlineMaskBaseline);
 BENCHMARK(BM_ScanlineMaskPlain);
 BENCHMARK(BM_BoxBlurRows)->Arg(2)->Arg(64)->Arg(2048);
 BENCHMARK(BM_BoxBlurRowsPlain)->Arg(2)->Arg(64);
 BENCHMARK(BM_TintMask);
+BENCHMARK(BM_TintMaskBaseline);
 BENCHMARK(BM_TintMaskPlain);
 BENCHMARK(BM_TintMaskScaled);
+BENCHMARK(BM_TintMaskScaledBaseline);
 BENCHMARK(BM_TintMaskScaledPlain);
 BENCHMARK(BM_Afterimage16);
+BENCHMARK(BM_Afterimage16Baseline);
 BENCHMARK(BM_Afterimage8);
 BENCHMARK(BM_Afterimage4);
 BENCHMARK(BM_AfterimagePlain);
 BENCHMARK(BM_ScreenQuad);
+BENCHMARK(BM_ScreenQuadBaseline);
 BENCHMARK(BM_ScreenQuadPlain);
 
 BENCHMARK_MAIN();

@@ -1,4 +1,5 @@
 #include "demo/base/bound_modules.h"
+#include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/lookup_tables.h"
 #include "demo/effects/pixel_plane.h"
@@ -19,16 +20,11 @@ void Afterimage(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, 
     if (!StartScaledWalk(out, dx, dy, w, rows, fx, fy, fw, fh, walk)) return;
 
     const uint8_t* keep = table.rows[keepRow];
+    const EffectKernels& kernels = KernelsFor(out, in);
     for (int32_t i = walk.rows.begin; i < walk.rows.end; ++i) {
-        const uint8_t* sourceRow = in.Row(ClampIndex(walk.RowPosition(i) >> kScaledShift, in.height));
+        const int32_t sourceRow = ClampIndex(walk.RowPosition(i) >> kScaledShift, in.height);
         uint8_t* p = out.Row(dy + i) + 3 * static_cast<intptr_t>(dx + walk.columns.begin);
-        ForEachScaledColumn(walk.x, walk.stepX, walk.columns.Size(), in.width, [&](int32_t j, int32_t column) {
-            const uint8_t* s = sourceRow + 3 * static_cast<intptr_t>(column);
-            uint8_t* d = p + 3 * static_cast<intptr_t>(j);
-            d[0] = static_cast<uint8_t>(keep[d[0]] + (s[0] >> sourceShift));
-            d[1] = static_cast<uint8_t>(keep[d[1]] + (s[1] >> sourceShift));
-            d[2] = static_cast<uint8_t>(keep[d[2]] + (s[2] >> sourceShift));
-        });
+        kernels.afterimageRun(p, in, sourceRow, walk.x, walk.stepX, walk.columns.Size(), keep, keepRow, sourceShift);
     }
 }
 

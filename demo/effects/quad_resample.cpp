@@ -1,7 +1,7 @@
+#include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/fixed_point.h"
 #include "demo/effects/pixel_plane.h"
-#include "demo/effects/scanline_rules.h"
 
 // ScanlineQuad and InterlaceQuad: both walk the quad's left and right source edges down in 20.12
 // fixed point and step across each destination row from the left point to the right one.
@@ -12,71 +12,6 @@ constexpr int32_t kFixedShift = 12;
 constexpr int32_t kFixedOne = 1 << kFixedShift;
 
 enum class QuadRule { Scanline, Average };
-
-// A run of n source samples at (x, y) + j * (stepX, stepY), in 20.12 fixed point.
-struct SampleRun {
-    int32_t x;
-    int32_t y;
-    int32_t stepX;
-    int32_t stepY;
-    int32_t count;
-};
-
-// Unclamped sampling: the caller has checked that every sample of the run lies in the source.
-struct DirectSampler {
-    const PixelPlane& in;
-    const uint8_t* At(int32_t x, int32_t y) const {
-        return in.Row(y >> kFixedShift) + 3 * static_cast<intptr_t>(x >> kFixedShift);
-    }
-};
-
-// Samples that leave the source repeat its edge pixels.
-struct EdgeSampler {
-    const PixelPlane& in;
-    const uint8_t* At(int32_t x, int32_t y) const {
-        return in.Row(ClampIndex(y >> kFixedShift, in.height)) +
-               3 * static_cast<intptr_t>(ClampIndex(x >> kFixedShift, in.width));
-    }
-};
-
-template <typename Sampler, typename Rule>
-void DrawRun(uint8_t* out, const Sampler& sampler, SampleRun run, Rule rule) {
-    int32_t x = run.x;
-    int32_t y = run.y;
-    for (int32_t j = 0; j < run.count; ++j, out += 3) {
-        rule(out, sampler.At(x, y));
-        x = WrapAdd(x, run.stepX);
-        y = WrapAdd(y, run.stepY);
-    }
-}
-
-template <typename Rule>
-void DrawRunChecked(uint8_t* out, const PixelPlane& in, const SampleRun& run, Rule rule) {
-    if (StaysInside(run.x, run.stepX, run.count, kFixedShift, in.width) &&
-        StaysInside(run.y, run.stepY, run.count, kFixedShift, in.height)) {
-        DrawRun(out, DirectSampler{in}, run, rule);
-    } else {
-        DrawRun(out, EdgeSampler{in}, run, rule);
-    }
-}
-
-void DrawRow(uint8_t* out, const PixelPlane& in, const SampleRun& run, QuadRule rule, int32_t rowIndex) {
-    if (rule == QuadRule::Average) {
-        DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { AveragePixel(d, s); });
-        return;
-    }
-    switch (rowIndex % 3) {
-        case 0:
-            DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<0>(d, s); });
-            break;
-        case 1:
-            DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<1>(d, s); });
-            break;
-        default:
-            DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<2>(d, s); });
-            break;
-    }
-}
 
 // Per-row step of an edge from (a * 4096) to (b * 4096) over rows, truncated toward zero.
 int32_t EdgeStep(int32_t from, int32_t to, int32_t rows) { return WrapMul(WrapSub(to, from), kFixedOne) / rows; }
@@ -110,6 +45,7 @@ void ResampleQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows
     const IndexRange columns = ClipIndices(dx, 1, w, out.width);
     if (rowRange.Empty() || columns.Empty()) return;
 
+    const EffectKernels& kernels = KernelsFor(out, in);
     for (int32_t k = rowRange.begin; k < rowRange.end; ++k) {
         // Repeated 32-bit additions of the steps equal one wrapping multiplication, so clipped
         // rows and columns are skipped without changing the positions of the rest.
@@ -124,7 +60,11 @@ void ResampleQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows
         run.y = WrapAdd(ly, WrapMul(run.stepY, columns.begin));
         run.count = columns.Size();
         uint8_t* row = out.Row(dy + factor * k) + 3 * static_cast<intptr_t>(dx + columns.begin);
-        DrawRow(row, in, run, rule, k);
+        if (interlaced) {
+            kernels.averageRun(row, in, run);
+        } else {
+            kernels.scanlineRun(row, in, run, k % 3);
+        }
     }
 }
 

@@ -1,6 +1,6 @@
+#include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/pixel_plane.h"
-#include "demo/effects/scanline_rules.h"
 
 namespace {
 
@@ -13,12 +13,12 @@ int32_t WrapIntoTile(int64_t value, int32_t modulus) {
 
 // Fills count pixels from tile column column onward, wrapping back to column 0 at the tile's
 // right edge; each segment reads its source pixels consecutively.
-template <int Channel>
-void FillTileRow(uint8_t* out, const uint8_t* tileRow, int32_t tileWidth, int32_t column, int32_t count) {
+void FillTileRow(const EffectKernels& kernels, uint8_t* out, const uint8_t* tileRow, int32_t tileWidth, int32_t column,
+                 int32_t count, int32_t channel) {
     while (count > 0) {
         const int32_t segment = tileWidth - column < count ? tileWidth - column : count;
-        const uint8_t* s = tileRow + 3 * static_cast<intptr_t>(column);
-        for (int32_t j = 0; j < segment; ++j, out += 3, s += 3) ScanlinePixel<Channel>(out, s);
+        kernels.scanlineSpan(out, tileRow + 3 * static_cast<intptr_t>(column), segment, channel);
+        out += 3 * static_cast<intptr_t>(segment);
         count -= segment;
         column = 0;
     }
@@ -42,19 +42,10 @@ void ScanlineTile(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows
     // Clipped-away columns on the left still advance the tile position.
     const int32_t firstColumn = WrapIntoTile(static_cast<int64_t>(sx) + ox + columns.begin, sw);
     const int64_t firstRow = static_cast<int64_t>(sy) + oy;
+    const EffectKernels& kernels = KernelsFor(out, in);
     for (int32_t i = rowRange.begin; i < rowRange.end; ++i) {
         const uint8_t* tileRow = in.Row(WrapIntoTile(firstRow + i, sh));
         uint8_t* row = out.Row(dy + i) + 3 * static_cast<intptr_t>(dx + columns.begin);
-        switch (i % 3) {
-            case 0:
-                FillTileRow<0>(row, tileRow, sw, firstColumn, columns.Size());
-                break;
-            case 1:
-                FillTileRow<1>(row, tileRow, sw, firstColumn, columns.Size());
-                break;
-            default:
-                FillTileRow<2>(row, tileRow, sw, firstColumn, columns.Size());
-                break;
-        }
+        FillTileRow(kernels, row, tileRow, sw, firstColumn, columns.Size(), i % 3);
     }
 }

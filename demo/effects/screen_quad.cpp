@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "demo/base/bound_modules.h"
+#include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/fixed_point.h"
 #include "demo/effects/lookup_tables.h"
@@ -54,6 +55,7 @@ struct Line {
     const PixelPlane& out;
     const PixelPlane& in;
     const RowTable& screen;
+    const EffectKernels& kernels;
 };
 
 // Screens one line of n pixels from column start of row y, source from (u, v) by (du, dv).
@@ -68,20 +70,10 @@ void ScreenLine(const Line& line, int32_t y, int32_t start, int32_t n, float u, 
         v += dv;
     }
     const int32_t end = static_cast<int64_t>(start) + n > columnLimit ? columnLimit - start : n;
+    if (k >= end) return;
     uint8_t* d = line.out.Row(y) + 3 * (static_cast<intptr_t>(start) + k);
     // The table's rows lie back to back in one block, so S[d][s] is entry d * 256 + s.
-    const uint8_t* s = line.screen.rows[0];
-    for (; k < end; ++k, d += 3) {
-        // A NaN or out-of-range coordinate converts to INT32_MIN, which the clamp takes to 0.
-        const int32_t su = ClampIndex(_mm_cvtss_si32(_mm_set_ss(u)), line.in.width);
-        const int32_t sv = ClampIndex(_mm_cvtss_si32(_mm_set_ss(v)), line.in.height);
-        const uint8_t* p = line.in.Row(sv) + 3 * static_cast<intptr_t>(su);
-        d[0] = s[d[0] << 8 | p[0]];
-        d[1] = s[d[1] << 8 | p[1]];
-        d[2] = s[d[2] << 8 | p[2]];
-        u += du;
-        v += dv;
-    }
+    line.kernels.screenRun(d, line.in, line.screen.rows[0], u, v, du, dv, end - k);
 }
 
 void DrawBand(const Line& line, const QuadBand& band, const Vertex* destination, const Vertex* source) {
@@ -121,6 +113,6 @@ void ScreenQuad(ISurface* dst, const Vertex destination[4], ISurface* src, const
     PixelPlane in;
     if (!BindPixelPlane(dst, out) || !BindPixelPlane(src, in)) return;
     const QuadBands bands = BuildQuadBands(destination);
-    const Line line{out, in, screen};
+    const Line line{out, in, screen, KernelsFor(out, in)};
     for (int32_t i = 0; i < bands.count; ++i) DrawBand(line, bands.band[i], destination, source);
 }

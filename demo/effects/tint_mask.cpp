@@ -1,4 +1,5 @@
 #include "demo/base/bound_modules.h"
+#include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/lookup_tables.h"
 #include "demo/effects/pixel_plane.h"
@@ -9,30 +10,9 @@
 
 namespace {
 
-struct TintColour {
-    const uint8_t* blue;  // multiply table rows of the three components
-    const uint8_t* green;
-    const uint8_t* red;
-    uint8_t halfBlue;
-    uint8_t halfGreen;
-    uint8_t halfRed;
-};
-
 // Components outside 0..255 keep their low byte, as the halves of the scaled form always did.
 TintColour MakeTintColour(const RowTable& table, int32_t red, int32_t green, int32_t blue) {
-    return {table.rows[blue & 255],
-            table.rows[green & 255],
-            table.rows[red & 255],
-            static_cast<uint8_t>((blue & 255) >> 1),
-            static_cast<uint8_t>((green & 255) >> 1),
-            static_cast<uint8_t>((red & 255) >> 1)};
-}
-
-inline void TintPixel(uint8_t* d, int32_t m, const RowTable& table, const TintColour& colour) {
-    const uint8_t* keep = table.rows[255 - m];
-    d[0] = static_cast<uint8_t>(keep[d[0]] + colour.blue[m]);
-    d[1] = static_cast<uint8_t>(keep[d[1]] + colour.green[m]);
-    d[2] = static_cast<uint8_t>(keep[d[2]] + colour.red[m]);
+    return {&table, red & 255, green & 255, blue & 255};
 }
 
 IndexRange Intersect(IndexRange a, IndexRange b) {
@@ -56,13 +36,10 @@ void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx,
     if (rowRange.Empty() || columns.Empty()) return;
 
     const TintColour colour = MakeTintColour(table, red, green, blue);
+    const EffectKernels& kernels = EffectKernelsInUse();
     for (int32_t i = rowRange.begin; i < rowRange.end; ++i) {
         uint8_t* p = out.Row(dy + i) + 3 * static_cast<intptr_t>(dx + columns.begin);
-        const uint8_t* a = weights.Row(my + i) + (mx + columns.begin);
-        for (int32_t j = 0; j < columns.Size(); ++j, p += 3) {
-            const int32_t m = a[j] >> 1;
-            if (m != 0) TintPixel(p, m, table, colour);
-        }
+        kernels.tintSpan(p, weights.Row(my + i) + (mx + columns.begin), columns.Size(), colour);
     }
 }
 
@@ -77,22 +54,10 @@ void TintMaskScaled(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t ro
     if (!StartScaledWalk(out, dx, dy, w, rows, fx, fy, fw, fh, walk)) return;
 
     const TintColour colour = MakeTintColour(table, red, green, blue);
+    const EffectKernels& kernels = EffectKernelsInUse();
     for (int32_t i = walk.rows.begin; i < walk.rows.end; ++i) {
-        const int32_t maskRow = ClampIndex(walk.RowPosition(i) >> kScaledShift, weights.height);
-        const uint8_t* a = weights.Row(maskRow);
+        const uint8_t* a = weights.Row(ClampIndex(walk.RowPosition(i) >> kScaledShift, weights.height));
         uint8_t* p = out.Row(dy + i) + 3 * static_cast<intptr_t>(dx + walk.columns.begin);
-        ForEachScaledColumn(walk.x, walk.stepX, walk.columns.Size(), weights.width, [&](int32_t j, int32_t column) {
-            const int32_t m = a[column] >> 1;
-            uint8_t* d = p + 3 * static_cast<intptr_t>(j);
-            if (m == 0) return;
-            if (m == 127) {
-                // Full strength is an exact half-and-half mix.
-                d[0] = static_cast<uint8_t>((d[0] >> 1) + colour.halfBlue);
-                d[1] = static_cast<uint8_t>((d[1] >> 1) + colour.halfGreen);
-                d[2] = static_cast<uint8_t>((d[2] >> 1) + colour.halfRed);
-            } else {
-                TintPixel(d, m, table, colour);
-            }
-        });
+        kernels.tintScaledRun(p, a, weights.width, walk.x, walk.stepX, walk.columns.Size(), colour);
     }
 }

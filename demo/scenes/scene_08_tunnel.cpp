@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "demo/effects/effect_kernels.h"
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_math.h"
 #include "demo/scenes/scene_pictures.h"
@@ -63,15 +64,9 @@ void DrawTunnel(ISurface* screen, const RowTable& angles, const RowTable& depths
     uint8_t* rowStart = screen->PixelAt(0, 0);
     if (rowStart == nullptr) return;
     const int32_t pitch = screen->Pitch();
+    const EffectKernels& kernels = EffectKernelsInUse();
     for (int32_t y = 0; y < angles.rowCount; ++y, rowStart += pitch) {
-        const uint8_t* angleRow = angles.rows[y];
-        const uint8_t* depthRow = depths.rows[y];
-        uint8_t* out = rowStart;
-        // One texel serves two neighbouring pixels.
-        for (int32_t x = 0; x < angles.columns; x += 2, out += 6) {
-            const uint8_t* texel = textureRows[(phase + depthRow[x]) & 0xFF] + 3 * ((phase + angleRow[x]) & 0xFF);
-            for (int32_t k = 0; k < 6; ++k) out[k] = static_cast<uint8_t>(texel[k % 3] / 4 + out[k] / 4 + out[k] / 2);
-        }
+        kernels.tunnelRow(rowStart, angles.rows[y], depths.rows[y], textureRows, phase, angles.columns);
     }
 }
 

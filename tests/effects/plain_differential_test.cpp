@@ -1,12 +1,17 @@
 // Every effect against its plain implementation (reference_effects.cpp) on random calls: random
-// sizes, paddings, offsets and rectangles, the destination's guard bytes checked after each call.
-// Each case is one routine and one seed, so a failure names both and any case can be run alone
-// (--gtest_filter='*TintMaskScaled_seed7').
+// sizes, paddings, offsets and rectangles, the destination's guard bytes checked after each call,
+// drawn with every kernel set this build and CPU can run. Calls the reference cannot make
+// (samples outside the source, a surface drawn onto itself, the tunnel's rows) are checked against the plain kernel
+// set. Each case is one routine, one seed and one set, so a failure names all three and any case can be run alone
+// (--gtest_filter='*TintMaskScaled_seed7_avx2').
 #include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
+#include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
+#include "interfaces/cpu_features.h"
 #include "tests/effects/effects_test_support.h"
 #include "tests/effects/reference_effects.h"
 
@@ -36,7 +41,8 @@ void Destinations(RandomCall& call, int32_t w, int32_t rows, int32_t margin, int
     }
 }
 
-void Quads(RandomCall& c, uint32_t seed) {
+// Corners up to reach pixels outside the source; a reach of 0 keeps every sample inside.
+void QuadsReaching(RandomCall& c, uint32_t seed, int32_t reach) {
     const bool interlace = seed % 2 == 1;
     const int32_t sw = Uniform(c.random, 1, 40), sh = Uniform(c.random, 1, 40);
     const int32_t w = Uniform(c.random, 1, 45), rows = Uniform(c.random, 1, 45), pad = Uniform(c.random, 0, 9);
@@ -44,14 +50,39 @@ void Quads(RandomCall& c, uint32_t seed) {
     Randomise(src, seed);
     Destinations(c, w, rows, 6, 9 - pad, 1000 + seed);
     int32_t q[8];
-    for (int k = 0; k < 8; k += 2) q[k] = Uniform(c.random, 0, sw - 1), q[k + 1] = Uniform(c.random, 0, sh - 1);
+    for (int k = 0; k < 8; k += 2) {
+        q[k] = Uniform(c.random, -reach, sw - 1 + reach);
+        q[k + 1] = Uniform(c.random, -reach, sh - 1 + reach);
+    }
     const int32_t dx = Uniform(c.random, 0, 6), dy = Uniform(c.random, 0, 6);
-    if (interlace) {
-        InterlaceQuad(&*c.fast, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
-        reference::InterlaceQuad(&*c.plain, dx, dy, w, rows, &src, q);
+    const auto draw = interlace ? InterlaceQuad : ScanlineQuad;
+    draw(&*c.fast, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
+    if (reach > 0) {
+        UseEffectKernels(&PlainEffectKernels());
+        draw(&*c.plain, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
     } else {
-        ScanlineQuad(&*c.fast, dx, dy, w, rows, &src, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
-        reference::ScanlineQuad(&*c.plain, dx, dy, w, rows, &src, q);
+        (interlace ? reference::InterlaceQuad : reference::ScanlineQuad)(&*c.plain, dx, dy, w, rows, &src, q);
+    }
+}
+
+void Quads(RandomCall& c, uint32_t seed) { QuadsReaching(c, seed, 0); }
+void QuadsLeavingTheSource(RandomCall& c, uint32_t seed) { QuadsReaching(c, seed, 30); }
+
+// Rows of the tunnel over random tables and a 256 x 256 texture, odd widths included.
+void TunnelRows(RandomCall& c, uint32_t seed) {
+    TestSurface texture(256, 256, {.padding = static_cast<int32_t>(seed % 4)});
+    Randomise(texture, seed);
+    const uint8_t* rows[256];
+    for (int32_t k = 0; k < 256; ++k) rows[k] = texture.Pixel(0, k);
+    const int32_t columns = Uniform(c.random, 1, 700) * 2 - static_cast<int32_t>(seed % 2);
+    std::vector<uint8_t> angles(columns), depths(columns);
+    for (int32_t x = 0; x < columns; ++x) angles[x] = static_cast<uint8_t>(c.random()), depths[x] = c.random() & 0xFF;
+    const int32_t phase = Uniform(c.random, -5000, 5000), lines = Uniform(c.random, 1, 4);
+    // An odd row count draws a sixth byte past its last pixel, so the surface is one pixel wider.
+    Destinations(c, columns + 1, lines, 0, Uniform(c.random, 0, 7), 900 + seed);
+    for (int32_t y = 0; y < lines; ++y) {
+        EffectKernelsInUse().tunnelRow(c.fast->Pixel(0, y), angles.data(), depths.data(), rows, phase, columns);
+        PlainEffectKernels().tunnelRow(c.plain->Pixel(0, y), angles.data(), depths.data(), rows, phase, columns);
     }
 }
 
@@ -155,21 +186,121 @@ void TurnedQuad(RandomCall& c, uint32_t seed) {
     reference::ScreenQuad(&*c.plain, q.destination, &src, q.source);
 }
 
+// A surface drawn onto itself by the quads, the tile, the afterimage or the screened quad.
+void DrawnOntoItself(RandomCall& c, uint32_t seed) {
+    Destinations(c, Uniform(c.random, 8, 60), Uniform(c.random, 8, 40), 0, Uniform(c.random, 0, 5), 1100 + seed);
+    const int32_t w = c.fast->Width(), h = c.fast->Height();
+    int32_t q[8];
+    for (int k = 0; k < 8; k += 2) q[k] = Uniform(c.random, 0, w - 1), q[k + 1] = Uniform(c.random, 0, h - 1);
+    const float turn = static_cast<float>(Uniform(c.random, 0, 359));
+    const Quad turned = TurnedPicture(w, h, 0.8f, turn, static_cast<float>(w) * 0.5f, static_cast<float>(h) * 0.5f);
+    for (TestSurface* s : {&*c.fast, &*c.plain}) {
+        if (s == &*c.plain) UseEffectKernels(&PlainEffectKernels());
+        switch (seed % 4) {
+            case 0:
+                ScanlineQuad(s, 0, 0, w, h, s, q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]);
+                break;
+            case 1:
+                ScanlineTile(s, 0, 0, w, h, s, 0, 0, w / 2, h / 2, q[0], q[1]);
+                break;
+            case 2:
+                Afterimage16(s, 0, 0, w, h, s, 1.5f, 0.5f, static_cast<float>(w) - 2.0f, static_cast<float>(h) - 1.0f);
+                break;
+            default:
+                ScreenQuad(s, turned.destination, s, turned.source);
+                break;
+        }
+    }
+}
+
+// Pixels in a block that ends with the last one, no padding or guard after it, so that a
+// sanitised build sees any read past the plane.
+class TightSurface final : public ISurface {
+public:
+    TightSurface(int32_t width, int32_t height, bool upsideDown, std::mt19937& random)
+        : width_(width), height_(height), bytes_(3 * static_cast<size_t>(width) * height), upsideDown_(upsideDown) {
+        for (uint8_t& b : bytes_) b = static_cast<uint8_t>(random());
+    }
+    int32_t Identify() override { return 1; }
+    int32_t Release() override { return 0; }
+    uint8_t* PixelAt(int32_t x, int32_t y) override {
+        return bytes_.data() + 3 * (static_cast<size_t>(upsideDown_ ? height_ - 1 - y : y) * width_ + x);
+    }
+    uint8_t* AlphaAt(int32_t, int32_t) override { return nullptr; }
+    int32_t Width() override { return width_; }
+    int32_t Height() override { return height_; }
+    int32_t Depth() override { return 24; }
+    int32_t Pitch() override { return upsideDown_ ? -3 * width_ : 3 * width_; }
+    int32_t AlphaPitch() override { return 0; }
+    bool HasPixels() override { return true; }
+    bool IsHostOwned() override { return true; }
+
+private:
+    int32_t width_, height_;
+    std::vector<uint8_t> bytes_;
+    bool upsideDown_;
+};
+
+// Sources whose last pixel in memory ends their block, rows stored downwards or upwards, sampled
+// all over by the interlaced quad, the afterimage and the screened quad.
+void SourceEndingItsBlock(RandomCall& c, uint32_t seed) {
+    TightSurface src(Uniform(c.random, 1, 12), Uniform(c.random, 1, 9), seed % 2 == 1, c.random);
+    const int32_t sw = src.Width(), sh = src.Height();
+    Destinations(c, Uniform(c.random, 1, 40), Uniform(c.random, 2, 30), 0, 0, 1200 + seed);
+    const int32_t w = c.fast->Width(), h = c.fast->Height();
+    const Quad turned = TurnedPicture(sw, sh, 3.0f, static_cast<float>(Uniform(c.random, 0, 359)), 20.0f, 15.0f);
+    for (TestSurface* d : {&*c.fast, &*c.plain}) {
+        if (d == &*c.plain) UseEffectKernels(&PlainEffectKernels());
+        switch (seed % 3) {
+            case 0:
+                InterlaceQuad(d, 0, 0, w, h, &src, 0, 0, sw, 0, sw, sh, 0, sh);
+                break;
+            case 1:
+                Afterimage8(d, 0, 0, w, h, &src, 0.0f, 0.0f, static_cast<float>(sw), static_cast<float>(sh));
+                break;
+            default:
+                ScreenQuad(d, turned.destination, &src, turned.source);
+                break;
+        }
+    }
+}
+
 struct Routine {
     const char* name;
     void (*call)(RandomCall&, uint32_t seed);
 };
 
-constexpr Routine kRoutines[] = {
-    {"ScanlineAndInterlaceQuad", Quads}, {"ScanlineTile", Tile},     {"ScanlineMask", Mask},    {"BoxBlurRows", Blur},
-    {"TintMaskAndScaled", Tint},         {"Afterimage", Afterimage}, {"ScreenQuad", TurnedQuad}};
+constexpr Routine kRoutines[] = {{"ScanlineAndInterlaceQuad", Quads},
+                                 {"QuadLeavingTheSource", QuadsLeavingTheSource},
+                                 {"ScanlineTile", Tile},
+                                 {"ScanlineMask", Mask},
+                                 {"BoxBlurRows", Blur},
+                                 {"TintMaskAndScaled", Tint},
+                                 {"Afterimage", Afterimage},
+                                 {"ScreenQuad", TurnedQuad},
+                                 {"TunnelRow", TunnelRows},
+                                 {"DrawnOntoItself", DrawnOntoItself},
+                                 {"SourceEndingItsBlock", SourceEndingItsBlock}};
 constexpr uint32_t kSeeds = 40;
 
-class MatchesThePlainImplementation : public EffectsTest,
-                                      public testing::WithParamInterface<std::tuple<Routine, uint32_t>> {};
+std::vector<const EffectKernels*> KernelSets() {
+    const EffectKernels* sets[8];
+    return std::vector<const EffectKernels*>(sets, sets + AvailableEffectKernels(sets, 8));
+}
+
+using Case = std::tuple<Routine, uint32_t, const EffectKernels*>;
+
+class MatchesThePlainImplementation : public EffectsTest, public testing::WithParamInterface<Case> {
+protected:
+    void TearDown() override {
+        UseEffectKernels(nullptr);
+        EffectsTest::TearDown();
+    }
+};
 
 TEST_P(MatchesThePlainImplementation, OnARandomCall) {
-    const auto [routine, seed] = GetParam();
+    const auto [routine, seed, set] = GetParam();
+    UseEffectKernels(set);
     RandomCall call{std::mt19937(seed * 7919u + 13u), std::nullopt, std::nullopt};
     routine.call(call, seed);
     if (HasFatalFailure()) return;
@@ -178,10 +309,22 @@ TEST_P(MatchesThePlainImplementation, OnARandomCall) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Effects, MatchesThePlainImplementation,
-                         testing::Combine(testing::ValuesIn(kRoutines), testing::Range(0u, kSeeds)),
-                         [](const testing::TestParamInfo<std::tuple<Routine, uint32_t>>& info) {
+                         testing::Combine(testing::ValuesIn(kRoutines), testing::Range(0u, kSeeds),
+                                          testing::ValuesIn(KernelSets())),
+                         [](const testing::TestParamInfo<Case>& info) {
                              return std::string(std::get<0>(info.param).name) + "_seed" +
-                                    std::to_string(std::get<1>(info.param));
+                                    std::to_string(std::get<1>(info.param)) + "_" + std::get<2>(info.param)->name;
                          });
+
+// effects_test_baseline runs this with PRELO_FORCE_BASELINE=1, and the golden frames beside it.
+TEST(EffectKernelChoice, IsTheWidestSetUnlessTheBaselineSwitchIsOn) {
+    const EffectKernels* sets[8];
+    const int32_t count = AvailableEffectKernels(sets, 8);
+    ASSERT_GE(count, 1);
+    EXPECT_EQ(sets[0], &PlainEffectKernels());
+    const bool baseline = cpu_features::SwitchedOn("PRELO_FORCE_BASELINE");
+    EXPECT_STREQ((baseline ? sets[0] : sets[count - 1])->name, ChosenEffectKernels().name);
+    EXPECT_EQ(&ChosenEffectKernels(), &EffectKernelsInUse());
+}
 
 }  // namespace

@@ -1,0 +1,77 @@
+// Built with -mavx2 and reached only through effect_kernel_choice.cpp, after the CPU and OS check.
+#include <immintrin.h>
+
+#include "demo/effects/effect_kernel_sets.h"
+#include "demo/effects/effect_kernels_simd.h"
+
+namespace {
+
+struct Avx2 {
+    using V = __m256i;
+    static constexpr int32_t kBytes = 32;
+
+    static V Load(const void* p) { return _mm256_loadu_si256(static_cast<const __m256i*>(p)); }
+    static void Store(void* p, V v) { _mm256_storeu_si256(static_cast<__m256i*>(p), v); }
+    static V LoadInts(const int32_t* p) { return Load(p); }
+    static void StoreInts(int32_t* p, V v) { Store(p, v); }
+    static V Bytes(int32_t b) { return _mm256_set1_epi8(static_cast<char>(b)); }
+    static V Ints(int32_t v) { return _mm256_set1_epi32(v); }
+    static V And(V a, V b) { return _mm256_and_si256(a, b); }
+    static V Or(V a, V b) { return _mm256_or_si256(a, b); }
+    static V AndNot(V a, V b) { return _mm256_andnot_si256(a, b); }
+    static V Xor(V a, V b) { return _mm256_xor_si256(a, b); }
+    static V Equal8(V a, V b) { return _mm256_cmpeq_epi8(a, b); }
+    static V Add8(V a, V b) { return _mm256_add_epi8(a, b); }
+    static V Srl16(V v, int32_t n) { return _mm256_srli_epi16(v, n); }
+    static V Add32(V a, V b) { return _mm256_add_epi32(a, b); }
+    template <int32_t kShift>
+    static V Sra(V v) {
+        return _mm256_srai_epi32(v, kShift);
+    }
+    static V Times3(V v) { return _mm256_add_epi32(_mm256_add_epi32(v, v), v); }
+    static V Round(const float* p) { return _mm256_cvtps_epi32(_mm256_load_ps(p)); }
+    static V Clamp(V v, V last) { return _mm256_min_epi32(_mm256_max_epi32(v, _mm256_setzero_si256()), last); }
+    static V Mul32(V a, V b) { return _mm256_mullo_epi32(a, b); }
+
+    // floor(a * b / 255) per byte; floor(x / 255) = (x * 0x8081) >> 23 for x <= 255 * 255.
+    static V Product(V a, V b) {
+        const V zero = _mm256_setzero_si256();
+        const V magic = _mm256_set1_epi16(-32639);
+        const V lo = _mm256_mullo_epi16(_mm256_unpacklo_epi8(a, zero), _mm256_unpacklo_epi8(b, zero));
+        const V hi = _mm256_mullo_epi16(_mm256_unpackhi_epi8(a, zero), _mm256_unpackhi_epi8(b, zero));
+        return _mm256_packus_epi16(_mm256_srli_epi16(_mm256_mulhi_epu16(lo, magic), 7),
+                                   _mm256_srli_epi16(_mm256_mulhi_epu16(hi, magic), 7));
+    }
+
+    // floor(d * k / 255) per byte, k 0..255.
+    static V Scale(V d, int32_t k) {
+        const V zero = _mm256_setzero_si256();
+        const V weight = _mm256_set1_epi16(static_cast<int16_t>(k));
+        const V magic = _mm256_set1_epi16(-32639);
+        const V lo = _mm256_mullo_epi16(_mm256_unpacklo_epi8(d, zero), weight);
+        const V hi = _mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero), weight);
+        return _mm256_packus_epi16(_mm256_srli_epi16(_mm256_mulhi_epu16(lo, magic), 7),
+                                   _mm256_srli_epi16(_mm256_mulhi_epu16(hi, magic), 7));
+    }
+
+    // 255 - floor((255 - d) * (255 - s) / 255) per byte; floor(x / 255) = (x * 0x8081) >> 23 for
+    // x <= 255 * 255. Unpacking and packing both work within 128-bit halves, so bytes keep place.
+    static V Screen(V d, V s) {
+        const V zero = _mm256_setzero_si256();
+        const V ones = _mm256_set1_epi8(-1);
+        const V a = _mm256_xor_si256(d, ones);
+        const V b = _mm256_xor_si256(s, ones);
+        const V magic = _mm256_set1_epi16(-32639);
+        const V lo = _mm256_mullo_epi16(_mm256_unpacklo_epi8(a, zero), _mm256_unpacklo_epi8(b, zero));
+        const V hi = _mm256_mullo_epi16(_mm256_unpackhi_epi8(a, zero), _mm256_unpackhi_epi8(b, zero));
+        const V q = _mm256_packus_epi16(_mm256_srli_epi16(_mm256_mulhi_epu16(lo, magic), 7),
+                                        _mm256_srli_epi16(_mm256_mulhi_epu16(hi, magic), 7));
+        return _mm256_xor_si256(q, ones);
+    }
+};
+
+constexpr EffectKernels kAvx2 = Simd<Avx2>::Table("avx2");
+
+}  // namespace
+
+const EffectKernels& Avx2EffectKernelSet() { return kAvx2; }

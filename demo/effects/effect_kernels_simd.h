@@ -1,0 +1,369 @@
+#pragma once
+
+// The SIMD forms of the effect kernels, written once over a vector width: included only by the
+// files built with an instruction set's flags, each of which supplies the Ops for its registers.
+// Everything here has internal linkage, and nothing calls an inline function of another header,
+// so no code built with one set's flags can be picked by the linker for code built without them.
+//
+// Each kernel works through a row in chunks: the sample positions are stepped exactly as the
+// plain loop steps them (the integer additions wrap alike; the float additions run one pixel
+// after another) and turned into byte offsets in vector registers, the source bytes are gathered
+// into a staging row, and the rule runs on whole vectors of destination and staged bytes.
+#include <cstdint>
+#include <cstring>
+
+#include "demo/effects/effect_kernels.h"
+
+namespace {
+
+constexpr int32_t kChunk = 128;  // pixels staged at a time
+constexpr int32_t kQuadShift = 12;
+constexpr int32_t kScaledShift = 16;
+
+int32_t Wrapped(int64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value))); }
+
+// The offsets y * pitch + 3 * x of every pixel of the plane must fit 32 bits, with the 4 bytes a
+// gather reads; planes that large keep the plain loops.
+bool OffsetsFit(const PixelPlane& in) {
+    const int64_t pitch = in.pitch < 0 ? -static_cast<int64_t>(in.pitch) : in.pitch;
+    return (static_cast<int64_t>(in.height) - 1) * pitch + 3 * static_cast<int64_t>(in.width) + 4 < INT32_MAX;
+}
+
+// The one pixel whose fourth byte may lie past the plane's memory: the last pixel of the row with
+// the highest address. Every other pixel is followed by padding or the next row.
+int32_t LastPixelOffset(const PixelPlane& in) {
+    return (in.pitch > 0 ? (in.height - 1) * in.pitch : 0) + 3 * (in.width - 1);
+}
+
+// Copies the three bytes of each pixel to stage[3j..3j+2], writing a fourth byte that the next
+// pixel overwrites (the stage has room for it).
+void GatherPixels(uint8_t* stage, const uint8_t* base, const int32_t* offsets, int32_t n, int32_t lastOffset) {
+    for (int32_t j = 0; j < n; ++j, stage += 3) {
+        const uint8_t* p = base + offsets[j];
+        if (offsets[j] != lastOffset) {
+            uint32_t bytes;
+            std::memcpy(&bytes, p, 4);
+            std::memcpy(stage, &bytes, 4);
+        } else {
+            stage[0] = p[0];
+            stage[1] = p[1];
+            stage[2] = p[2];
+        }
+    }
+}
+
+template <class Ops>
+struct Simd {
+    using V = typename Ops::V;
+    static constexpr int32_t kBytes = Ops::kBytes;
+    static constexpr int32_t kLanes = Ops::kBytes / 4;
+
+    // Each byte halved, a quarter taken, without bits crossing from the neighbouring byte.
+    static V Half(V v) { return Ops::And(Ops::Srl16(v, 1), Ops::Bytes(0x7F)); }
+    static V Quarter(V v) { return Ops::And(Ops::Srl16(v, 2), Ops::Bytes(0x3F)); }
+
+    // offsets[j] = Clamp(y_j >> shift) * pitch + 3 * Clamp(x_j >> shift) for the positions
+    // x_j = x + j * stepX and y_j likewise, added up in 32 bits as the plain loop does.
+    static void FixedOffsets(int32_t* offsets, const PixelPlane& in, const SampleRun& run, int32_t n) {
+        alignas(64) int32_t xs[kLanes];
+        alignas(64) int32_t ys[kLanes];
+        for (int32_t l = 0; l < kLanes; ++l) {
+            xs[l] = Wrapped(run.x + static_cast<int64_t>(run.stepX) * l);
+            ys[l] = Wrapped(run.y + static_cast<int64_t>(run.stepY) * l);
+        }
+        V x = Ops::LoadInts(xs);
+        V y = Ops::LoadInts(ys);
+        const V stepX = Ops::Ints(Wrapped(static_cast<int64_t>(run.stepX) * kLanes));
+        const V stepY = Ops::Ints(Wrapped(static_cast<int64_t>(run.stepY) * kLanes));
+        const V lastColumn = Ops::Ints(in.width - 1);
+        const V lastRow = Ops::Ints(in.height - 1);
+        const V pitch = Ops::Ints(in.pitch);
+        for (int32_t j = 0; j < n; j += kLanes) {
+            const V column = Ops::Clamp(Ops::template Sra<kQuadShift>(x), lastColumn);
+            const V row = Ops::Clamp(Ops::template Sra<kQuadShift>(y), lastRow);
+            Ops::StoreInts(offsets + j, Ops::Add32(Ops::Mul32(row, pitch), Ops::Times3(column)));
+            x = Ops::Add32(x, stepX);
+            y = Ops::Add32(y, stepY);
+        }
+    }
+
+    // offsets[j] = rowOffset + bytesPerPixel * Clamp(x_j >> 16) for x_j = x + j * step, added up
+    // in 32 bits; bytesPerPixel is 1 or 3.
+    template <int32_t kBytesPerPixel>
+    static void ColumnOffsets(int32_t* offsets, int32_t rowOffset, int32_t width, int32_t x0, int32_t step, int32_t n) {
+        alignas(64) int32_t xs[kLanes];
+        for (int32_t l = 0; l < kLanes; ++l) xs[l] = Wrapped(x0 + static_cast<int64_t>(step) * l);
+        V x = Ops::LoadInts(xs);
+        const V stepX = Ops::Ints(Wrapped(static_cast<int64_t>(step) * kLanes));
+        const V lastColumn = Ops::Ints(width - 1);
+        const V row = Ops::Ints(rowOffset);
+        for (int32_t j = 0; j < n; j += kLanes) {
+            const V column = Ops::Clamp(Ops::template Sra<kScaledShift>(x), lastColumn);
+            Ops::StoreInts(offsets + j, Ops::Add32(row, kBytesPerPixel == 3 ? Ops::Times3(column) : column));
+            x = Ops::Add32(x, stepX);
+        }
+    }
+
+    // The same for float positions, each rounded to the nearest integer as cvtss2si rounds it.
+    static void FloatOffsets(int32_t* offsets, const PixelPlane& in, const float* us, const float* vs, int32_t n) {
+        const V lastColumn = Ops::Ints(in.width - 1);
+        const V lastRow = Ops::Ints(in.height - 1);
+        const V pitch = Ops::Ints(in.pitch);
+        for (int32_t j = 0; j < n; j += kLanes) {
+            const V column = Ops::Clamp(Ops::Round(us + j), lastColumn);
+            const V row = Ops::Clamp(Ops::Round(vs + j), lastRow);
+            Ops::StoreInts(offsets + j, Ops::Add32(Ops::Mul32(row, pitch), Ops::Times3(column)));
+        }
+    }
+
+    // Keeps a channel's bytes: At(p) for a vector that starts p bytes into a run of pixels.
+    struct ChannelMask {
+        alignas(64) uint8_t pattern[kBytes + 2];
+        explicit ChannelMask(int32_t channel) {
+            for (int32_t i = 0; i < kBytes + 2; ++i) pattern[i] = i % 3 == channel ? 0xFF : 0;
+        }
+        V At(int32_t offset) const { return Ops::Load(pattern + offset % 3); }
+    };
+
+    // The last vector is worked out first, from the bytes as they were, and stored after the
+    // others, so a run of any length needs no byte-by-byte end.
+    static void ScanlineBytes(uint8_t* out, const uint8_t* stage, int32_t bytes, const ChannelMask& mask) {
+        if (bytes < kBytes) {
+            for (int32_t i = 0; i < bytes; ++i)
+                out[i] = static_cast<uint8_t>(((out[i] >> 1) + (stage[i] >> 1)) & mask.pattern[i]);
+            return;
+        }
+        const int32_t last = bytes - kBytes;
+        const V tail = Ops::And(Ops::Add8(Half(Ops::Load(out + last)), Half(Ops::Load(stage + last))), mask.At(last));
+        const V masks[3] = {mask.At(0), mask.At(kBytes), mask.At(2 * kBytes)};
+        for (int32_t i = 0, k = 0; i < last; i += kBytes, k = k == 2 ? 0 : k + 1) {
+            const V sum = Ops::Add8(Half(Ops::Load(out + i)), Half(Ops::Load(stage + i)));
+            Ops::Store(out + i, Ops::And(sum, masks[k]));
+        }
+        Ops::Store(out + last, tail);
+    }
+
+    static void AverageBytes(uint8_t* out, const uint8_t* stage, int32_t bytes) {
+        int32_t i = 0;
+        for (; i + kBytes <= bytes; i += kBytes)
+            Ops::Store(out + i, Ops::Add8(Half(Ops::Load(out + i)), Half(Ops::Load(stage + i))));
+        for (; i < bytes; ++i) out[i] = static_cast<uint8_t>((out[i] >> 1) + (stage[i] >> 1));
+    }
+
+    static void ScreenBytes(uint8_t* out, const uint8_t* stage, int32_t bytes) {
+        int32_t i = 0;
+        for (; i + kBytes <= bytes; i += kBytes)
+            Ops::Store(out + i, Ops::Screen(Ops::Load(out + i), Ops::Load(stage + i)));
+        for (; i < bytes; ++i) {
+            const int32_t product = (255 - out[i]) * (255 - stage[i]);
+            out[i] = static_cast<uint8_t>(255 - (product * 0x8081 >> 23));
+        }
+    }
+
+    // floor(keep * d / 255) + (s >> shift) per byte.
+    static void AfterimageBytes(uint8_t* out, const uint8_t* stage, int32_t bytes, int32_t keep, int32_t shift) {
+        const V sourceMask = Ops::Bytes(0xFF >> shift);
+        int32_t i = 0;
+        for (; i + kBytes <= bytes; i += kBytes) {
+            const V faded = Ops::Scale(Ops::Load(out + i), keep);
+            Ops::Store(out + i, Ops::Add8(faded, Ops::And(Ops::Srl16(Ops::Load(stage + i), shift), sourceMask)));
+        }
+        for (; i < bytes; ++i) out[i] = static_cast<uint8_t>((keep * out[i] * 0x8081 >> 23) + (stage[i] >> shift));
+    }
+
+    // The colour's byte for every byte position: At(p) for a vector p bytes into a run of pixels.
+    struct ColourPattern {
+        alignas(64) uint8_t pattern[kBytes + 2];
+        explicit ColourPattern(const TintColour& colour) {
+            for (int32_t i = 0; i < kBytes + 2; ++i)
+                pattern[i] = static_cast<uint8_t>(i % 3 == 0 ? colour.blue : i % 3 == 1 ? colour.green : colour.red);
+        }
+        V At(int32_t offset) const { return Ops::Load(pattern + offset % 3); }
+    };
+
+    // T[255 - m][d] + T[c][m], and (d >> 1) + (c >> 1) where m is 127 and halfAtFull is set; m = 0
+    // leaves d as it is, since T[255][d] = d.
+    static V Tint(V d, V m, V c, bool halfAtFull) {
+        const V tinted = Ops::Add8(Ops::Product(d, Ops::Xor(m, Ops::Bytes(0xFF))), Ops::Product(c, m));
+        if (!halfAtFull) return tinted;
+        const V full = Ops::Equal8(m, Ops::Bytes(127));
+        const V half = Ops::Add8(Half(d), Half(c));
+        return Ops::Or(Ops::And(full, half), Ops::AndNot(full, tinted));
+    }
+
+    // Tints 3 * n bytes of out by the weights spread to every byte of their pixel; the last vector
+    // is worked out first from the bytes as they were and stored last.
+    static void TintBytes(uint8_t* out, const uint8_t* spread, int32_t bytes, const ColourPattern& colour,
+                          bool halfAtFull) {
+        const int32_t last = bytes - kBytes;
+        const V tail = Tint(Ops::Load(out + last), Ops::Load(spread + last), colour.At(last), halfAtFull);
+        const V colours[3] = {colour.At(0), colour.At(kBytes), colour.At(2 * kBytes)};
+        for (int32_t i = 0, k = 0; i < last; i += kBytes, k = k == 2 ? 0 : k + 1)
+            Ops::Store(out + i, Tint(Ops::Load(out + i), Ops::Load(spread + i), colours[k], halfAtFull));
+        Ops::Store(out + last, tail);
+    }
+
+    // spread[3j..3j+2] = weights[j] >> 1, with a fourth byte the next pixel overwrites.
+    static void SpreadHalfWeights(uint8_t* spread, const uint8_t* weights, int32_t n) {
+        for (int32_t j = 0; j < n; ++j) {
+            const uint32_t bytes = (weights[j] >> 1) * 0x010101u;
+            std::memcpy(spread + 3 * j, &bytes, 4);
+        }
+    }
+
+    static void TintSpan(uint8_t* out, const uint8_t* weights, int32_t count, const TintColour& colour) {
+        const ColourPattern pattern(colour);
+        alignas(64) uint8_t spread[3 * kChunk + 1];
+        for (int32_t done = 0, n = 0; done < count; done += n) {
+            n = count - done < kChunk ? count - done : kChunk;
+            // A last chunk shorter than a vector goes to the plain loop: tinting is not idempotent,
+            // so no vector may go over pixels already drawn.
+            if (3 * n < kBytes) return PlainEffectKernels().tintSpan(out + 3 * done, weights + done, n, colour);
+            SpreadHalfWeights(spread, weights + done, n);
+            TintBytes(out + 3 * done, spread, 3 * n, pattern, false);
+        }
+    }
+
+    static void TintScaledRun(uint8_t* out, const uint8_t* weightRow, int32_t width, int32_t x, int32_t stepX,
+                              int32_t count, const TintColour& colour) {
+        const ColourPattern pattern(colour);
+        alignas(64) int32_t offsets[kChunk];
+        alignas(64) uint8_t weights[kChunk];
+        alignas(64) uint8_t spread[3 * kChunk + 1];
+        for (int32_t done = 0, n = 0; done < count; done += n) {
+            n = count - done < kChunk ? count - done : kChunk;
+            if (3 * n < kBytes)
+                return PlainEffectKernels().tintScaledRun(out + 3 * done, weightRow, width, x, stepX, n, colour);
+            ColumnOffsets<1>(offsets, 0, width, x, stepX, n);
+            for (int32_t j = 0; j < n; ++j) weights[j] = weightRow[offsets[j]];
+            SpreadHalfWeights(spread, weights, n);
+            TintBytes(out + 3 * done, spread, 3 * n, pattern, true);
+            x = Wrapped(x + static_cast<int64_t>(stepX) * n);
+        }
+    }
+
+    static void TunnelBytes(uint8_t* out, const uint8_t* stage, int32_t bytes) {
+        int32_t i = 0;
+        for (; i + kBytes <= bytes; i += kBytes) {
+            const V o = Ops::Load(out + i);
+            Ops::Store(out + i, Ops::Add8(Ops::Add8(Quarter(Ops::Load(stage + i)), Quarter(o)), Half(o)));
+        }
+        for (; i < bytes; ++i) out[i] = static_cast<uint8_t>(stage[i] / 4 + out[i] / 4 + out[i] / 2);
+    }
+
+    // The three masks that keep a channel's bytes, the k-th for the k-th vector of every three.
+    static void ScanlineSpan(uint8_t* out, const uint8_t* in, int32_t count, int32_t channel) {
+        ScanlineBytes(out, in, 3 * count, ChannelMask(channel));
+    }
+
+    // Masking twice changes nothing, so the last vector may overlap the one before it.
+    static void MaskSpan(uint8_t* out, int32_t count, int32_t channel) {
+        const ChannelMask mask(channel);
+        const int32_t bytes = 3 * count;
+        if (bytes < kBytes) {
+            for (int32_t i = 0; i < bytes; ++i) out[i] &= mask.pattern[i];
+            return;
+        }
+        const V masks[3] = {mask.At(0), mask.At(kBytes), mask.At(2 * kBytes)};
+        for (int32_t i = 0, k = 0; i < bytes - kBytes; i += kBytes, k = k == 2 ? 0 : k + 1)
+            Ops::Store(out + i, Ops::And(Ops::Load(out + i), masks[k]));
+        Ops::Store(out + bytes - kBytes, Ops::And(Ops::Load(out + bytes - kBytes), mask.At(bytes - kBytes)));
+    }
+
+    static void ScanlineRun(uint8_t* out, const PixelPlane& in, const SampleRun& run, int32_t channel) {
+        if (!OffsetsFit(in)) return PlainEffectKernels().scanlineRun(out, in, run, channel);
+        alignas(64) int32_t offsets[kChunk];
+        alignas(64) uint8_t stage[3 * kChunk] = {};
+        const ChannelMask mask(channel);
+        SampleRun chunk = run;
+        for (int32_t done = 0; done < run.count; done += chunk.count) {
+            chunk.count = run.count - done < kChunk ? run.count - done : kChunk;
+            FixedOffsets(offsets, in, chunk, chunk.count);
+            const uint8_t* base = in.base + channel;
+            for (int32_t j = 0; j < chunk.count; ++j) stage[3 * j + channel] = base[offsets[j]];
+            ScanlineBytes(out + 3 * done, stage, 3 * chunk.count, mask);
+            chunk.x = Wrapped(chunk.x + static_cast<int64_t>(chunk.stepX) * chunk.count);
+            chunk.y = Wrapped(chunk.y + static_cast<int64_t>(chunk.stepY) * chunk.count);
+        }
+    }
+
+    static void AverageRun(uint8_t* out, const PixelPlane& in, const SampleRun& run) {
+        if (!OffsetsFit(in)) return PlainEffectKernels().averageRun(out, in, run);
+        alignas(64) int32_t offsets[kChunk];
+        alignas(64) uint8_t stage[3 * kChunk + 1];
+        const int32_t lastOffset = LastPixelOffset(in);
+        SampleRun chunk = run;
+        for (int32_t done = 0; done < run.count; done += chunk.count) {
+            chunk.count = run.count - done < kChunk ? run.count - done : kChunk;
+            FixedOffsets(offsets, in, chunk, chunk.count);
+            GatherPixels(stage, in.base, offsets, chunk.count, lastOffset);
+            AverageBytes(out + 3 * done, stage, 3 * chunk.count);
+            chunk.x = Wrapped(chunk.x + static_cast<int64_t>(chunk.stepX) * chunk.count);
+            chunk.y = Wrapped(chunk.y + static_cast<int64_t>(chunk.stepY) * chunk.count);
+        }
+    }
+
+    static void ScreenRun(uint8_t* out, const PixelPlane& in, const uint8_t* screen, float u, float v, float du,
+                          float dv, int32_t count) {
+        if (!OffsetsFit(in)) return PlainEffectKernels().screenRun(out, in, screen, u, v, du, dv, count);
+        alignas(64) float us[kChunk];
+        alignas(64) float vs[kChunk];
+        alignas(64) int32_t offsets[kChunk];
+        alignas(64) uint8_t stage[3 * kChunk + 1];
+        const int32_t lastOffset = LastPixelOffset(in);
+        for (int32_t done = 0, n = 0; done < count; done += n) {
+            n = count - done < kChunk ? count - done : kChunk;
+            for (int32_t j = 0; j < n; ++j) {
+                us[j] = u;
+                vs[j] = v;
+                u += du;
+                v += dv;
+            }
+            // The lanes past n convert whatever is there; their offsets are never used.
+            for (int32_t j = n; j < kChunk && j % kLanes != 0; ++j) us[j] = vs[j] = 0.0f;
+            FloatOffsets(offsets, in, us, vs, n);
+            GatherPixels(stage, in.base, offsets, n, lastOffset);
+            ScreenBytes(out + 3 * done, stage, 3 * n);
+        }
+    }
+
+    static void AfterimageRun(uint8_t* out, const PixelPlane& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
+                              const uint8_t* keepRow, int32_t keep, int32_t shift) {
+        if (!OffsetsFit(in))
+            return PlainEffectKernels().afterimageRun(out, in, row, x, stepX, count, keepRow, keep, shift);
+        alignas(64) int32_t offsets[kChunk];
+        alignas(64) uint8_t stage[3 * kChunk + 1];
+        const int32_t lastOffset = LastPixelOffset(in);
+        for (int32_t done = 0, n = 0; done < count; done += n) {
+            n = count - done < kChunk ? count - done : kChunk;
+            ColumnOffsets<3>(offsets, row * in.pitch, in.width, x, stepX, n);
+            GatherPixels(stage, in.base, offsets, n, lastOffset);
+            AfterimageBytes(out + 3 * done, stage, 3 * n, keep, shift);
+            x = Wrapped(x + static_cast<int64_t>(stepX) * n);
+        }
+    }
+
+    static void TunnelRow(uint8_t* out, const uint8_t* angles, const uint8_t* depths, const uint8_t* const* textureRows,
+                          int32_t phase, int32_t columns) {
+        alignas(64) uint8_t stage[6 * kChunk + 1];
+        const int32_t pairs = columns > 0 ? (columns + 1) / 2 : 0;
+        for (int32_t done = 0, n = 0; done < pairs; done += n) {
+            n = pairs - done < kChunk ? pairs - done : kChunk;
+            for (int32_t j = 0; j < n; ++j) {
+                const int32_t x = 2 * (done + j);
+                const uint8_t* texel = textureRows[(phase + depths[x]) & 0xFF] + 3 * ((phase + angles[x]) & 0xFF);
+                const uint32_t bytes = texel[0] | texel[1] << 8 | static_cast<uint32_t>(texel[2]) << 16;
+                std::memcpy(stage + 6 * j, &bytes, 4);
+                std::memcpy(stage + 6 * j + 3, &bytes, 4);
+            }
+            TunnelBytes(out + 6 * done, stage, 6 * n);
+        }
+    }
+
+    static constexpr EffectKernels Table(const char* name) {
+        return EffectKernels{name,      ScanlineRun,   ScanlineSpan, MaskSpan,      AverageRun,
+                             ScreenRun, AfterimageRun, TintSpan,     TintScaledRun, TunnelRow};
+    }
+};
+
+}  // namespace
