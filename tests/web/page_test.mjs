@@ -61,6 +61,11 @@ const cases = {
       await page.until(`document.getElementById('source').textContent.includes('your files')`, 5000, 'the files to be taken');
       await page.evaluate(`document.getElementById('play').click(); true`);
       await page.until(`prelo.status().frames > 20`, 20000, 'the chosen folder to play');
+      // What the canvas shows: some of it lit once the first scene has faded in.
+      await page.until(`prelo.status().musicMs > 3000`, 20000, 'the first scene to fade in');
+      const lit = await page.evaluate(`Array.from(document.getElementById('screen').getContext('2d')
+        .getImageData(0, 0, 640, 480).data).filter((value, i) => i % 4 !== 3 && value > 16).length`);
+      if (lit < 1000) throw new Error(`the canvas is dark (${lit} bright channels)`);
       if ((await page.evaluate('prelo.status()')).messages.length !== 0) throw new Error('a message while playing');
       await page.evaluate('prelo.stop(); true');
       await page.until(`prelo.status().phase === 'ended'`, 5000, 'the demo to end');
