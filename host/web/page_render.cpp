@@ -14,11 +14,13 @@
 #include "host/runner/frame_recorder.h"
 #include "host/runner/render_options.h"
 #include "host/web/built_in_modules.h"
+#include "host/web/page_bridge.h"
+#include "host/web/rgba_frame.h"
 
 namespace web {
 namespace {
 
-using FrameHook = std::function<bool(uint32_t nowMs)>;
+using FrameHook = std::function<bool(host::HostKit& kit, uint32_t nowMs)>;
 
 // prelo-render's flow, on the built-in modules; hook sees every frame.
 int Render(const std::string& arguments, const FrameHook& hook) {
@@ -49,7 +51,7 @@ int Render(const std::string& arguments, const FrameHook& hook) {
 
     host::HostKit kit(settings);
     host::FrameRecorder recorder(kit.Window(), options.captureTimes, options.captureEveryMs, "", stdout);
-    kit.Loop().SetFrameCallback([&](uint32_t nowMs) { return recorder.OnFrame(nowMs) && hook(nowMs); });
+    kit.Loop().SetFrameCallback([&](uint32_t nowMs) { return recorder.OnFrame(nowMs) && hook(kit, nowMs); });
     host::DemoRunOptions run;
     run.assetsFolder = options.assetsFolder;
     run.loopMusic = options.loopMusic;
@@ -73,17 +75,22 @@ int SceneAt(uint32_t ms) {
 }  // namespace
 
 int RenderOnVirtualClock(const std::string& arguments) {
-    return Render(arguments, [](uint32_t) { return true; });
+    return Render(arguments, [](host::HostKit&, uint32_t) { return true; });
 }
 
-// A frame's time is from one callback to the next: the demo draws the frame between them.
+// A frame's time is from one callback to the next: the demo draws the frame between them, and
+// the callback hands it to the page as a played frame is.
 int BenchmarkScenes(const std::string& arguments) {
+    RgbaFrame frame;
     std::vector<double> spentMs(kSceneCount, 0.0);
     std::vector<int> frames(kSceneCount, 0);
     double last = emscripten_get_now();
     uint32_t lastMs = 0;
     bool first = true;
-    const int status = Render(arguments, [&](uint32_t nowMs) {
+    const int status = Render(arguments, [&](host::HostKit& kit, uint32_t nowMs) {
+        kit.Window().Capture();
+        int pitch = 0;
+        if (const uint8_t* pixels = kit.Window().Framebuffer(&pitch)) PresentFrame(frame.From(pixels, pitch));
         const double now = emscripten_get_now();
         if (!first) {
             spentMs[SceneAt(lastMs)] += now - last;

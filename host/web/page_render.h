@@ -9,8 +9,8 @@ namespace web {
 // build's frames can be compared with any other build's. Returns prelo-render's exit status.
 int RenderOnVirtualClock(const std::string& arguments);
 
-// The same run, timing every frame: prints "scene N FPS" for each scene, the frames per second
-// the browser draws it at. Returns 0, or the render's failing status.
+// The same run, timing every frame and showing it in the page: prints "scene N FPS" for each
+// scene, the frames per second the browser draws and shows it at. Returns 0, or the render's failing status.
 int BenchmarkScenes(const std::string& arguments);
 
 }  // namespace web

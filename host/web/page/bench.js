@@ -3,7 +3,16 @@
 'use strict';
 
 const printed = [];
+const canvas = document.getElementById('screen');
+const context2d = canvas.getContext('2d');
+const picture = context2d.createImageData(640, 480);
 var Module = {
+  page: {
+    present: (rgba) => {
+      picture.data.set(rgba);
+      context2d.putImageData(picture, 0, 0);
+    },
+  },
   print: (text) => printed.push(text),
   printErr: (text) => console.warn(text),
   onRuntimeInitialized: async () => {
