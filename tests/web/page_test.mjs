@@ -36,6 +36,7 @@ const cases = {
 
   async jump(page) {
     await page.evaluate(`document.getElementById('demo-music').checked = true;
+                         document.getElementById('cancel').checked = true;
                          document.getElementById('play').click(); true`);
     await page.until(`prelo.status().frames > 10 && prelo.status().musicMs !== null`, 20000, 'the demo to play');
     const before = (await page.evaluate('prelo.status()')).musicMs;
@@ -47,9 +48,9 @@ const cases = {
     }
     const frames = (await page.evaluate('prelo.status()')).frames;
     await page.until(`prelo.status().frames > ${frames + 5}`, 5000, 'frames after the jumps');
-    await page.evaluate('prelo.stop(); true');
-    await page.until(`prelo.status().phase === 'ended'`, 5000, 'the demo to end');
-    return 'keys 5 and 8 restarted the music at their scenes';
+    await page.pressKey('Escape', 'Escape', 0x1b);
+    await page.until(`prelo.status().phase === 'ended'`, 5000, 'escape to end the demo');
+    return 'keys 5 and 8 restarted the music at their scenes, escape ended the demo';
   },
 
   async folder(page) {
@@ -67,6 +68,16 @@ const cases = {
         .getImageData(0, 0, 640, 480).data).filter((value, i) => i % 4 !== 3 && value > 16).length`);
       if (lit < 1000) throw new Error(`the canvas is dark (${lit} bright channels)`);
       if ((await page.evaluate('prelo.status()')).messages.length !== 0) throw new Error('a message while playing');
+      // Paused, the music clock and the picture stand still; resumed, both go on.
+      await page.pressKey('Pause', 'Pause', 0x13);
+      const paused = await page.evaluate('new Promise((r) => setTimeout(r, 300)).then(() => prelo.status())');
+      const still = await page.evaluate('new Promise((r) => setTimeout(r, 700)).then(() => prelo.status())');
+      if (still.frames !== paused.frames || Math.abs(still.musicMs - paused.musicMs) > 1) {
+        throw new Error(`paused, the demo went on from ${JSON.stringify(paused)} to ${JSON.stringify(still)}`);
+      }
+      await page.pressKey('Pause', 'Pause', 0x13);
+      await page.until(`prelo.status().frames > ${still.frames + 5} && prelo.status().musicMs > ${still.musicMs}`, 5000,
+        'the demo to resume');
       await page.evaluate('prelo.stop(); true');
       await page.until(`prelo.status().phase === 'ended'`, 5000, 'the demo to end');
 
@@ -80,7 +91,13 @@ const cases = {
 
       await page.setInputFiles('#files', [join(folder, 'Vuvi01.wav')]);
       await page.until(`document.getElementById('message').textContent.includes('missing')`, 5000, 'the missing files');
-      return `played a chosen folder; refused a damaged archive with "${shown}"`;
+      // And the good files play again after the refusal.
+      copyFileSync(join(assets, 'Prelo.zpx'), join(folder, 'Prelo.zpx'));
+      await page.setInputFiles('#files', chosen);
+      await page.until(`document.getElementById('message').textContent === ''`, 5000, 'the good files');
+      await page.evaluate(`document.getElementById('play').click(); true`);
+      await page.until(`prelo.status().phase === 'playing' && prelo.status().frames > 20`, 20000, 'a second play');
+      return `played a chosen folder, paused and resumed; refused a damaged archive with "${shown}"; played again`;
     } finally {
       rmSync(folder, { recursive: true, force: true });
     }
