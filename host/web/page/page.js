@@ -231,6 +231,9 @@ async function play() {
   $('start').hidden = false;
   $('play').textContent = 'Play again';
   if (status === 0) showMessage('The demo has ended.');
+  // The demo's own words (in its language) came first; say what they mean for the page.
+  if (status === 3) state.messages.unshift('The demo did not start: its files are damaged or incomplete.');
+  if (status !== 0) $('message').textContent = state.messages.join('\n');
 }
 
 function setPaused(paused) {
