@@ -116,6 +116,13 @@ var Module = {
   page: { present, waitFrame, audioClockMs, playMusic, stopMusic, message: showMessage },
   print: (text) => { state.printed.push(text); },
   printErr: (text) => { console.warn(text); },
+  // A module or sample set that cannot load (a page opened from disk rather than served, a
+  // broken download) stops the module; say so rather than leave a dark page.
+  onAbort: (what) => {
+    state.phase = 'failed';
+    $('start').hidden = false;
+    showMessage('The demo could not be loaded: ' + what);
+  },
   onRuntimeInitialized: () => {
     state.phase = 'ready';
     $('play').disabled = false;
