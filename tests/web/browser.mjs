@@ -93,13 +93,19 @@ export class Browser {
     return page;
   }
 
+  // Asks the browser to quit, so its helper processes end with it, then removes its profile.
   async close() {
-    this.socket.close();
     const exited = new Promise((resolve) => this.child.on('exit', resolve));
-    this.child.kill();
+    const timer = setTimeout(() => this.child.kill('SIGKILL'), 5000);
+    await this.send('Browser.close').catch(() => this.child.kill());
     await exited;
-    // The browser's helper processes may still be writing its profile for a moment.
-    rmSync(this.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+    clearTimeout(timer);
+    this.socket.close();
+    try {
+      rmSync(this.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+    } catch (error) {
+      console.log(`note: the browser profile ${this.profile} could not be removed: ${error.message}`);
+    }
   }
 }
 

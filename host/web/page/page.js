@@ -324,8 +324,29 @@ document.addEventListener('dragleave', () => document.body.classList.remove('dra
 document.addEventListener('drop', (event) => {
   event.preventDefault();
   document.body.classList.remove('dragging');
-  if (state.phase !== 'playing') takeUserFiles(event.dataTransfer.files);
+  if (state.phase !== 'playing') droppedFiles(event.dataTransfer).then(takeUserFiles);
 });
+
+// The files dropped, and those directly inside a dropped folder.
+async function droppedFiles(transfer) {
+  const entries = Array.from(transfer.items || []).map((item) => item.webkitGetAsEntry && item.webkitGetAsEntry());
+  if (entries.length === 0 || entries.some((entry) => !entry)) return transfer.files;
+  const asFile = (entry) => new Promise((resolve, reject) => entry.file(resolve, reject));
+  const files = [];
+  for (const entry of entries) {
+    if (entry.isFile) {
+      files.push(await asFile(entry));
+    } else if (entry.isDirectory) {
+      const reader = entry.createReader();
+      for (;;) {
+        const batch = await new Promise((resolve, reject) => reader.readEntries(resolve, reject));
+        if (batch.length === 0) break;
+        for (const inner of batch) if (inner.isFile) files.push(await asFile(inner));
+      }
+    }
+  }
+  return files;
+}
 
 // For the page's tests and benchmark: the state, and the virtual-clock runs.
 async function runOnVirtualClock(entry, args) {
