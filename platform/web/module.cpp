@@ -1,8 +1,8 @@
 #include "platform/module.h"
 
 #include <cstring>
+#include <list>
 #include <string>
-#include <vector>
 
 #include "platform/system_failure.h"
 
@@ -16,15 +16,15 @@ struct BuiltInModule {
     int loads;  // LoadModule calls not yet matched by UnloadModule
 };
 
-// Few modules, registered once at start-up; a list keeps handles stable for the program's life.
-std::vector<BuiltInModule*>& Modules() {
-    static std::vector<BuiltInModule*> modules;
+// Few modules, registered once at start-up; a list keeps the handles (their addresses) stable.
+std::list<BuiltInModule>& Modules() {
+    static std::list<BuiltInModule> modules;
     return modules;
 }
 
 BuiltInModule* Named(const std::string& name) {
-    for (BuiltInModule* module : Modules())
-        if (module->name == name) return module;
+    for (BuiltInModule& module : Modules())
+        if (module.name == name) return &module;
     return nullptr;
 }
 
@@ -37,7 +37,7 @@ void RegisterBuiltInModule(const char* name, const BuiltInExport* exports, size_
         known->count = count;
         return;
     }
-    Modules().push_back(new BuiltInModule{name, exports, count, 0});
+    Modules().push_back(BuiltInModule{name, exports, count, 0});
 }
 
 const char* ModuleSuffix() { return ""; }
