@@ -91,13 +91,22 @@ const cases = {
 
       await page.setInputFiles('#files', [join(folder, 'Vuvi01.wav')]);
       await page.until(`document.getElementById('message').textContent.includes('missing')`, 5000, 'the missing files');
-      // And the good files play again after the refusal.
+      // A music file that is no sound: refused before the demo starts.
       copyFileSync(join(assets, 'Prelo.zpx'), join(folder, 'Prelo.zpx'));
+      writeFileSync(join(folder, 'Vuvi01.wav'), 'RIFF and nothing more');
+      await page.setInputFiles('#files', chosen);
+      await page.until(`document.getElementById('message').textContent === ''`, 5000, 'the damaged music');
+      await page.evaluate(`document.getElementById('play').click(); true`);
+      await page.until(`document.getElementById('message').textContent.includes('Vuvi01.wav is damaged')`, 10000,
+        'the damaged music to be refused');
+
+      // And the good files play again after the refusals.
+      copyFileSync(join(assets, 'Vuvi01.wav'), join(folder, 'Vuvi01.wav'));
       await page.setInputFiles('#files', chosen);
       await page.until(`document.getElementById('message').textContent === ''`, 5000, 'the good files');
       await page.evaluate(`document.getElementById('play').click(); true`);
       await page.until(`prelo.status().phase === 'playing' && prelo.status().frames > 20`, 20000, 'a second play');
-      return `played a chosen folder, paused and resumed; refused a damaged archive with "${shown}"; played again`;
+      return `played a chosen folder, paused and resumed; refused a damaged archive with "${shown}" and a damaged music file; played again`;
     } finally {
       rmSync(folder, { recursive: true, force: true });
     }
