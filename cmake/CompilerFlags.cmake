@@ -10,6 +10,12 @@ if(WIN32)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
 endif()
 
+if(EMSCRIPTEN)
+  # The effects round floats with the SSE conversions; emscripten maps them onto wasm SIMD, which
+  # rounds the same way (the browser tests compare frames with the native build's).
+  add_compile_options(-msimd128 -msse)
+endif()
+
 if(PRELO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
@@ -24,4 +30,8 @@ endif()
 if(WIN32)
   set(ZLIB_USE_STATIC_LIBS ON)
 endif()
-find_package(ZLIB REQUIRED)
+if(EMSCRIPTEN)
+  include(WebZlib)
+else()
+  find_package(ZLIB REQUIRED)
+endif()

@@ -1,6 +1,13 @@
 # prelo_add_module(NAME SOURCES...): a plug-in shared library named exactly NAME.dll / NAME.so,
 # as hosts look modules up by their bare name.
+# The browser build links everything into one program, so there a module is an archive that
+# nothing builds unless asked (host/web names the modules' exports itself).
 function(prelo_add_module name)
+  if(EMSCRIPTEN)
+    add_library(${name} STATIC EXCLUDE_FROM_ALL ${ARGN})
+    target_link_libraries(${name} PRIVATE interfaces)
+    return()
+  endif()
   add_library(${name} SHARED ${ARGN})
   target_link_libraries(${name} PRIVATE interfaces)
   set_target_properties(${name} PROPERTIES PREFIX "" OUTPUT_NAME ${name}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 namespace platform {
 
 using ModuleHandle = void*;
@@ -17,5 +19,16 @@ void UnloadModule(ModuleHandle module);
 
 // The platform's file name of a module: "Graph" -> "Graph.dll" or "Graph.so".
 const char* ModuleSuffix();
+
+#if defined(__EMSCRIPTEN__)
+// The browser build links every module into the one program. The host names each module and its
+// exports here before loading it; LoadModule then answers for a path ending in the bare name,
+// and FindLoadedModule for a name loaded that way. The arrays are borrowed and must stay alive.
+struct BuiltInExport {
+    const char* name;
+    void* function;
+};
+void RegisterBuiltInModule(const char* name, const BuiltInExport* exports, size_t count);
+#endif
 
 }  // namespace platform

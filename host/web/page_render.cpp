@@ -1,0 +1,113 @@
+#include "host/web/page_render.h"
+
+#include <emscripten.h>
+
+#include <cstdio>
+#include <sstream>
+#include <vector>
+
+#include "demo/runtime/schedule.h"
+#include "host/kit/host_kit.h"
+#include "host/kit/wav_length.h"
+#include "host/runner/demo_libraries.h"
+#include "host/runner/demo_run.h"
+#include "host/runner/frame_recorder.h"
+#include "host/runner/render_options.h"
+#include "host/web/built_in_modules.h"
+#include "host/web/page_bridge.h"
+#include "host/web/rgba_frame.h"
+
+namespace web {
+namespace {
+
+using FrameHook = std::function<bool(host::HostKit& kit, uint32_t nowMs)>;
+
+// prelo-render's flow, on the built-in modules; hook sees every frame.
+int Render(const std::string& arguments, const FrameHook& hook) {
+    std::vector<std::string> args;
+    std::istringstream words(arguments);
+    for (std::string word; words >> word;) args.push_back(word);
+    host::RenderOptions options;
+    std::string error;
+    if (!host::ParseRenderOptions(args, &options, &error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    RegisterBuiltInModules();
+    host::DemoLibraries libraries;
+    if (!libraries.Load("", options.demoName.c_str(), &error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+    host::HostKitSettings settings;
+    settings.headless = true;
+    settings.loop.frameStepMs = options.frameStepMs;
+    settings.loop.stopAfterMs = options.stopAfterMs;
+    settings.loop.maxFrames = options.maxFrames;
+    settings.sound.refuse = !options.hostSound;
+    uint32_t musicLength = options.musicLengthMs;
+    if (musicLength == 0) host::WavFileLengthMs((options.assetsFolder + "/Vuvi01.wav").c_str(), &musicLength);
+    if (musicLength != 0) settings.sound.lengthMs = musicLength;
+
+    host::HostKit kit(settings);
+    host::FrameRecorder recorder(kit.Window(), options.captureTimes, options.captureEveryMs, "", stdout);
+    kit.Loop().SetFrameCallback([&](uint32_t nowMs) { return recorder.OnFrame(nowMs) && hook(kit, nowMs); });
+    host::DemoRunOptions run;
+    run.assetsFolder = options.assetsFolder;
+    run.loopMusic = options.loopMusic;
+    run.keyCancel = options.keyCancel;
+    host::DemoRunReport report;
+    host::RunDemo(kit, libraries, run, &report);
+    std::fflush(stdout);
+    if (!report.initSucceeded) {
+        std::fprintf(stderr, "the demo did not start: %s\n", report.error.c_str());
+        return 3;
+    }
+    return 0;
+}
+
+int SceneAt(uint32_t ms) {
+    for (int scene = 0; scene < kSceneCount; ++scene)
+        if (ms < kSceneEndsMs[scene]) return scene;
+    return kSceneCount - 1;
+}
+
+}  // namespace
+
+int RenderOnVirtualClock(const std::string& arguments) {
+    return Render(arguments, [](host::HostKit&, uint32_t) { return true; });
+}
+
+// A frame's time is from one callback to the next: the demo draws the frame between them, and
+// the callback hands it to the page as a played frame is.
+int BenchmarkScenes(const std::string& arguments) {
+    RgbaFrame frame;
+    std::vector<double> spentMs(kSceneCount, 0.0);
+    std::vector<int> frames(kSceneCount, 0);
+    double last = emscripten_get_now();
+    uint32_t lastMs = 0;
+    bool first = true;
+    const int status = Render(arguments, [&](host::HostKit& kit, uint32_t nowMs) {
+        kit.Window().Capture();
+        int pitch = 0;
+        if (const uint8_t* pixels = kit.Window().Framebuffer(&pitch)) PresentFrame(frame.From(pixels, pitch));
+        const double now = emscripten_get_now();
+        if (!first) {
+            spentMs[SceneAt(lastMs)] += now - last;
+            ++frames[SceneAt(lastMs)];
+        }
+        first = false;
+        last = now;
+        lastMs = nowMs;
+        return true;
+    });
+    if (status != 0) return status;
+    for (int scene = 0; scene < kSceneCount; ++scene) {
+        const double fps = spentMs[scene] > 0 ? frames[scene] * 1000.0 / spentMs[scene] : 0.0;
+        std::printf("scene %d %.0f\n", scene, fps);
+    }
+    std::fflush(stdout);
+    return 0;
+}
+
+}  // namespace web

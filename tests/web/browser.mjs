@@ -1,0 +1,170 @@
+// Serves a folder on 127.0.0.1 and drives Debian's headless Chromium over its DevTools
+// protocol: enough to load a page, evaluate in it, press keys and hand a file input its files.
+import { spawn } from 'node:child_process';
+import { createServer } from 'node:http';
+import { mkdtempSync, readFile, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { extname, join, normalize } from 'node:path';
+
+const kTypes = {
+  '.html': 'text/html', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm', '.data': 'application/octet-stream',
+};
+
+export function serve(folder) {
+  const server = createServer((request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    if (path.includes('..')) { response.writeHead(400).end(); return; }
+    const file = join(folder, path.endsWith('/') ? path + 'index.html' : path);
+    readFile(file, (error, bytes) => {
+      if (error) { response.writeHead(404).end(); return; }
+      response.writeHead(200, { 'Content-Type': kTypes[extname(file)] || 'application/octet-stream' }).end(bytes);
+    });
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+export class Browser {
+  // Resolves null when the browser cannot start here (no binary, no WebSocket in this Node).
+  static async launch(binary = 'chromium') {
+    if (typeof WebSocket === 'undefined') return { skip: 'this Node.js has no WebSocket (run it with --experimental-websocket)' };
+    const profile = mkdtempSync(join(tmpdir(), 'prelo-chromium-'));
+    const child = spawn(binary, ['--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run',
+      '--autoplay-policy=no-user-gesture-required', '--remote-debugging-port=0', `--user-data-dir=${profile}`,
+      'about:blank'], { stdio: ['ignore', 'ignore', 'pipe'] });
+    const address = await new Promise((resolve) => {
+      let text = '';
+      const timer = setTimeout(() => resolve(null), 30000);
+      child.on('error', () => { clearTimeout(timer); resolve(null); });
+      child.on('exit', () => { clearTimeout(timer); resolve(null); });
+      child.stderr.on('data', (chunk) => {
+        text += chunk;
+        const found = /DevTools listening on (ws:\/\/\S+)/.exec(text);
+        if (found) { clearTimeout(timer); resolve(found[1]); }
+      });
+    });
+    if (address === null) {
+      child.kill();
+      rmSync(profile, { recursive: true, force: true });
+      return { skip: `${binary} did not start headless` };
+    }
+    const browser = new Browser(child, profile, new WebSocket(address));
+    await new Promise((resolve, reject) => { browser.socket.onopen = resolve; browser.socket.onerror = reject; });
+    return { browser };
+  }
+
+  constructor(child, profile, socket) {
+    this.child = child;
+    this.profile = profile;
+    this.socket = socket;
+    this.nextId = 1;
+    this.pending = new Map();
+    this.listeners = [];
+    socket.onmessage = (event) => {
+      const message = JSON.parse(event.data);
+      if (message.id !== undefined && this.pending.has(message.id)) {
+        const { resolve, reject } = this.pending.get(message.id);
+        this.pending.delete(message.id);
+        if (message.error) reject(new Error(message.error.message)); else resolve(message.result);
+      } else if (message.method) {
+        for (const listener of this.listeners) listener(message);
+      }
+    };
+  }
+
+  send(method, params = {}, sessionId = undefined) {
+    const id = this.nextId++;
+    this.socket.send(JSON.stringify({ id, method, params, sessionId }));
+    return new Promise((resolve, reject) => this.pending.set(id, { resolve, reject }));
+  }
+
+  // A new tab on url, with its errors collected in page.errors.
+  async open(url) {
+    const { targetId } = await this.send('Target.createTarget', { url: 'about:blank' });
+    const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
+    const page = new Page(this, sessionId);
+    this.listeners.push((message) => { if (message.sessionId === sessionId) page.onEvent(message); });
+    await page.send('Runtime.enable');
+    await page.send('Page.enable');
+    await page.send('Log.enable');
+    const loaded = page.waitFor('Page.loadEventFired');
+    await page.send('Page.navigate', { url });
+    await loaded;
+    return page;
+  }
+
+  // Asks the browser to quit, so its helper processes end with it, then removes its profile.
+  async close() {
+    const exited = new Promise((resolve) => this.child.on('exit', resolve));
+    const timer = setTimeout(() => this.child.kill('SIGKILL'), 5000);
+    await this.send('Browser.close').catch(() => this.child.kill());
+    await exited;
+    clearTimeout(timer);
+    this.socket.close();
+    try {
+      rmSync(this.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+    } catch (error) {
+      console.log(`note: the browser profile ${this.profile} could not be removed: ${error.message}`);
+    }
+  }
+}
+
+class Page {
+  constructor(browser, sessionId) {
+    this.browser = browser;
+    this.sessionId = sessionId;
+    this.errors = [];
+    this.waiters = [];
+  }
+
+  send(method, params = {}) { return this.browser.send(method, params, this.sessionId); }
+
+  onEvent(message) {
+    if (message.method === 'Runtime.exceptionThrown') {
+      this.errors.push(message.params.exceptionDetails.exception?.description || message.params.exceptionDetails.text);
+    } else if (message.method === 'Runtime.consoleAPICalled' && message.params.type === 'error') {
+      this.errors.push(message.params.args.map((arg) => arg.value ?? arg.description).join(' '));
+    } else if (message.method === 'Log.entryAdded' && message.params.entry.level === 'error') {
+      this.errors.push(message.params.entry.text + ' ' + (message.params.entry.url || ''));
+    }
+    this.waiters = this.waiters.filter(({ method, resolve }) => {
+      if (method !== message.method) return true;
+      resolve(message.params);
+      return false;
+    });
+  }
+
+  waitFor(method) { return new Promise((resolve) => this.waiters.push({ method, resolve })); }
+
+  // The value of an expression (awaited when it is a promise), as a user's gesture.
+  async evaluate(expression) {
+    const result = await this.send('Runtime.evaluate',
+      { expression, awaitPromise: true, returnByValue: true, userGesture: true });
+    if (result.exceptionDetails) throw new Error(result.exceptionDetails.exception?.description || result.exceptionDetails.text);
+    return result.result.value;
+  }
+
+  // Polls until the expression is true, or fails after timeoutMs.
+  async until(expression, timeoutMs, what) {
+    const end = Date.now() + timeoutMs;
+    while (Date.now() < end) {
+      if (await this.evaluate(expression)) return;
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    throw new Error(`timed out waiting for ${what}`);
+  }
+
+  // A key pressed and released, as the keyboard sends it.
+  async pressKey(code, key, virtualKey) {
+    for (const type of ['keyDown', 'keyUp']) {
+      await this.send('Input.dispatchKeyEvent', { type, code, key, windowsVirtualKeyCode: virtualKey });
+      await new Promise((resolve) => setTimeout(resolve, 80));
+    }
+  }
+
+  async setInputFiles(selector, files) {
+    const { root } = await this.send('DOM.getDocument');
+    const { nodeId } = await this.send('DOM.querySelector', { nodeId: root.nodeId, selector });
+    await this.send('DOM.setFileInputFiles', { nodeId, files });
+  }
+}
