@@ -15,11 +15,12 @@ bool HostLoop::KeepRunning() {
     if (!platform::PumpMessages()) return false;
     if (callback_ && !callback_(ElapsedMs())) return false;
     if (settings_.maxFrames != 0 && frames_ >= settings_.maxFrames) return false;
-    if (settings_.frameStepMs != 0) {
+    const uint32_t stepMs = NextStepMs();
+    if (stepMs != 0) {
         if (stepped_ != nullptr) {
-            stepped_->Advance(settings_.frameStepMs);
+            stepped_->Advance(stepMs);
         } else {
-            WaitForNextFrame();
+            WaitForNextFrame(stepMs);
         }
     }
     if (ElapsedMs() > settings_.stopAfterMs) return false;
@@ -27,10 +28,17 @@ bool HostLoop::KeepRunning() {
     return true;
 }
 
+// From the frame now on screen (the frames_-th) to the next one.
+uint32_t HostLoop::NextStepMs() const {
+    if (settings_.framesPerSecond == 0) return settings_.frameStepMs;
+    auto frameTime = [this](uint64_t n) { return static_cast<uint32_t>(n * 1000u / settings_.framesPerSecond); };
+    return frameTime(frames_ + 1ull) - frameTime(frames_);
+}
+
 // Real time: the demo itself never waits, so without this a host would spin the processor.
-void HostLoop::WaitForNextFrame() {
+void HostLoop::WaitForNextFrame(uint32_t stepMs) {
     const uint32_t since = time_.NowMs() - lastFrameMs_;
-    if (since < settings_.frameStepMs) platform::Sleep(settings_.frameStepMs - since);
+    if (since < stepMs) platform::Sleep(stepMs - since);
     lastFrameMs_ = time_.NowMs();
 }
 

@@ -12,6 +12,10 @@ struct LoopSettings {
     // One frame. Headless runs move the stepped clock by this much per KeepRunning; real-time
     // runs wait until this much has passed since the previous frame. 0: neither.
     uint32_t frameStepMs = 0;
+    // When set, in place of frameStepMs: frame n lies at n * 1000 / framesPerSecond ms, rounded
+    // down, so that a rate that does not divide a second (60) keeps its rate instead of running
+    // at that of its rounded step (16 ms, 62.5 a second).
+    uint32_t framesPerSecond = 0;
     // KeepRunning answers false once this much time has passed since the loop was made...
     uint32_t stopAfterMs = UINT32_MAX;
     // ...or once this many calls have been answered (0 = no limit).
@@ -39,7 +43,8 @@ public:
     uint32_t ElapsedMs() { return time_.NowMs() - startMs_; }
 
 private:
-    void WaitForNextFrame();
+    uint32_t NextStepMs() const;
+    void WaitForNextFrame(uint32_t stepMs);
 
     TimeSource& time_;
     SteppedTime* stepped_;

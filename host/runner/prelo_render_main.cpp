@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
     host::HostKitSettings settings;
     settings.headless = !options.realTime;
     settings.loop.frameStepMs = options.frameStepMs;
+    settings.loop.framesPerSecond = options.framesPerSecond;
     settings.loop.stopAfterMs = options.stopAfterMs;
     settings.loop.maxFrames = options.maxFrames;
     settings.sound.refuse = !options.hostSound;

@@ -43,7 +43,7 @@ const char* RenderUsage() {
            "  --assets DIR        the demo's files (default: the sample set)\n"
            "  --out DIR           also write each captured frame there as a PNG file\n"
            "  --step MS           one frame's step of the clock (default 40)\n"
-           "  --fps N             the same as a rate, 1 to 1000\n"
+           "  --fps N             frames at exact multiples of 1000 / N ms, 1 to 1000\n"
            "  --stop MS           end after this much time (default 125000)\n"
            "  --frames N          end after this many frames (default: no limit)\n"
            "  --capture T1,T2,... capture the frames at these times in ms\n"
@@ -87,9 +87,10 @@ bool ParseRenderOptions(const std::vector<std::string>& args, RenderOptions* opt
             ok = text(&o.assetsFolder);
         else if (name == "--out")
             ok = text(&o.outFolder);
-        else if (name == "--step")
+        else if (name == "--step") {
             ok = number(&o.frameStepMs);
-        else if (name == "--stop")
+            o.framesPerSecond = 0;
+        } else if (name == "--stop")
             ok = number(&o.stopAfterMs);
         else if (name == "--frames")
             ok = number(&o.maxFrames);
@@ -122,7 +123,10 @@ bool ParseRenderOptions(const std::vector<std::string>& args, RenderOptions* opt
                 *error = "--fps must lie between 1 and 1000";
                 ok = false;
             }
-            if (ok) o.frameStepMs = 1000 / fps;
+            if (ok) {
+                o.frameStepMs = 1000 / fps;
+                o.framesPerSecond = fps;
+            }
         } else if (name == "--capture") {
             if (!hasValue || !ParseTimes(value, &o.captureTimes)) {
                 *error = "--capture needs times in ms separated by commas";

@@ -9,7 +9,8 @@ namespace host {
 struct RenderOptions {
     std::string assetsFolder;            // --assets DIR (default: ../assets beside the program)
     std::string outFolder;               // --out DIR: PNG files of the captured frames; none without it
-    uint32_t frameStepMs = 40;           // --step MS, or --fps N
+    uint32_t frameStepMs = 40;           // --step MS, or --fps N rounded down
+    uint32_t framesPerSecond = 0;        // --fps N: frames at exact multiples of 1000 / N ms (0: --step)
     uint32_t stopAfterMs = 125000;       // --stop MS
     uint32_t maxFrames = 0;              // --frames N (0 = no limit)
     bool loopMusic = false;              // --loop

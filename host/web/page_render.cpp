@@ -42,6 +42,7 @@ int Render(const std::string& arguments, const FrameHook& hook) {
     host::HostKitSettings settings;
     settings.headless = true;
     settings.loop.frameStepMs = options.frameStepMs;
+    settings.loop.framesPerSecond = options.framesPerSecond;
     settings.loop.stopAfterMs = options.stopAfterMs;
     settings.loop.maxFrames = options.maxFrames;
     settings.sound.refuse = !options.hostSound;

@@ -31,6 +31,27 @@ TEST(HostLoop, StepsTheClockAfterShowingEachFrameAndStopsAfterTheStopTime) {
     EXPECT_EQ(120u, platform::TickCount());
 }
 
+// A rate that does not divide a second keeps its rate: 60 frames lie in each second, not 62.5.
+TEST(HostLoop, ARateStepsToExactFrameTimes) {
+    host::SteppedTime time(0);
+    host::LoopSettings settings;
+    settings.frameStepMs = 16;
+    settings.framesPerSecond = 60;
+    settings.stopAfterMs = 1000;
+    host::HostLoop loop(time, &time, settings);
+    std::vector<uint32_t> seen;
+    loop.SetFrameCallback([&seen](uint32_t now) {
+        seen.push_back(now);
+        return true;
+    });
+    while (loop.KeepRunning()) {
+    }
+    ASSERT_EQ(61u, seen.size());  // 0 to 1000 ms, both ends shown
+    EXPECT_EQ((std::vector<uint32_t>{0, 16, 33, 50, 66, 83, 100}),
+              std::vector<uint32_t>(seen.begin(), seen.begin() + 7));
+    EXPECT_EQ(1000u, seen.back());
+}
+
 TEST(HostLoop, FrameLimitCallbackAndStopRequestEndTheRun) {
     host::SteppedTime time(500);
     host::LoopSettings settings;

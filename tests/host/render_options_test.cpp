@@ -45,6 +45,7 @@ TEST(RenderOptions, DefaultsAndEveryOption) {
     EXPECT_EQ("a", o.assetsFolder);
     EXPECT_EQ("o", o.outFolder);
     EXPECT_EQ(33u, o.frameStepMs);
+    EXPECT_EQ(30u, o.framesPerSecond);
     EXPECT_EQ(6000u, o.stopAfterMs);
     EXPECT_EQ(9u, o.maxFrames);
     EXPECT_EQ((std::vector<uint32_t>{0, 100, 5000}), o.captureTimes);
@@ -54,6 +55,11 @@ TEST(RenderOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(7000u, o.musicLengthMs);
     EXPECT_EQ("Other", o.demoName);
     EXPECT_TRUE(o.realTime);
+
+    // The last of --fps and --step holds.
+    ASSERT_TRUE(Parse({"--fps", "60", "--step", "20"}, &o, &error));
+    EXPECT_EQ(20u, o.frameStepMs);
+    EXPECT_EQ(0u, o.framesPerSecond);
 }
 
 TEST(RenderOptions, RefusesWithAReasonAndKeepsTheOldOptions) {
