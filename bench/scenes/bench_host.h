@@ -63,7 +63,7 @@ public:
     bool SetRepeatMode(int32_t) override { return true; }
     int32_t RepeatMode() override { return 1; }
     uint32_t PositionMs() override { return clock_->nowMs; }
-    uint32_t LengthMs() override { return 124634; }
+    uint32_t LengthMs() override { return kTimelineEndMs; }
 
 private:
     BenchClock* clock_;

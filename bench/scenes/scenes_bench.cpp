@@ -46,7 +46,7 @@ void BM_SceneFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_SceneFrame)->DenseRange(0, 11)->Unit(benchmark::kMillisecond);
 
-// The whole timeline, 0 to 124634 ms, one frame every 1000 / 60 ms, through the scheduler.
+// The whole timeline, 0 to kTimelineEndMs, one frame every 1000 / 60 ms, through the scheduler.
 void BM_WholeDemoAtSixtyFps(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
@@ -59,7 +59,7 @@ void BM_WholeDemoAtSixtyFps(benchmark::State& state) {
         demo.loop.next = [&]() {
             demo.clock.nowMs = 1 + frame * 1000 / 60;
             ++frame;
-            return demo.clock.nowMs < 124634;
+            return demo.clock.nowMs < kTimelineEndMs;
         };
         demo.clock.nowMs = 1;
         state.ResumeTiming();
