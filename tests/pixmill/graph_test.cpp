@@ -5,13 +5,11 @@
 
 #include "allocation_failure.h"
 #include "kernel_params.h"
-#include "memory_surface.h"
 #include "pixmill/pixmill_graph.h"
 #include "pixmill/reference.h"
+#include "tests/support/test_surface.h"
 
 namespace {
-
-using pixmill_test::MemorySurface;
 
 TEST(PixmillGraph, FixedAnswersAndRepeatableInitialize) {
     pixmill::PixmillGraph graph;
@@ -26,16 +24,16 @@ TEST(PixmillGraph, FixedAnswersAndRepeatableInitialize) {
 TEST(PixmillGraph, BlendsBeforeInitializeDrawNothing) {
     pixmill::PixmillGraph graph;
     std::mt19937 random(11);
-    MemorySurface dst(33, 4, false);
-    MemorySurface src(33, 4, true);
-    dst.FillRandom(random);
-    src.FillRandom(random);
-    const std::vector<uint8_t> before = dst.Bytes();
+    TestSurface dst(33, 4, TestSurface::Drawing(false));
+    TestSurface src(33, 4, TestSurface::Drawing(true));
+    dst.FillRandom(random, true);
+    src.FillRandom(random, true);
+    const std::vector<uint8_t> before = dst.Pixels();
     graph.BlendConst(&dst, 0, 0, &src, 0, 0, 33, 4, 100);
     graph.BlendAlpha(&dst, 0, 0, &src, 0, 0, 33, 4);
-    EXPECT_EQ(before, dst.Bytes());
+    EXPECT_EQ(before, dst.Pixels());
     graph.Copy(&dst, 0, 0, &src, 0, 0, 33, 4);
-    EXPECT_EQ(src.Bytes(), dst.Bytes());
+    EXPECT_EQ(src.Pixels(), dst.Pixels());
 }
 
 TEST(PixmillGraph, BlendsAfterFailedInitializeDrawNothing) {
@@ -44,14 +42,14 @@ TEST(PixmillGraph, BlendsAfterFailedInitializeDrawNothing) {
     pixmill_test::FailNthArrayAllocation(2);
     ASSERT_FALSE(graph.Initialize());
     std::mt19937 random(15);
-    MemorySurface dst(24, 3, false);
-    MemorySurface src(24, 3, true);
-    dst.FillRandom(random);
-    src.FillRandom(random);
-    const std::vector<uint8_t> before = dst.Bytes();
+    TestSurface dst(24, 3, TestSurface::Drawing(false));
+    TestSurface src(24, 3, TestSurface::Drawing(true));
+    dst.FillRandom(random, true);
+    src.FillRandom(random, true);
+    const std::vector<uint8_t> before = dst.Pixels();
     graph.BlendConst(&dst, 0, 0, &src, 0, 0, 24, 3, 77);
     graph.BlendAlpha(&dst, 0, 0, &src, 0, 0, 24, 3);
-    EXPECT_EQ(before, dst.Bytes());
+    EXPECT_EQ(before, dst.Pixels());
     EXPECT_TRUE(graph.Initialize());
 }
 
@@ -59,28 +57,28 @@ TEST(PixmillGraph, MissingSurfacesPlanesOrAreasDrawNothing) {
     pixmill::PixmillGraph graph;
     ASSERT_TRUE(graph.Initialize());
     std::mt19937 random(12);
-    MemorySurface dst(20, 3, false);
-    MemorySurface noAlpha(20, 3, false);
-    dst.FillRandom(random);
-    noAlpha.FillRandom(random);
-    const std::vector<uint8_t> before = dst.Bytes();
+    TestSurface dst(20, 3, TestSurface::Drawing(false));
+    TestSurface noAlpha(20, 3, TestSurface::Drawing(false));
+    dst.FillRandom(random, true);
+    noAlpha.FillRandom(random, true);
+    const std::vector<uint8_t> before = dst.Pixels();
     graph.BlendAlpha(&dst, 0, 0, &noAlpha, 0, 0, 20, 3);
     graph.Copy(nullptr, 0, 0, &noAlpha, 0, 0, 20, 3);
     graph.Copy(&dst, 0, 0, nullptr, 0, 0, 20, 3);
     graph.BlendConst(&dst, 0, 0, &noAlpha, 0, 0, 0, 3, 9);
     graph.BlendConst(&dst, 0, 0, &noAlpha, 0, 0, 20, -1, 9);
-    EXPECT_EQ(before, dst.Bytes());
+    EXPECT_EQ(before, dst.Pixels());
 }
 
 TEST(PixmillGraph, UnimplementedSlotsLeaveTheDestinationAlone) {
     pixmill::PixmillGraph graph;
     ASSERT_TRUE(graph.Initialize());
     std::mt19937 random(13);
-    MemorySurface dst(16, 4, true);
-    MemorySurface src(16, 4, true);
-    dst.FillRandom(random);
-    src.FillRandom(random);
-    const std::vector<uint8_t> before = dst.Bytes();
+    TestSurface dst(16, 4, TestSurface::Drawing(true));
+    TestSurface src(16, 4, TestSurface::Drawing(true));
+    dst.FillRandom(random, true);
+    src.FillRandom(random, true);
+    const std::vector<uint8_t> before = dst.Pixels();
     graph.Attach(&src);
     graph.Unused5(&dst, 0, 0, &src, 0, 0, 16, 4);
     graph.CopyLevel(&dst, 0, 0, &src, 0, 0, 16, 4, 128);
@@ -91,7 +89,7 @@ TEST(PixmillGraph, UnimplementedSlotsLeaveTheDestinationAlone) {
     graph.DimRect(&dst, 0, 0, 16, 4, 160);
     graph.TileOffsetLevel(&dst, 0, 0, 16, 4, &src, 0, 0, 16, 4, 3, 2, 90);
     graph.ZoomRect(&dst, 0, 0, 16, 4, &src, 1.0f, 1.0f, 8.0f, 2.0f, 16);
-    EXPECT_EQ(before, dst.Bytes());
+    EXPECT_EQ(before, dst.Pixels());
 }
 
 // The operations find the rectangles through PixelAt/AlphaAt at the corners and the pitches.
@@ -99,15 +97,15 @@ TEST(PixmillGraph, OperationsDrawTheAddressedRectangles) {
     pixmill::PixmillGraph graph;
     ASSERT_TRUE(graph.Initialize());
     std::mt19937 random(14);
-    MemorySurface src(70, 12, true, 5);
-    src.FillRandom(random);
+    TestSurface src(70, 12, TestSurface::Drawing(true, 5));
+    src.FillRandom(random, true);
     for (int32_t op = 0; op < 3; ++op) {
-        MemorySurface dst(64, 10, false, 16);
-        MemorySurface expected(64, 10, false, 16);
+        TestSurface dst(64, 10, TestSurface::Drawing(false, 16));
+        TestSurface expected(64, 10, TestSurface::Drawing(false, 16));
         std::mt19937 same(99);
-        dst.FillRandom(same);
+        dst.FillRandom(same, true);
         std::mt19937 again(99);
-        expected.FillRandom(again);
+        expected.FillRandom(again, true);
         pixmill::PixelJob job{expected.PixelAt(3, 2),
                               expected.Pitch(),
                               src.PixelAt(5, 1),
@@ -126,7 +124,7 @@ TEST(PixmillGraph, OperationsDrawTheAddressedRectangles) {
             graph.BlendAlpha(&dst, 3, 2, &src, 5, 1, 41, 7);
             pixmill::reference::BlendAlpha(pixmill_test::SharedBlendTable(), job);
         }
-        EXPECT_EQ(expected.Bytes(), dst.Bytes()) << "operation " << op;
+        EXPECT_EQ(expected.Pixels(), dst.Pixels()) << "operation " << op;
     }
 }
 

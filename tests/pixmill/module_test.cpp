@@ -12,12 +12,10 @@
 #include "interfaces/guids.h"
 #include "interfaces/module_export.h"
 #include "kernel_params.h"
-#include "memory_surface.h"
 #include "pixmill/reference.h"
+#include "tests/support/test_surface.h"
 
 namespace {
-
-using pixmill_test::MemorySurface;
 
 #if defined(_WIN32)
 constexpr const char* kModulePath = "Pixmill.dll";
@@ -94,14 +92,14 @@ TEST_F(PixmillModule, DrawsReferenceBytesOnChosenAndBaselineKernels) {
             const int32_t h = 1 + static_cast<int32_t>(random() % 4);
             const int32_t sx = static_cast<int32_t>(random() % 8);
             const int32_t dx = static_cast<int32_t>(random() % 8);
-            MemorySurface src(w + 8, h + 1, true, static_cast<int32_t>(random() % 17));
-            MemorySurface dst(w + 8, h + 1, false, static_cast<int32_t>(random() % 17));
-            MemorySurface expected(w + 8, h + 1, false, dst.Pitch() - 3 * (w + 8));
-            src.FillRandom(random);
+            TestSurface src(w + 8, h + 1, TestSurface::Drawing(true, static_cast<int32_t>(random() % 17)));
+            TestSurface dst(w + 8, h + 1, TestSurface::Drawing(false, static_cast<int32_t>(random() % 17)));
+            TestSurface expected(w + 8, h + 1, TestSurface::Drawing(false, dst.Pitch() - 3 * (w + 8)));
+            src.FillRandom(random, true);
             std::mt19937 fill(round);
-            dst.FillRandom(fill);
+            dst.FillRandom(fill, true);
             std::mt19937 fillAgain(round);
-            expected.FillRandom(fillAgain);
+            expected.FillRandom(fillAgain, true);
             pixmill::PixelJob job{expected.PixelAt(dx, 1),
                                   expected.Pitch(),
                                   src.PixelAt(sx, 0),
@@ -125,7 +123,7 @@ TEST_F(PixmillModule, DrawsReferenceBytesOnChosenAndBaselineKernels) {
                     pixmill::reference::BlendAlpha(pixmill_test::SharedBlendTable(), job);
                     break;
             }
-            ASSERT_EQ(expected.Bytes(), dst.Bytes())
+            ASSERT_EQ(expected.Pixels(), dst.Pixels())
                 << "round " << round << (forceBaseline ? " on forced baseline" : " on chosen kernels");
         }
     }

@@ -1,4 +1,4 @@
-#include "tests/effects/test_surface.h"
+#include "tests/support/test_surface.h"
 
 namespace {
 
@@ -69,14 +69,16 @@ void TestSurface::FillMask(uint8_t value) {
     }
 }
 
-void TestSurface::FillRandom(std::mt19937& random) {
+void TestSurface::FillRandom(std::mt19937& random, bool alphaEdges) {
     for (int32_t y = 0; y < height_; ++y) {
         for (int32_t x = 0; x < width_; ++x) {
             if (!pixels_.empty()) {
                 uint8_t* p = PixelAt(x, y);
                 for (int c = 0; c < 3; ++c) p[c] = static_cast<uint8_t>(random());
             }
-            if (!alpha_.empty()) *AlphaAt(x, y) = static_cast<uint8_t>(random());
+            if (alpha_.empty()) continue;
+            const bool edge = alphaEdges && random() % 3 == 0;
+            *AlphaAt(x, y) = static_cast<uint8_t>(edge ? (random() % 2) * 255 : random());
         }
     }
 }

@@ -6,7 +6,7 @@
 
 #include "interfaces/surface.h"
 
-// A surface over plain memory for the effect tests. Rows may carry padding bytes, so a routine
+// A surface over plain memory for the effect and drawing tests. Rows may carry padding bytes, so a routine
 // that steps by the width instead of the pitch shows; guard bytes before and after each plane and
 // the padding are filled with a pattern that Intact() checks, so a write outside the pixels shows.
 class TestSurface final : public ISurface {
@@ -17,6 +17,10 @@ public:
         bool alpha = false;
         int32_t alphaPadding = 0;
     };
+
+    // As a host's drawing surfaces come: pixels, rows padded by padding bytes, and when asked an
+    // alpha plane whose rows are 3 bytes longer than the width.
+    static Options Drawing(bool alpha, int32_t padding = 0) { return {padding, true, alpha, alpha ? 3 : 0}; }
 
     TestSurface(int32_t width, int32_t height) : TestSurface(width, height, Options{}) {}
     TestSurface(int32_t width, int32_t height, Options options);
@@ -41,7 +45,8 @@ public:
     uint8_t* Mask(int32_t x, int32_t y) { return AlphaAt(x, y); }
     void Fill(uint8_t blue, uint8_t green, uint8_t red);
     void FillMask(uint8_t value);
-    void FillRandom(std::mt19937& random);
+    // With alphaEdges a third of the alpha values are 0 or 255, which blends treat apart.
+    void FillRandom(std::mt19937& random, bool alphaEdges = false);
 
     // The pixel bytes row by row without padding, to compare two surfaces or two moments.
     std::vector<uint8_t> Pixels() const;
