@@ -19,7 +19,10 @@ for tool in Xvfb xdotool od; do
 done
 [ -f "$assets/Prelo.zpx" ] || { echo "SKIP: no sample assets in $assets"; exit 77; }
 
-display=:$((50 + RANDOM % 400))
+# A display no other server holds, or the player's window would open on that one.
+number=$((50 + RANDOM % 400))
+while [ -e "/tmp/.X${number}-lock" ]; do number=$((number + 1)); done
+display=:$number
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 work=$(mktemp -d)
@@ -43,7 +46,8 @@ start() {  # player arguments...
   "$player" --assets "$assets" "$@" >"$log" 2>&1 &
   player_pid=$!
   window=""
-  for _ in $(seq 1 100); do
+  # Up to 30 s: on a loaded machine the first frame can take a while.
+  for _ in $(seq 1 300); do
     window=$(xdotool search --name '^Prelo' 2>/dev/null | head -1)
     [ -n "$window" ] && break
     sleep 0.1
