@@ -9,15 +9,69 @@ namespace {
 
 constexpr char kClassName[] = "PreloHostWindow";
 
-struct HostWindowState {
+// A DIB section selected into a memory device context.
+struct DibPlane {
     HBITMAP bitmap = nullptr;
     HDC memory = nullptr;
     HGDIOBJ previous = nullptr;
     uint8_t* bits = nullptr;
+};
+
+// The framebuffer is 24-bit, as the host draws and reads it; what goes on the screen is first
+// copied into a 32-bit plane, the displays' own format, because a 24-bit source makes the
+// system convert every pixel of every frame in its slowest path.
+struct HostWindowState {
+    DibPlane frame;
+    DibPlane shown;
     int width = 0;
     int height = 0;
     int pitch = 0;
 };
+
+bool CreatePlane(int width, int height, int bitsPerPixel, DibPlane* plane) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    plane->bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    plane->memory = ::CreateCompatibleDC(nullptr);
+    if (plane->bitmap == nullptr || plane->memory == nullptr || bits == nullptr) return false;
+    plane->previous = ::SelectObject(plane->memory, plane->bitmap);
+    plane->bits = static_cast<uint8_t*>(bits);
+    return true;
+}
+
+void FreePlane(DibPlane& plane) {
+    if (plane.memory) {
+        if (plane.previous) ::SelectObject(plane.memory, plane.previous);
+        ::DeleteDC(plane.memory);
+    }
+    if (plane.bitmap) ::DeleteObject(plane.bitmap);
+}
+
+// Copies a rectangle of the framebuffer into the 32-bit plane and puts it on the window.
+void ShowRect(HostWindowState* state, HDC dc, int x, int y, int width, int height) {
+    if (x < 0) width += x, x = 0;
+    if (y < 0) height += y, y = 0;
+    if (width > state->width - x) width = state->width - x;
+    if (height > state->height - y) height = state->height - y;
+    if (width <= 0 || height <= 0) return;
+    for (int row = y; row < y + height; ++row) {
+        const uint8_t* in = state->frame.bits + static_cast<size_t>(row) * state->pitch + static_cast<size_t>(x) * 3;
+        uint8_t* out = state->shown.bits + (static_cast<size_t>(row) * state->width + x) * 4;
+        for (int i = 0; i < width; ++i, in += 3, out += 4) {
+            out[0] = in[0];
+            out[1] = in[1];
+            out[2] = in[2];
+            out[3] = 0;
+        }
+    }
+    ::BitBlt(dc, x, y, width, height, state->shown.memory, x, y, SRCCOPY);
+}
 
 HostWindowState* StateOf(Window window) {
     if (window == nullptr) return nullptr;
@@ -34,9 +88,7 @@ LRESULT CALLBACK HostWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = ::BeginPaint(window, &paint);
-            if (HostWindowState* state = StateOf(window)) {
-                ::BitBlt(dc, 0, 0, state->width, state->height, state->memory, 0, 0, SRCCOPY);
-            }
+            if (HostWindowState* state = StateOf(window)) ShowRect(state, dc, 0, 0, state->width, state->height);
             ::EndPaint(window, &paint);
             return 0;
         }
@@ -62,38 +114,22 @@ bool RegisterHostClass(HINSTANCE instance) {
 
 void FreeState(HostWindowState* state) {
     if (state == nullptr) return;
-    if (state->memory) {
-        ::SelectObject(state->memory, state->previous);
-        ::DeleteDC(state->memory);
-    }
-    if (state->bitmap) ::DeleteObject(state->bitmap);
+    FreePlane(state->frame);
+    FreePlane(state->shown);
     delete state;
 }
 
-// A top-down 24-bit DIB section selected into a memory device context.
 HostWindowState* CreateState(int width, int height) {
     auto* state = new (std::nothrow) HostWindowState();
     if (state == nullptr) return nullptr;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    state->bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    state->memory = ::CreateCompatibleDC(nullptr);
-    if (state->bitmap == nullptr || state->memory == nullptr || bits == nullptr) {
+    if (!CreatePlane(width, height, 24, &state->frame) || !CreatePlane(width, height, 32, &state->shown)) {
         FreeState(state);
         return nullptr;
     }
-    state->previous = ::SelectObject(state->memory, state->bitmap);
-    state->bits = static_cast<uint8_t*>(bits);
     state->width = width;
     state->height = height;
     state->pitch = (width * 3 + 3) & ~3;
-    ::ZeroMemory(state->bits, static_cast<size_t>(state->pitch) * static_cast<size_t>(height));
+    ::ZeroMemory(state->frame.bits, static_cast<size_t>(state->pitch) * static_cast<size_t>(height));
     return state;
 }
 
@@ -139,7 +175,7 @@ uint8_t* HostWindowFramebuffer(Window window, int* width, int* height, int* pitc
     if (width) *width = state->width;
     if (height) *height = state->height;
     if (pitch) *pitch = state->pitch;
-    return state->bits;
+    return state->frame.bits;
 }
 
 void ShowHostWindowRect(Window window, int x, int y, int width, int height) {
@@ -147,7 +183,7 @@ void ShowHostWindowRect(Window window, int x, int y, int width, int height) {
     if (state == nullptr || !::IsWindowVisible(static_cast<HWND>(window))) return;
     HDC dc = ::GetDC(static_cast<HWND>(window));
     if (dc == nullptr) return;
-    ::BitBlt(dc, x, y, width, height, state->memory, x, y, SRCCOPY);
+    ShowRect(state, dc, x, y, width, height);
     ::ReleaseDC(static_cast<HWND>(window), dc);
 }
 
@@ -157,7 +193,7 @@ bool CaptureHostWindow(Window window) {
     if (!::IsWindowVisible(static_cast<HWND>(window))) return true;
     HDC dc = ::GetDC(static_cast<HWND>(window));
     if (dc == nullptr) return false;
-    const bool copied = ::BitBlt(state->memory, 0, 0, state->width, state->height, dc, 0, 0, SRCCOPY) != 0;
+    const bool copied = ::BitBlt(state->frame.memory, 0, 0, state->width, state->height, dc, 0, 0, SRCCOPY) != 0;
     ::ReleaseDC(static_cast<HWND>(window), dc);
     ::GdiFlush();
     return copied;
