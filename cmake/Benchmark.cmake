@@ -10,16 +10,8 @@ if(NOT WIN32)
   return()
 endif()
 
-set(PRELO_BENCHMARK_SOURCE_DIR "" CACHE PATH "Google Benchmark's source for the Windows build (default: fetched)")
-# Fetched again when the folder has gone, as it does when Debian moves to a new version.
-if(NOT EXISTS "${PRELO_BENCHMARK_SOURCE_DIR}/CMakeLists.txt")
-  execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/fetch-source benchmark ${CMAKE_SOURCE_DIR}/build/sources
-                  OUTPUT_VARIABLE fetched OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE fetch_status)
-  if(NOT fetch_status EQUAL 0 OR NOT EXISTS "${fetched}/CMakeLists.txt")
-    message(FATAL_ERROR "scripts/fetch-source benchmark failed; set PRELO_BENCHMARK_SOURCE_DIR or PRELO_BENCH=OFF")
-  endif()
-  set(PRELO_BENCHMARK_SOURCE_DIR "${fetched}" CACHE PATH "Google Benchmark's source for the Windows build" FORCE)
-endif()
+include(DebianSource)
+prelo_debian_source(PRELO_BENCHMARK_SOURCE_DIR benchmark CMakeLists.txt "Google Benchmark's source for the Windows build")
 
 set(BENCHMARK_ENABLE_TESTING OFF CACHE BOOL "" FORCE)
 set(BENCHMARK_ENABLE_GTEST_TESTS OFF CACHE BOOL "" FORCE)

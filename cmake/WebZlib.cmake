@@ -1,15 +1,8 @@
 # zlib for the browser build, compiled from Debian's own zlib source package (fetched and
 # unpacked once by scripts/fetch-source into build/sources), so movie frames inflate through the
 # same zlib calls as in the other builds and nothing comes from outside Debian's archive.
-set(PRELO_ZLIB_SOURCE_DIR "" CACHE PATH "Unpacked zlib source (empty: fetched with scripts/fetch-source)")
-if(NOT PRELO_ZLIB_SOURCE_DIR)
-  execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/fetch-source zlib ${CMAKE_SOURCE_DIR}/build/sources
-                  OUTPUT_VARIABLE fetched OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE status)
-  if(NOT status EQUAL 0 OR NOT EXISTS "${fetched}/zlib.h")
-    message(FATAL_ERROR "the zlib source package could not be fetched (scripts/fetch-source zlib)")
-  endif()
-  set(PRELO_ZLIB_SOURCE_DIR "${fetched}" CACHE PATH "" FORCE)
-endif()
+include(DebianSource)
+prelo_debian_source(PRELO_ZLIB_SOURCE_DIR zlib zlib.h "Unpacked zlib source")
 set(zlib_names adler32 compress crc32 deflate infback inffast inflate inftrees trees uncompr zutil)
 list(TRANSFORM zlib_names PREPEND ${PRELO_ZLIB_SOURCE_DIR}/)
 list(TRANSFORM zlib_names APPEND .c)
