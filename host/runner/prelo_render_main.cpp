@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "host/kit/host_kit.h"
-#include "host/kit/wav_length.h"
 #include "host/runner/demo_libraries.h"
 #include "host/runner/demo_run.h"
 #include "host/runner/frame_recorder.h"
 #include "host/runner/install_layout.h"
 #include "host/runner/render_options.h"
+#include "host/runner/render_run.h"
 #include "platform/process_path.h"
 #include "prelo/version.h"
 
@@ -56,30 +56,12 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    host::HostKitSettings settings;
-    settings.headless = !options.realTime;
-    settings.loop.frameStepMs = options.frameStepMs;
-    settings.loop.framesPerSecond = options.framesPerSecond;
-    settings.loop.stopAfterMs = options.stopAfterMs;
-    settings.loop.maxFrames = options.maxFrames;
-    settings.sound.refuse = !options.hostSound;
-    settings.visibleWindow = options.visibleWindow;
-    uint32_t musicLength = options.musicLengthMs;
-    if (musicLength == 0 && !assets.empty()) {
-        host::WavFileLengthMs((assets + platform::PathSeparator() + "Vuvi01.wav").c_str(), &musicLength);
-    }
-    if (musicLength != 0) settings.sound.lengthMs = musicLength;
-
-    host::HostKit kit(settings);
+    host::HostKit kit(host::KitSettingsFor(options, assets));
     host::FrameRecorder recorder(kit.Window(), options.captureTimes, options.captureEveryMs, out, stdout);
     kit.Loop().SetFrameCallback([&recorder](uint32_t nowMs) { return recorder.OnFrame(nowMs); });
 
-    host::DemoRunOptions run;
-    run.assetsFolder = assets;
-    run.loopMusic = options.loopMusic;
-    run.keyCancel = options.keyCancel;
     host::DemoRunReport report;
-    host::RunDemo(kit, libraries, run, &report);
+    host::RunDemo(kit, libraries, host::RunOptionsFor(options, assets), &report);
     std::fprintf(stderr, "prelo-render: %lu frames, ended at %lu ms%s%s\n",
                  static_cast<unsigned long>(kit.Loop().FramesAnswered()),
                  static_cast<unsigned long>(kit.Loop().ElapsedMs()), report.error.empty() ? "" : "; ",

@@ -8,11 +8,11 @@
 
 #include "demo/runtime/schedule.h"
 #include "host/kit/host_kit.h"
-#include "host/kit/wav_length.h"
 #include "host/runner/demo_libraries.h"
 #include "host/runner/demo_run.h"
 #include "host/runner/frame_recorder.h"
 #include "host/runner/render_options.h"
+#include "host/runner/render_run.h"
 #include "host/web/built_in_modules.h"
 #include "host/web/page_bridge.h"
 #include "host/web/rgba_frame.h"
@@ -39,26 +39,13 @@ int Render(const std::string& arguments, const FrameHook& hook) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;
     }
-    host::HostKitSettings settings;
-    settings.headless = true;
-    settings.loop.frameStepMs = options.frameStepMs;
-    settings.loop.framesPerSecond = options.framesPerSecond;
-    settings.loop.stopAfterMs = options.stopAfterMs;
-    settings.loop.maxFrames = options.maxFrames;
-    settings.sound.refuse = !options.hostSound;
-    uint32_t musicLength = options.musicLengthMs;
-    if (musicLength == 0) host::WavFileLengthMs((options.assetsFolder + "/Vuvi01.wav").c_str(), &musicLength);
-    if (musicLength != 0) settings.sound.lengthMs = musicLength;
-
+    host::HostKitSettings settings = host::KitSettingsFor(options, options.assetsFolder);
+    settings.headless = true;  // the page's own clock: the browser never blocks for a frame
     host::HostKit kit(settings);
     host::FrameRecorder recorder(kit.Window(), options.captureTimes, options.captureEveryMs, "", stdout);
     kit.Loop().SetFrameCallback([&](uint32_t nowMs) { return recorder.OnFrame(nowMs) && hook(kit, nowMs); });
-    host::DemoRunOptions run;
-    run.assetsFolder = options.assetsFolder;
-    run.loopMusic = options.loopMusic;
-    run.keyCancel = options.keyCancel;
     host::DemoRunReport report;
-    host::RunDemo(kit, libraries, run, &report);
+    host::RunDemo(kit, libraries, host::RunOptionsFor(options, options.assetsFolder), &report);
     std::fflush(stdout);
     if (!report.initSucceeded) {
         std::fprintf(stderr, "the demo did not start: %s\n", report.error.c_str());
