@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -45,6 +47,26 @@ inline bool HasAvx2() {
 inline bool SwitchedOn(const char* variable) {
     const char* value = std::getenv(variable);
     return value != nullptr && value[0] != '\0' && std::strcmp(value, "0") != 0;
+}
+
+// The kernel set a module runs: the widest one this build and CPU offer (a null set is one it
+// lacks), unless the baseline switch keeps the baseline.
+template <typename Set>
+const Set& Widest(const char* baselineSwitch, const Set& baseline, const Set* sse2, const Set* avx2) {
+    if (SwitchedOn(baselineSwitch)) return baseline;
+    if (avx2 != nullptr) return *avx2;
+    if (sse2 != nullptr) return *sse2;
+    return baseline;
+}
+
+// Every set of candidates this build and CPU offer (the non-null ones), in order, at most max of
+// them into out; their count. For tests and benchmarks that run each set.
+template <typename Set, size_t N>
+int32_t Offered(const Set* const (&candidates)[N], const Set** out, int32_t max) {
+    int32_t count = 0;
+    for (const Set* set : candidates)
+        if (set != nullptr && count < max) out[count++] = set;
+    return count;
 }
 
 }  // namespace cpu_features

@@ -27,19 +27,13 @@ const KernelSet* Avx2Kernels() {
 }
 
 const KernelSet& ChooseKernels() {
-    if (cpu_features::SwitchedOn("PIXMILL_FORCE_BASELINE")) return BaselineKernels();
-    if (const KernelSet* avx2 = Avx2Kernels()) return *avx2;
-    if (const KernelSet* sse2 = Sse2Kernels()) return *sse2;
-    return BaselineKernels();
+    return cpu_features::Widest("PIXMILL_FORCE_BASELINE", BaselineKernels(), Sse2Kernels(), Avx2Kernels());
 }
 
 int32_t AvailableKernelSets(const KernelSet** out, int32_t max) {
     const KernelSet* scalar = &ScalarKernelSet() == &BaselineKernels() ? nullptr : &ScalarKernelSet();
-    const KernelSet* candidates[] = {&BaselineKernels(), scalar, Sse2Kernels(), Avx2Kernels()};
-    int32_t count = 0;
-    for (const KernelSet* set : candidates)
-        if (set != nullptr && count < max) out[count++] = set;
-    return count;
+    const KernelSet* const candidates[] = {&BaselineKernels(), scalar, Sse2Kernels(), Avx2Kernels()};
+    return cpu_features::Offered(candidates, out, max);
 }
 
 }  // namespace pixmill

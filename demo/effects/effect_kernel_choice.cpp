@@ -18,13 +18,6 @@ const EffectKernels* Avx2Kernels() {
     return nullptr;
 }
 
-const EffectKernels& Choose() {
-    if (cpu_features::SwitchedOn("PRELO_FORCE_BASELINE")) return PlainEffectKernels();
-    if (const EffectKernels* avx2 = Avx2Kernels()) return *avx2;
-    if (const EffectKernels* sse2 = Sse2Kernels()) return *sse2;
-    return PlainEffectKernels();
-}
-
 // The first and one past the last byte of a plane's pixels.
 void PlaneBytes(const PixelPlane& plane, uintptr_t& first, uintptr_t& end) {
     const intptr_t lastRow = static_cast<intptr_t>(plane.height - 1) * plane.pitch;
@@ -41,16 +34,14 @@ const EffectKernels*& Override() {
 }  // namespace
 
 const EffectKernels& ChosenEffectKernels() {
-    static const EffectKernels& chosen = Choose();
+    static const EffectKernels& chosen =
+        cpu_features::Widest("PRELO_FORCE_BASELINE", PlainEffectKernels(), Sse2Kernels(), Avx2Kernels());
     return chosen;
 }
 
 int32_t AvailableEffectKernels(const EffectKernels** out, int32_t max) {
-    const EffectKernels* candidates[] = {&PlainEffectKernels(), Sse2Kernels(), Avx2Kernels()};
-    int32_t count = 0;
-    for (const EffectKernels* set : candidates)
-        if (set != nullptr && count < max) out[count++] = set;
-    return count;
+    const EffectKernels* const candidates[] = {&PlainEffectKernels(), Sse2Kernels(), Avx2Kernels()};
+    return cpu_features::Offered(candidates, out, max);
 }
 
 const EffectKernels& EffectKernelsInUse() {

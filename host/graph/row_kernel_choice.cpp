@@ -19,26 +19,17 @@ const RowKernels* Avx2Rows() {
     return nullptr;
 }
 
-const RowKernels& Choose() {
-    if (cpu_features::SwitchedOn("GRAPH_FORCE_BASELINE")) return PlainRowKernels();
-    if (const RowKernels* avx2 = Avx2Rows()) return *avx2;
-    if (const RowKernels* sse2 = Sse2Rows()) return *sse2;
-    return PlainRowKernels();
-}
-
 }  // namespace
 
 const RowKernels& ChosenRowKernels() {
-    static const RowKernels& chosen = Choose();
+    static const RowKernels& chosen =
+        cpu_features::Widest("GRAPH_FORCE_BASELINE", PlainRowKernels(), Sse2Rows(), Avx2Rows());
     return chosen;
 }
 
 int32_t AvailableRowKernels(const RowKernels** out, int32_t max) {
-    const RowKernels* candidates[] = {&PlainRowKernels(), Sse2Rows(), Avx2Rows()};
-    int32_t count = 0;
-    for (const RowKernels* set : candidates)
-        if (set != nullptr && count < max) out[count++] = set;
-    return count;
+    const RowKernels* const candidates[] = {&PlainRowKernels(), Sse2Rows(), Avx2Rows()};
+    return cpu_features::Offered(candidates, out, max);
 }
 
 }  // namespace host
