@@ -1,7 +1,6 @@
 #include "host/kit/host_screen.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace host {
 
@@ -11,19 +10,13 @@ HostScreen::HostScreen(HostWindow& window) : window_(window) {
 
 void HostScreen::Present(int32_t x, int32_t y, int32_t w, int32_t h) {
     ++presents_;
-    int pitch = 0;
-    uint8_t* framebuffer = window_.Framebuffer(&pitch);
-    if (framebuffer == nullptr || pixels_.Empty()) return;
+    if (pixels_.Empty()) return;
     const int64_t x0 = std::max<int64_t>(x, 0), y0 = std::max<int64_t>(y, 0);
     const int64_t x1 = std::min<int64_t>(int64_t{x} + w, pixels_.Width());
     const int64_t y1 = std::min<int64_t>(int64_t{y} + h, pixels_.Height());
     if (x1 <= x0 || y1 <= y0) return;
-    const size_t rowBytes = static_cast<size_t>(x1 - x0) * 3;
-    for (int64_t row = y0; row < y1; ++row) {
-        std::memcpy(framebuffer + row * pitch + x0 * 3, pixels_.At(static_cast<int32_t>(x0), static_cast<int32_t>(row)),
-                    rowBytes);
-    }
-    window_.Show(static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0), static_cast<int>(y1 - y0));
+    window_.Present(pixels_.At(0, 0), pixels_.Pitch(), static_cast<int>(x0), static_cast<int>(y0),
+                    static_cast<int>(x1 - x0), static_cast<int>(y1 - y0));
 }
 
 }  // namespace host

@@ -8,9 +8,9 @@
 
 namespace host {
 
-// The 640 x 480 24-bit surface the demo draws every frame into. Present copies a rectangle of it
-// into the window's framebuffer and shows it; the surface belongs to the host, so Release does
-// nothing.
+// The 640 x 480 24-bit surface the demo draws every frame into. Present hands a rectangle of it to
+// the window, which copies it into its framebuffer or shows it; the surface belongs to the host,
+// so Release does nothing.
 class HostScreen final : public IHostScreen {
 public:
     explicit HostScreen(HostWindow& window);

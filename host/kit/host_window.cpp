@@ -15,8 +15,8 @@ uint8_t* HostWindow::Framebuffer(int* pitch) const {
     return width == kWidth && height == kHeight ? bytes : nullptr;
 }
 
-void HostWindow::Show(int x, int y, int width, int height) {
-    platform::ShowHostWindowRect(window_, x, y, width, height);
+void HostWindow::Present(const uint8_t* pixels, int pitch, int x, int y, int width, int height) {
+    platform::PresentHostWindowRect(window_, pixels, pitch, x, y, width, height);
 }
 
 bool HostWindow::Capture() { return platform::CaptureHostWindow(window_); }

@@ -24,9 +24,12 @@ public:
     NativeWindow MainWindow() override { return window_; }
 
     bool Valid() const { return window_ != nullptr; }
-    // Rows of kWidth * 3 bytes, pitch bytes apart; null when the window could not be made.
+    // Rows of kWidth * 3 bytes, pitch bytes apart; null when the window could not be made. What
+    // was last presented, or for a visible window on Windows what the last Capture read.
     uint8_t* Framebuffer(int* pitch) const;
-    void Show(int x, int y, int width, int height);
+    // A rectangle of 24-bit pixels (pixels at (0, 0), pitch bytes a row) to the same place of the
+    // window: its framebuffer, or the screen for a visible window on Windows.
+    void Present(const uint8_t* pixels, int pitch, int x, int y, int width, int height);
     // Brings what the window shows, including what was blitted onto it directly, into the
     // framebuffer.
     bool Capture();

@@ -4,6 +4,8 @@
 
 #include <new>
 
+#include "platform/pixel_rows.h"
+
 namespace platform {
 namespace {
 
@@ -17,12 +19,16 @@ struct DibPlane {
     uint8_t* bits = nullptr;
 };
 
-// The framebuffer is 24-bit, as the host draws and reads it; what goes on the screen is first
-// copied into a 32-bit plane, the displays' own format, because a 24-bit source makes the
-// system convert every pixel of every frame in its slowest path.
+// The framebuffer is 24-bit, as the host reads it. A hidden window's framebuffer takes each
+// presented frame; a shown window's takes what the screen shows when it is captured, and each
+// frame goes to the screen through a 32-bit plane, the displays' own format, because a 24-bit
+// source makes the system convert every pixel of every frame in its slowest path. The plane
+// also repaints the window. The window's class gives it a
+// device context of its own, kept here, so showing a frame asks the system for none.
 struct HostWindowState {
     DibPlane frame;
     DibPlane shown;
+    HDC windowDc = nullptr;
     int width = 0;
     int height = 0;
     int pitch = 0;
@@ -53,24 +59,13 @@ void FreePlane(DibPlane& plane) {
     if (plane.bitmap) ::DeleteObject(plane.bitmap);
 }
 
-// Copies a rectangle of the framebuffer into the 32-bit plane and puts it on the window.
-void ShowRect(HostWindowState* state, HDC dc, int x, int y, int width, int height) {
-    if (x < 0) width += x, x = 0;
-    if (y < 0) height += y, y = 0;
-    if (width > state->width - x) width = state->width - x;
-    if (height > state->height - y) height = state->height - y;
-    if (width <= 0 || height <= 0) return;
-    for (int row = y; row < y + height; ++row) {
-        const uint8_t* in = state->frame.bits + static_cast<size_t>(row) * state->pitch + static_cast<size_t>(x) * 3;
-        uint8_t* out = state->shown.bits + (static_cast<size_t>(row) * state->width + x) * 4;
-        for (int i = 0; i < width; ++i, in += 3, out += 4) {
-            out[0] = in[0];
-            out[1] = in[1];
-            out[2] = in[2];
-            out[3] = 0;
-        }
-    }
-    ::BitBlt(dc, x, y, width, height, state->shown.memory, x, y, SRCCOPY);
+// Narrows a rectangle to the window's pixels; false when nothing is left.
+bool ClipToWindow(const HostWindowState& state, int* x, int* y, int* width, int* height) {
+    if (*x < 0) *width += *x, *x = 0;
+    if (*y < 0) *height += *y, *y = 0;
+    if (*width > state.width - *x) *width = state.width - *x;
+    if (*height > state.height - *y) *height = state.height - *y;
+    return *width > 0 && *height > 0;
 }
 
 HostWindowState* StateOf(Window window) {
@@ -88,7 +83,8 @@ LRESULT CALLBACK HostWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = ::BeginPaint(window, &paint);
-            if (HostWindowState* state = StateOf(window)) ShowRect(state, dc, 0, 0, state->width, state->height);
+            if (HostWindowState* state = StateOf(window))
+                ::BitBlt(dc, 0, 0, state->width, state->height, state->shown.memory, 0, 0, SRCCOPY);
             ::EndPaint(window, &paint);
             return 0;
         }
@@ -105,6 +101,7 @@ bool RegisterHostClass(HINSTANCE instance) {
     WNDCLASSA found{};
     if (::GetClassInfoA(instance, kClassName, &found)) return true;
     WNDCLASSA windowClass{};
+    windowClass.style = CS_OWNDC;
     windowClass.lpfnWndProc = HostWindowProcedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
@@ -130,6 +127,7 @@ HostWindowState* CreateState(int width, int height) {
     state->height = height;
     state->pitch = (width * 3 + 3) & ~3;
     ::ZeroMemory(state->frame.bits, static_cast<size_t>(state->pitch) * static_cast<size_t>(height));
+    ::ZeroMemory(state->shown.bits, static_cast<size_t>(width) * 4 * static_cast<size_t>(height));
     return state;
 }
 
@@ -146,13 +144,19 @@ Window CreateHostWindow(const char* title, int width, int height, bool visible) 
     ::AdjustWindowRect(&frame, style, FALSE);
     // Kept above other windows: what they covered would be missing when the frame is read back.
     const DWORD exStyle = visible ? WS_EX_TOPMOST : 0;
+    // A window that is never shown is message-only: it takes messages and device contexts as any
+    // window does but has no place on the display. Under wine that matters: a thread with a
+    // window on the display reads its display connection on every key-state and message query,
+    // a dozen times a frame for the demo.
+    HWND parent = visible ? nullptr : HWND_MESSAGE;
     HWND window =
         ::CreateWindowExA(exStyle, kClassName, title ? title : "", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                          frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+                          frame.right - frame.left, frame.bottom - frame.top, parent, nullptr, instance, nullptr);
     if (window == nullptr) {
         FreeState(state);
         return nullptr;
     }
+    state->windowDc = ::GetDC(window);
     ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     if (visible) {
         ::ShowWindow(window, SW_SHOWNORMAL);
@@ -178,23 +182,32 @@ uint8_t* HostWindowFramebuffer(Window window, int* width, int* height, int* pitc
     return state->frame.bits;
 }
 
-void ShowHostWindowRect(Window window, int x, int y, int width, int height) {
+void PresentHostWindowRect(Window window, const uint8_t* pixels, int pitch, int x, int y, int width, int height) {
     HostWindowState* state = StateOf(window);
-    if (state == nullptr || !::IsWindowVisible(static_cast<HWND>(window))) return;
-    HDC dc = ::GetDC(static_cast<HWND>(window));
-    if (dc == nullptr) return;
-    ShowRect(state, dc, x, y, width, height);
-    ::ReleaseDC(static_cast<HWND>(window), dc);
+    if (state == nullptr || pixels == nullptr || !ClipToWindow(*state, &x, &y, &width, &height)) return;
+    if (!::IsWindowVisible(static_cast<HWND>(window))) {
+        for (int row = y; row < y + height; ++row) {
+            ::CopyMemory(state->frame.bits + static_cast<size_t>(row) * state->pitch + static_cast<size_t>(x) * 3,
+                         pixels + static_cast<size_t>(row) * pitch + static_cast<size_t>(x) * 3,
+                         static_cast<size_t>(width) * 3);
+        }
+        return;
+    }
+    if (state->windowDc == nullptr) return;
+    for (int row = y; row < y + height; ++row) {
+        WidenBgrRow(pixels + static_cast<size_t>(row) * pitch + static_cast<size_t>(x) * 3,
+                    state->shown.bits + (static_cast<size_t>(row) * state->width + x) * 4, width);
+    }
+    ::BitBlt(state->windowDc, x, y, width, height, state->shown.memory, x, y, SRCCOPY);
 }
 
 bool CaptureHostWindow(Window window) {
     HostWindowState* state = StateOf(window);
     if (state == nullptr) return false;
     if (!::IsWindowVisible(static_cast<HWND>(window))) return true;
-    HDC dc = ::GetDC(static_cast<HWND>(window));
-    if (dc == nullptr) return false;
-    const bool copied = ::BitBlt(state->frame.memory, 0, 0, state->width, state->height, dc, 0, 0, SRCCOPY) != 0;
-    ::ReleaseDC(static_cast<HWND>(window), dc);
+    if (state->windowDc == nullptr) return false;
+    const bool copied =
+        ::BitBlt(state->frame.memory, 0, 0, state->width, state->height, state->windowDc, 0, 0, SRCCOPY) != 0;
     ::GdiFlush();
     return copied;
 }
