@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_math.h"
@@ -61,6 +63,31 @@ bool BuildPictureRows(DemoContext& context, ISurface* picture) {
     return true;
 }
 
+// The first column of a quarter row whose distance is inside the front. Distances fall towards
+// the centre along a quarter row, so the pixels inside the front are one run about the centre.
+int32_t FirstColumnInside(const int16_t* distances, int32_t columns, int32_t radius) {
+    int32_t low = 0, high = columns;
+    while (low < high) {
+        const int32_t middle = low + (high - low) / 2;
+        if (distances[middle] < radius) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    return low;
+}
+
+// Pixels outside the front are the crop itself, through the level row when there is one.
+template <bool kDarken>
+void CopyUndisplaced(uint8_t* out, const uint8_t* in, int32_t pixels, const uint8_t* levelRow) {
+    if constexpr (kDarken) {
+        for (int32_t i = 0; i < 3 * pixels; ++i) out[i] = levelRow[in[i]];
+    } else {
+        std::memcpy(out, in, static_cast<size_t>(3 * pixels));
+    }
+}
+
 // Level row L of the multiply table, or null for the plain copy.
 template <bool kDarken>
 void DrawRipple(DemoContext& context, int32_t radius, int32_t phase, const uint8_t* levelRow) {
@@ -68,19 +95,23 @@ void DrawRipple(DemoContext& context, int32_t radius, int32_t phase, const uint8
     uint8_t* rowStart = screen->PixelAt(0, 0);
     if (rowStart == nullptr) return;
     const int32_t pitch = screen->Pitch();
+    const int32_t width = context.screenWidth;
     const int32_t quarterRows = context.sceneTableA.rowCount;
     const int32_t quarterColumns = context.sceneTableA.columns;
     uint8_t* const* pictureRows = context.sceneRows;
     for (int32_t y = 0; y < context.screenHeight; ++y, rowStart += pitch) {
         const int32_t mirroredY = y < quarterRows ? y : 2 * quarterRows - 1 - y;
         const int16_t* distances = context.sceneTableA.Row<int16_t>(mirroredY);
-        uint8_t* out = rowStart;
-        for (int32_t x = 0; x < context.screenWidth; ++x, out += 3) {
+        const uint8_t* crop = pictureRows[y + kCropOffset] + 3 * kCropOffset;
+        const int32_t insideFrom = std::min(FirstColumnInside(distances, quarterColumns, radius), width);
+        const int32_t insideTo = std::max(insideFrom, std::min(2 * quarterColumns - insideFrom, width));
+        CopyUndisplaced<kDarken>(rowStart, crop, insideFrom, levelRow);
+        CopyUndisplaced<kDarken>(rowStart + 3 * insideTo, crop + 3 * insideTo, width - insideTo, levelRow);
+        uint8_t* out = rowStart + 3 * insideFrom;
+        for (int32_t x = insideFrom; x < insideTo; ++x, out += 3) {
             const int32_t distance = distances[x < quarterColumns ? x : 2 * quarterColumns - 1 - x];
-            int32_t offset = 0;
-            if (distance < radius) {
-                offset = context.sceneTableB.Row<int8_t>(radius - distance)[(distance - phase) & (kWavePeriod - 1)];
-            }
+            const int32_t offset =
+                context.sceneTableB.Row<int8_t>(radius - distance)[(distance - phase) & (kWavePeriod - 1)];
             const uint8_t* in = pictureRows[y + offset + kCropOffset] + 3 * (x + offset) + 3 * kCropOffset;
             if constexpr (kDarken) {
                 out[0] = levelRow[in[0]];
