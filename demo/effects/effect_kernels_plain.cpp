@@ -164,7 +164,9 @@ void TunnelRow(uint8_t* out, const uint8_t* angles, const uint8_t* depths, const
                int32_t phase, int32_t columns) {
     for (int32_t x = 0; x < columns; x += 2, out += 6) {
         const uint8_t* texel = textureRows[(phase + depths[x]) & 0xFF] + 3 * ((phase + angles[x]) & 0xFF);
-        for (int32_t k = 0; k < 6; ++k) out[k] = static_cast<uint8_t>(texel[k % 3] / 4 + out[k] / 4 + out[k] / 2);
+        // An odd row ends on a pixel whose texel has no neighbour to go to.
+        const int32_t bytes = x + 1 < columns ? 6 : 3;
+        for (int32_t k = 0; k < bytes; ++k) out[k] = static_cast<uint8_t>(texel[k % 3] / 4 + out[k] / 4 + out[k] / 2);
     }
 }
 

@@ -9,6 +9,7 @@
 // plain loop steps them (the integer additions wrap alike; the float additions run one pixel
 // after another) and turned into byte offsets in vector registers, the source bytes are gathered
 // into a staging row, and the rule runs on whole vectors of destination and staged bytes.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -356,7 +357,8 @@ struct Simd {
                 std::memcpy(stage + 6 * j, &bytes, 4);
                 std::memcpy(stage + 6 * j + 3, &bytes, 4);
             }
-            TunnelBytes(out + 6 * done, stage, 6 * n);
+            // An odd row ends on half a pair.
+            TunnelBytes(out + 6 * done, stage, std::min(6 * n, 3 * columns - 6 * done));
         }
     }
 
