@@ -66,16 +66,8 @@ bool BuildPictureRows(DemoContext& context, ISurface* picture) {
 // The first column of a quarter row whose distance is inside the front. Distances fall towards
 // the centre along a quarter row, so the pixels inside the front are one run about the centre.
 int32_t FirstColumnInside(const int16_t* distances, int32_t columns, int32_t radius) {
-    int32_t low = 0, high = columns;
-    while (low < high) {
-        const int32_t middle = low + (high - low) / 2;
-        if (distances[middle] < radius) {
-            high = middle;
-        } else {
-            low = middle + 1;
-        }
-    }
-    return low;
+    const auto outside = [radius](int16_t distance) { return distance >= radius; };
+    return static_cast<int32_t>(std::partition_point(distances, distances + columns, outside) - distances);
 }
 
 // Pixels outside the front are the crop itself, through the level row when there is one.

@@ -23,8 +23,8 @@ struct DibPlane {
 // presented frame; a shown window's takes what the screen shows when it is captured, and each
 // frame goes to the screen through a 32-bit plane, the displays' own format, because a 24-bit
 // source makes the system convert every pixel of every frame in its slowest path. The plane
-// also repaints the window. The window's class gives it a
-// device context of its own, kept here, so showing a frame asks the system for none.
+// also repaints the window. The window's class gives it a device context of its own, kept here,
+// so showing a frame asks the system for none.
 struct HostWindowState {
     DibPlane frame;
     DibPlane shown;
