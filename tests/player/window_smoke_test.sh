@@ -19,21 +19,40 @@ for tool in Xvfb xdotool od; do
 done
 [ -f "$assets/Prelo.zpx" ] || { echo "SKIP: no sample assets in $assets"; exit 77; }
 
-# A display no other server holds, or the player's window would open on that one.
-number=$((50 + RANDOM % 400))
-while [ -e "/tmp/.X${number}-lock" ]; do number=$((number + 1)); done
-display=:$number
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 work=$(mktemp -d)
+xvfb=""
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+# A display no other server holds, or the player's window would open on that one, and one that
+# answers before the player starts: on a loaded machine the server takes a while to come up, and
+# another test's server may take the same number first.
+display_up() {
+  for _ in 1 2 3 4 5; do
+    local number=$((50 + RANDOM % 400))
+    while [ -e "/tmp/.X${number}-lock" ]; do number=$((number + 1)); done
+    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 1 300); do
+      kill -0 "$xvfb" 2>/dev/null || break
+      if DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; then
+        # The answer must be this server's, still running, not another's that took the number.
+        sleep 0.3
+        kill -0 "$xvfb" 2>/dev/null || break
+        display=":$number"
+        return 0
+      fi
+      sleep 0.1
+    done
+    kill "$xvfb" 2>/dev/null
+  done
+  return 1
+}
+display_up || { echo "FAIL: no virtual display came up"; exit 1; }
 export DISPLAY=$display SDL_AUDIODRIVER=dummy HOME=$work/home XDG_CONFIG_HOME=$work/config
 unset XDG_PICTURES_DIR
 mkdir -p "$HOME"
 # The display and bus client libraries keep allocations for the process's life; in sanitizer
 # builds the leak report would be theirs. The player's own paths are leak-checked headless.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-sleep 1
 
 log=$work/log
 fail() {
@@ -50,6 +69,7 @@ start() {  # player arguments...
   for _ in $(seq 1 300); do
     window=$(xdotool search --name '^Prelo' 2>/dev/null | head -1)
     [ -n "$window" ] && break
+    kill -0 "$player_pid" 2>/dev/null || fail "the player ended before its window appeared"
     sleep 0.1
   done
   [ -n "$window" ] || fail "no player window appeared"
