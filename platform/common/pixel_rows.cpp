@@ -1,5 +1,8 @@
 #include "platform/pixel_rows.h"
 
+#include <cstddef>
+#include <cstring>
+
 #if defined(__i386__) || defined(__x86_64__)
 #include <tmmintrin.h>
 #define PLATFORM_HAS_SSSE3_FORM 1
@@ -34,6 +37,22 @@ WidenBgrRowForm ChosenForm() {
 }
 
 }  // namespace
+
+bool ClipRectToPlane(int width, int height, int* x, int* y, int* w, int* h) {
+    if (*x < 0) *w += *x, *x = 0;
+    if (*y < 0) *h += *y, *y = 0;
+    if (*w > width - *x) *w = width - *x;
+    if (*h > height - *y) *h = height - *y;
+    return *w > 0 && *h > 0;
+}
+
+void CopyBgrRect(uint8_t* to, int toPitch, const uint8_t* from, int fromPitch, int x, int y, int w, int h) {
+    for (int row = y; row < y + h; ++row) {
+        std::memcpy(to + static_cast<ptrdiff_t>(row) * toPitch + static_cast<ptrdiff_t>(x) * 3,
+                    from + static_cast<ptrdiff_t>(row) * fromPitch + static_cast<ptrdiff_t>(x) * 3,
+                    static_cast<size_t>(w) * 3);
+    }
+}
 
 void WidenBgrRowPlain(const uint8_t* in, uint8_t* out, int pixels) {
     for (int i = 0; i < pixels; ++i, in += 3, out += 4) {

@@ -59,15 +59,6 @@ void FreePlane(DibPlane& plane) {
     if (plane.bitmap) ::DeleteObject(plane.bitmap);
 }
 
-// Narrows a rectangle to the window's pixels; false when nothing is left.
-bool ClipToWindow(const HostWindowState& state, int* x, int* y, int* width, int* height) {
-    if (*x < 0) *width += *x, *x = 0;
-    if (*y < 0) *height += *y, *y = 0;
-    if (*width > state.width - *x) *width = state.width - *x;
-    if (*height > state.height - *y) *height = state.height - *y;
-    return *width > 0 && *height > 0;
-}
-
 HostWindowState* StateOf(Window window) {
     if (window == nullptr) return nullptr;
     char name[32] = {};
@@ -184,13 +175,10 @@ uint8_t* HostWindowFramebuffer(Window window, int* width, int* height, int* pitc
 
 void PresentHostWindowRect(Window window, const uint8_t* pixels, int pitch, int x, int y, int width, int height) {
     HostWindowState* state = StateOf(window);
-    if (state == nullptr || pixels == nullptr || !ClipToWindow(*state, &x, &y, &width, &height)) return;
+    if (state == nullptr || pixels == nullptr || !ClipRectToPlane(state->width, state->height, &x, &y, &width, &height))
+        return;
     if (!::IsWindowVisible(static_cast<HWND>(window))) {
-        for (int row = y; row < y + height; ++row) {
-            ::CopyMemory(state->frame.bits + static_cast<size_t>(row) * state->pitch + static_cast<size_t>(x) * 3,
-                         pixels + static_cast<size_t>(row) * pitch + static_cast<size_t>(x) * 3,
-                         static_cast<size_t>(width) * 3);
-        }
+        CopyBgrRect(state->frame.bits, state->pitch, pixels, pitch, x, y, width, height);
         return;
     }
     if (state->windowDc == nullptr) return;

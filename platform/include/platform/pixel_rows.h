@@ -4,6 +4,13 @@
 
 namespace platform {
 
+// Narrows a rectangle to a plane of width x height pixels; false when nothing is left.
+bool ClipRectToPlane(int width, int height, int* x, int* y, int* w, int* h);
+
+// Copies the rectangle (x, y, w, h) of 24-bit pixels between two planes with the same origin,
+// row by row; the rectangle must lie inside both.
+void CopyBgrRect(uint8_t* to, int toPitch, const uint8_t* from, int fromPitch, int x, int y, int w, int h);
+
 // One row of 24-bit pixels (blue, green, red) into the 32-bit form displays take (blue, green,
 // red, zero), the layout a window's screen copy needs. in and out must not overlap; pixels may
 // be 0. The fastest form this processor runs.
