@@ -27,6 +27,10 @@ __m128i Blend16(__m128i d, __m128i s, __m128i weights) {
     return _mm_packus_epi16(_mm256_castsi256_si128(sum), _mm256_extracti128_si256(sum, 1));
 }
 
+// (v · w) >> 8 for bytes v unpacked into the high halves of 16-bit lanes (v · 256): the high
+// half of the product is then the shifted product itself, one multiply and no shift.
+__m256i ScaledHigh(__m256i highBytes, __m256i w) { return _mm256_mulhi_epu16(highBytes, w); }
+
 void BlendConstGroups(uint8_t* d, const uint8_t* s, int32_t groups, uint32_t a) {
     const __m256i zero = _mm256_setzero_si256();
     const __m256i w = _mm256_set1_epi16(static_cast<short>(a));
@@ -37,12 +41,10 @@ void BlendConstGroups(uint8_t* d, const uint8_t* s, int32_t groups, uint32_t a) 
     for (; i + 32 <= bytes; i += 32) {
         const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
         const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
-        const __m256i lo =
-            _mm256_add_epi16(_mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(sv, zero), w), 8),
-                             _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(dv, zero), inverse), 8));
-        const __m256i hi =
-            _mm256_add_epi16(_mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(sv, zero), w), 8),
-                             _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(dv, zero), inverse), 8));
+        const __m256i lo = _mm256_add_epi16(ScaledHigh(_mm256_unpacklo_epi8(zero, sv), w),
+                                            ScaledHigh(_mm256_unpacklo_epi8(zero, dv), inverse));
+        const __m256i hi = _mm256_add_epi16(ScaledHigh(_mm256_unpackhi_epi8(zero, sv), w),
+                                            ScaledHigh(_mm256_unpackhi_epi8(zero, dv), inverse));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_packus_epi16(lo, hi));
     }
     if (i + 16 <= bytes) {
@@ -52,27 +54,31 @@ void BlendConstGroups(uint8_t* d, const uint8_t* s, int32_t groups, uint32_t a) 
     BlendConstBytesSimdForm(d + i, s + i, bytes - i, a);
 }
 
-// Thirty-two bytes blended in SIMD form with thirty-two byte weights. Unpacking and packing both
-// work within 128-bit halves, so byte order comes back intact.
-__m256i Blend32(__m256i d, __m256i s, __m256i weights) {
+// Thirty-two bytes blended in SIMD form, the weights of bytes 0-7 and 8-15 of each 128-bit half
+// given in 16-bit lanes. Unpacking and packing both work within 128-bit halves, so byte order
+// comes back intact.
+__m256i Blend32(__m256i d, __m256i s, __m256i wLo, __m256i wHi) {
     const __m256i zero = _mm256_setzero_si256();
     const __m256i opaque = _mm256_set1_epi16(255);
-    const __m256i wLo = _mm256_unpacklo_epi8(weights, zero);
-    const __m256i wHi = _mm256_unpackhi_epi8(weights, zero);
-    const __m256i lo = _mm256_add_epi16(
-        _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(s, zero), wLo), 8),
-        _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(d, zero), _mm256_sub_epi16(opaque, wLo)), 8));
-    const __m256i hi = _mm256_add_epi16(
-        _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(s, zero), wHi), 8),
-        _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero), _mm256_sub_epi16(opaque, wHi)), 8));
+    const __m256i lo = _mm256_add_epi16(ScaledHigh(_mm256_unpacklo_epi8(zero, s), wLo),
+                                        ScaledHigh(_mm256_unpacklo_epi8(zero, d), _mm256_sub_epi16(opaque, wLo)));
+    const __m256i hi = _mm256_add_epi16(ScaledHigh(_mm256_unpackhi_epi8(zero, s), wHi),
+                                        ScaledHigh(_mm256_unpackhi_epi8(zero, d), _mm256_sub_epi16(opaque, wHi)));
     return _mm256_packus_epi16(lo, hi);
 }
 
+// A shuffle index with its top bit set writes a zero byte.
+constexpr uint8_t kZeroByte = 0x80;
+
 // For 32 pixels (96 colour bytes, three vectors): byte k of half h of vector c belongs to pixel
 // (32·c + 16·h + k) / 3, looked up within the 128-bit half of the alpha vector that holds it
-// (pixels 0-15 for the first three halves, 16-31 for the last three).
+// (pixels 0-15 for the first three halves, 16-31 for the last three). index spreads one weight
+// to each colour byte; low and high spread the weights of bytes 0-7 and 8-15 of each half to
+// 16-bit lanes, the form Blend32 multiplies by.
 struct SpreadTables {
     alignas(32) uint8_t index[3][32];
+    alignas(32) uint8_t low[3][32];
+    alignas(32) uint8_t high[3][32];
 };
 
 constexpr SpreadTables MakeSpreadTables() {
@@ -81,41 +87,53 @@ constexpr SpreadTables MakeSpreadTables() {
         for (int32_t half = 0; half < 2; ++half) {
             const int32_t chunk = 2 * c + half;
             const int32_t firstPixel = chunk >= 3 ? 16 : 0;
-            for (int32_t k = 0; k < 16; ++k)
-                tables.index[c][16 * half + k] = static_cast<uint8_t>((16 * chunk + k) / 3 - firstPixel);
+            uint8_t* index = &tables.index[c][16 * half];
+            for (int32_t k = 0; k < 16; ++k) index[k] = static_cast<uint8_t>((16 * chunk + k) / 3 - firstPixel);
+            for (int32_t lane = 0; lane < 8; ++lane) {
+                tables.low[c][16 * half + 2 * lane] = index[lane];
+                tables.low[c][16 * half + 2 * lane + 1] = kZeroByte;
+                tables.high[c][16 * half + 2 * lane] = index[8 + lane];
+                tables.high[c][16 * half + 2 * lane + 1] = kZeroByte;
+            }
         }
     return tables;
 }
 
 constexpr SpreadTables kSpread = MakeSpreadTables();
 
-// The alpha (or mask) halves that vector c's shuffle reads: low/low, low/high, high/high.
-__m256i HalvesFor(int32_t c, __m256i v) {
-    if (c == 0) return _mm256_permute2x128_si256(v, v, 0x00);
-    if (c == 1) return v;
-    return _mm256_permute2x128_si256(v, v, 0x11);
+__m256i Table(const uint8_t* row) { return _mm256_load_si256(reinterpret_cast<const __m256i*>(row)); }
+
+// The alpha halves that vector c's shuffle reads (low/low, low/high, high/high), loaded as
+// broadcasts: a cross-lane permute costs several times as much on some processors.
+void LoadAlphaHalves(const uint8_t* alpha, __m256i halves[3]) {
+    halves[0] = _mm256_broadcastsi128_si256(LoadU(alpha));
+    halves[1] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(alpha));
+    halves[2] = _mm256_broadcastsi128_si256(LoadU(alpha + 16));
 }
 
 void BlendAlphaOctet(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
-    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(alpha));
-    const __m256i clear = _mm256_cmpeq_epi32(a, _mm256_setzero_si256());
-    const __m256i opaque = _mm256_cmpeq_epi32(a, _mm256_set1_epi32(-1));
-    const uint32_t clearBits = static_cast<uint32_t>(_mm256_movemask_epi8(clear));
-    const uint32_t opaqueBits = static_cast<uint32_t>(_mm256_movemask_epi8(opaque));
+    __m256i halves[3];
+    LoadAlphaHalves(alpha, halves);
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i full = _mm256_set1_epi32(-1);
+    // One 32-bit lane per group: all-clear groups keep the destination, all-opaque ones copy.
+    const uint32_t clearBits = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(halves[1], zero)));
+    const uint32_t opaqueBits = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(halves[1], full)));
     if (clearBits == 0xFFFFFFFFu) return;
     if (opaqueBits == 0xFFFFFFFFu) {
         std::memcpy(d, s, 96);
         return;
     }
     for (int32_t c = 0; c < 3; ++c) {
-        const __m256i spread = _mm256_load_si256(reinterpret_cast<const __m256i*>(kSpread.index[c]));
         __m256i* to = reinterpret_cast<__m256i*>(d + 32 * c);
         const __m256i dv = _mm256_loadu_si256(to);
         const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 32 * c));
-        __m256i out = Blend32(dv, sv, _mm256_shuffle_epi8(HalvesFor(c, a), spread));
+        __m256i out = Blend32(dv, sv, _mm256_shuffle_epi8(halves[c], Table(kSpread.low[c])),
+                              _mm256_shuffle_epi8(halves[c], Table(kSpread.high[c])));
         if ((clearBits | opaqueBits) != 0) {
-            out = _mm256_blendv_epi8(out, dv, _mm256_shuffle_epi8(HalvesFor(c, clear), spread));
-            out = _mm256_blendv_epi8(out, sv, _mm256_shuffle_epi8(HalvesFor(c, opaque), spread));
+            const __m256i spread = Table(kSpread.index[c]);
+            out = _mm256_blendv_epi8(out, dv, _mm256_shuffle_epi8(_mm256_cmpeq_epi32(halves[c], zero), spread));
+            out = _mm256_blendv_epi8(out, sv, _mm256_shuffle_epi8(_mm256_cmpeq_epi32(halves[c], full), spread));
         }
         _mm256_storeu_si256(to, out);
     }
