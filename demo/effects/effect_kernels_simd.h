@@ -117,12 +117,23 @@ struct Simd {
         }
     }
 
+    // The masks that keep channel 0, 1 or 2 of every pixel, kBytes + 2 bytes each so that a vector
+    // may start at any of the three phases. Made once: a row is filled by many short spans.
+    struct ChannelMaskRows {
+        alignas(64) uint8_t pattern[3][kBytes + 2];
+    };
+    static constexpr ChannelMaskRows MakeChannelMaskRows() {
+        ChannelMaskRows rows{};
+        for (int32_t channel = 0; channel < 3; ++channel)
+            for (int32_t i = 0; i < kBytes + 2; ++i) rows.pattern[channel][i] = i % 3 == channel ? 0xFF : 0;
+        return rows;
+    }
+    static constexpr ChannelMaskRows kChannelMaskRows = MakeChannelMaskRows();
+
     // Keeps a channel's bytes: At(p) for a vector that starts p bytes into a run of pixels.
     struct ChannelMask {
-        alignas(64) uint8_t pattern[kBytes + 2];
-        explicit ChannelMask(int32_t channel) {
-            for (int32_t i = 0; i < kBytes + 2; ++i) pattern[i] = i % 3 == channel ? 0xFF : 0;
-        }
+        const uint8_t* pattern;
+        explicit ChannelMask(int32_t channel) : pattern(kChannelMaskRows.pattern[channel]) {}
         V At(int32_t offset) const { return Ops::Load(pattern + offset % 3); }
     };
 
