@@ -80,39 +80,53 @@ void CopyUndisplaced(uint8_t* out, const uint8_t* in, int32_t pixels, const uint
     }
 }
 
-// Level row L of the multiply table, or null for the plain copy.
+template <bool kDarken>
+void CopyPixel(uint8_t* out, const uint8_t* in, const uint8_t* levelRow) {
+    if constexpr (kDarken) {
+        out[0] = levelRow[in[0]];
+        out[1] = levelRow[in[1]];
+        out[2] = levelRow[in[2]];
+    } else {
+        out[0] = in[0];
+        out[1] = in[1];
+        out[2] = in[2];
+    }
+}
+
+// Level row L of the multiply table, or null for the plain copy. The screen is twice the quarter
+// tables in each direction, and the four pixels mirrored about its centre share one distance and
+// so one displacement: each is worked out once per quarter pixel, for a pair of rows.
 template <bool kDarken>
 void DrawRipple(DemoContext& context, int32_t radius, int32_t phase, const uint8_t* levelRow) {
     ISurface* screen = Screen(context);
-    uint8_t* rowStart = screen->PixelAt(0, 0);
-    if (rowStart == nullptr) return;
+    uint8_t* const firstRow = screen->PixelAt(0, 0);
+    if (firstRow == nullptr) return;
     const int32_t pitch = screen->Pitch();
-    const int32_t width = context.screenWidth;
     const int32_t quarterRows = context.sceneTableA.rowCount;
     const int32_t quarterColumns = context.sceneTableA.columns;
+    const int32_t width = 2 * quarterColumns;
     uint8_t* const* pictureRows = context.sceneRows;
-    for (int32_t y = 0; y < context.screenHeight; ++y, rowStart += pitch) {
-        const int32_t mirroredY = y < quarterRows ? y : 2 * quarterRows - 1 - y;
-        const int16_t* distances = context.sceneTableA.Row<int16_t>(mirroredY);
-        const uint8_t* crop = pictureRows[y + kCropOffset] + 3 * kCropOffset;
-        const int32_t insideFrom = std::min(FirstColumnInside(distances, quarterColumns, radius), width);
-        const int32_t insideTo = std::max(insideFrom, std::min(2 * quarterColumns - insideFrom, width));
-        CopyUndisplaced<kDarken>(rowStart, crop, insideFrom, levelRow);
-        CopyUndisplaced<kDarken>(rowStart + 3 * insideTo, crop + 3 * insideTo, width - insideTo, levelRow);
-        uint8_t* out = rowStart + 3 * insideFrom;
-        for (int32_t x = insideFrom; x < insideTo; ++x, out += 3) {
-            const int32_t distance = distances[x < quarterColumns ? x : 2 * quarterColumns - 1 - x];
+    for (int32_t j = 0; j < quarterRows; ++j) {
+        const int32_t rows[2] = {j, 2 * quarterRows - 1 - j};
+        const int16_t* distances = context.sceneTableA.Row<int16_t>(j);
+        const int32_t insideFrom = FirstColumnInside(distances, quarterColumns, radius);
+        const int32_t insideTo = width - insideFrom;
+        uint8_t* out[2];
+        for (int32_t r = 0; r < 2; ++r) {
+            out[r] = firstRow + static_cast<intptr_t>(rows[r]) * pitch;
+            const uint8_t* crop = pictureRows[rows[r] + kCropOffset] + 3 * kCropOffset;
+            CopyUndisplaced<kDarken>(out[r], crop, insideFrom, levelRow);
+            CopyUndisplaced<kDarken>(out[r] + 3 * insideTo, crop + 3 * insideTo, width - insideTo, levelRow);
+        }
+        for (int32_t x = insideFrom; x < quarterColumns; ++x) {
+            const int32_t distance = distances[x];
             const int32_t offset =
                 context.sceneTableB.Row<int8_t>(radius - distance)[(distance - phase) & (kWavePeriod - 1)];
-            const uint8_t* in = pictureRows[y + offset + kCropOffset] + 3 * (x + offset) + 3 * kCropOffset;
-            if constexpr (kDarken) {
-                out[0] = levelRow[in[0]];
-                out[1] = levelRow[in[1]];
-                out[2] = levelRow[in[2]];
-            } else {
-                out[0] = in[0];
-                out[1] = in[1];
-                out[2] = in[2];
+            const int32_t mirroredX = width - 1 - x;
+            for (int32_t r = 0; r < 2; ++r) {
+                const uint8_t* in = pictureRows[rows[r] + offset + kCropOffset] + 3 * (offset + kCropOffset);
+                CopyPixel<kDarken>(out[r] + 3 * x, in + 3 * x, levelRow);
+                CopyPixel<kDarken>(out[r] + 3 * mirroredX, in + 3 * mirroredX, levelRow);
             }
         }
     }
