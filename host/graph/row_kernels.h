@@ -12,6 +12,16 @@ namespace host {
 // How a run of per-pixel weights came out: all 0, all 255, or anything else.
 enum class Coverage { kClear, kOpaque, kMixed };
 
+// Four zoom columns whose left and right texels all lie within sixteen bytes of a source row:
+// column + c takes bytes base + left[3c + k] and base + right[3c + k], k = 0..2. Indices 12 to 15
+// are 0x80, which a byte shuffle reads as zero.
+struct TexelQuad {
+    alignas(16) uint8_t left[16];
+    alignas(16) uint8_t right[16];
+    int32_t base;
+    int32_t column;
+};
+
 struct RowKernels {
     const char* name;
     // dst[i] = Mix(dst[i], src[i], weight), weight 0..255.
@@ -26,6 +36,9 @@ struct RowKernels {
     void (*lerpWeighted)(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n);
     // weights[3i..3i+2] = Scale(alpha[i], level) for i < pixels, and what they came to.
     Coverage (*spreadWeights)(const uint8_t* alpha, size_t pixels, int32_t level, uint8_t* weights);
+    // The twelve left and twelve right texel bytes of each quad, written at 3 * column of left and
+    // right and nowhere else; base + 16 never passes the end of sourceRow.
+    void (*gatherQuads)(uint8_t* left, uint8_t* right, const uint8_t* sourceRow, const TexelQuad* quads, size_t count);
 };
 
 const RowKernels& PlainRowKernels();

@@ -37,10 +37,23 @@ Coverage SpreadWeights(const uint8_t* alpha, size_t pixels, int32_t level, uint8
     return all == 255 ? Coverage::kOpaque : Coverage::kMixed;
 }
 
+void GatherQuads(uint8_t* left, uint8_t* right, const uint8_t* sourceRow, const TexelQuad* quads, size_t count) {
+    for (size_t q = 0; q < count; ++q) {
+        const TexelQuad& quad = quads[q];
+        const uint8_t* texels = sourceRow + quad.base;
+        const size_t at = 3 * static_cast<size_t>(quad.column);
+        for (size_t k = 0; k < 12; ++k) {
+            left[at + k] = texels[quad.left[k]];
+            right[at + k] = texels[quad.right[k]];
+        }
+    }
+}
+
 }  // namespace
 
 const RowKernels& PlainRowKernels() {
-    static const RowKernels kernels{"plain", MixConst, MixWeighted, ScaleConst, LerpConst, LerpWeighted, SpreadWeights};
+    static const RowKernels kernels{"plain",   MixConst,     MixWeighted,   ScaleConst,
+                                    LerpConst, LerpWeighted, SpreadWeights, GatherQuads};
     return kernels;
 }
 

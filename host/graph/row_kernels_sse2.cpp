@@ -103,10 +103,17 @@ void LerpWeighted(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_
 
 }  // namespace
 
-// Spreading one byte over three takes a byte shuffle, which SSE2 lacks: the plain loop serves.
+// Spreading one byte over three and gathering texels take byte shuffles, which SSE2 lacks: the
+// plain loops serve.
 const RowKernels& Sse2RowKernelSet() {
-    static const RowKernels kernels{
-        "sse2", MixConst, MixWeighted, ScaleConst, LerpConst, LerpWeighted, PlainRowKernels().spreadWeights};
+    static const RowKernels kernels{"sse2",
+                                    MixConst,
+                                    MixWeighted,
+                                    ScaleConst,
+                                    LerpConst,
+                                    LerpWeighted,
+                                    PlainRowKernels().spreadWeights,
+                                    PlainRowKernels().gatherQuads};
     return kernels;
 }
 

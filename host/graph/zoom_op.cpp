@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -42,7 +43,9 @@ Sample SampleAt(int64_t origin, int64_t extent, int64_t count, int64_t i, int32_
 }
 
 // Every destination column's two texels as byte offsets into a source row, and its horizontal
-// weight over the pixel's three bytes: fixed for the whole call.
+// weight over the pixel's three bytes: fixed for the whole call. Where the zoom magnifies, four
+// columns' texels lie within sixteen bytes; such groups become quads for the kernels' byte
+// shuffle, and the other columns are gathered one by one.
 struct Columns {
     Columns(const std::vector<Sample>& samples, int32_t sourceWidth) : rowBytes(sourceWidth * 3) {
         for (const Sample& u : samples) {
@@ -50,10 +53,41 @@ struct Columns {
             right.push_back(u.second * 3);
             weights.insert(weights.end(), 3, static_cast<uint8_t>(u.weight));
         }
+        const int32_t count = static_cast<int32_t>(samples.size());
+        int32_t column = 0;
+        for (; column + 4 <= count; column += 4)
+            if (!AddQuad(column))
+                for (int32_t c = 0; c < 4; ++c) single.push_back(column + c);
+        for (; column < count; ++column) single.push_back(column);
     }
+
+    bool AddQuad(int32_t column) {
+        const auto first = left.begin() + column;
+        const auto firstRight = right.begin() + column;
+        const int32_t low =
+            std::min(*std::min_element(first, first + 4), *std::min_element(firstRight, firstRight + 4));
+        const int32_t high =
+            std::max(*std::max_element(first, first + 4), *std::max_element(firstRight, firstRight + 4));
+        if (high + 3 - low > 16 || low + 16 > rowBytes) return false;
+        TexelQuad quad;
+        std::memset(quad.left, 0x80, sizeof quad.left);
+        std::memset(quad.right, 0x80, sizeof quad.right);
+        for (int32_t c = 0; c < 4; ++c)
+            for (int32_t k = 0; k < 3; ++k) {
+                quad.left[3 * c + k] = static_cast<uint8_t>(left[column + c] - low + k);
+                quad.right[3 * c + k] = static_cast<uint8_t>(right[column + c] - low + k);
+            }
+        quad.base = low;
+        quad.column = column;
+        quads.push_back(quad);
+        return true;
+    }
+
     std::vector<int32_t> left;
     std::vector<int32_t> right;
     std::vector<uint8_t> weights;
+    std::vector<TexelQuad> quads;
+    std::vector<int32_t> single;
     int32_t rowBytes;
 };
 
@@ -64,22 +98,22 @@ public:
     Stretcher(const Columns& columns, const RowKernels& kernels)
         : columns_(columns), kernels_(kernels), left_(columns.weights.size() + 1), right_(left_.size()) {}
     void Stretch(const uint8_t* sourceRow, uint8_t* out) {
-        Gather(sourceRow, columns_.left, left_.data());
-        Gather(sourceRow, columns_.right, right_.data());
+        // The single columns first: the fourth byte each may write belongs to a later column.
+        for (const int32_t column : columns_.single) {
+            CopyTexel(sourceRow, columns_.left[column], left_.data() + 3 * column);
+            CopyTexel(sourceRow, columns_.right[column], right_.data() + 3 * column);
+        }
+        kernels_.gatherQuads(left_.data(), right_.data(), sourceRow, columns_.quads.data(), columns_.quads.size());
         kernels_.lerpWeighted(out, left_.data(), right_.data(), columns_.weights.data(), columns_.weights.size());
     }
 
 private:
-    // Four bytes a texel where the row holds them (the fourth is overwritten by the next texel,
-    // and the buffer has one to spare), three at the row's very end.
-    void Gather(const uint8_t* sourceRow, const std::vector<int32_t>& offsets, uint8_t* to) const {
-        for (const int32_t offset : offsets) {
-            if (offset + 4 <= columns_.rowBytes) {
-                std::memcpy(to, sourceRow + offset, 4);
-            } else {
-                std::memcpy(to, sourceRow + offset, 3);
-            }
-            to += 3;
+    // Four bytes where the row holds them (the buffers have one to spare), three at its very end.
+    void CopyTexel(const uint8_t* sourceRow, int32_t offset, uint8_t* to) const {
+        if (offset + 4 <= columns_.rowBytes) {
+            std::memcpy(to, sourceRow + offset, 4);
+        } else {
+            std::memcpy(to, sourceRow + offset, 3);
         }
     }
 

@@ -172,9 +172,18 @@ const NamedSlot kSlots[] = {
      [](host::Graph& g, ISurface* d, ISurface* s, const int32_t* r) {
          g.TileOffsetLevel(d, r[0], r[1], r[4], r[5], s, r[2], r[3], 1 + r[4] / 3, 1 + r[5] / 2, r[0] * 7, r[1], r[6]);
      }},
+    // Magnified, columns are gathered four at a time; shrunk, one by one; in between, both ways.
     {"ZoomRect",
      [](host::Graph& g, ISurface* d, ISurface* s, const int32_t* r) {
          g.ZoomRect(d, r[0], r[1], r[4], r[5], s, r[2] + 0.3f, r[3] * 0.7f, r[4] * 0.45f + 1, r[5] * 1.7f + 1, r[6]);
+     }},
+    {"ZoomRectShrinking",
+     [](host::Graph& g, ISurface* d, ISurface* s, const int32_t* r) {
+         g.ZoomRect(d, r[0], r[1], r[4], r[5], s, r[2] - 0.6f, r[3], r[4] * 1.6f + 1, r[5] * 0.3f + 1, r[6]);
+     }},
+    {"ZoomRectNearlyOneToOne",
+     [](host::Graph& g, ISurface* d, ISurface* s, const int32_t* r) {
+         g.ZoomRect(d, r[0], r[1], r[4], r[5], s, r[2] * 0.5f, r[3] + 0.5f, r[4] * 1.02f, r[5] * 1.0f, r[6]);
      }},
 };
 
