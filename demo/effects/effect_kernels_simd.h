@@ -18,6 +18,8 @@
 namespace {
 
 constexpr int32_t kChunk = 128;  // pixels staged at a time
+// A staged chunk of pixels, with room for the sixteen-byte store of its last quad (see Gather).
+constexpr int32_t kStageBytes = 3 * kChunk + 4;
 constexpr int32_t kQuadShift = 12;
 constexpr int32_t kScaledShift = 16;
 
@@ -58,6 +60,19 @@ struct Simd {
     using V = typename Ops::V;
     static constexpr int32_t kBytes = Ops::kBytes;
     static constexpr int32_t kLanes = Ops::kBytes / 4;
+
+    // stage[3j..3j+2] = the pixel at offsets[j], as GatherPixels does it. Where the registers have a
+    // byte shuffle, four pixels lying in order within sixteen bytes (as along a row of a picture
+    // drawn at its size or larger) come from one load. The first four that do not, and all after
+    // them, go one by one: where the samples turn or shrink, a chunk costs one try.
+    static void Gather(uint8_t* stage, const uint8_t* base, const int32_t* offsets, int32_t n, int32_t lastOffset) {
+        int32_t j = 0;
+        if constexpr (Ops::kGathersQuads) {
+            while (j + 4 <= n && offsets[j] <= lastOffset - 13 && Ops::GatherQuad(stage + 3 * j, base, offsets + j))
+                j += 4;
+        }
+        GatherPixels(stage + 3 * j, base, offsets + j, n - j, lastOffset);
+    }
 
     // Each byte halved, a quarter taken, without bits crossing from the neighbouring byte.
     static V Half(V v) { return Ops::And(Ops::Srl16(v, 1), Ops::Bytes(0x7F)); }
@@ -302,13 +317,13 @@ struct Simd {
     static void AverageRun(uint8_t* out, const PixelPlane& in, const SampleRun& run) {
         if (!OffsetsFit(in)) return PlainEffectKernels().averageRun(out, in, run);
         alignas(64) int32_t offsets[kChunk];
-        alignas(64) uint8_t stage[3 * kChunk + 1];
+        alignas(64) uint8_t stage[kStageBytes];
         const int32_t lastOffset = LastPixelOffset(in);
         SampleRun chunk = run;
         for (int32_t done = 0; done < run.count; done += chunk.count) {
             chunk.count = run.count - done < kChunk ? run.count - done : kChunk;
             FixedOffsets(offsets, in, chunk, chunk.count);
-            GatherPixels(stage, in.base, offsets, chunk.count, lastOffset);
+            Gather(stage, in.base, offsets, chunk.count, lastOffset);
             AverageBytes(out + 3 * done, stage, 3 * chunk.count);
             chunk.x = Wrapped(chunk.x + static_cast<int64_t>(chunk.stepX) * chunk.count);
             chunk.y = Wrapped(chunk.y + static_cast<int64_t>(chunk.stepY) * chunk.count);
@@ -321,7 +336,7 @@ struct Simd {
         alignas(64) float us[kChunk];
         alignas(64) float vs[kChunk];
         alignas(64) int32_t offsets[kChunk];
-        alignas(64) uint8_t stage[3 * kChunk + 1];
+        alignas(64) uint8_t stage[kStageBytes];
         const int32_t lastOffset = LastPixelOffset(in);
         for (int32_t done = 0, n = 0; done < count; done += n) {
             n = count - done < kChunk ? count - done : kChunk;
@@ -334,7 +349,7 @@ struct Simd {
             // The lanes past n convert whatever is there; their offsets are never used.
             for (int32_t j = n; j < kChunk && j % kLanes != 0; ++j) us[j] = vs[j] = 0.0f;
             FloatOffsets(offsets, in, us, vs, n);
-            GatherPixels(stage, in.base, offsets, n, lastOffset);
+            Gather(stage, in.base, offsets, n, lastOffset);
             ScreenBytes(out + 3 * done, stage, 3 * n);
         }
     }
@@ -344,12 +359,12 @@ struct Simd {
         if (!OffsetsFit(in))
             return PlainEffectKernels().afterimageRun(out, in, row, x, stepX, count, keepRow, keep, shift);
         alignas(64) int32_t offsets[kChunk];
-        alignas(64) uint8_t stage[3 * kChunk + 1];
+        alignas(64) uint8_t stage[kStageBytes];
         const int32_t lastOffset = LastPixelOffset(in);
         for (int32_t done = 0, n = 0; done < count; done += n) {
             n = count - done < kChunk ? count - done : kChunk;
             ColumnOffsets<3>(offsets, row * in.pitch, in.width, x, stepX, n);
-            GatherPixels(stage, in.base, offsets, n, lastOffset);
+            Gather(stage, in.base, offsets, n, lastOffset);
             AfterimageBytes(out + 3 * done, stage, 3 * n, keep, shift);
             x = Wrapped(x + static_cast<int64_t>(stepX) * n);
         }
