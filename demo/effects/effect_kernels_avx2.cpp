@@ -9,7 +9,7 @@ namespace {
 struct Avx2 {
     using V = __m256i;
     static constexpr int32_t kBytes = 32;
-    static constexpr bool kGathersQuads = true;
+    static constexpr bool kByteShuffle = true;
 
     static V Load(const void* p) { return _mm256_loadu_si256(static_cast<const __m256i*>(p)); }
     static void Store(void* p, V v) { _mm256_storeu_si256(static_cast<__m256i*>(p), v); }
@@ -47,6 +47,34 @@ struct Avx2 {
         const __m128i control = _mm_add_epi8(_mm_shuffle_epi8(past, lowBytes), channels);
         const __m128i texels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + offsets[0]));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(stage), _mm_shuffle_epi8(texels, control));
+        return true;
+    }
+
+    // spread[3j..3j+2] = weights[offsets[j]] >> 1 for j < 16, if each offset lies 0 to 31 past the
+    // first: two loads and two byte shuffles gather the sixteen weights (a shuffle index with its
+    // top bit set gives zero, so each takes the bytes of its own half), three more spread them.
+    static bool SpreadHalfWeights16(uint8_t* spread, const uint8_t* weights, const int32_t* offsets) {
+        const __m128i first = _mm_set1_epi32(offsets[0]);
+        __m128i past[4];
+        for (int32_t q = 0; q < 4; ++q)
+            past[q] = _mm_sub_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(offsets + 4 * q)), first);
+        // As unsigned numbers, so that an offset before the first fails too.
+        const __m128i farthest = _mm_max_epu32(_mm_max_epu32(past[0], past[1]), _mm_max_epu32(past[2], past[3]));
+        const __m128i last = _mm_set1_epi32(31);
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_min_epu32(farthest, last), farthest)) != 0xFFFF) return false;
+        const __m128i index = _mm_packus_epi16(_mm_packs_epi32(past[0], past[1]), _mm_packs_epi32(past[2], past[3]));
+        const __m128i inHigh = _mm_cmpgt_epi8(index, _mm_set1_epi8(15));
+        const uint8_t* from = weights + offsets[0];
+        const __m128i low =
+            _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from)), _mm_or_si128(index, inHigh));
+        const __m128i high = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16)),
+                                              _mm_or_si128(index, _mm_xor_si128(inHigh, _mm_set1_epi8(-1))));
+        const __m128i halves = _mm_and_si128(_mm_srli_epi16(_mm_or_si128(low, high), 1), _mm_set1_epi8(0x7F));
+        const __m128i spreads[3] = {_mm_setr_epi8(0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5),
+                                    _mm_setr_epi8(5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10),
+                                    _mm_setr_epi8(10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14, 15, 15, 15)};
+        for (int32_t k = 0; k < 3; ++k)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(spread + 16 * k), _mm_shuffle_epi8(halves, spreads[k]));
         return true;
     }
 

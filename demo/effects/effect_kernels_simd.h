@@ -67,7 +67,7 @@ struct Simd {
     // them, go one by one: where the samples turn or shrink, a chunk costs one try.
     static void Gather(uint8_t* stage, const uint8_t* base, const int32_t* offsets, int32_t n, int32_t lastOffset) {
         int32_t j = 0;
-        if constexpr (Ops::kGathersQuads) {
+        if constexpr (Ops::kByteShuffle) {
             while (j + 4 <= n && offsets[j] <= lastOffset - 13 && Ops::GatherQuad(stage + 3 * j, base, offsets + j))
                 j += 4;
         }
@@ -262,8 +262,14 @@ struct Simd {
             if (3 * n < kBytes)
                 return PlainEffectKernels().tintScaledRun(out + 3 * done, weightRow, width, x, stepX, n, colour);
             ColumnOffsets<1>(offsets, 0, width, x, stepX, n);
-            for (int32_t j = 0; j < n; ++j) weights[j] = weightRow[offsets[j]];
-            SpreadHalfWeights(spread, weights, n);
+            int32_t j = 0;
+            if constexpr (Ops::kByteShuffle) {
+                while (j + 16 <= n && offsets[j] <= width - 32 &&
+                       Ops::SpreadHalfWeights16(spread + 3 * j, weightRow, offsets + j))
+                    j += 16;
+            }
+            for (int32_t k = j; k < n; ++k) weights[k] = weightRow[offsets[k]];
+            SpreadHalfWeights(spread + 3 * j, weights + j, n - j);
             TintBytes(out + 3 * done, spread, 3 * n, pattern, true);
             x = Wrapped(x + static_cast<int64_t>(stepX) * n);
         }

@@ -9,8 +9,8 @@ namespace {
 struct Sse2 {
     using V = __m128i;
     static constexpr int32_t kBytes = 16;
-    // No byte shuffle: pixels are gathered one by one.
-    static constexpr bool kGathersQuads = false;
+    // No byte shuffle: samples are gathered one by one.
+    static constexpr bool kByteShuffle = false;
 
     static V Load(const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); }
     static void Store(void* p, V v) { _mm_storeu_si128(static_cast<__m128i*>(p), v); }
