@@ -63,22 +63,22 @@ void ScaleConst(uint8_t* row, size_t n, int32_t weight) {
     PlainRowKernels().scaleConst(row + i, n - i, weight);
 }
 
-// (a * (256 - w) + b * w + 128) >> 8 stays below 65536, so 16-bit lanes hold it unsigned.
-inline __m256i LerpLanes(__m256i a, __m256i b, __m256i keep, __m256i w) {
-    const __m256i sum = _mm256_add_epi16(_mm256_mullo_epi16(a, keep), _mm256_mullo_epi16(b, w));
-    return _mm256_srli_epi16(_mm256_add_epi16(sum, _mm256_set1_epi16(128)), 8);
+// (a * (256 - w) + b * w + 128) >> 8 is a + (((b - a) * w + 128) >> 8), 256 * a being a whole
+// multiple of 256; pmulhrsw gives ((x * w >> 14) + 1) >> 1, which for x = (b - a) * 128 (within
+// 16 bits) is that second term: one multiply where the two-product form takes two.
+inline __m256i LerpLanes(__m256i a, __m256i b, __m256i w) {
+    return _mm256_add_epi16(a, _mm256_mulhrs_epi16(_mm256_slli_epi16(_mm256_sub_epi16(b, a), 7), w));
 }
 
 void LerpConst(uint8_t* out, const uint8_t* a, const uint8_t* b, size_t n, int32_t weight) {
     const __m256i zero = _mm256_setzero_si256();
     const __m256i w = _mm256_set1_epi16(static_cast<int16_t>(weight));
-    const __m256i keep = _mm256_set1_epi16(static_cast<int16_t>(256 - weight));
     size_t i = 0;
     for (; i + 32 <= n; i += 32) {
         const __m256i x = Load(a + i);
         const __m256i y = Load(b + i);
-        const __m256i lo = LerpLanes(_mm256_unpacklo_epi8(x, zero), _mm256_unpacklo_epi8(y, zero), keep, w);
-        const __m256i hi = LerpLanes(_mm256_unpackhi_epi8(x, zero), _mm256_unpackhi_epi8(y, zero), keep, w);
+        const __m256i lo = LerpLanes(_mm256_unpacklo_epi8(x, zero), _mm256_unpacklo_epi8(y, zero), w);
+        const __m256i hi = LerpLanes(_mm256_unpackhi_epi8(x, zero), _mm256_unpackhi_epi8(y, zero), w);
         Store(out + i, _mm256_packus_epi16(lo, hi));
     }
     PlainRowKernels().lerpConst(out + i, a + i, b + i, n - i, weight);
@@ -88,7 +88,6 @@ void LerpConst(uint8_t* out, const uint8_t* a, const uint8_t* b, size_t n, int32
 // byte laid out three times by three byte shuffles.
 void LerpWeighted(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n) {
     const __m256i zero = _mm256_setzero_si256();
-    const __m256i whole = _mm256_set1_epi16(256);
     size_t i = 0;
     for (; i + 32 <= n; i += 32) {
         const __m256i x = Load(a + i);
@@ -96,10 +95,8 @@ void LerpWeighted(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_
         const __m256i w = Load(weights + i);
         const __m256i wlo = _mm256_unpacklo_epi8(w, zero);
         const __m256i whi = _mm256_unpackhi_epi8(w, zero);
-        const __m256i lo =
-            LerpLanes(_mm256_unpacklo_epi8(x, zero), _mm256_unpacklo_epi8(y, zero), _mm256_sub_epi16(whole, wlo), wlo);
-        const __m256i hi =
-            LerpLanes(_mm256_unpackhi_epi8(x, zero), _mm256_unpackhi_epi8(y, zero), _mm256_sub_epi16(whole, whi), whi);
+        const __m256i lo = LerpLanes(_mm256_unpacklo_epi8(x, zero), _mm256_unpacklo_epi8(y, zero), wlo);
+        const __m256i hi = LerpLanes(_mm256_unpackhi_epi8(x, zero), _mm256_unpackhi_epi8(y, zero), whi);
         Store(out + i, _mm256_packus_epi16(lo, hi));
     }
     PlainRowKernels().lerpWeighted(out + i, a + i, b + i, weights + i, n - i);
