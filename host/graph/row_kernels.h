@@ -36,12 +36,20 @@ struct RowKernels {
     void (*lerpWeighted)(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n);
     // weights[3i..3i+2] = Scale(alpha[i], level) for i < pixels, and what they came to.
     Coverage (*spreadWeights)(const uint8_t* alpha, size_t pixels, int32_t level, uint8_t* weights);
+    // dst[3i..3i+2] = Mix(dst, src, Scale(alpha[i], level)) for i < pixels, runs of weight 0 left
+    // alone and runs of 255 copied.
+    void (*mixByAlpha)(uint8_t* dst, const uint8_t* src, const uint8_t* alpha, size_t pixels, int32_t level);
     // The twelve left and twelve right texel bytes of each quad, written at 3 * column of left and
     // right and nowhere else; base + 16 never passes the end of sourceRow.
     void (*gatherQuads)(uint8_t* left, uint8_t* right, const uint8_t* sourceRow, const TexelQuad* quads, size_t count);
 };
 
 const RowKernels& PlainRowKernels();
+
+// mixByAlpha made of a set's spreadWeights and mixWeighted, a chunk of pixels at a time: the form
+// of the sets that have no byte shuffle to spread the weights in registers.
+void MixByAlphaInChunks(const RowKernels& kernels, uint8_t* dst, const uint8_t* src, const uint8_t* alpha,
+                        size_t pixels, int32_t level);
 
 // The widest set this CPU runs, unless GRAPH_FORCE_BASELINE=1 keeps the plain one; chosen once.
 const RowKernels& ChosenRowKernels();

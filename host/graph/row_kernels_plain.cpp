@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include "host/graph/pixel_math.h"
 #include "host/graph/row_kernels.h"
 
@@ -49,11 +51,35 @@ void GatherQuads(uint8_t* left, uint8_t* right, const uint8_t* sourceRow, const 
     }
 }
 
+void MixByAlpha(uint8_t* dst, const uint8_t* src, const uint8_t* alpha, size_t pixels, int32_t level) {
+    MixByAlphaInChunks(PlainRowKernels(), dst, src, alpha, pixels, level);
+}
+
 }  // namespace
 
+void MixByAlphaInChunks(const RowKernels& kernels, uint8_t* dst, const uint8_t* src, const uint8_t* alpha,
+                        size_t pixels, int32_t level) {
+    constexpr size_t kChunk = 32;
+    uint8_t weights[kChunk * 3];
+    for (size_t done = 0; done < pixels; done += kChunk) {
+        const size_t n = pixels - done < kChunk ? pixels - done : kChunk;
+        const size_t at = 3 * done;
+        switch (kernels.spreadWeights(alpha + done, n, level, weights)) {
+            case Coverage::kClear:
+                break;
+            case Coverage::kOpaque:
+                std::memmove(dst + at, src + at, 3 * n);
+                break;
+            case Coverage::kMixed:
+                kernels.mixWeighted(dst + at, src + at, weights, 3 * n);
+                break;
+        }
+    }
+}
+
 const RowKernels& PlainRowKernels() {
-    static const RowKernels kernels{"plain",   MixConst,     MixWeighted,   ScaleConst,
-                                    LerpConst, LerpWeighted, SpreadWeights, GatherQuads};
+    static const RowKernels kernels{"plain",      MixConst,      MixWeighted, ScaleConst, LerpConst,
+                                    LerpWeighted, SpreadWeights, MixByAlpha,  GatherQuads};
     return kernels;
 }
 

@@ -101,6 +101,10 @@ void LerpWeighted(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_
     PlainRowKernels().lerpWeighted(out + i, a + i, b + i, weights + i, n - i);
 }
 
+void MixByAlpha(uint8_t* dst, const uint8_t* src, const uint8_t* alpha, size_t pixels, int32_t level) {
+    MixByAlphaInChunks(Sse2RowKernelSet(), dst, src, alpha, pixels, level);
+}
+
 }  // namespace
 
 // Spreading one byte over three and gathering texels take byte shuffles, which SSE2 lacks: the
@@ -113,6 +117,7 @@ const RowKernels& Sse2RowKernelSet() {
                                     LerpConst,
                                     LerpWeighted,
                                     PlainRowKernels().spreadWeights,
+                                    MixByAlpha,
                                     PlainRowKernels().gatherQuads};
     return kernels;
 }
