@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "interfaces/weight_spread.h"
 #include "pixmill/copy_overlap.h"
 #include "pixmill/kernel_sets.h"
 #include "pixmill/row_layout.h"
@@ -67,39 +68,7 @@ __m256i Blend32(__m256i d, __m256i s, __m256i wLo, __m256i wHi) {
     return _mm256_packus_epi16(lo, hi);
 }
 
-// A shuffle index with its top bit set writes a zero byte.
-constexpr uint8_t kZeroByte = 0x80;
-
-// For 32 pixels (96 colour bytes, three vectors): byte k of half h of vector c belongs to pixel
-// (32·c + 16·h + k) / 3, looked up within the 128-bit half of the alpha vector that holds it
-// (pixels 0-15 for the first three halves, 16-31 for the last three). index spreads one weight
-// to each colour byte; low and high spread the weights of bytes 0-7 and 8-15 of each half to
-// 16-bit lanes, the form Blend32 multiplies by.
-struct SpreadTables {
-    alignas(32) uint8_t index[3][32];
-    alignas(32) uint8_t low[3][32];
-    alignas(32) uint8_t high[3][32];
-};
-
-constexpr SpreadTables MakeSpreadTables() {
-    SpreadTables tables{};
-    for (int32_t c = 0; c < 3; ++c)
-        for (int32_t half = 0; half < 2; ++half) {
-            const int32_t chunk = 2 * c + half;
-            const int32_t firstPixel = chunk >= 3 ? 16 : 0;
-            uint8_t* index = &tables.index[c][16 * half];
-            for (int32_t k = 0; k < 16; ++k) index[k] = static_cast<uint8_t>((16 * chunk + k) / 3 - firstPixel);
-            for (int32_t lane = 0; lane < 8; ++lane) {
-                tables.low[c][16 * half + 2 * lane] = index[lane];
-                tables.low[c][16 * half + 2 * lane + 1] = kZeroByte;
-                tables.high[c][16 * half + 2 * lane] = index[8 + lane];
-                tables.high[c][16 * half + 2 * lane + 1] = kZeroByte;
-            }
-        }
-    return tables;
-}
-
-constexpr SpreadTables kSpread = MakeSpreadTables();
+using weight_spread::kTables;
 
 __m256i Table(const uint8_t* row) { return _mm256_load_si256(reinterpret_cast<const __m256i*>(row)); }
 
@@ -128,10 +97,10 @@ void BlendAlphaOctet(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
         __m256i* to = reinterpret_cast<__m256i*>(d + 32 * c);
         const __m256i dv = _mm256_loadu_si256(to);
         const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 32 * c));
-        __m256i out = Blend32(dv, sv, _mm256_shuffle_epi8(halves[c], Table(kSpread.low[c])),
-                              _mm256_shuffle_epi8(halves[c], Table(kSpread.high[c])));
+        __m256i out = Blend32(dv, sv, _mm256_shuffle_epi8(halves[c], Table(kTables.low[c])),
+                              _mm256_shuffle_epi8(halves[c], Table(kTables.high[c])));
         if ((clearBits | opaqueBits) != 0) {
-            const __m256i spread = Table(kSpread.index[c]);
+            const __m256i spread = Table(kTables.index[c]);
             out = _mm256_blendv_epi8(out, dv, _mm256_shuffle_epi8(_mm256_cmpeq_epi32(halves[c], zero), spread));
             out = _mm256_blendv_epi8(out, sv, _mm256_shuffle_epi8(_mm256_cmpeq_epi32(halves[c], full), spread));
         }
@@ -154,7 +123,7 @@ void BlendAlphaQuad(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
         return;
     }
     for (int32_t c = 0; c < 3; ++c) {
-        const __m128i spread = _mm_load_si128(reinterpret_cast<const __m128i*>(&kSpread.index[0][0] + 16 * c));
+        const __m128i spread = _mm_load_si128(reinterpret_cast<const __m128i*>(&kTables.index[0][0] + 16 * c));
         const __m128i dv = LoadU(d + 16 * c);
         const __m128i sv = LoadU(s + 16 * c);
         __m128i out = Blend16(dv, sv, _mm_shuffle_epi8(a, spread));

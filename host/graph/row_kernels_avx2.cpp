@@ -2,6 +2,7 @@
 #include <immintrin.h>
 
 #include "host/graph/row_kernel_sets.h"
+#include "interfaces/weight_spread.h"
 
 namespace host {
 // Everything here has internal linkage and the short ends of rows go to the plain kernels, so no
@@ -137,36 +138,7 @@ Coverage SpreadWeights(const uint8_t* alpha, size_t pixels, int32_t level, uint8
     return Coverage::kMixed;
 }
 
-// A shuffle index with its top bit set writes a zero byte.
-constexpr uint8_t kZeroByte = 0x80;
-
-// For 32 pixels (96 colour bytes, three vectors): byte k of half h of vector c belongs to pixel
-// (32c + 16h + k) / 3, found in the 128-bit half of the weights that vector c's shuffle reads
-// (pixels 0-15 for the first three halves, 16-31 for the last three). low and high put the weights
-// of bytes 0-7 and 8-15 of each half into 16-bit lanes, the form MixLanes multiplies by.
-struct SpreadTables {
-    alignas(32) uint8_t low[3][32];
-    alignas(32) uint8_t high[3][32];
-};
-
-constexpr SpreadTables MakeSpreadTables() {
-    SpreadTables tables{};
-    for (int32_t c = 0; c < 3; ++c)
-        for (int32_t half = 0; half < 2; ++half) {
-            const int32_t chunk = 2 * c + half;
-            const int32_t firstPixel = chunk >= 3 ? 16 : 0;
-            for (int32_t lane = 0; lane < 8; ++lane) {
-                uint8_t* low = &tables.low[c][16 * half + 2 * lane];
-                uint8_t* high = &tables.high[c][16 * half + 2 * lane];
-                low[0] = static_cast<uint8_t>((16 * chunk + lane) / 3 - firstPixel);
-                high[0] = static_cast<uint8_t>((16 * chunk + 8 + lane) / 3 - firstPixel);
-                low[1] = high[1] = kZeroByte;
-            }
-        }
-    return tables;
-}
-
-constexpr SpreadTables kSpread = MakeSpreadTables();
+using weight_spread::kTables;
 
 __m256i Table(const uint8_t* row) { return _mm256_load_si256(reinterpret_cast<const __m256i*>(row)); }
 
@@ -206,8 +178,8 @@ void MixByAlpha(uint8_t* dst, const uint8_t* src, const uint8_t* alpha, size_t p
         for (int32_t c = 0; c < 3; ++c) {
             const __m256i dv = Load(d + 32 * c);
             const __m256i sv = Load(s + 32 * c);
-            const __m256i wLo = _mm256_shuffle_epi8(halves[c], Table(kSpread.low[c]));
-            const __m256i wHi = _mm256_shuffle_epi8(halves[c], Table(kSpread.high[c]));
+            const __m256i wLo = _mm256_shuffle_epi8(halves[c], Table(kTables.low[c]));
+            const __m256i wHi = _mm256_shuffle_epi8(halves[c], Table(kTables.high[c]));
             const __m256i lo = MixLanes(_mm256_unpacklo_epi8(dv, zero), _mm256_unpacklo_epi8(sv, zero), wLo);
             const __m256i hi = MixLanes(_mm256_unpackhi_epi8(dv, zero), _mm256_unpackhi_epi8(sv, zero), wHi);
             Store(d + 32 * c, _mm256_packus_epi16(lo, hi));
