@@ -106,13 +106,13 @@ TEST_F(DibBlit, EightBitsGoThroughTheColourTableInstalledOnce) {
     EXPECT_EQ((std::vector<uint8_t>{0, 0, 7}), At(0, 0));
 }
 
-// Rows of every length around the four-pixel packing: each pixel its own entry, the spare
+// Rows of every length around the eight-pixel packing: each pixel its own entry, the spare
 // byte of an entry never shown, nothing written past the row.
 TEST_F(DibBlit, EightBitRowsOfEveryLengthMatchTheColourTable) {
     std::vector<uint8_t> colours;
     for (int i = 0; i < 256; ++i)
         colours.insert(colours.end(), {static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i), 0x5A, 0xEE});
-    for (int w = 1; w <= 9; ++w) {
+    for (int w = 1; w <= 17; ++w) {
         SCOPED_TRACE(w);
         std::fill(pixels, pixels + pitch * height, 0x11);
         DibSurface dib;
