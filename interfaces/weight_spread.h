@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-// How the modules' 256-bit blends spread 32 per-pixel weights over the pixels' 96 colour bytes
-// (three vectors) with byte shuffles, which work within 128-bit halves. Byte k of half h of vector
-// c belongs to pixel (32c + 16h + k) / 3; the shuffle for vector c reads the half of the weights
-// that holds it: pixels 0-15 for the first three halves, 16-31 for the last three, so vector 0
-// reads the low half twice, vector 1 both, vector 2 the high half twice. Data only: included by
-// files built with any instruction-set flags.
+// How the modules' SIMD kernels spread per-pixel weights over the pixels' colour bytes with byte
+// shuffles, which work within 128-bit halves. For 32 weights and 96 colour bytes (three 256-bit
+// vectors), byte k of half h of vector c belongs to pixel (32c + 16h + k) / 3; the shuffle for
+// vector c reads the half of the weights that holds it: pixels 0-15 for the first three halves,
+// 16-31 for the last three, so vector 0 reads the low half twice, vector 1 both, vector 2 the
+// high half twice. Data only: included by files built with any instruction-set flags.
 namespace weight_spread {
 
 // A shuffle index with its top bit set writes a zero byte.
@@ -39,5 +39,19 @@ consteval Tables MakeTables() {
 }
 
 inline constexpr Tables kTables = MakeTables();
+
+// Sixteen weights in one 128-bit register, spread to their pixels' 48 colour bytes by three
+// shuffles: byte k % 16 of vector k / 16 takes weight k / 3.
+struct SixteenTables {
+    alignas(16) uint8_t index[3][16];
+};
+
+consteval SixteenTables MakeSixteenTables() {
+    SixteenTables tables{};
+    for (int32_t k = 0; k < 48; ++k) tables.index[k / 16][k % 16] = static_cast<uint8_t>(k / 3);
+    return tables;
+}
+
+inline constexpr SixteenTables kSixteen = MakeSixteenTables();
 
 }  // namespace weight_spread

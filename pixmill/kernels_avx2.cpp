@@ -108,8 +108,7 @@ void BlendAlphaOctet(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
     }
 }
 
-// Sixteen pixels (48 colour bytes): their alphas all sit in the low half, so the first three
-// 16-byte slices of the spread tables apply.
+// Sixteen pixels (48 colour bytes), their alphas in one 128-bit register.
 void BlendAlphaQuad(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
     const __m128i a = LoadU(alpha);
     // One 32-bit lane per group: all-clear groups keep the destination, all-opaque ones copy.
@@ -123,7 +122,7 @@ void BlendAlphaQuad(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
         return;
     }
     for (int32_t c = 0; c < 3; ++c) {
-        const __m128i spread = _mm_load_si128(reinterpret_cast<const __m128i*>(&kTables.index[0][0] + 16 * c));
+        const __m128i spread = _mm_load_si128(reinterpret_cast<const __m128i*>(weight_spread::kSixteen.index[c]));
         const __m128i dv = LoadU(d + 16 * c);
         const __m128i sv = LoadU(s + 16 * c);
         __m128i out = Blend16(dv, sv, _mm_shuffle_epi8(a, spread));

@@ -3,6 +3,7 @@
 
 #include "demo/effects/effect_kernel_sets.h"
 #include "demo/effects/effect_kernels_simd.h"
+#include "interfaces/weight_spread.h"
 
 namespace {
 
@@ -70,11 +71,10 @@ struct Avx2 {
         const __m128i high = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16)),
                                               _mm_or_si128(index, _mm_xor_si128(inHigh, _mm_set1_epi8(-1))));
         const __m128i halves = _mm_and_si128(_mm_srli_epi16(_mm_or_si128(low, high), 1), _mm_set1_epi8(0x7F));
-        const __m128i spreads[3] = {_mm_setr_epi8(0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5),
-                                    _mm_setr_epi8(5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10),
-                                    _mm_setr_epi8(10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14, 15, 15, 15)};
-        for (int32_t k = 0; k < 3; ++k)
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(spread + 16 * k), _mm_shuffle_epi8(halves, spreads[k]));
+        for (int32_t k = 0; k < 3; ++k) {
+            const __m128i spreadK = _mm_load_si128(reinterpret_cast<const __m128i*>(weight_spread::kSixteen.index[k]));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(spread + 16 * k), _mm_shuffle_epi8(halves, spreadK));
+        }
         return true;
     }
 

@@ -103,30 +103,33 @@ void LerpWeighted(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_
     PlainRowKernels().lerpWeighted(out + i, a + i, b + i, weights + i, n - i);
 }
 
+__m128i SixteenTable(int32_t k) {
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(weight_spread::kSixteen.index[k]));
+}
+
+// Scale(alpha, level) for sixteen bytes.
+__m128i ScaleAlpha(__m128i alpha, __m128i level) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i magic = _mm_set1_epi16(-32639);
+    const __m128i lo = _mm_mullo_epi16(_mm_unpacklo_epi8(alpha, zero), level);
+    const __m128i hi = _mm_mullo_epi16(_mm_unpackhi_epi8(alpha, zero), level);
+    return _mm_packus_epi16(_mm_srli_epi16(_mm_mulhi_epu16(lo, magic), 7),
+                            _mm_srli_epi16(_mm_mulhi_epu16(hi, magic), 7));
+}
+
 Coverage SpreadWeights(const uint8_t* alpha, size_t pixels, int32_t level, uint8_t* weights) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i l = _mm_set1_epi16(static_cast<int16_t>(level));
-    const __m128i magic = _mm_set1_epi16(-32639);
-    const __m128i first = _mm_setr_epi8(0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5);
-    const __m128i second = _mm_setr_epi8(5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10);
-    const __m128i third = _mm_setr_epi8(10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14, 15, 15, 15);
     __m128i any = zero;
     __m128i all = _mm_set1_epi8(-1);
     size_t i = 0;
     for (; i + 16 <= pixels; i += 16) {
         __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(alpha + i));
-        if (level != 255) {
-            const __m128i lo = _mm_mullo_epi16(_mm_unpacklo_epi8(w, zero), l);
-            const __m128i hi = _mm_mullo_epi16(_mm_unpackhi_epi8(w, zero), l);
-            w = _mm_packus_epi16(_mm_srli_epi16(_mm_mulhi_epu16(lo, magic), 7),
-                                 _mm_srli_epi16(_mm_mulhi_epu16(hi, magic), 7));
-        }
+        if (level != 255) w = ScaleAlpha(w, l);
         any = _mm_or_si128(any, w);
         all = _mm_and_si128(all, w);
         __m128i* out = reinterpret_cast<__m128i*>(weights + 3 * i);
-        _mm_storeu_si128(out, _mm_shuffle_epi8(w, first));
-        _mm_storeu_si128(out + 1, _mm_shuffle_epi8(w, second));
-        _mm_storeu_si128(out + 2, _mm_shuffle_epi8(w, third));
+        for (int32_t k = 0; k < 3; ++k) _mm_storeu_si128(out + k, _mm_shuffle_epi8(w, SixteenTable(k)));
     }
     const bool noneSet = _mm_movemask_epi8(_mm_cmpeq_epi8(any, zero)) == 0xFFFF;
     const bool allFull = _mm_movemask_epi8(_mm_cmpeq_epi8(all, _mm_set1_epi8(-1))) == 0xFFFF;
@@ -141,16 +144,6 @@ Coverage SpreadWeights(const uint8_t* alpha, size_t pixels, int32_t level, uint8
 using weight_spread::kTables;
 
 __m256i Table(const uint8_t* row) { return _mm256_load_si256(reinterpret_cast<const __m256i*>(row)); }
-
-// Scale(alpha, level) for sixteen bytes.
-__m128i ScaleAlpha(__m128i alpha, __m128i level) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i magic = _mm_set1_epi16(-32639);
-    const __m128i lo = _mm_mullo_epi16(_mm_unpacklo_epi8(alpha, zero), level);
-    const __m128i hi = _mm_mullo_epi16(_mm_unpackhi_epi8(alpha, zero), level);
-    return _mm_packus_epi16(_mm_srli_epi16(_mm_mulhi_epu16(lo, magic), 7),
-                            _mm_srli_epi16(_mm_mulhi_epu16(hi, magic), 7));
-}
 
 // Thirty-two pixels a step, the weights spread in registers by byte shuffles instead of through a
 // row of spread weights; the halves each shuffle reads are put together by inserts, not by the
