@@ -74,38 +74,48 @@ __m256i Table(const uint8_t* row) { return _mm256_load_si256(reinterpret_cast<co
 
 // The alpha halves that vector c's shuffle reads (low/low, low/high, high/high), loaded as
 // broadcasts: a cross-lane permute costs several times as much on some processors.
-void LoadAlphaHalves(const uint8_t* alpha, __m256i halves[3]) {
-    halves[0] = _mm256_broadcastsi128_si256(LoadU(alpha));
-    halves[1] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(alpha));
-    halves[2] = _mm256_broadcastsi128_si256(LoadU(alpha + 16));
+template <int32_t c>
+__m256i LoadAlphaHalves(const uint8_t* alpha) {
+    if constexpr (c == 1) return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(alpha));
+    return _mm256_broadcastsi128_si256(LoadU(alpha + 8 * c));
+}
+
+// Vector c of an octet, which loads its own alpha halves: three halves kept in an array indexed by
+// a loop lived on the stack, and the 32-bit build, with eight vector registers, spilled around it.
+template <int32_t c>
+inline void BlendAlphaVector(uint8_t* d, const uint8_t* s, const uint8_t* alpha, bool mixed) {
+    const __m256i halves = LoadAlphaHalves<c>(alpha);
+    __m256i* to = reinterpret_cast<__m256i*>(d + 32 * c);
+    const __m256i dv = _mm256_loadu_si256(to);
+    const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 32 * c));
+    __m256i out = Blend32(dv, sv, _mm256_shuffle_epi8(halves, Table(kTables.low[c])),
+                          _mm256_shuffle_epi8(halves, Table(kTables.high[c])));
+    if (mixed) {
+        const __m256i spread = Table(kTables.index[c]);
+        const __m256i clear = _mm256_cmpeq_epi32(halves, _mm256_setzero_si256());
+        out = _mm256_blendv_epi8(out, dv, _mm256_shuffle_epi8(clear, spread));
+        const __m256i opaque = _mm256_cmpeq_epi32(halves, _mm256_set1_epi32(-1));
+        out = _mm256_blendv_epi8(out, sv, _mm256_shuffle_epi8(opaque, spread));
+    }
+    _mm256_storeu_si256(to, out);
 }
 
 void BlendAlphaOctet(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
-    __m256i halves[3];
-    LoadAlphaHalves(alpha, halves);
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i full = _mm256_set1_epi32(-1);
+    const __m256i all = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(alpha));
     // One 32-bit lane per group: all-clear groups keep the destination, all-opaque ones copy.
-    const uint32_t clearBits = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(halves[1], zero)));
-    const uint32_t opaqueBits = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(halves[1], full)));
+    const uint32_t clearBits =
+        static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(all, _mm256_setzero_si256())));
+    const uint32_t opaqueBits =
+        static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(all, _mm256_set1_epi32(-1))));
     if (clearBits == 0xFFFFFFFFu) return;
     if (opaqueBits == 0xFFFFFFFFu) {
         std::memcpy(d, s, 96);
         return;
     }
-    for (int32_t c = 0; c < 3; ++c) {
-        __m256i* to = reinterpret_cast<__m256i*>(d + 32 * c);
-        const __m256i dv = _mm256_loadu_si256(to);
-        const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 32 * c));
-        __m256i out = Blend32(dv, sv, _mm256_shuffle_epi8(halves[c], Table(kTables.low[c])),
-                              _mm256_shuffle_epi8(halves[c], Table(kTables.high[c])));
-        if ((clearBits | opaqueBits) != 0) {
-            const __m256i spread = Table(kTables.index[c]);
-            out = _mm256_blendv_epi8(out, dv, _mm256_shuffle_epi8(_mm256_cmpeq_epi32(halves[c], zero), spread));
-            out = _mm256_blendv_epi8(out, sv, _mm256_shuffle_epi8(_mm256_cmpeq_epi32(halves[c], full), spread));
-        }
-        _mm256_storeu_si256(to, out);
-    }
+    const bool mixed = (clearBits | opaqueBits) != 0;
+    BlendAlphaVector<0>(d, s, alpha, mixed);
+    BlendAlphaVector<1>(d, s, alpha, mixed);
+    BlendAlphaVector<2>(d, s, alpha, mixed);
 }
 
 // Sixteen pixels (48 colour bytes), their alphas in one 128-bit register.
