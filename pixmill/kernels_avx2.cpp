@@ -76,8 +76,10 @@ __m256i Table(const uint8_t* row) { return _mm256_load_si256(reinterpret_cast<co
 // broadcasts: a cross-lane permute costs several times as much on some processors.
 template <int32_t c>
 __m256i LoadAlphaHalves(const uint8_t* alpha) {
-    if constexpr (c == 1) return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(alpha));
-    return _mm256_broadcastsi128_si256(LoadU(alpha + 8 * c));
+    if constexpr (c == 1)
+        return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(alpha));
+    else
+        return _mm256_broadcastsi128_si256(LoadU(alpha + 8 * c));
 }
 
 // Vector c of an octet, which loads its own alpha halves: three halves kept in an array indexed by
