@@ -13,10 +13,9 @@ namespace weight_spread {
 // A shuffle index with its top bit set writes a zero byte.
 inline constexpr uint8_t kZeroByte = 0x80;
 
-// index spreads one weight to each colour byte; low and high put the weights of bytes 0-7 and
-// 8-15 of each half into the low bytes of 16-bit lanes, the form the blends multiply by.
+// low and high put the weights of bytes 0-7 and 8-15 of each half into the low bytes of 16-bit
+// lanes, the form the blends multiply by.
 struct Tables {
-    alignas(32) uint8_t index[3][32];
     alignas(32) uint8_t low[3][32];
     alignas(32) uint8_t high[3][32];
 };
@@ -27,7 +26,8 @@ consteval Tables MakeTables() {
         for (int32_t half = 0; half < 2; ++half) {
             const int32_t chunk = 2 * c + half;
             const int32_t firstPixel = chunk >= 3 ? 16 : 0;
-            uint8_t* index = &tables.index[c][16 * half];
+            // Which weight each colour byte of this half takes.
+            uint8_t index[16] = {};
             for (int32_t k = 0; k < 16; ++k) index[k] = static_cast<uint8_t>((16 * chunk + k) / 3 - firstPixel);
             for (int32_t lane = 0; lane < 8; ++lane) {
                 tables.low[c][16 * half + 2 * lane] = index[lane];

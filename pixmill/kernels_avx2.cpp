@@ -82,44 +82,6 @@ __m256i LoadAlphaHalves(const uint8_t* alpha) {
         return _mm256_broadcastsi128_si256(LoadU(alpha + 8 * c));
 }
 
-// Vector c of an octet, which loads its own alpha halves: three halves kept in an array indexed by
-// a loop lived on the stack, and the 32-bit build, with eight vector registers, spilled around it.
-template <int32_t c>
-inline void BlendAlphaVector(uint8_t* d, const uint8_t* s, const uint8_t* alpha, bool mixed) {
-    const __m256i halves = LoadAlphaHalves<c>(alpha);
-    __m256i* to = reinterpret_cast<__m256i*>(d + 32 * c);
-    const __m256i dv = _mm256_loadu_si256(to);
-    const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 32 * c));
-    __m256i out = Blend32(dv, sv, _mm256_shuffle_epi8(halves, Table(kTables.low[c])),
-                          _mm256_shuffle_epi8(halves, Table(kTables.high[c])));
-    if (mixed) {
-        const __m256i spread = Table(kTables.index[c]);
-        const __m256i clear = _mm256_cmpeq_epi32(halves, _mm256_setzero_si256());
-        out = _mm256_blendv_epi8(out, dv, _mm256_shuffle_epi8(clear, spread));
-        const __m256i opaque = _mm256_cmpeq_epi32(halves, _mm256_set1_epi32(-1));
-        out = _mm256_blendv_epi8(out, sv, _mm256_shuffle_epi8(opaque, spread));
-    }
-    _mm256_storeu_si256(to, out);
-}
-
-void BlendAlphaOctet(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
-    const __m256i all = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(alpha));
-    // One 32-bit lane per group: all-clear groups keep the destination, all-opaque ones copy.
-    const uint32_t clearBits =
-        static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(all, _mm256_setzero_si256())));
-    const uint32_t opaqueBits =
-        static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(all, _mm256_set1_epi32(-1))));
-    if (clearBits == 0xFFFFFFFFu) return;
-    if (opaqueBits == 0xFFFFFFFFu) {
-        std::memcpy(d, s, 96);
-        return;
-    }
-    const bool mixed = (clearBits | opaqueBits) != 0;
-    BlendAlphaVector<0>(d, s, alpha, mixed);
-    BlendAlphaVector<1>(d, s, alpha, mixed);
-    BlendAlphaVector<2>(d, s, alpha, mixed);
-}
-
 // Sixteen pixels (48 colour bytes), their alphas in one 128-bit register.
 void BlendAlphaQuad(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
     const __m128i a = LoadU(alpha);
@@ -144,6 +106,42 @@ void BlendAlphaQuad(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
         }
         StoreU(d + 16 * c, out);
     }
+}
+
+// Vector c of an octet, which loads its own alpha halves: the step holds no more than the 32-bit
+// build's eight vector registers, so nothing is spilled to the stack (an array of the three halves
+// indexed by a loop was).
+template <int32_t c>
+inline void BlendAlphaVector(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
+    const __m256i halves = LoadAlphaHalves<c>(alpha);
+    __m256i* to = reinterpret_cast<__m256i*>(d + 32 * c);
+    const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 32 * c));
+    _mm256_storeu_si256(to, Blend32(_mm256_loadu_si256(to), sv, _mm256_shuffle_epi8(halves, Table(kTables.low[c])),
+                                    _mm256_shuffle_epi8(halves, Table(kTables.high[c]))));
+}
+
+void BlendAlphaOctet(uint8_t* d, const uint8_t* s, const uint8_t* alpha) {
+    const __m256i all = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(alpha));
+    // One 32-bit lane per group: all-clear groups keep the destination, all-opaque ones copy.
+    const uint32_t clearBits =
+        static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(all, _mm256_setzero_si256())));
+    const uint32_t opaqueBits =
+        static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(all, _mm256_set1_epi32(-1))));
+    if (clearBits == 0xFFFFFFFFu) return;
+    if (opaqueBits == 0xFFFFFFFFu) {
+        std::memcpy(d, s, 96);
+        return;
+    }
+    // Octets mixing shortcut groups with blended ones are rare (an edge of a mask): the quads
+    // take them, which keeps the octet's own step within the 32-bit build's eight registers.
+    if ((clearBits | opaqueBits) != 0) {
+        BlendAlphaQuad(d, s, alpha);
+        BlendAlphaQuad(d + 48, s + 48, alpha + 16);
+        return;
+    }
+    BlendAlphaVector<0>(d, s, alpha);
+    BlendAlphaVector<1>(d, s, alpha);
+    BlendAlphaVector<2>(d, s, alpha);
 }
 
 void BlendAlphaGroups(uint8_t* d, const uint8_t* s, const uint8_t* alpha, int32_t groups) {
