@@ -13,7 +13,8 @@ constexpr uInt kHeaderBytes = 2;
 constexpr uInt kTrailerBytes = 4;
 
 // Whether the trailer of a stream that has just ended (its last four bytes read, big-endian)
-// matches the sum of what it inflated to: the check zlib itself would make, in SIMD form.
+// matches the sum of what it inflated to: the check zlib itself would make, in SIMD form where
+// the processor has it.
 bool TrailerMatches(const z_stream& stream, const uint8_t* inflated) {
     if (stream.total_in < kHeaderBytes + kTrailerBytes) return false;
     const uint8_t* t = stream.next_in - kTrailerBytes;
