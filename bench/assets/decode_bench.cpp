@@ -10,6 +10,7 @@
 #include "demo/assets/movie_file.h"
 #include "demo/base/bound_modules.h"
 #include "interfaces/layerforge.h"
+#include "platform/byte_writer.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -60,10 +61,6 @@ public:
     ISurface* CreateMaskSurface(int32_t w, int32_t h) override { return new PlainSurface(w, h, false, true); }
 };
 
-void PutLe32(Bytes& out, uint32_t value) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
 void Write(const std::string& name, const Bytes& bytes) {
     std::FILE* file = std::fopen(name.c_str(), "wb");
     std::fwrite(bytes.data(), 1, bytes.size(), file);
@@ -73,10 +70,10 @@ void Write(const std::string& name, const Bytes& bytes) {
 Bytes Pms(uint8_t depth, const Bytes& stream) {
     Bytes out = {'P', 'M', 1, 0, 0, 0, depth};
     out.resize(24, 0);
-    PutLe32(out, kWidth);
-    PutLe32(out, kHeight);
-    PutLe32(out, 40);
-    PutLe32(out, 0);
+    platform::AppendLe32(out, kWidth);
+    platform::AppendLe32(out, kHeight);
+    platform::AppendLe32(out, 40);
+    platform::AppendLe32(out, 0);
     out.insert(out.end(), stream.begin(), stream.end());
     return out;
 }
@@ -110,10 +107,10 @@ Bytes RunsAndCopies(bool eightBit) {
 Bytes Bmp() {
     Bytes out = {'B', 'M'};
     out.resize(10, 0);
-    PutLe32(out, 54);
-    PutLe32(out, 40);
-    PutLe32(out, kWidth);
-    PutLe32(out, kHeight);
+    platform::AppendLe32(out, 54);
+    platform::AppendLe32(out, 40);
+    platform::AppendLe32(out, kWidth);
+    platform::AppendLe32(out, kHeight);
     out.insert(out.end(), {1, 0, 24, 0});
     out.resize(54 + kWidth * kHeight * 3, 0x5A);
     return out;
@@ -121,9 +118,9 @@ Bytes Bmp() {
 
 Bytes Archive(const Bytes& picture) {
     Bytes out = {'Z', 'P', 'X', '0'};
-    PutLe32(out, 1);
-    PutLe32(out, 16);
-    PutLe32(out, static_cast<uint32_t>(picture.size()));
+    platform::AppendLe32(out, 1);
+    platform::AppendLe32(out, 16);
+    platform::AppendLe32(out, static_cast<uint32_t>(picture.size()));
     out.insert(out.end(), picture.begin(), picture.end());
     return out;
 }
@@ -166,10 +163,10 @@ void MovieFrame(benchmark::State& state) {
     compress2(packed.data(), &packedSize, payload.data(), static_cast<uLong>(payload.size()), 9);
     packed.resize(packedSize);
     Bytes file = {'M', 'O', 'Z', '1'};
-    PutLe32(file, 1);
+    platform::AppendLe32(file, 1);
     file.resize(20, 0);
-    PutLe32(file, 28);
-    PutLe32(file, static_cast<uint32_t>(packed.size()));
+    platform::AppendLe32(file, 28);
+    platform::AppendLe32(file, static_cast<uint32_t>(packed.size()));
     file.insert(file.end(), packed.begin(), packed.end());
     Write("assets_bench.moz", file);
     MovieFile movie;

@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "host/player/user_folders.h"
+#include "platform/file_write.h"
+#include "platform/system_failure.h"
 
 namespace player {
 namespace {
@@ -113,7 +115,10 @@ bool LoadPlayerSettings(const std::string& path, PlayerSettings* settings, std::
 bool SavePlayerSettings(const std::string& path, const PlayerSettings& settings, std::string* error) {
     const size_t slash = path.rfind('/');
     if (slash != std::string::npos && slash > 0 && !MakeFolders(path.substr(0, slash), error)) return false;
-    return WriteFileWhole(path, FormatPlayerSettings(settings), error);
+    const std::string text = FormatPlayerSettings(settings);
+    if (platform::WriteFileReplacing(path.c_str(), text.data(), text.size())) return true;
+    *error = "cannot write " + path + ": " + platform::DescribeLastSystemFailure();
+    return false;
 }
 
 }  // namespace player

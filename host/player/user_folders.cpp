@@ -1,10 +1,8 @@
 #include "host/player/user_folders.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -45,23 +43,6 @@ bool MakeFolders(const std::string& path, std::string* error) {
         }
         if (slash == std::string::npos) return true;
     }
-}
-
-bool WriteFileWhole(const std::string& path, const std::string& text, std::string* error) {
-    const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        *error = "cannot write " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        *error = "cannot write " + path + ": " + std::strerror(errno);
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
 }
 
 }  // namespace player

@@ -14,8 +14,4 @@ std::string ScreenshotFolder();
 // Makes path and every missing folder above it. False with the reason in *error.
 bool MakeFolders(const std::string& path, std::string* error);
 
-// Writes text to path through a temporary file beside it, renamed over path once complete, so
-// that a failed write leaves the old file whole. False with the reason in *error.
-bool WriteFileWhole(const std::string& path, const std::string& text, std::string* error);
-
 }  // namespace player

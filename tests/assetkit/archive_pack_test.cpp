@@ -7,6 +7,7 @@
 #include <iterator>
 #include <map>
 
+#include "platform/byte_writer.h"
 #include "tools/assets/entry_picture.h"
 #include "tools/assets/entry_png.h"
 
@@ -14,10 +15,6 @@ namespace {
 
 using assetkit::ArchiveFile;
 using assetkit::EntryFormat;
-
-void Put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 std::vector<uint8_t> EntryBytes(const ArchiveFile& archive, size_t i) {
     const auto& e = archive.entries[i];
@@ -29,7 +26,7 @@ std::vector<uint8_t> EntryBytes(const ArchiveFile& archive, size_t i) {
 ArchiveFile OddArchive() {
     std::vector<uint8_t> bytes(8 + 8 * 4, 0);
     std::memcpy(bytes.data(), "ZPX0", 4);
-    Put32(bytes, 4, 4);
+    platform::StoreLe32(bytes.data() + 4, 4);
     const std::vector<std::vector<uint8_t>> data = {
         {'B', 'M', 1, 1}, {'g', 'a', 'p'}, {'P', 'M', 2, 2, 2}, {'e', 'n', 'd'}};
     std::vector<uint32_t> at;
@@ -39,8 +36,8 @@ ArchiveFile OddArchive() {
     }
     const uint32_t records[4][2] = {{at[2], 5}, {at[0], 4}, {at[0], 4}, {at[3], 0}};  // 1 and 2 share bytes
     for (int i = 0; i < 4; ++i) {
-        Put32(bytes, 8 + 8 * i, records[i][0]);
-        Put32(bytes, 12 + 8 * i, records[i][1]);
+        platform::StoreLe32(bytes.data() + 8 + 8 * i, records[i][0]);
+        platform::StoreLe32(bytes.data() + 12 + 8 * i, records[i][1]);
     }
     ArchiveFile archive;
     std::string error;

@@ -2,11 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/byte_writer.h"
 #include "tests/support/message_capture.h"
-
-void PutLe32(Bytes& out, uint32_t value) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
 
 void WriteBytes(const std::string& name, const Bytes& bytes) {
     std::FILE* file = std::fopen(name.c_str(), "wb");
@@ -29,10 +26,10 @@ Bytes ReadBytes(const std::string& name) {
 Bytes PmsPicture(uint8_t depth, int32_t width, int32_t height, const Bytes& mainStream, const Bytes& alphaStream) {
     Bytes out = {'P', 'M', 1, 0, 0, 0, depth};
     out.resize(24, 0);
-    PutLe32(out, static_cast<uint32_t>(width));
-    PutLe32(out, static_cast<uint32_t>(height));
-    PutLe32(out, 40);
-    PutLe32(out, alphaStream.empty() ? 0 : static_cast<uint32_t>(40 + mainStream.size()));
+    platform::AppendLe32(out, static_cast<uint32_t>(width));
+    platform::AppendLe32(out, static_cast<uint32_t>(height));
+    platform::AppendLe32(out, 40);
+    platform::AppendLe32(out, alphaStream.empty() ? 0 : static_cast<uint32_t>(40 + mainStream.size()));
     out.insert(out.end(), mainStream.begin(), mainStream.end());
     out.insert(out.end(), alphaStream.begin(), alphaStream.end());
     return out;
@@ -40,11 +37,11 @@ Bytes PmsPicture(uint8_t depth, int32_t width, int32_t height, const Bytes& main
 
 Bytes Archive(const std::vector<Bytes>& pictures) {
     Bytes out = {'Z', 'P', 'X', '0'};
-    PutLe32(out, static_cast<uint32_t>(pictures.size()));
+    platform::AppendLe32(out, static_cast<uint32_t>(pictures.size()));
     uint32_t offset = static_cast<uint32_t>(8 + 8 * pictures.size());
     for (const Bytes& picture : pictures) {
-        PutLe32(out, offset);
-        PutLe32(out, static_cast<uint32_t>(picture.size()));
+        platform::AppendLe32(out, offset);
+        platform::AppendLe32(out, static_cast<uint32_t>(picture.size()));
         offset += static_cast<uint32_t>(picture.size());
     }
     for (const Bytes& picture : pictures) out.insert(out.end(), picture.begin(), picture.end());

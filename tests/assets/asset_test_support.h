@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/byte_writer.h"
 #include "platform/message_box.h"
 
 using Bytes = std::vector<uint8_t>;
 
-void PutLe32(Bytes& out, uint32_t value);
 void WriteBytes(const std::string& name, const Bytes& bytes);
 Bytes ReadBytes(const std::string& name);
 

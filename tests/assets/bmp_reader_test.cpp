@@ -40,10 +40,10 @@ TEST_F(BmpPicture, UnpaddedRowsAndTheFirstStoredRowInTheBottomRow) {
 Bytes HandMadeBmp(int32_t width, int32_t height, uint8_t bits, uint32_t rowsOffset, size_t payload) {
     Bytes out = {'B', 'M'};
     out.resize(10, 0);
-    PutLe32(out, rowsOffset);
-    PutLe32(out, 40);
-    PutLe32(out, static_cast<uint32_t>(width));
-    PutLe32(out, static_cast<uint32_t>(height));
+    platform::AppendLe32(out, rowsOffset);
+    platform::AppendLe32(out, 40);
+    platform::AppendLe32(out, static_cast<uint32_t>(width));
+    platform::AppendLe32(out, static_cast<uint32_t>(height));
     out.push_back(1);
     out.push_back(0);
     out.push_back(bits);

@@ -10,7 +10,7 @@ using CgLinkArchive = CgLoadTest;
 
 Bytes Header(const char* magic, uint32_t count) {
     Bytes out(magic, magic + 4);
-    PutLe32(out, count);
+    platform::AppendLe32(out, count);
     return out;
 }
 
@@ -18,12 +18,12 @@ TEST_F(CgLinkArchive, EntriesKeepTheIndexOrderNotTheOffsetOrder) {
     // Pictures stored in reverse order of their index records.
     Bytes file = Header("ZPX0", 3);
     const uint32_t dataStart = 8 + 3 * 8;
-    PutLe32(file, dataStart + 5);  // image 0: "ccc"
-    PutLe32(file, 3);
-    PutLe32(file, dataStart + 2);  // image 1: "bbb"
-    PutLe32(file, 3);
-    PutLe32(file, dataStart);  // image 2: "aa"
-    PutLe32(file, 2);
+    platform::AppendLe32(file, dataStart + 5);  // image 0: "ccc"
+    platform::AppendLe32(file, 3);
+    platform::AppendLe32(file, dataStart + 2);  // image 1: "bbb"
+    platform::AppendLe32(file, 3);
+    platform::AppendLe32(file, dataStart);  // image 2: "aa"
+    platform::AppendLe32(file, 2);
     for (char c : std::string("aabbbccc")) file.push_back(static_cast<uint8_t>(c));
     ASSERT_TRUE(OpenArchive(file));
     ASSERT_EQ(3u, archive.EntryCount());
@@ -53,11 +53,11 @@ TEST_F(CgLinkArchive, RejectedFilesShowWhyAndLeaveNothingOpen) {
     const std::string damaged = "ＣＧリンクファイル【 " + fileName + " 】の内容が壊れています";
 
     Bytes pastEnd = Header("ZPX0", 1);
-    PutLe32(pastEnd, 16);
-    PutLe32(pastEnd, 1);  // one byte at offset 16 of a 16-byte file
+    platform::AppendLe32(pastEnd, 16);
+    platform::AppendLe32(pastEnd, 1);  // one byte at offset 16 of a 16-byte file
     Bytes wrapping = Header("ZPX0", 1);
-    PutLe32(wrapping, 0xFFFFFFF0u);
-    PutLe32(wrapping, 0x20);  // offset + size wraps around 32 bits
+    platform::AppendLe32(wrapping, 0xFFFFFFF0u);
+    platform::AppendLe32(wrapping, 0x20);  // offset + size wraps around 32 bits
     struct Case {
         Bytes file;
         std::string message;

@@ -137,15 +137,15 @@ TEST_F(MovieTest, FramesOutsideTheIndexOrTheFileAreRefused) {
 
 Bytes MovieHeader(const char* magic, int32_t count) {
     Bytes out(magic, magic + 4);
-    PutLe32(out, static_cast<uint32_t>(count));
+    platform::AppendLe32(out, static_cast<uint32_t>(count));
     out.resize(20, 0);
     return out;
 }
 
 TEST_F(MovieTest, BadHeadersFailOpen) {
     Bytes oneRecord = MovieHeader("MOZ1", 1);
-    PutLe32(oneRecord, 20);
-    PutLe32(oneRecord, 0x7FFFFFFF);
+    platform::AppendLe32(oneRecord, 20);
+    platform::AppendLe32(oneRecord, 0x7FFFFFFF);
     struct Case {
         Bytes file;
         bool opens;

@@ -4,24 +4,17 @@
 
 #include "demo/assets/movie_file.h"
 #include "fuzz_support.h"
-
-namespace {
-
-void PutLe32(std::vector<uint8_t>& out, uint32_t value) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
-}  // namespace
+#include "platform/byte_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     QuietMessages();
     const uint32_t claimed = data[0] == 0xFF ? static_cast<uint32_t>(size) + 7 : static_cast<uint32_t>(size) - 1;
     std::vector<uint8_t> file = {'M', 'O', 'Z', '1'};
-    PutLe32(file, 1);
+    platform::AppendLe32(file, 1);
     file.resize(20, 0);
-    PutLe32(file, 28);
-    PutLe32(file, claimed);
+    platform::AppendLe32(file, 28);
+    platform::AppendLe32(file, claimed);
     file.insert(file.end(), data + 1, data + size);
     const std::string name = WriteFuzzFile("frame", file.data(), file.size());
     static MovieFile movie;

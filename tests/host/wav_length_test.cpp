@@ -8,22 +8,20 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "platform/byte_writer.h"
 
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
+namespace {
 
 void PutChunk(std::vector<uint8_t>& out, const char* id, uint32_t size, size_t bytesPresent) {
     out.insert(out.end(), id, id + 4);
-    Put32(out, size);
+    platform::AppendLe32(out, size);
     out.insert(out.end(), bytesPresent, 0);
 }
 
 std::vector<uint8_t> Format(uint32_t byteRate) {
     std::vector<uint8_t> fmt = {1, 0, 2, 0};  // PCM, stereo
-    Put32(fmt, 44100);
-    Put32(fmt, byteRate);
+    platform::AppendLe32(fmt, 44100);
+    platform::AppendLe32(fmt, byteRate);
     fmt.insert(fmt.end(), {4, 0, 16, 0});
     return fmt;
 }
@@ -32,7 +30,7 @@ std::vector<uint8_t> Format(uint32_t byteRate) {
 // present of them (all, unless given).
 std::vector<uint8_t> Wave(uint32_t byteRate, uint32_t dataSize, bool oddChunkFirst, size_t present = SIZE_MAX) {
     std::vector<uint8_t> out = {'R', 'I', 'F', 'F'};
-    Put32(out, 0);
+    platform::AppendLe32(out, 0);
     out.insert(out.end(), {'W', 'A', 'V', 'E'});
     if (oddChunkFirst) {
         PutChunk(out, "LIST", 3, 3);

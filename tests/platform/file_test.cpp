@@ -3,12 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "platform/file_copy.h"
+#include "platform/file_write.h"
 #include "platform/mci.h"
 #include "platform/module.h"
 #include "platform/system_failure.h"
+
+#if !defined(_WIN32)
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
 
 namespace {
 
@@ -19,7 +27,69 @@ std::string WriteTemp(const char* name, const std::string& bytes) {
     return name;
 }
 
+std::string ReadAll(const char* name) {
+    std::string bytes;
+    std::FILE* f = std::fopen(name, "rb");
+    if (f == nullptr) return "(missing)";
+    for (int c; (c = std::fgetc(f)) != EOF;) bytes.push_back(static_cast<char>(c));
+    std::fclose(f);
+    return bytes;
+}
+
+#if !defined(_WIN32)
+// Files may grow to limit bytes only while it lives: a write past it fails as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed process
+        rlimit lowered = saved_;
+        lowered.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+
+private:
+    rlimit saved_{};
+};
+#endif
+
 }  // namespace
+
+// A whole file or nothing: what a failed write leaves is the old file, and no partial one.
+TEST(WriteFileReplacing, ReplacesWholeOrLeavesTheOldFile) {
+    namespace fs = std::filesystem;
+    const char* name = "platform_write_test.bin";
+    WriteTemp(name, "old");
+    ASSERT_TRUE(platform::WriteFileReplacing(name, "new bytes", 9));
+    EXPECT_EQ(ReadAll(name), "new bytes");
+    ASSERT_TRUE(platform::WriteFileReplacing(name, nullptr, 0));
+    EXPECT_EQ(ReadAll(name), "");
+
+    fs::create_directory("platform_write_test_folder");
+    EXPECT_FALSE(platform::WriteFileReplacing("platform_write_test_folder", "x", 1)) << "a folder stands there";
+    EXPECT_TRUE(fs::is_directory("platform_write_test_folder"));
+    EXPECT_FALSE(platform::WriteFileReplacing("no-such-folder/x.bin", "x", 1));
+    EXPECT_NE(platform::LastSystemFailure().call, nullptr);
+#if !defined(_WIN32)
+    WriteTemp(name, "old");
+    {
+        const std::string big(4096, 'b');
+        FileSizeLimit limit(1000);
+        EXPECT_FALSE(platform::WriteFileReplacing(name, big.data(), big.size()));
+        EXPECT_STREQ(platform::LastSystemFailure().call, "write");
+    }
+    EXPECT_EQ(ReadAll(name), "old");
+#endif
+    for (const char* left : {"platform_write_test.bin.partial", "platform_write_test_folder.partial"}) {
+        EXPECT_FALSE(fs::exists(left)) << left;
+    }
+    fs::remove(name);
+    fs::remove("platform_write_test_folder");
+}
 
 TEST(ReadFile, SizeReadSeekAndShortRead) {
     std::string name = WriteTemp("platform_file_test.bin", "0123456789");

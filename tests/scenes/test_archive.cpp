@@ -3,13 +3,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/byte_writer.h"
+
 namespace {
 
 constexpr int32_t kPictureCount = 59;
-
-void PutU32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
 
 void AppendBmp(std::vector<uint8_t>& out, int32_t index) {
     const PictureSize size = TestPictureSize(index);
@@ -18,10 +16,10 @@ void AppendBmp(std::vector<uint8_t>& out, int32_t index) {
     out.resize(start + 54 + static_cast<size_t>(stride) * size.height, 0);
     out[start] = 'B';
     out[start + 1] = 'M';
-    PutU32(out, start + 10, 54);
-    PutU32(out, start + 14, 40);
-    PutU32(out, start + 18, static_cast<uint32_t>(size.width));
-    PutU32(out, start + 22, static_cast<uint32_t>(size.height));
+    platform::StoreLe32(out.data() + start + 10, 54);
+    platform::StoreLe32(out.data() + start + 14, 40);
+    platform::StoreLe32(out.data() + start + 18, static_cast<uint32_t>(size.width));
+    platform::StoreLe32(out.data() + start + 22, static_cast<uint32_t>(size.height));
     out[start + 26] = 1;
     out[start + 28] = 24;
     // Rows are stored bottom-up.
@@ -143,12 +141,12 @@ bool WriteTestArchive(const std::string& path) {
     file[1] = 'P';
     file[2] = 'X';
     file[3] = '0';
-    PutU32(file, 4, kPictureCount);
+    platform::StoreLe32(file.data() + 4, kPictureCount);
     for (int32_t i = 0; i < kPictureCount; ++i) {
         const size_t offset = file.size();
         AppendBmp(file, i);
-        PutU32(file, 8 + 8 * i, static_cast<uint32_t>(offset));
-        PutU32(file, 12 + 8 * i, static_cast<uint32_t>(file.size() - offset));
+        platform::StoreLe32(file.data() + 8 + 8 * i, static_cast<uint32_t>(offset));
+        platform::StoreLe32(file.data() + 12 + 8 * i, static_cast<uint32_t>(file.size() - offset));
     }
     std::FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr) return false;

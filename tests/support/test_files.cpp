@@ -12,19 +12,11 @@
 #define CurrentProcessId getpid
 #endif
 
+#include "platform/byte_writer.h"
+
 namespace {
 
 std::atomic<int> folderSerial{0};
-
-void Put16(std::string& out, uint32_t value) {
-    out.push_back(static_cast<char>(value & 0xFF));
-    out.push_back(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void Put32(std::string& out, uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
 
 }  // namespace
 
@@ -57,17 +49,17 @@ bool WriteFile(const char* name, const std::string& bytes) {
 std::string MakeWave(uint32_t lengthMs, uint32_t samplesPerSecond) {
     const uint32_t dataSize = static_cast<uint32_t>(static_cast<uint64_t>(lengthMs) * samplesPerSecond / 1000u);
     std::string out = "RIFF";
-    Put32(out, 36 + dataSize);
+    platform::AppendLe32(out, 36 + dataSize);
     out += "WAVEfmt ";
-    Put32(out, 16);
-    Put16(out, 1);  // PCM
-    Put16(out, 1);  // mono
-    Put32(out, samplesPerSecond);
-    Put32(out, samplesPerSecond);  // bytes per second
-    Put16(out, 1);                 // block align
-    Put16(out, 8);
+    platform::AppendLe32(out, 16);
+    platform::AppendLe16(out, 1);  // PCM
+    platform::AppendLe16(out, 1);  // mono
+    platform::AppendLe32(out, samplesPerSecond);
+    platform::AppendLe32(out, samplesPerSecond);  // bytes per second
+    platform::AppendLe16(out, 1);                 // block align
+    platform::AppendLe16(out, 8);
     out += "data";
-    Put32(out, dataSize);
+    platform::AppendLe32(out, dataSize);
     out.append(dataSize, static_cast<char>(0x80));
     return out;
 }

@@ -2,14 +2,9 @@
 
 #include <cstddef>
 
+#include "platform/byte_writer.h"
+
 namespace tools {
-namespace {
-
-void Put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-}  // namespace
 
 std::vector<uint8_t> PackArchive(const std::vector<std::vector<uint8_t>>& pictures) {
     if (pictures.empty()) return {};
@@ -23,10 +18,10 @@ std::vector<uint8_t> PackArchive(const std::vector<std::vector<uint8_t>>& pictur
     out[1] = 'P';
     out[2] = 'X';
     out[3] = '0';
-    Put32(out, 4, static_cast<uint32_t>(pictures.size()));
+    platform::StoreLe32(out.data() + 4, static_cast<uint32_t>(pictures.size()));
     for (size_t i = 0; i < pictures.size(); ++i) {
-        Put32(out, 8 + 8 * i, static_cast<uint32_t>(out.size()));
-        Put32(out, 12 + 8 * i, static_cast<uint32_t>(pictures[i].size()));
+        platform::StoreLe32(out.data() + 8 + 8 * i, static_cast<uint32_t>(out.size()));
+        platform::StoreLe32(out.data() + 12 + 8 * i, static_cast<uint32_t>(pictures[i].size()));
         out.insert(out.end(), pictures[i].begin(), pictures[i].end());
     }
     return out;

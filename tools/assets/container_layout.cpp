@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tools/assets/byte_io.h"
+#include "platform/byte_writer.h"
 
 namespace assetkit {
 namespace {
@@ -105,8 +105,8 @@ bool RewriteContainer(const ContainerEdit& edit, std::vector<uint8_t>* file, std
 
 void WriteIndex(std::vector<uint8_t>& file, size_t indexStart, const std::vector<Slot>& slots) {
     for (size_t i = 0; i < slots.size(); ++i) {
-        PutLe32(file.data() + indexStart + 8 * i, slots[i].offset);
-        PutLe32(file.data() + indexStart + 8 * i + 4, slots[i].size);
+        platform::StoreLe32(file.data() + indexStart + 8 * i, slots[i].offset);
+        platform::StoreLe32(file.data() + indexStart + 8 * i + 4, slots[i].size);
     }
 }
 

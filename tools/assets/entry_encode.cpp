@@ -3,8 +3,8 @@
 
 #include "bmp_file.h"
 #include "demo/assets/picture_headers.h"
+#include "platform/byte_writer.h"
 #include "pms_file.h"
-#include "tools/assets/byte_io.h"
 #include "tools/assets/entry_picture.h"
 #include "tools/assets/pms_palette.h"
 
@@ -49,12 +49,12 @@ std::vector<uint8_t> KeepPmsHeader(const std::vector<uint8_t>& fresh, const Entr
     const size_t freshStreams = tools::kPmsHeaderSize;
     std::vector<uint8_t> out(original, original + headerEnd);
     out.insert(out.end(), fresh.begin() + freshStreams, fresh.end());
-    PutLe32(out.data() + 24, static_cast<uint32_t>(picture.width));
-    PutLe32(out.data() + 28, static_cast<uint32_t>(picture.height));
-    PutLe32(out.data() + 32, static_cast<uint32_t>(headerEnd));
+    platform::StoreLe32(out.data() + 24, static_cast<uint32_t>(picture.width));
+    platform::StoreLe32(out.data() + 28, static_cast<uint32_t>(picture.height));
+    platform::StoreLe32(out.data() + 32, static_cast<uint32_t>(headerEnd));
     if (picture.format == EntryFormat::kPms8) {
         if (HasPmsPalette(original, size)) {
-            PutLe32(out.data() + 36, static_cast<uint32_t>(out.size()));
+            platform::StoreLe32(out.data() + 36, static_cast<uint32_t>(out.size()));
             PmsHeader was;
             ReadPmsHeader(original, size, &was);
             const uint8_t* palette = original + was.alphaOffset;
@@ -64,7 +64,8 @@ std::vector<uint8_t> KeepPmsHeader(const std::vector<uint8_t>& fresh, const Entr
         PmsHeader made;
         ReadPmsHeader(fresh.data(), fresh.size(), &made);
         const uint32_t freshAlpha = made.alphaOffset;
-        PutLe32(out.data() + 36, freshAlpha == 0 ? 0 : static_cast<uint32_t>(freshAlpha - freshStreams + headerEnd));
+        platform::StoreLe32(out.data() + 36,
+                            freshAlpha == 0 ? 0 : static_cast<uint32_t>(freshAlpha - freshStreams + headerEnd));
     }
     return out;
 }
@@ -76,7 +77,7 @@ std::vector<uint8_t> KeepBmpHeader(const std::vector<uint8_t>& fresh, const uint
     if (rowsOffset < kBmpRowsOffset || rowsOffset > size) return fresh;
     std::vector<uint8_t> out(original, original + rowsOffset);
     out.insert(out.end(), fresh.begin() + kBmpRowsOffset, fresh.end());
-    PutLe32(out.data() + 2, static_cast<uint32_t>(out.size()));
+    platform::StoreLe32(out.data() + 2, static_cast<uint32_t>(out.size()));
     std::memcpy(out.data() + 18, fresh.data() + 18, 8);  // width, height
     std::memcpy(out.data() + 34, fresh.data() + 34, 4);  // size of the rows
     return out;

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <fstream>
 
+#include "platform/file_write.h"
+#include "platform/system_failure.h"
+
 namespace assetkit {
 namespace {
 
@@ -40,28 +43,9 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>* byte
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes, std::string* error) {
-    std::filesystem::path temporary = path;
-    temporary += ".partial";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out) out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (out) out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            *error = Shown(path) + ": cannot be written";
-            return false;
-        }
-    }
-    std::error_code code;
-    std::filesystem::rename(temporary, path, code);
-    if (code) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        *error = Shown(path) + ": cannot be replaced (" + code.message() + ")";
-        return false;
-    }
-    return true;
+    if (platform::WriteFileReplacing(path.string().c_str(), bytes.data(), bytes.size())) return true;
+    *error = Shown(path) + ": cannot be written (" + platform::DescribeLastSystemFailure() + ")";
+    return false;
 }
 
 uint32_t Crc32(const std::vector<uint8_t>& bytes) {

@@ -5,14 +5,12 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/byte_writer.h"
+
 namespace tools {
 namespace {
 
 constexpr size_t kHeaderSize = 20;
-
-void Put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 }  // namespace
 
@@ -52,10 +50,10 @@ std::vector<uint8_t> MovieWriter::Finish() const {
     const size_t indexEnd = kHeaderSize + 8 * frames_.size();
     std::vector<uint8_t> out(indexEnd, 0);
     std::memcpy(out.data(), "MOZ1", 4);
-    Put32(out, 4, static_cast<uint32_t>(frames_.size()));
+    platform::StoreLe32(out.data() + 4, static_cast<uint32_t>(frames_.size()));
     for (size_t i = 0; i < frames_.size(); ++i) {
-        Put32(out, kHeaderSize + 8 * i, static_cast<uint32_t>(out.size()));
-        Put32(out, kHeaderSize + 8 * i + 4, static_cast<uint32_t>(frames_[i].size()));
+        platform::StoreLe32(out.data() + kHeaderSize + 8 * i, static_cast<uint32_t>(out.size()));
+        platform::StoreLe32(out.data() + kHeaderSize + 8 * i + 4, static_cast<uint32_t>(frames_[i].size()));
         out.insert(out.end(), frames_[i].begin(), frames_[i].end());
     }
     return out;

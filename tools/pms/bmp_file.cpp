@@ -2,19 +2,13 @@
 
 #include <cstring>
 
+#include "platform/byte_writer.h"
+
 namespace tools {
 namespace {
 
 constexpr uint32_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
-
-void Put16(uint8_t* p, uint16_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-void Put32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 }  // namespace
 
@@ -27,16 +21,16 @@ std::vector<uint8_t> WriteBmp24(int32_t width, int32_t height, const std::vector
     uint8_t* p = out.data();
     p[0] = 'B';
     p[1] = 'M';
-    Put32(p + 2, static_cast<uint32_t>(out.size()));
-    Put32(p + 10, dataOffset);
-    Put32(p + 14, kInfoHeaderSize);
-    Put32(p + 18, static_cast<uint32_t>(width));
-    Put32(p + 22, static_cast<uint32_t>(height));
-    Put16(p + 26, 1);   // planes
-    Put16(p + 28, 24);  // bits per pixel
-    Put32(p + 34, dataSize);
-    Put32(p + 38, 2835);  // 72 dpi
-    Put32(p + 42, 2835);
+    platform::StoreLe32(p + 2, static_cast<uint32_t>(out.size()));
+    platform::StoreLe32(p + 10, dataOffset);
+    platform::StoreLe32(p + 14, kInfoHeaderSize);
+    platform::StoreLe32(p + 18, static_cast<uint32_t>(width));
+    platform::StoreLe32(p + 22, static_cast<uint32_t>(height));
+    platform::StoreLe16(p + 26, 1);   // planes
+    platform::StoreLe16(p + 28, 24);  // bits per pixel
+    platform::StoreLe32(p + 34, dataSize);
+    platform::StoreLe32(p + 38, 2835);  // 72 dpi
+    platform::StoreLe32(p + 42, 2835);
     for (int32_t r = 0; r < height; ++r) {
         const uint8_t* source = pixels.data() + static_cast<size_t>(height - 1 - r) * width * 3;
         std::memcpy(p + dataOffset + static_cast<size_t>(r) * rowBytes, source, static_cast<size_t>(width) * 3);

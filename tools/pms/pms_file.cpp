@@ -1,13 +1,10 @@
 #include "pms_file.h"
 
+#include "platform/byte_writer.h"
 #include "pms_streams.h"
 
 namespace tools {
 namespace {
-
-void Put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 std::vector<uint8_t> Header(uint8_t depth, int32_t width, int32_t height) {
     std::vector<uint8_t> out(kPmsHeaderSize, 0);
@@ -16,9 +13,9 @@ std::vector<uint8_t> Header(uint8_t depth, int32_t width, int32_t height) {
     out[2] = 1;  // format version
     out[4] = kPmsHeaderSize;
     out[6] = depth;
-    Put32(out, 24, static_cast<uint32_t>(width));
-    Put32(out, 28, static_cast<uint32_t>(height));
-    Put32(out, 32, kPmsHeaderSize);
+    platform::StoreLe32(out.data() + 24, static_cast<uint32_t>(width));
+    platform::StoreLe32(out.data() + 28, static_cast<uint32_t>(height));
+    platform::StoreLe32(out.data() + 32, kPmsHeaderSize);
     return out;
 }
 
@@ -36,7 +33,7 @@ std::vector<uint8_t> WritePms(const ColourPicture& picture) {
     const std::vector<uint8_t> colour = EncodeColourStream(picture.colours.data(), picture.width, picture.height);
     out.insert(out.end(), colour.begin(), colour.end());
     if (!picture.alpha.empty()) {
-        Put32(out, 36, static_cast<uint32_t>(out.size()));
+        platform::StoreLe32(out.data() + 36, static_cast<uint32_t>(out.size()));
         const std::vector<uint8_t> alpha = EncodeByteStream(picture.alpha.data(), picture.width, picture.height);
         out.insert(out.end(), alpha.begin(), alpha.end());
     }
