@@ -14,7 +14,7 @@
 #include "host/kit/wav_length.h"
 #include "host/runner/demo_libraries.h"
 #include "host/runner/demo_run.h"
-#include "host/runner/png_writer.h"
+#include "png/png_file.h"
 
 namespace {
 
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
         const std::string folder = out + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
         const std::vector<uint8_t> icon = Shrink(frame, pitch, size);
         if (!MakeFolders(folder) ||
-            !host::WritePng((folder + "/prelo.png").c_str(), icon.data(), size, size, size * 3)) {
+            !png::WriteBgrFrame((folder + "/prelo.png").c_str(), icon.data(), size, size, size * 3)) {
             std::fprintf(stderr, "make-prelo-icon: cannot write %s/prelo.png\n", folder.c_str());
             return 4;
         }

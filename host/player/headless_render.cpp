@@ -19,8 +19,8 @@
 #include "host/player/timeline.h"
 #include "host/player/video_writer.h"
 #include "host/runner/demo_run.h"
-#include "host/runner/png_writer.h"
 #include "platform/process_path.h"
+#include "png/png_file.h"
 
 namespace player {
 namespace {
@@ -96,8 +96,8 @@ int RenderHeadless(const PlayerOptions& options, const std::string& assets, cons
                 if (options.pngFrames) {
                     char name[64];
                     std::snprintf(name, sizeof name, "/frames/frame_%05zu.png", step.frame);
-                    if (!host::WritePng((out + name).c_str(), pixels, host::HostWindow::kWidth,
-                                        host::HostWindow::kHeight, pitch)) {
+                    if (!png::WriteBgrFrame((out + name).c_str(), pixels, host::HostWindow::kWidth,
+                                            host::HostWindow::kHeight, pitch)) {
                         writeFailed = true;
                     }
                 }
@@ -141,7 +141,8 @@ int RenderHeadless(const PlayerOptions& options, const std::string& assets, cons
     if (options.pngFrames) std::printf("frames:        %s/frames/ (%zu PNG files)\n", out.c_str(), pacer.FramesShown());
     if (options.contactSheet && sheetUsed) {
         const std::string sheetPath = out + "/contact-sheet.png";
-        if (host::WritePng(sheetPath.c_str(), sheet.Pixels().data(), sheet.Width(), sheet.Height(), sheet.Pitch())) {
+        if (png::WriteBgrFrame(sheetPath.c_str(), sheet.Pixels().data(), sheet.Width(), sheet.Height(),
+                               sheet.Pitch())) {
             std::printf("contact sheet: %s\n", sheetPath.c_str());
         } else {
             writeFailed = true;

@@ -16,11 +16,11 @@
 #include "host/player/timeline.h"
 #include "host/player/user_folders.h"
 #include "host/runner/demo_run.h"
-#include "host/runner/png_writer.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
 #include "platform/mci.h"
 #include "platform/process_path.h"
+#include "png/png_file.h"
 
 namespace player {
 namespace {
@@ -104,7 +104,7 @@ void SaveScreenshot(PlayState& state) {
     char name[64];
     std::snprintf(name, sizeof name, "/prelo-shot-%06u.png", MusicMs(state));
     const std::string path = folder + name;
-    if (host::WritePng(path.c_str(), pixels, host::HostWindow::kWidth, host::HostWindow::kHeight, pitch)) {
+    if (png::WriteBgrFrame(path.c_str(), pixels, host::HostWindow::kWidth, host::HostWindow::kHeight, pitch)) {
         Say(state, "screenshot: " + path);
     } else {
         Say(state, "prelo-play: no screenshot: cannot write " + path);

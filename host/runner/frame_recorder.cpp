@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "host/runner/frame_capture.h"
-#include "host/runner/png_writer.h"
 #include "platform/process_path.h"
+#include "png/png_file.h"
 
 namespace host {
 
@@ -36,7 +36,7 @@ bool FrameRecorder::OnFrame(uint32_t nowMs) {
         char name[32];
         std::snprintf(name, sizeof name, "frame_%06lu.png", static_cast<unsigned long>(nowMs));
         frame.file = outFolder_ + platform::PathSeparator() + name;
-        if (!WritePng(frame.file.c_str(), pixels, HostWindow::kWidth, HostWindow::kHeight, pitch)) {
+        if (!png::WriteBgrFrame(frame.file.c_str(), pixels, HostWindow::kWidth, HostWindow::kHeight, pitch)) {
             writeFailed_ = true;
             if (log_) std::fprintf(log_, "cannot write %s\n", frame.file.c_str());
             frame.file.clear();

@@ -1,16 +1,12 @@
-// What the runner prints and writes: frame hashes, PNG files, and which frames get captured.
+// What the runner prints: frame hashes, and which frames get captured.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
-#include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "host/kit/host_kit.h"
 #include "host/runner/frame_capture.h"
 #include "host/runner/frame_recorder.h"
-#include "host/runner/png_writer.h"
 
 namespace {
 
@@ -31,51 +27,6 @@ TEST(FrameHash, CoversVisibleBytesOnlyAndSeesEveryOne) {
     const uint8_t foobar[6] = {'f', 'o', 'o', 'b', 'a', 'r'};
     EXPECT_EQ("85944171f73967e8", host::HashText(host::FrameHash(foobar, 2, 1, 6)));
     EXPECT_EQ("00000000000000ff", host::HashText(0xff));
-}
-
-std::vector<uint8_t> ReadFile(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return bytes;
-    int c;
-    while ((c = std::fgetc(file)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
-    std::fclose(file);
-    return bytes;
-}
-
-uint32_t Be32(const uint8_t* p) {
-    return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | uint32_t{p[3]};
-}
-
-TEST(PngWriter, WritesRgbRowsThatInflateBack) {
-    // 2 x 2 pixels stored blue, green, red; rows 8 bytes apart, the last two bytes padding.
-    const uint8_t pixels[16] = {1, 2, 3, 4, 5, 6, 0xAA, 0xAA, 7, 8, 9, 10, 11, 12, 0xAA, 0xAA};
-    const std::string path = "host_png_writer_test.png";
-    ASSERT_TRUE(host::WritePng(path.c_str(), pixels, 2, 2, 8));
-    const std::vector<uint8_t> file = ReadFile(path);
-    std::remove(path.c_str());
-    ASSERT_GE(file.size(), 8u + 25u + 12u + 12u);
-    EXPECT_EQ(0, std::memcmp(file.data(), "\x89PNG\r\n\x1a\n", 8));
-    EXPECT_EQ(13u, Be32(&file[8]));
-    EXPECT_EQ(0, std::memcmp(&file[12], "IHDR", 4));
-    EXPECT_EQ(2u, Be32(&file[16]));
-    EXPECT_EQ(2u, Be32(&file[20]));
-    EXPECT_EQ(8, file[24]);
-    EXPECT_EQ(2, file[25]);
-    EXPECT_EQ(Be32(&file[29]), static_cast<uint32_t>(crc32(0, &file[12], 17)));
-    const uint32_t idatSize = Be32(&file[33]);
-    EXPECT_EQ(0, std::memcmp(&file[37], "IDAT", 4));
-    ASSERT_LE(41u + idatSize + 4u + 12u, file.size());
-    uint8_t rows[14];
-    uLongf rowsSize = sizeof rows;
-    ASSERT_EQ(Z_OK, uncompress(rows, &rowsSize, &file[41], idatSize));
-    const uint8_t expected[14] = {0, 3, 2, 1, 6, 5, 4, 0, 9, 8, 7, 12, 11, 10};
-    ASSERT_EQ(sizeof expected, rowsSize);
-    EXPECT_EQ(0, std::memcmp(expected, rows, sizeof expected));
-    EXPECT_EQ(0, std::memcmp(&file[file.size() - 8], "IEND", 4));
-
-    EXPECT_FALSE(host::WritePng(path.c_str(), pixels, 2, 2, 5));  // pitch cannot hold a row
-    EXPECT_FALSE(host::WritePng("no-such-folder/x.png", pixels, 2, 2, 8));
 }
 
 TEST(FrameRecorder, CapturesTheFirstFrameAtOrAfterEachChosenTime) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -25,7 +26,8 @@ std::string ReadAll(const std::string& path) {
 // A fresh folder under the test's working folder.
 std::string Scratch(const std::string& name) {
     const std::string folder = "player_settings_" + name;
-    std::system(("rm -rf " + folder).c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
     return folder;
 }
 

@@ -5,12 +5,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "host/player/timeline.h"
+#include "png/png_file.h"
 #include "tools/assets/archive_file.h"
 #include "tools/assets/entry_picture.h"
 #include "tools/assets/entry_png.h"
@@ -22,14 +24,15 @@ bool Exists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0;
 }
 
-// Width and height from a PNG's header chunk.
+// Width and height of a whole, readable PNG file.
 bool PngSize(const std::string& path, uint32_t* width, uint32_t* height) {
     std::ifstream file(path, std::ios::binary);
-    unsigned char header[24] = {};
-    if (!file.read(reinterpret_cast<char*>(header), sizeof header)) return false;
-    if (header[1] != 'P' || header[2] != 'N' || header[3] != 'G') return false;
-    *width = (header[16] << 24) | (header[17] << 16) | (header[18] << 8) | header[19];
-    *height = (header[20] << 24) | (header[21] << 16) | (header[22] << 8) | header[23];
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    png::Image image;
+    std::string error;
+    if (!png::Decode(bytes.data(), bytes.size(), &image, &error)) return false;
+    *width = static_cast<uint32_t>(image.width);
+    *height = static_cast<uint32_t>(image.height);
     return true;
 }
 
@@ -48,7 +51,8 @@ bool RunCapturing(const std::string& command, std::string* text, int* status) {
 TEST(RenderOutput, WritesEveryFrameAndTheContactSheet) {
     if (!Exists(std::string(PRELO_SAMPLE_ASSETS_DIR) + "/Prelo.zpx")) GTEST_SKIP() << "no sample assets built";
     const std::string out = "player_render_output";
-    std::system(("rm -rf " + out).c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(out, ignored);
     const std::string command = std::string(PRELO_PLAY) + " --render " + out + " --assets " + PRELO_SAMPLE_ASSETS_DIR +
                                 " --from 4800 --to 5300 --fps 10 --png --no-video 2>/dev/null >/dev/null";
     ASSERT_EQ(0, std::system(command.c_str()));

@@ -24,13 +24,13 @@ PackOutcome PackArchive(const ArchiveFile& archive, const std::vector<PictureFil
             refuse("the entry cannot be replaced: " + reason);
             continue;
         }
-        tools::PngImage png;
-        if (!tools::DecodePng(offered.png.data(), offered.png.size(), &png, &reason)) {
+        png::Image image;
+        if (!png::Decode(offered.png.data(), offered.png.size(), &image, &reason)) {
             refuse("unreadable PNG: " + reason);
             continue;
         }
         EntryPicture replacement;
-        if (!PictureFromPng(png, original, allowResize, resizeHint, &replacement, &reason)) {
+        if (!PictureFromPng(image, original, allowResize, resizeHint, &replacement, &reason)) {
             refuse(reason);
             continue;
         }

@@ -15,13 +15,17 @@ namespace fs = std::filesystem;
 
 constexpr const char* kOriginalArchive = "original.zpx";
 
-std::string EntryLine(size_t index, const Slot& slot, const EntryHeader& header, bool extracted) {
-    std::string line = "    {\"index\": " + std::to_string(index);
-    if (extracted) line += ", \"file\": " + JsonQuoted(PictureFileName(static_cast<uint32_t>(index)));
-    line += ", \"format\": \"" + std::string(FormatName(header.format)) + "\"";
-    if (extracted)
-        line += ", \"width\": " + std::to_string(header.width) + ", \"height\": " + std::to_string(header.height);
-    return line + ", \"offset\": " + std::to_string(slot.offset) + ", \"size\": " + std::to_string(slot.size) + "}";
+Json EntryOf(size_t index, const Slot& slot, const EntryHeader& header, bool extracted) {
+    Json entry{{"index", index}};
+    if (extracted) entry["file"] = PictureFileName(static_cast<uint32_t>(index));
+    entry["format"] = FormatName(header.format);
+    if (extracted) {
+        entry["width"] = header.width;
+        entry["height"] = header.height;
+    }
+    entry["offset"] = slot.offset;
+    entry["size"] = slot.size;
+    return entry;
 }
 
 }  // namespace
@@ -38,7 +42,7 @@ int RunExtract(const CommandArgs& args) {
     // Every picture is decoded before anything is written, so a damaged archive leaves no folder
     // that looks complete.
     std::vector<std::vector<uint8_t>> pngs(archive.entries.size());
-    std::string entries;
+    Json entries = Json::array();
     size_t pictures = 0;
     for (size_t i = 0; i < archive.entries.size(); ++i) {
         const Slot slot = archive.entries[i];
@@ -51,7 +55,7 @@ int RunExtract(const CommandArgs& args) {
             pngs[i] = EntryToPng(picture);
             ++pictures;
         }
-        entries += (i == 0 ? "" : ",\n") + EntryLine(i, slot, header, IsPicture(header.format));
+        entries.push_back(EntryOf(i, slot, header, IsPicture(header.format)));
     }
     for (size_t i = 0; i < pngs.size(); ++i) {
         if (!pngs[i].empty() &&
@@ -59,12 +63,9 @@ int RunExtract(const CommandArgs& args) {
             return Fail(reason);
         }
     }
-    const std::string manifest = "{\n" + ManifestHead(kArchiveFolderKind, kOriginalArchive, archive.bytes) +
-                                 "  \"entries\": [\n" + entries + "\n  ]\n}\n";
-    if (!WriteFileAtomically(folder / kOriginalArchive, archive.bytes, &reason) ||
-        !WriteFileAtomically(folder / kManifestName, std::vector<uint8_t>(manifest.begin(), manifest.end()), &reason)) {
-        return Fail(reason);
-    }
+    Json manifest = ManifestHead(kArchiveFolderKind, kOriginalArchive, archive.bytes);
+    manifest["entries"] = std::move(entries);
+    if (!WriteFolder(folder, manifest, archive.bytes, &reason)) return Fail(reason);
     std::printf("extract: %zu pictures of %zu entries in %s\n", pictures, archive.entries.size(),
                 Shown(folder).c_str());
     return 0;
@@ -72,10 +73,9 @@ int RunExtract(const CommandArgs& args) {
 
 int RunPack(const CommandArgs& args) {
     const fs::path folder = args.operands[0], target = args.operands[1];
-    JsonValue manifest;
     std::vector<uint8_t> bytes;
     std::string reason;
-    if (!ReadFolderOriginal(folder, kArchiveFolderKind, &manifest, &bytes, &reason)) return Fail(reason);
+    if (!ReadFolderOriginal(folder, kArchiveFolderKind, &bytes, &reason)) return Fail(reason);
     ArchiveFile archive;
     if (!ReadArchive(std::move(bytes), &archive, &reason))
         return Fail(Shown(folder / kOriginalArchive) + ": " + reason);

@@ -6,17 +6,23 @@
 #include "tools/assets/commands.h"
 #include "tools/assets/entry_picture.h"
 #include "tools/assets/files.h"
-#include "tools/assets/json.h"
+#include "tools/assets/json_text.h"
 #include "tools/assets/movie_file.h"
 
 namespace assetkit {
 namespace {
 
+// info --json: the value on standard output, or a reason.
+int PrintJson(const std::string& path, Json value) {
+    std::string text, reason;
+    if (!FormatJson(value, &text, &reason)) return Fail(path + ": cannot be written as JSON (" + reason + ")");
+    std::fputs(text.c_str(), stdout);
+    return 0;
+}
+
 int ArchiveInfo(const std::string& path, const ArchiveFile& archive, const CommandArgs& args) {
-    if (args.json) {
-        std::printf("{\"kind\": \"archive\", \"file\": %s, \"size\": %zu, \"entries\": [", JsonQuoted(path).c_str(),
-                    archive.bytes.size());
-    } else {
+    Json entries = Json::array();
+    if (!args.json) {
         std::printf("archive %s: %zu entries, %zu bytes\n", path.c_str(), archive.entries.size(), archive.bytes.size());
         std::printf("%5s %10s %10s  %-22s %s\n", "entry", "offset", "size", "format", "width x height");
     }
@@ -24,10 +30,12 @@ int ArchiveInfo(const std::string& path, const ArchiveFile& archive, const Comma
         const Slot slot = archive.entries[i];
         const EntryHeader header = InspectEntry(archive.bytes.data() + slot.offset, slot.size);
         if (args.json) {
-            std::printf(
-                "%s\n  {\"index\": %zu, \"offset\": %u, \"size\": %u, \"format\": \"%s\", \"width\": %d, "
-                "\"height\": %d}",
-                i == 0 ? "" : ",", i, slot.offset, slot.size, FormatName(header.format), header.width, header.height);
+            entries.push_back({{"index", i},
+                               {"offset", slot.offset},
+                               {"size", slot.size},
+                               {"format", FormatName(header.format)},
+                               {"width", header.width},
+                               {"height", header.height}});
         } else if (IsPicture(header.format)) {
             std::printf("%5zu %10u %10u  %-22s %d x %d\n", i, slot.offset, slot.size, FormatWords(header.format),
                         header.width, header.height);
@@ -35,8 +43,9 @@ int ArchiveInfo(const std::string& path, const ArchiveFile& archive, const Comma
             std::printf("%5zu %10u %10u  %s\n", i, slot.offset, slot.size, FormatWords(header.format));
         }
     }
-    if (args.json) std::printf("\n]}\n");
-    return 0;
+    if (!args.json) return 0;
+    return PrintJson(
+        path, {{"kind", "archive"}, {"file", Shown(path)}, {"size", archive.bytes.size()}, {"entries", entries}});
 }
 
 int MovieInfo(const std::string& path, const MovieFile& movie, const CommandArgs& args) {
@@ -44,19 +53,16 @@ int MovieInfo(const std::string& path, const MovieFile& movie, const CommandArgs
     std::string reason;
     if (!FrameSizeOf(path, movie, &size, &reason)) return Fail(path + ": " + reason);
     if (args.json) {
-        std::printf(
-            "{\"kind\": \"movie\", \"file\": %s, \"size\": %zu, \"width\": %d, \"height\": %d, \"frame_count\": %zu",
-            JsonQuoted(path).c_str(), movie.bytes.size(), size.width, size.height, movie.frames.size());
+        Json info{{"kind", "movie"},     {"file", Shown(path)},   {"size", movie.bytes.size()},
+                  {"width", size.width}, {"height", size.height}, {"frame_count", movie.frames.size()}};
         if (args.frames) {
-            std::printf(", \"frames\": [");
+            Json frames = Json::array();
             for (size_t i = 0; i < movie.frames.size(); ++i) {
-                std::printf("%s\n  {\"index\": %zu, \"offset\": %u, \"size\": %u}", i == 0 ? "" : ",", i,
-                            movie.frames[i].offset, movie.frames[i].size);
+                frames.push_back({{"index", i}, {"offset", movie.frames[i].offset}, {"size", movie.frames[i].size}});
             }
-            std::printf("\n]");
+            info["frames"] = std::move(frames);
         }
-        std::printf("}\n");
-        return 0;
+        return PrintJson(path, std::move(info));
     }
     std::printf("movie %s: %zu frames of %d x %d, %zu bytes\n", path.c_str(), movie.frames.size(), size.width,
                 size.height, movie.bytes.size());
@@ -77,15 +83,16 @@ int WavInfo(const std::string& path, const std::vector<uint8_t>& bytes, const Co
     const char* kind = wave.formatTag == platform::kWavePcm ? "PCM" : "non-PCM";
     const platform::WaveFormat& format = wave.format;
     if (args.json) {
-        std::printf(
-            "{\"kind\": \"wave\", \"file\": %s, \"encoding\": \"%s\", \"channels\": %u, \"sample_rate\": %u, "
-            "\"bits_per_sample\": %u, \"length_ms\": %u}\n",
-            JsonQuoted(path).c_str(), kind, format.channels, format.samplesPerSecond, format.bitsPerSample,
-            wave.lengthMs);
-    } else {
-        std::printf("wave %s: %s, %u channel%s, %u Hz, %u-bit, %u ms\n", path.c_str(), kind, format.channels,
-                    format.channels == 1 ? "" : "s", format.samplesPerSecond, format.bitsPerSample, wave.lengthMs);
+        return PrintJson(path, {{"kind", "wave"},
+                                {"file", Shown(path)},
+                                {"encoding", kind},
+                                {"channels", format.channels},
+                                {"sample_rate", format.samplesPerSecond},
+                                {"bits_per_sample", format.bitsPerSample},
+                                {"length_ms", wave.lengthMs}});
     }
+    std::printf("wave %s: %s, %u channel%s, %u Hz, %u-bit, %u ms\n", path.c_str(), kind, format.channels,
+                format.channels == 1 ? "" : "s", format.samplesPerSecond, format.bitsPerSample, wave.lengthMs);
     return 0;
 }
 

@@ -51,15 +51,15 @@ int WriteVideo(const fs::path& folder, size_t frames, const std::string& video) 
     return 0;
 }
 
-std::optional<tools::PngImage> ReadFramePng(const fs::path& path, std::string* error) {
+std::optional<png::Image> ReadFramePng(const fs::path& path, std::string* error) {
     std::vector<uint8_t> bytes;
     if (!ReadWholeFile(path, &bytes, error)) return std::nullopt;
-    tools::PngImage png;
-    if (!tools::DecodePng(bytes.data(), bytes.size(), &png, error)) {
+    png::Image image;
+    if (!png::Decode(bytes.data(), bytes.size(), &image, error)) {
         *error = Shown(path) + ": unreadable PNG: " + *error;
         return std::nullopt;
     }
-    return png;
+    return image;
 }
 
 // The original a folder was extracted from, when it was; a folder of PNGs alone has none.
@@ -71,10 +71,9 @@ struct Original {
 bool ReadOriginal(const fs::path& folder, FrameSize size, std::optional<Original>* original, std::string* error) {
     std::error_code code;
     if (!fs::exists(folder / kManifestName, code)) return true;
-    JsonValue manifest;
     std::vector<uint8_t> bytes;
     Original read;
-    if (!ReadFolderOriginal(folder, kMovieFolderKind, &manifest, &bytes, error)) return false;
+    if (!ReadFolderOriginal(folder, kMovieFolderKind, &bytes, error)) return false;
     if (!ReadMovie(std::move(bytes), &read.movie, error)) {
         *error = Shown(folder / kOriginalMovie) + ": " + *error;
         return false;
@@ -98,7 +97,7 @@ int RunMovieExtract(const CommandArgs& args) {
     if (!PrepareExtractFolder(folder, args.force, &reason)) return Fail(reason);
 
     FrameDecoder decoder(size);
-    std::string frames;
+    Json frames = Json::array();
     size_t damaged = 0;
     {
         Progress progress("movie-extract: frames", movie.frames.size());
@@ -106,25 +105,24 @@ int RunMovieExtract(const CommandArgs& args) {
             const Slot slot = movie.frames[i];
             const bool clean = decoder.Decode(movie.bytes.data() + slot.offset, slot.size);
             damaged += clean ? 0 : 1;
-            const std::vector<uint8_t> png = FrameToPng(size, decoder.Indices(), decoder.Palette());
-            if (png.empty() || !WriteFileAtomically(folder / FrameFileName(static_cast<uint32_t>(i)), png, &reason)) {
-                return Fail(png.empty() ? "frame " + std::to_string(i) + " could not be encoded" : reason);
+            const std::vector<uint8_t> file = FrameToPng(size, decoder.Indices(), decoder.Palette());
+            if (file.empty() || !WriteFileAtomically(folder / FrameFileName(static_cast<uint32_t>(i)), file, &reason)) {
+                return Fail(file.empty() ? "frame " + std::to_string(i) + " could not be encoded" : reason);
             }
-            frames += std::string(i == 0 ? "" : ",\n") + "    {\"index\": " + std::to_string(i) +
-                      ", \"file\": " + JsonQuoted(FrameFileName(static_cast<uint32_t>(i))) +
-                      ", \"offset\": " + std::to_string(slot.offset) + ", \"size\": " + std::to_string(slot.size) +
-                      (clean ? "" : ", \"damaged\": true") + "}";
+            Json frame{{"index", i},
+                       {"file", FrameFileName(static_cast<uint32_t>(i))},
+                       {"offset", slot.offset},
+                       {"size", slot.size}};
+            if (!clean) frame["damaged"] = true;
+            frames.push_back(std::move(frame));
             progress.Done(i + 1);
         }
     }
-    const std::string manifest = "{\n" + ManifestHead(kMovieFolderKind, kOriginalMovie, movie.bytes) +
-                                 "  \"width\": " + std::to_string(size.width) +
-                                 ",\n  \"height\": " + std::to_string(size.height) + ",\n  \"frames\": [\n" + frames +
-                                 "\n  ]\n}\n";
-    if (!WriteFileAtomically(folder / kOriginalMovie, movie.bytes, &reason) ||
-        !WriteFileAtomically(folder / kManifestName, std::vector<uint8_t>(manifest.begin(), manifest.end()), &reason)) {
-        return Fail(reason);
-    }
+    Json manifest = ManifestHead(kMovieFolderKind, kOriginalMovie, movie.bytes);
+    manifest["width"] = size.width;
+    manifest["height"] = size.height;
+    manifest["frames"] = std::move(frames);
+    if (!WriteFolder(folder, manifest, movie.bytes, &reason)) return Fail(reason);
     std::printf("movie-extract: %zu frames of %d x %d in %s", movie.frames.size(), size.width, size.height,
                 Shown(folder).c_str());
     if (damaged > 0) std::printf(" (%zu damaged, shown as the demo shows them)", damaged);
@@ -140,7 +138,7 @@ int RunMoviePack(const CommandArgs& args) {
     while (fs::exists(folder / FrameFileName(static_cast<uint32_t>(count)), code)) ++count;
     if (count == 0) return Fail(Shown(folder) + ": holds no " + FrameFileName(0));
 
-    const std::optional<tools::PngImage> first = ReadFramePng(folder / FrameFileName(0), &reason);
+    const std::optional<png::Image> first = ReadFramePng(folder / FrameFileName(0), &reason);
     if (!first) return Fail(reason);
     const FrameSize size{first->width, first->height};
     FrameSize named;
@@ -161,14 +159,14 @@ int RunMoviePack(const CommandArgs& args) {
         for (size_t i = 0; i < count; ++i) {
             progress.Done(i + 1);
             const fs::path path = folder / FrameFileName(static_cast<uint32_t>(i));
-            const std::optional<tools::PngImage> png = i == 0 ? first : ReadFramePng(path, &reason);
-            if (!png) {
+            const std::optional<png::Image> image = i == 0 ? first : ReadFramePng(path, &reason);
+            if (!image) {
                 refusals.push_back(reason);
                 continue;
             }
-            if (png->width != size.width || png->height != size.height) {
-                refusals.push_back(Shown(path) + ": is " + std::to_string(png->width) + " x " +
-                                   std::to_string(png->height) + ", but the first frame is " +
+            if (image->width != size.width || image->height != size.height) {
+                refusals.push_back(Shown(path) + ": is " + std::to_string(image->width) + " x " +
+                                   std::to_string(image->height) + ", but the first frame is " +
                                    std::to_string(size.width) + " x " + std::to_string(size.height));
                 continue;
             }
@@ -177,7 +175,7 @@ int RunMoviePack(const CommandArgs& args) {
                 const Slot slot = original->movie.frames[i];
                 const uint8_t* stored = original->movie.bytes.data() + slot.offset;
                 original->decoder->Decode(stored, slot.size);
-                if (ShowsFrame(*png, original->decoder->Indices(), original->decoder->Palette())) {
+                if (ShowsFrame(*image, original->decoder->Indices(), original->decoder->Palette())) {
                     payloads[i].assign(stored, stored + slot.size);
                     kept[i] = true;
                     continue;
@@ -186,7 +184,7 @@ int RunMoviePack(const CommandArgs& args) {
             }
             std::vector<uint8_t> indices;
             tools::Palette palette;
-            if (!FrameFromPng(*png, keep, &indices, &palette, &reason)) {
+            if (!FrameFromPng(*image, keep, &indices, &palette, &reason)) {
                 refusals.push_back(Shown(path) + ": " + reason);
                 continue;
             }

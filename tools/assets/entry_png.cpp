@@ -16,34 +16,34 @@ bool Fail(std::string* error, std::string reason) {
     return false;
 }
 
-bool AnyTransparent(const tools::PngImage& png) {
-    for (size_t i = 3; i < png.rgba.size(); i += 4) {
-        if (png.rgba[i] != 255) return true;
+bool AnyTransparent(const png::Image& image) {
+    for (size_t i = 3; i < image.rgba.size(); i += 4) {
+        if (image.rgba[i] != 255) return true;
     }
     return false;
 }
 
 // 8-bit entries keep their palette: every colour must be one of it. A pixel keeps its index
 // when the PNG stores it with the same colour there, so palettes that repeat a colour survive.
-bool ValuesFromPng(const tools::PngImage& png, const EntryPicture& entry, EntryPicture* picture, std::string* error) {
+bool ValuesFromPng(const png::Image& image, const EntryPicture& entry, EntryPicture* picture, std::string* error) {
     std::unordered_map<uint32_t, uint8_t> byColour;
     for (int i = 255; i >= 0; --i) byColour[Rgb(&entry.palette[3 * i])] = static_cast<uint8_t>(i);
-    const size_t pixels = png.rgba.size() / 4;
+    const size_t pixels = image.rgba.size() / 4;
     picture->values.resize(pixels);
     for (size_t i = 0; i < pixels; ++i) {
-        const uint32_t colour = Rgb(&png.rgba[4 * i]);
-        if (!png.indices.empty() && Rgb(&entry.palette[3 * png.indices[i]]) == colour) {
-            picture->values[i] = png.indices[i];
+        const uint32_t colour = Rgb(&image.rgba[4 * i]);
+        if (!image.indices.empty() && Rgb(&entry.palette[3 * image.indices[i]]) == colour) {
+            picture->values[i] = image.indices[i];
             continue;
         }
         const auto found = byColour.find(colour);
         if (found == byColour.end()) {
             std::unordered_map<uint32_t, bool> distinct;
-            for (size_t j = 0; j < pixels && distinct.size() <= 256; ++j) distinct[Rgb(&png.rgba[4 * j])] = true;
+            for (size_t j = 0; j < pixels && distinct.size() <= 256; ++j) distinct[Rgb(&image.rgba[4 * j])] = true;
             if (distinct.size() > 256)
                 return Fail(error, "has more than 256 colours, but the entry is an 8-bit picture");
-            const auto x = static_cast<int32_t>(i % static_cast<size_t>(png.width));
-            const auto y = static_cast<int32_t>(i / static_cast<size_t>(png.width));
+            const auto x = static_cast<int32_t>(i % static_cast<size_t>(image.width));
+            const auto y = static_cast<int32_t>(i / static_cast<size_t>(image.width));
             return Fail(error, "the colour at " + std::to_string(x) + ", " + std::to_string(y) +
                                    " is not in the palette of the 8-bit entry, which must be kept");
         }
@@ -57,10 +57,10 @@ bool ValuesFromPng(const tools::PngImage& png, const EntryPicture& entry, EntryP
 
 std::vector<uint8_t> EntryToPng(const EntryPicture& picture) {
     const size_t pixels = static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height);
-    tools::PngPixels out{picture.width, picture.height, tools::PngColourType::kRgb, picture.rgb.data(), nullptr, 0};
+    png::Pixels out{picture.width, picture.height, png::ColourType::kRgb, picture.rgb.data(), nullptr, 0};
     std::vector<uint8_t> rgba;
     if (picture.format == EntryFormat::kPms8) {
-        out.colourType = tools::PngColourType::kPalette;
+        out.colourType = png::ColourType::kPalette;
         out.samples = picture.values.data();
         out.palette = picture.palette.data();
         out.paletteEntries = 256;
@@ -72,37 +72,37 @@ std::vector<uint8_t> EntryToPng(const EntryPicture& picture) {
             rgba[4 * i + 2] = picture.rgb[3 * i + 2];
             rgba[4 * i + 3] = picture.alpha[i];
         }
-        out.colourType = tools::PngColourType::kRgba;
+        out.colourType = png::ColourType::kRgba;
         out.samples = rgba.data();
     }
-    return tools::EncodePng(out, tools::PngFilter::kAdaptive, 6);
+    return png::Encode(out, png::Filter::kAdaptive, 6);
 }
 
-bool PictureFromPng(const tools::PngImage& png, const EntryPicture& entry, bool allowResize, const char* resizeHint,
+bool PictureFromPng(const png::Image& image, const EntryPicture& entry, bool allowResize, const char* resizeHint,
                     EntryPicture* picture, std::string* error) {
-    if ((png.width != entry.width || png.height != entry.height) && !allowResize) {
-        return Fail(error, "is " + Size(png.width, png.height) + ", but the entry is " +
+    if ((image.width != entry.width || image.height != entry.height) && !allowResize) {
+        return Fail(error, "is " + Size(image.width, image.height) + ", but the entry is " +
                                Size(entry.width, entry.height) + " (the scenes rely on sizes" + resizeHint + ")");
     }
     const bool entryHasAlpha = entry.format == EntryFormat::kPms16Alpha;
-    if (entryHasAlpha && !png.hasAlpha) return Fail(error, "has no alpha channel, but the entry has one");
-    if (!entryHasAlpha && AnyTransparent(png))
+    if (entryHasAlpha && !image.hasAlpha) return Fail(error, "has no alpha channel, but the entry has one");
+    if (!entryHasAlpha && AnyTransparent(image))
         return Fail(error, "has transparent pixels, but the entry has no alpha channel");
 
     EntryPicture made;
     made.format = entry.format;
-    made.width = png.width;
-    made.height = png.height;
+    made.width = image.width;
+    made.height = image.height;
     if (entry.format == EntryFormat::kPms8) {
-        if (!ValuesFromPng(png, entry, &made, error)) return false;
+        if (!ValuesFromPng(image, entry, &made, error)) return false;
         *picture = std::move(made);
         return true;
     }
-    const size_t pixels = png.rgba.size() / 4;
+    const size_t pixels = image.rgba.size() / 4;
     made.rgb.resize(pixels * 3);
     if (entryHasAlpha) made.alpha.resize(pixels);
     for (size_t i = 0; i < pixels; ++i) {
-        const uint8_t* in = &png.rgba[4 * i];
+        const uint8_t* in = &image.rgba[4 * i];
         uint8_t* out = &made.rgb[3 * i];
         if (entry.format == EntryFormat::kBmp24) {
             out[0] = in[0], out[1] = in[1], out[2] = in[2];

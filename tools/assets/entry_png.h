@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "png/png_file.h"
 #include "tools/assets/entry_picture.h"
-#include "tools/png/png_image.h"
 
 // Entry pictures to PNG files and back.
 namespace assetkit {
@@ -18,7 +18,7 @@ std::vector<uint8_t> EntryToPng(const EntryPicture& picture);
 // allowResize), transparency for an entry without alpha, no alpha for one with, colours that an
 // 8-bit entry's palette lacks. resizeHint ends the size refusal with how the caller lets a new
 // size through ("; --allow-resize lets it through"), or is empty where it cannot.
-bool PictureFromPng(const tools::PngImage& png, const EntryPicture& entry, bool allowResize, const char* resizeHint,
+bool PictureFromPng(const png::Image& image, const EntryPicture& entry, bool allowResize, const char* resizeHint,
                     EntryPicture* picture, std::string* error);
 
 }  // namespace assetkit

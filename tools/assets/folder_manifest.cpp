@@ -29,37 +29,53 @@ std::string Hex(uint32_t value) {
 std::string PictureFileName(uint32_t index) { return Numbered("cg_", 3, index); }
 std::string FrameFileName(uint32_t index) { return Numbered("frame_", 5, index); }
 
-std::string ManifestHead(const char* kind, const std::string& originalName, const std::vector<uint8_t>& original) {
-    return "  \"kind\": " + JsonQuoted(kind) + ",\n  \"original\": " + JsonQuoted(originalName) +
-           ",\n  \"original_size\": " + std::to_string(original.size()) + ",\n  \"original_crc32\": \"" +
-           Hex(Crc32(original)) + "\",\n";
+Json ManifestHead(const char* kind, const std::string& originalName, const std::vector<uint8_t>& original) {
+    return Json{{"kind", kind},
+                {"original", originalName},
+                {"original_size", original.size()},
+                {"original_crc32", Hex(Crc32(original))}};
 }
 
-bool ReadFolderOriginal(const std::filesystem::path& folder, const char* kind, JsonValue* manifest,
-                        std::vector<uint8_t>* original, std::string* error) {
+bool WriteFolder(const std::filesystem::path& folder, const Json& manifest, const std::vector<uint8_t>& original,
+                 std::string* error) {
+    const std::string* name = TextMember(manifest, "original");  // as ManifestHead put it
+    std::string text;
+    if (name == nullptr || !FormatJson(manifest, &text, error)) {
+        *error = Shown(folder / kManifestName) + ": cannot be written" + (name == nullptr ? "" : " (" + *error + ")");
+        return false;
+    }
+    return WriteFileAtomically(folder / *name, original, error) &&
+           WriteFileAtomically(folder / kManifestName, std::vector<uint8_t>(text.begin(), text.end()), error);
+}
+
+bool ReadFolderOriginal(const std::filesystem::path& folder, const char* kind, std::vector<uint8_t>* original,
+                        std::string* error) {
     std::vector<uint8_t> text;
     if (!ReadWholeFile(folder / kManifestName, &text, error)) return false;
     std::string reason;
     const std::string where = Shown(folder / kManifestName) + ": ";
-    if (!ParseJson(std::string(text.begin(), text.end()), manifest, &reason)) {
+    Json manifest;
+    if (!ParseJson(std::string(text.begin(), text.end()), &manifest, &reason)) {
         *error = where + "not a manifest (" + reason + ")";
         return false;
     }
-    const JsonValue* kindValue = manifest->Find("kind");
-    if (kindValue == nullptr || kindValue->text != kind) {
+    const std::string* kindText = TextMember(manifest, "kind");
+    if (kindText == nullptr || *kindText != kind) {
         *error = where + "not the manifest of an extracted " +
                  (std::string(kind) == kArchiveFolderKind ? "archive" : "movie");
         return false;
     }
-    const JsonValue* name = manifest->Find("original");
-    const JsonValue* crc = manifest->Find("original_crc32");
-    if (name == nullptr || !PlainName(name->text) || crc == nullptr) {
+    const std::string* name = TextMember(manifest, "original");
+    const std::string* crc = TextMember(manifest, "original_crc32");
+    if (name == nullptr || !PlainName(*name) || crc == nullptr) {
         *error = where + "does not name the original file of the folder";
         return false;
     }
-    if (!ReadWholeFile(folder / name->text, original, error)) return false;
-    if (Hex(Crc32(*original)) != crc->text) {
-        *error = Shown(folder / name->text) + ": not the file this folder was extracted from (its CRC-32 differs)";
+    // The name is UTF-8, as every JSON string; the path takes it as such on every system.
+    const std::filesystem::path copy = folder / std::filesystem::path(std::u8string(name->begin(), name->end()));
+    if (!ReadWholeFile(copy, original, error)) return false;
+    if (Hex(Crc32(*original)) != *crc) {
+        *error = Shown(copy) + ": not the file this folder was extracted from (its CRC-32 differs)";
         return false;
     }
     return true;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/assets/json.h"
+#include "tools/assets/json_text.h"
 
 // The folders extract writes: one file a picture or frame, a copy of the original file (so that
 // pack can keep every unchanged byte), and manifest.json, which names them.
@@ -18,13 +18,18 @@ inline constexpr const char* kMovieFolderKind = "prelo-assets movie folder";
 std::string PictureFileName(uint32_t index);  // cg_007.png
 std::string FrameFileName(uint32_t index);    // frame_00007.png
 
-// The manifest's opening members: its kind, and the original's name, size and CRC-32.
-std::string ManifestHead(const char* kind, const std::string& originalName, const std::vector<uint8_t>& original);
+// A manifest's opening members: its kind, and the original's name, size and CRC-32. The caller
+// adds what the folder holds ("entries", "frames") and writes it with WriteFolder.
+Json ManifestHead(const char* kind, const std::string& originalName, const std::vector<uint8_t>& original);
+
+// Writes the copy of the original and then the manifest into the folder. False with a reason.
+bool WriteFolder(const std::filesystem::path& folder, const Json& manifest, const std::vector<uint8_t>& original,
+                 std::string* error);
 
 // Reads a folder's manifest and the original it names, checking that the copy is the file the
 // folder was made from. False with a reason naming the folder.
-bool ReadFolderOriginal(const std::filesystem::path& folder, const char* kind, JsonValue* manifest,
-                        std::vector<uint8_t>* original, std::string* error);
+bool ReadFolderOriginal(const std::filesystem::path& folder, const char* kind, std::vector<uint8_t>* original,
+                        std::string* error);
 
 // Makes the folder extract writes into: refused when it holds files already (the user's edits
 // may be there), unless force.

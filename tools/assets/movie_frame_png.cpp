@@ -24,35 +24,35 @@ std::vector<uint8_t> FrameToPng(FrameSize size, const uint8_t* indices,
         rgb[3 * i + 1] = palette[4 * i + 1];
         rgb[3 * i + 2] = palette[4 * i];
     }
-    const tools::PngPixels pixels{size.width, size.height, tools::PngColourType::kPalette, indices, rgb.data(), 256};
+    const png::Pixels pixels{size.width, size.height, png::ColourType::kPalette, indices, rgb.data(), 256};
     // Thousands of frames: a quick level, and palette pictures gain nothing from filters.
-    return tools::EncodePng(pixels, tools::PngFilter::kNone, 3);
+    return png::Encode(pixels, png::Filter::kNone, 3);
 }
 
-bool ShowsFrame(const tools::PngImage& png, const uint8_t* indices,
+bool ShowsFrame(const png::Image& image, const uint8_t* indices,
                 const std::array<uint8_t, kFramePaletteBytes>& palette) {
-    const size_t pixels = png.rgba.size() / 4;
+    const size_t pixels = image.rgba.size() / 4;
     for (size_t i = 0; i < pixels; ++i) {
-        const uint8_t* p = &png.rgba[4 * i];
+        const uint8_t* p = &image.rgba[4 * i];
         if (Rgb(p[0], p[1], p[2]) != FrameColour(palette, indices[i])) return false;
     }
     return true;
 }
 
-bool FrameFromPng(const tools::PngImage& png, const std::array<uint8_t, kFramePaletteBytes>* keep,
+bool FrameFromPng(const png::Image& image, const std::array<uint8_t, kFramePaletteBytes>* keep,
                   std::vector<uint8_t>* indices, tools::Palette* palette, std::string* error) {
-    const size_t pixels = png.rgba.size() / 4;
+    const size_t pixels = image.rgba.size() / 4;
     for (size_t i = 0; i < pixels; ++i) {
-        if (png.rgba[4 * i + 3] != 255) {
+        if (image.rgba[4 * i + 3] != 255) {
             *error = "has transparent pixels, but movie frames have none";
             return false;
         }
     }
     *palette = {};
-    if (png.colourType == tools::PngColourType::kPalette) {
-        *indices = png.indices;
-        for (size_t i = 0; i < png.palette.size() / 3; ++i) {
-            (*palette)[i] = {png.palette[3 * i + 2], png.palette[3 * i + 1], png.palette[3 * i], 0};
+    if (image.colourType == png::ColourType::kPalette) {
+        *indices = image.indices;
+        for (size_t i = 0; i < image.palette.size() / 3; ++i) {
+            (*palette)[i] = {image.palette[3 * i + 2], image.palette[3 * i + 1], image.palette[3 * i], 0};
         }
         return true;
     }
@@ -63,7 +63,7 @@ bool FrameFromPng(const tools::PngImage& png, const std::array<uint8_t, kFramePa
     indices->resize(pixels);
     bool kept = keep != nullptr;
     for (size_t i = 0; i < pixels && kept; ++i) {
-        const auto found = byColour.find(Rgb(png.rgba[4 * i], png.rgba[4 * i + 1], png.rgba[4 * i + 2]));
+        const auto found = byColour.find(Rgb(image.rgba[4 * i], image.rgba[4 * i + 1], image.rgba[4 * i + 2]));
         kept = found != byColour.end();
         if (kept) (*indices)[i] = found->second;
     }
@@ -74,7 +74,7 @@ bool FrameFromPng(const tools::PngImage& png, const std::array<uint8_t, kFramePa
     }
     byColour.clear();
     for (size_t i = 0; i < pixels; ++i) {
-        const uint8_t* p = &png.rgba[4 * i];
+        const uint8_t* p = &image.rgba[4 * i];
         const auto [entry, added] = byColour.try_emplace(Rgb(p[0], p[1], p[2]), static_cast<uint8_t>(byColour.size()));
         if (added && byColour.size() > 256) {
             *error = "has more than 256 colours, but movie frames are 8-bit";
