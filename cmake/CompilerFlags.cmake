@@ -16,6 +16,26 @@ if(EMSCRIPTEN)
   add_compile_options(-msimd128 -msse)
 endif()
 
+# The native build is hardened as Debian builds its packages, with the flags dpkg-buildflags gives
+# when every hardening feature is on (fortify, stack protector, relro, bind-now). The build type
+# chooses optimisation and debug information; the sanitizer and fuzz builds bring checks of their own.
+if(NOT WIN32 AND NOT EMSCRIPTEN AND NOT PRELO_SANITIZE AND NOT PRELO_FUZZ)
+  find_program(DPKG_BUILDFLAGS dpkg-buildflags)
+  if(DPKG_BUILDFLAGS)
+    foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
+      execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all ${DPKG_BUILDFLAGS}
+                              --get ${kind} OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE)
+      separate_arguments(flags UNIX_COMMAND "${flags}")
+      list(FILTER flags EXCLUDE REGEX "^(-g|-O.*|-ffile-prefix-map=.*)$")
+      if(kind STREQUAL LDFLAGS)
+        add_link_options(${flags})
+      else()
+        add_compile_options(${flags})
+      endif()
+    endforeach()
+  endif()
+endif()
+
 if(PRELO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)

@@ -17,9 +17,23 @@ set(CPACK_PACKAGE_DESCRIPTION
     "It comes with a generated sample set of pictures, movie and music, and can\n"
     "render the demo to a video and a contact sheet.")
 list(JOIN CPACK_PACKAGE_DESCRIPTION "" CPACK_PACKAGE_DESCRIPTION)
-# The libraries the programs link, worked out from the binaries; ffmpeg only makes the videos.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/bin)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS ffmpeg)
+# The libraries the programs link, worked out from the binaries by dpkg-shlibdeps when cpack runs
+# (debian_depends.cmake). CPack's own scan would find the same, but would also have the
+# maintainer scripts call ldconfig for lib/prelo, a private folder that is not on the library path.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(elf_files)
+foreach(target IN LISTS installed_commands ITEMS Prelo Graph Layerforge platform)
+  list(APPEND elf_files "$<TARGET_FILE:${target}>")
+endforeach()
+file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/cpack_project.cmake
+     CONTENT "set(PRELO_ELF_FILES \"${elf_files}\")
+set(PRELO_PRIVATE_LIBRARY_DIR \"${CMAKE_BINARY_DIR}/bin\")
+set(PRELO_SHLIBDEPS_WORK_DIR \"${CMAKE_CURRENT_BINARY_DIR}/shlibdeps\")
+include(\"${CMAKE_CURRENT_SOURCE_DIR}/debian_depends.cmake\")
+")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_project.cmake)
+# ffmpeg only makes the rendered videos: a suggestion, since as a recommendation it would pull in
+# far more than the player needs.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS ffmpeg)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

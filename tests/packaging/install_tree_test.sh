@@ -4,9 +4,9 @@
 #    the sample set, the icon in every size, desktop entry, metainfo, a man page per command;
 #  - moved to another prefix, the programs still find their libraries (through RPATH) and the
 #    sample set, from any current folder, and every command answers --version;
-#  - the package made by cpack holds the same files under /usr, depends on SDL2 and zlib and
-#    recommends ffmpeg, and unpacked into an empty root it renders, and plays in a window when a
-#    virtual display can be had.
+#  - the package made by cpack holds the same files under /usr, depends on SDL2, zlib and
+#    libspng, suggests ffmpeg and recommends nothing, and unpacked into an empty root it renders,
+#    and plays in a window when a virtual display can be had.
 #   install_tree_test.sh BUILD_DIR VERSION
 set -uo pipefail
 build=$1
@@ -68,10 +68,11 @@ cpack --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 
 deb=$work/package/prelo_${version}_amd64.deb
 [ -f "$deb" ] || { echo "FAIL: cpack made no $(basename "$deb")"; ls "$work/package"; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libsdl2-2.0-0 zlib1g; do
+for library in libsdl2-2.0-0 zlib1g libspng0; do
   grep -q "$library" <<<"$depends" || fail "the package does not depend on $library: $depends"
 done
-[ "$(dpkg-deb -f "$deb" Recommends)" = ffmpeg ] || fail "the package does not recommend ffmpeg"
+[ "$(dpkg-deb -f "$deb" Suggests)" = ffmpeg ] && [ -z "$(dpkg-deb -f "$deb" Recommends)" ] ||
+  fail "the package does not suggest ffmpeg alone: $(dpkg-deb -f "$deb" Recommends Suggests)"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort >"$work/packed"
 cmp -s "$work/packed" "$work/wanted" || fail "the package and the install tree differ: $(diff "$work/wanted" "$work/packed")"
 
