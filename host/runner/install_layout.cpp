@@ -32,14 +32,7 @@ std::string ModuleFolder() {
 std::string DefaultAssetFolder() {
     const std::string built = BesideProgram(".." + std::string(1, platform::PathSeparator()) + "assets");
     if (Holds(built, "Prelo.zpx")) return built;
-#if defined(_WIN32) && defined(PRELO_SAMPLE_ASSETS_DIR)
-    // The Windows build plays the native build's set, which lives in another tree.
-    return PRELO_SAMPLE_ASSETS_DIR;
-#elif defined(_WIN32)
-    return built;
-#else
     return BesideProgram(PRELO_INSTALLED_SAMPLES);
-#endif
 }
 
 }  // namespace host
