@@ -43,6 +43,7 @@ bool ExpandPalette(spng_ctx* ctx, const spng_ihdr& header, const spng_trns* trns
     }
     const size_t width = header.width, depth = header.bit_depth;
     const size_t rowBytes = (width * depth + 7) / 8;
+    if (packed.size() < rowBytes * header.height) return Fail(error, "the picture data is shorter than its rows");
     const uint8_t mask = static_cast<uint8_t>((1u << depth) - 1);
     image->indices.resize(width * header.height);
     for (size_t y = 0; y < header.height; ++y) {
@@ -93,6 +94,11 @@ bool Decode(const uint8_t* data, size_t size, Image* image, std::string* error) 
     if (header.width > kMaxSide || header.height > kMaxSide || pixels > kMaxPixels) {
         return Fail(error, "the picture is larger than " + std::to_string(kMaxSide) + " pixels a side");
     }
+    // Deflate makes no more than about 1032 bytes of one, so a file too short for the picture its
+    // header claims is refused before memory is taken for that picture.
+    size_t storedSize = 0;
+    if ((code = spng_decoded_image_size(ctx, SPNG_FMT_PNG, &storedSize)) != 0) return Fail(error, Reason(code));
+    if (storedSize / 1032 > size) return Fail(error, Reason(SPNG_EIDAT_TOO_SHORT));
 
     Image decoded;
     decoded.width = static_cast<int32_t>(header.width);

@@ -2,6 +2,7 @@
 #include "png/png_file.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <fstream>
@@ -11,7 +12,19 @@
 
 namespace {
 
-// Damage anywhere is a reason, never a crash or a picture.
+// The file with its header claiming another size, its CRC made to match.
+std::vector<uint8_t> ClaimingSize(std::vector<uint8_t> file, uint32_t width, uint32_t height) {
+    for (int i = 0; i < 4; ++i) {
+        file[16 + i] = static_cast<uint8_t>(width >> (24 - 8 * i));
+        file[20 + i] = static_cast<uint8_t>(height >> (24 - 8 * i));
+    }
+    const uint32_t crc = static_cast<uint32_t>(crc32(0, &file[12], 17));
+    for (int i = 0; i < 4; ++i) file[29 + i] = static_cast<uint8_t>(crc >> (24 - 8 * i));
+    return file;
+}
+
+// Damage anywhere is a reason, never a crash or a picture; nor is memory taken for a picture the
+// file cannot hold.
 TEST(PngReader, RefusesDamagedFiles) {
     const uint8_t pixel[3] = {1, 2, 3};
     const std::vector<uint8_t> good =
@@ -19,22 +32,24 @@ TEST(PngReader, RefusesDamagedFiles) {
     png::Image image;
     std::string error;
     ASSERT_TRUE(png::Decode(good.data(), good.size(), &image, &error)) << error;
+    const auto flipped = [&good](size_t at) {
+        std::vector<uint8_t> bad = good;
+        bad[at] ^= 0x40;
+        return bad;
+    };
+    const auto cut = [&good](size_t size) { return std::vector<uint8_t>(good.begin(), good.begin() + size); };
     const struct {
         const char* what;
-        size_t at;  // byte changed (or the length cut to, for truncation)
-        bool truncate;
+        std::vector<uint8_t> file;
         const char* reason;
-    } cases[] = {{"signature", 1, false, "not a PNG file"},
-                 {"header CRC", 20, false, "CRC error"},
-                 {"truncated", 40, true, "ends early"},
-                 {"no end", good.size() - 12, true, "ends early"}};
+    } cases[] = {{"signature", flipped(1), "not a PNG file"},
+                 {"header CRC", flipped(20), "CRC error"},
+                 {"truncated", cut(40), "ends early"},
+                 {"no end", cut(good.size() - 12), "ends early"},
+                 {"too wide", ClaimingSize(good, 40000, 1), "larger than 32768"},
+                 {"more than the file holds", ClaimingSize(good, 8000, 8000), "ends early"}};
     for (const auto& c : cases) {
-        std::vector<uint8_t> bad = good;
-        if (c.truncate)
-            bad.resize(c.at);
-        else
-            bad[c.at] ^= 0x40;
-        EXPECT_FALSE(png::Decode(bad.data(), bad.size(), &image, &error)) << c.what;
+        EXPECT_FALSE(png::Decode(c.file.data(), c.file.size(), &image, &error)) << c.what;
         EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;
     }
 }

@@ -45,7 +45,8 @@ int ArchiveInfo(const std::string& path, const ArchiveFile& archive, const Comma
     }
     if (!args.json) return 0;
     return PrintJson(
-        path, {{"kind", "archive"}, {"file", Shown(path)}, {"size", archive.bytes.size()}, {"entries", entries}});
+        path,
+        {{"kind", "archive"}, {"file", Shown(path)}, {"size", archive.bytes.size()}, {"entries", std::move(entries)}});
 }
 
 int MovieInfo(const std::string& path, const MovieFile& movie, const CommandArgs& args) {
