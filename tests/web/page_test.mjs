@@ -47,7 +47,6 @@ const kCanvasSum = `Array.from(document.getElementById('screen').getContext('2d'
 const kCanvasLit = `Array.from(document.getElementById('screen').getContext('2d').getImageData(0, 0, 640, 480).data)
   .filter((value, i) => i % 4 !== 3 && value > 16).length`;
 const click = (page, id) => page.evaluate(`document.getElementById('${id}').click(); true`);
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 function frameLines(text) {
   return text.split('\n').filter((line) => line.startsWith('frame ')).map((line) => line.split(' ').slice(1, 3).join(' '));

@@ -6,6 +6,7 @@
 export async function decodeMusic(bytes) {
   const decoder = new OfflineAudioContext(2, 1, 48000);
   try {
+    // Decoding takes its buffer away; the bytes stay the caller's for the demo to read.
     return await decoder.decodeAudioData(bytes.slice().buffer);
   } catch {
     throw new Error('Vuvi01.wav is damaged: it is not a sound file this browser can play.');
