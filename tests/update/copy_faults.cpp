@@ -1,6 +1,7 @@
 #include "copy_faults.h"
 
 #include <string>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -115,7 +116,6 @@ UnreadableSource::~UnreadableSource() {
     if (pipe_ != nullptr) ::CloseHandle(pipe_);
 }
 
-// Windows has no such switch short of the folder's access list, which Wine does not enforce.
 FolderRefusingNewFiles::FolderRefusingNewFiles(std::string folder) : folder_(std::move(folder)) {}
 FolderRefusingNewFiles::~FolderRefusingNewFiles() = default;
 

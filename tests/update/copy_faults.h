@@ -49,7 +49,8 @@ private:
 
 // folder (ending in its separator) takes no new file while this lives, yet its files stay
 // writable; root's power to pass that is put aside on this thread meanwhile. Active() is false
-// where the system still lets the process make one (Wine run by root).
+// where the system still lets the process make one, and always on Windows, which has no such
+// switch short of the folder's access list (and Wine does not enforce that).
 class FolderRefusingNewFiles {
 public:
     explicit FolderRefusingNewFiles(std::string folder);

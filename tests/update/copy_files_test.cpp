@@ -231,7 +231,7 @@ class CopyFaultTest : public CopyFilesTest, public ::testing::WithParamInterface
 
 // Real faults met on the way: each one stops the update with the failed-copy message and leaves
 // the old file as it was, whether the copy went to the name beside it or, that name refused,
-// rewrote the old file in place.
+// rewrote the old file in place. Without a fault the refused name still lets the copy through.
 TEST_P(CopyFaultTest, NoFailureChangesTheOldFile) {
     constexpr size_t kNewSize = 1 << 20;
     constexpr uint64_t kSizeLimit = 256 << 10;  // passed part-way through the new file

@@ -20,11 +20,11 @@ inline constexpr uint32_t kNormal = 0x00000080;
 bool CopyFileOverwriting(const char* source, const char* destination);
 
 // Overwrites destination, creating it where it is missing, with source's bytes in place: the way
-// left where no other file can be made beside it. The source is read whole and room is made for
-// the new size before destination's first byte changes, so an unreadable source, a full disk or a
-// file-size limit fail with destination as it was (one it made is removed again). Only a write
-// failing over space already held can still leave it changed. Attributes and refusals are those
-// of CopyFileOverwriting.
+// left where no other file can be made beside it. The source is read whole first, and what goes
+// past destination's old end is written and on the disk before any old byte changes, so an
+// unreadable source, a full disk or a file-size limit fail with destination as it was (one it
+// made is removed again). Only a write failing over space the file already held can still leave
+// it changed. Attributes and refusals are those of CopyFileOverwriting.
 bool RewriteFileInPlace(const char* source, const char* destination);
 
 // What trying to make a new file came to.
