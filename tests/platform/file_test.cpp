@@ -61,7 +61,7 @@ TEST(ReadFile, MissingFileAndFolderDoNotOpen) {
 // A platform call that fails leaves the failing system call and its error for hosts and tools.
 TEST(SystemFailure, FailingCallsLeaveTheirCallAndError) {
 #ifdef _WIN32
-    const char *open = "CreateFileA", *copy = "CopyFileA", *load = "LoadLibraryA";
+    const char *open = "CreateFileA", *copy = "CreateFileA", *load = "LoadLibraryA";
 #else
     const char *open = "open", *copy = "open", *load = "dlopen";
 #endif
