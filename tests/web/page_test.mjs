@@ -5,7 +5,8 @@
 // usage: node --experimental-websocket page_test.mjs CASE SITE NATIVE_RENDER ASSETS
 //   CASE: frames (the frames of every scene hash as the native build's, the movie arriving only
 //   once the demo waits for it), jump (a jump key restarts the music at its scene; the movie's
-//   scene, its movie held back, waits and says so; escape ends the demo), start (the start screen
+//   scene, its movie held back, waits and says so, and Stop or the movie's coming ends the wait;
+//   escape ends the demo), start (the start screen
 //   while loading and after: progress, harmless keys, no hooks, the keyboard alone, a phone's
 //   screen), files (bad or partial file sets each refused with their message, then a good one
 //   plays), offline (installable, and a second visit with the server gone plays from the cache).
@@ -181,29 +182,42 @@ const cases = {
     async run(page, server) {
       await page.evaluate(`document.getElementById('demo-music').checked = true;
                            document.getElementById('cancel').checked = true; true`);
-      await click(page, 'play');
-      await until(page, `phase === 'playing' && clockMs > 0`, 20000, 'the demo to play');
+      const startPlaying = async () => {
+        await click(page, 'play');
+        await until(page, `phase === 'playing' && clockMs > 0`, 20000, 'the demo to play');
+      };
+      const endQuietly = async (act, what) => {
+        const ended = await playToEnd(page, act);
+        if (ended.message !== 'The demo has ended.' || ended.kind === 'error' || ended.clockMs !== null || ended.notice !== '') {
+          throw new Error(`${what}, the page shows ${JSON.stringify(ended)}`);
+        }
+      };
+      const waitForMovie = async () => {
+        await press(page, 'Digit0');
+        await until(page, `/still loading/.test(notice)`, 5000, 'the page to say the movie is still loading');
+      };
+      await startPlaying();
       const before = (await look(page)).clockMs;
       if (before > 5000) throw new Error(`the music is at ${before} ms before any key`);
       for (const [code, startMs] of Object.entries(kSceneStartsMs)) {
         await press(page, code);
         await until(page, `clockMs >= ${startMs} && clockMs < ${startMs + 3000}`, 5000, `the music to restart at ${startMs} ms after ${code}`);
       }
-      // The movie's scene waits for the movie, says so, and plays it once it is in, from where
-      // the music stood: the wait took no music time.
-      await press(page, 'Digit0');
-      await until(page, `/still loading/.test(notice)`, 5000, 'the page to say the movie is still loading');
+      // The movie's scene waits for the movie and says so; Stop ends the wait and the demo.
+      await waitForMovie();
+      await endQuietly(() => click(page, 'stop'), 'stopped while it waited for the movie');
+      // Played again, it waits, and plays the movie once it is in, from where the music stood:
+      // the wait took no music time.
+      await startPlaying();
+      await waitForMovie();
       await new Promise((resolve) => setTimeout(resolve, 2000));
       if ((await look(page)).phase !== 'playing') throw new Error('the demo did not wait for the movie');
       server.release();
       await until(page, `notice === '' && clockMs > ${kMovieSceneStartMs + 500}`, 20000, 'the movie to play');
       const resumed = await look(page);
       if (resumed.clockMs > kMovieSceneStartMs + 1900) throw new Error(`the music ran on while the demo waited: ${resumed.clockMs} ms`);
-      const ended = await playToEnd(page, () => press(page, 'Escape'));
-      if (ended.message !== 'The demo has ended.' || ended.kind === 'error' || ended.clockMs !== null) {
-        throw new Error(`at the end the page says "${ended.message}" (${ended.kind}), its clock at ${ended.clockMs}`);
-      }
-      return 'keys 5 and 8 restarted the music at their scenes; at 0 the demo waited for the movie held back, said so, and went on from where the music stood; escape ended the demo, quietly, the clock cleared';
+      await endQuietly(() => press(page, 'Escape'), 'at the end');
+      return 'keys 5 and 8 restarted the music at their scenes; at 0 the demo waited for the movie held back and said so, Stop ended it quietly; played again, it waited and went on from where the music stood once the movie came; escape ended the demo, quietly, the clock cleared';
     },
   },
 

@@ -9,6 +9,7 @@ export class ArrivingFile {
     this.waiters = [];     // { end, resolve } of the reads waiting
     this.failure = null;   // why the rest will never come
     this.broken = null;    // why the download broke off, while it is tried again
+    this.refused = 0;      // the reads told that their bytes would not come
     this.onChange = () => {};  // told when bytes come, a wait begins or ends, or the download fails
   }
 
@@ -32,7 +33,10 @@ export class ArrivingFile {
   // rejects: the module's wait could not be resumed from a rejection.
   wait(end) {
     if (this.through >= end) return Promise.resolve(true);
-    if (this.failure !== null) return Promise.resolve(false);
+    if (this.failure !== null) {
+      ++this.refused;
+      return Promise.resolve(false);
+    }
     return new Promise((resolve) => {
       this.waiters.push({ end, resolve });
       this.onChange();
@@ -54,6 +58,7 @@ export class ArrivingFile {
     const due = this.waiters.filter(isDue);
     this.waiters = this.waiters.filter((waiter) => !isDue(waiter));
     for (const waiter of due) waiter.resolve(arrived);
+    if (!arrived) this.refused += due.length;
     this.onChange();
   }
 }

@@ -39,7 +39,6 @@ const page = {
   paused: false,     // by the user
   held: false,       // the demo's clocks stand still: paused, or waiting for the movie
   stopRequested: false,
-  stoppedWaiting: false,  // the stop ended a wait for the movie, which the demo took for a failed read
   demoWords: [],     // what the demo showed during this play, in its own language
 };
 
@@ -249,7 +248,9 @@ async function sayWhenOffline() {
 async function play() {
   await choosing;
   if (!['ready', 'ended'].includes(page.phase) || page.source.folder === null) return;
-  Object.assign(page, { phase: 'playing', paused: false, stopRequested: false, stoppedWaiting: false, demoWords: [] });
+  Object.assign(page, { phase: 'playing', paused: false, stopRequested: false, demoWords: [] });
+  const movie = page.source === kSamples ? page.samples.movie : null;
+  const refusedBefore = movie?.refused;
   say('note', '');
   update();
   let outcome;
@@ -266,13 +267,12 @@ async function play() {
   Object.assign(page, { phase: 'ended', paused: false, held: false });
   $('clock').textContent = '';
   showNotice();
-  const movieFailure = page.source === kSamples ? page.samples.movie.failure : null;
   if (outcome instanceof Error) {
     say('error', `The demo could not play: ${outcome.message}`);
-  } else if (page.stoppedWaiting) {
-    say('note', kOutcomes.get(0).text);
-  } else if (outcome !== 0 && movieFailure !== null) {
-    say('error', movieFailure.message);
+  } else if (movie !== null && movie.refused > refusedBefore) {
+    // A read of the movie was told its bytes would not come, and the demo ended there: the
+    // download failed, or the user stopped the demo while it waited.
+    if (movie.failure === null) say('note', kOutcomes.get(0).text); else say('error', movie.failure.message);
   } else {
     const { kind, text } = kOutcomes.get(outcome);
     say(kind, text, page.demoWords);
@@ -304,7 +304,6 @@ const pageActions = {
   // failed, and ends.
   stop: () => {
     page.stopRequested = true;
-    page.stoppedWaiting = page.samples.movie.waiting;
     page.samples.movie.cancelWaits();
   },
 };
