@@ -13,10 +13,10 @@ const kTypes = {
   '.wasm': 'application/wasm', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
 };
 
-// Serves the folders on 127.0.0.1, each path from the first folder that holds it, and counts the
-// bytes of the files it sent (server.sentBytes). held = { path, first } sends that file's first
-// bytes (half of it when first is not given) at once and the rest only after server.release().
-// server.stop() cuts every connection and serves no more, as a network gone.
+// Serves the folders on 127.0.0.1, each path from the first folder that holds it. held = { path,
+// first } sends that file's first bytes (half of it when first is not given) at once and the rest
+// only after server.release(). server.stop() cuts every connection and serves no more, as a
+// network gone.
 export function serve(folders, { held = null } = {}) {
   let release;
   const released = new Promise((resolve) => { release = resolve; });
@@ -28,7 +28,6 @@ export function serve(folders, { held = null } = {}) {
       const bytes = await readFile(join(folder, name)).catch(() => null);
       if (bytes === null) continue;
       response.writeHead(200, { 'Content-Type': kTypes[extname(name)] || 'application/octet-stream', 'Content-Length': bytes.length });
-      server.sentBytes += bytes.length;
       if (name === held?.path) {
         const first = held.first ?? bytes.length >> 1;
         response.write(bytes.subarray(0, first));
@@ -42,7 +41,6 @@ export function serve(folders, { held = null } = {}) {
     response.writeHead(404).end();
   });
   server.release = release;
-  server.sentBytes = 0;
   server.stop = () => {
     server.close();
     server.closeAllConnections();

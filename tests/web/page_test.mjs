@@ -6,11 +6,11 @@
 //   CASE: frames (the frames of every scene hash as the native build's, the movie arriving only
 //   once the demo waits for it), jump (a jump key restarts the music at its scene; the movie's
 //   scene, its movie held back, waits and says so, and Stop or the movie's coming ends the wait;
-//   escape ends the demo), start (the start screen
-//   while loading and after: progress, harmless keys, no hooks, the keyboard alone, a phone's
-//   screen), files (bad or partial file sets each refused with their message, then a good one
-//   plays), offline (installable, and a second visit with the server gone plays from the cache).
-//   Every case also fails on any error the page reports, a breach of its content policy included.
+//   escape ends the demo), start (the start screen while loading and after: progress, harmless
+//   keys, no hooks, the keyboard alone, a phone's screen), files (bad or partial file sets each
+//   refused with their message, then a good one plays), offline (installable, and a second visit
+//   with the server gone plays from the cache). Every case also fails on any error the page
+//   reports, a breach of its content policy included.
 // Exit 77 (skipped) when the browser cannot start here.
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
