@@ -10,11 +10,13 @@ import { extname, join, normalize } from 'node:path';
 
 const kTypes = {
   '.html': 'text/html', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.data': 'application/octet-stream',
+  '.wasm': 'application/wasm', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
 };
 
-// Serves the folders on 127.0.0.1, each path from the first folder that holds it. The path named
-// `held` sends its first half at once and the rest only after server.release().
+// Serves the folders on 127.0.0.1, each path from the first folder that holds it. held = { path,
+// first } sends that file's first bytes (half of it when first is not given) at once and the rest
+// only after server.release(). server.stop() cuts every connection and serves no more, as a
+// network gone.
 export function serve(folders, { held = null } = {}) {
   let release;
   const released = new Promise((resolve) => { release = resolve; });
@@ -26,10 +28,11 @@ export function serve(folders, { held = null } = {}) {
       const bytes = await readFile(join(folder, name)).catch(() => null);
       if (bytes === null) continue;
       response.writeHead(200, { 'Content-Type': kTypes[extname(name)] || 'application/octet-stream', 'Content-Length': bytes.length });
-      if (name === held) {
-        response.write(bytes.subarray(0, bytes.length >> 1));
+      if (name === held?.path) {
+        const first = held.first ?? bytes.length >> 1;
+        response.write(bytes.subarray(0, first));
         await released;
-        response.end(bytes.subarray(bytes.length >> 1));
+        response.end(bytes.subarray(first));
       } else {
         response.end(bytes);
       }
@@ -38,6 +41,10 @@ export function serve(folders, { held = null } = {}) {
     response.writeHead(404).end();
   });
   server.release = release;
+  server.stop = () => {
+    server.close();
+    server.closeAllConnections();
+  };
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 

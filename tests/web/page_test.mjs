@@ -3,13 +3,17 @@
 // shows; only the frame hashes come from the module itself, through harness.html, which the test
 // server serves beside the site.
 // usage: node --experimental-websocket page_test.mjs CASE SITE NATIVE_RENDER ASSETS
-//   CASE: frames (the frames of every scene hash as the native build's), jump (a jump key
-//   restarts the music at its scene, escape ends the demo), start (the start screen while loading
-//   and after: progress, harmless keys, no hooks, the keyboard alone, a phone's screen), files (bad
-//   or partial file sets each refused with their message, then a good one plays). Every case
-//   also fails on any error the page reports, a breach of its content policy included.
+//   CASE: frames (the frames of every scene hash as the native build's, the movie arriving only
+//   once the demo waits for it), jump (a jump key restarts the music at its scene; the movie's
+//   scene, its movie held back, waits and says so, and Stop or the movie's coming ends the wait;
+//   escape ends the demo), start (the start screen while loading and after: progress, harmless
+//   keys, no hooks, the keyboard alone, a phone's screen), files (bad or partial file sets each
+//   refused with their message, then a good one plays), offline (installable, and a second visit
+//   with the server gone plays from the cache). Every case also fails on any error the page
+//   reports, a breach of its content policy included.
 // Exit 77 (skipped) when the browser cannot start here.
 import { execFileSync } from 'node:child_process';
+import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, mkdtempSync, readFileSync, rmSync, truncateSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
@@ -22,6 +26,9 @@ const kHere = dirname(fileURLToPath(import.meta.url));
 const kCaptureTimes = '2500,8000,16000,24000,31000,39000,46000,48500,53500,59000,62000,64500,80000,100000,110000,120000';
 const kRenderArgs = `--step 100 --stop 121000 --capture ${kCaptureTimes}`;
 const kSceneStartsMs = { Digit5: 35100, Digit8: 59000 };  // where the keys' scenes begin
+const kMovieSceneStartMs = 64737;
+// The movie held back after its header and index: the demo starts, and waits at the first frame.
+const kMovieHeld = { path: '/samples/Prelo.moz', first: 20 + 8 * readFileSync(join(assets, 'Prelo.moz')).readUInt32LE(4) };
 const kGoodSet = ['Prelo.zpx', 'PreloM.moz', 'Vuvi01.wav'];
 const kKeys = {
   Tab: ['Tab', 9], Enter: ['Enter', 13, '\r'], Space: [' ', 32, ' '], Escape: ['Escape', 27], Pause: ['Pause', 0x13],
@@ -36,11 +43,12 @@ const kLook = `(() => {
   return { phase: document.body.dataset.phase, clockMs: clock === '' ? null : parseFloat(clock) * 1000,
     message: $('message').textContent, kind: $('message').className, detail: $('message').querySelector('.detail')?.textContent ?? '',
     source: $('source').textContent, playDisabled: $('play').disabled, samplesShown: !$('samples').hidden,
-    pauseShown: !$('pause').hidden, progress: $('progress-text').textContent };
+    pauseShown: !$('pause').hidden, progress: $('progress-text').textContent,
+    notice: $('notice').hidden ? '' : $('notice').textContent, offline: !$('offline').hidden };
 })()`;
 const look = (page) => page.evaluate(kLook);
 const until = (page, condition, timeoutMs, what) => page.until(`(({ phase, clockMs, message, kind, detail, source, playDisabled,
-  samplesShown, pauseShown, progress }) => ${condition})(${kLook})`, timeoutMs, what);
+  samplesShown, pauseShown, progress, notice, offline }) => ${condition})(${kLook})`, timeoutMs, what);
 // A sample of the canvas's bytes: equal while the picture stands still.
 const kCanvasSum = `Array.from(document.getElementById('screen').getContext('2d').getImageData(0, 0, 640, 480).data)
   .reduce((sum, value, i) => (i % 7 === 0 ? (sum * 31 + value) % 1000000007 : sum), 0)`;
@@ -148,43 +156,74 @@ const playToEnd = (page, act) => rewritten(page, act, 'message', `phase === 'end
 const cases = {
   frames: {
     url: '/harness.html',
-    async run(page) {
+    held: kMovieHeld,
+    async run(page, server) {
       await page.until('window.harness !== undefined', 60000, 'the module');
       const native = frameLines(execFileSync(nativeRender, ['--assets', assets, ...kRenderArgs.split(' ')],
         { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] }));
-      const web = await page.evaluate(`harness.run('PreloRender', '--assets /samples ${kRenderArgs}')`);
+      await page.evaluate(`harness.rendering = harness.run('PreloRender', '--assets /samples ${kRenderArgs}'); true`);
+      await page.until('harness.movieWaits > 0', 60000, 'the render to wait for the movie');
+      server.release();
+      const web = await page.evaluate('harness.rendering');
       if (web.status !== 0) throw new Error(`the render ended with status ${web.status}`);
       const browser = frameLines(web.lines.join('\n'));
       if (native.length !== kCaptureTimes.split(',').length) throw new Error(`the native build gave ${native.length} frames`);
       if (browser.join('\n') !== native.join('\n')) {
         throw new Error(`frames differ\nnative:\n${native.join('\n')}\nbrowser:\n${browser.join('\n')}`);
       }
-      return `the same ${native.length} frame hashes as the native build`;
+      const wav = createHash('sha256').update(readFileSync(join(assets, 'Vuvi01.wav'))).digest('hex');
+      if ((await page.evaluate(`harness.sha256('/samples/Vuvi01.wav')`)) !== wav) throw new Error('the music rebuilt from FLAC is not the WAV');
+      return `the same ${native.length} frame hashes as the native build, the movie arriving while the render waited; the music's WAV rebuilt from FLAC byte for byte`;
     },
   },
 
   jump: {
-    async run(page) {
+    held: kMovieHeld,
+    async run(page, server) {
       await page.evaluate(`document.getElementById('demo-music').checked = true;
                            document.getElementById('cancel').checked = true; true`);
-      await click(page, 'play');
-      await until(page, `phase === 'playing' && clockMs > 0`, 20000, 'the demo to play');
+      const startPlaying = async () => {
+        await click(page, 'play');
+        await until(page, `phase === 'playing' && clockMs > 0`, 20000, 'the demo to play');
+      };
+      const endQuietly = async (act, what) => {
+        const ended = await playToEnd(page, act);
+        if (ended.message !== 'The demo has ended.' || ended.kind === 'error' || ended.clockMs !== null || ended.notice !== '') {
+          throw new Error(`${what}, the page shows ${JSON.stringify(ended)}`);
+        }
+      };
+      const waitForMovie = async () => {
+        await press(page, 'Digit0');
+        await until(page, `/still loading/.test(notice)`, 5000, 'the page to say the movie is still loading');
+      };
+      await startPlaying();
       const before = (await look(page)).clockMs;
       if (before > 5000) throw new Error(`the music is at ${before} ms before any key`);
       for (const [code, startMs] of Object.entries(kSceneStartsMs)) {
         await press(page, code);
         await until(page, `clockMs >= ${startMs} && clockMs < ${startMs + 3000}`, 5000, `the music to restart at ${startMs} ms after ${code}`);
       }
-      const ended = await playToEnd(page, () => press(page, 'Escape'));
-      if (ended.message !== 'The demo has ended.' || ended.kind === 'error' || ended.clockMs !== null) {
-        throw new Error(`at the end the page says "${ended.message}" (${ended.kind}), its clock at ${ended.clockMs}`);
-      }
-      return 'keys 5 and 8 restarted the music at their scenes, escape ended the demo, quietly, the clock cleared';
+      // The movie's scene waits for the movie and says so; Stop ends the wait and the demo.
+      await waitForMovie();
+      await endQuietly(() => click(page, 'stop'), 'stopped while it waited for the movie');
+      // Played again, it waits, and plays the movie once it is in, from where the music stood:
+      // the wait took no music time.
+      await startPlaying();
+      await waitForMovie();
+      await new Promise((resolve) => setTimeout(resolve, 2000));
+      if ((await look(page)).phase !== 'playing') throw new Error('the demo did not wait for the movie');
+      server.release();
+      await until(page, `notice === '' && clockMs > ${kMovieSceneStartMs + 500}`, 20000, 'the movie to play');
+      const resumed = await look(page);
+      if (resumed.clockMs > kMovieSceneStartMs + 1900) throw new Error(`the music ran on while the demo waited: ${resumed.clockMs} ms`);
+      await endQuietly(() => press(page, 'Escape'), 'at the end');
+      return 'keys 5 and 8 restarted the music at their scenes; at 0 the demo waited for the movie held back and said so, Stop ended it quietly; played again, it waited and went on from where the music stood once the movie came; escape ended the demo, quietly, the clock cleared';
     },
   },
 
   start: {
-    held: '/prelo.data',
+    held: { path: '/samples/Prelo.zpx.gz' },
+    watchesLoading: true,
     async run(page, server, folder) {
       // Loading: the bytes so far are shown, and the player's keys do nothing yet.
       await until(page, `/^[1-9]\\d? %/.test(progress)`, 20000, 'the download\'s progress');
@@ -304,6 +343,26 @@ const cases = {
       return `${said.length} bad sets, each with its message:\n  ${said.join('\n  ')}\nthen a good set played`;
     },
   },
+
+  offline: {
+    async run(page, server) {
+      await until(page, 'offline', 60000, 'the page to say it plays without a network');
+      const { installabilityErrors: errors } = await page.send('Page.getInstallabilityErrors');
+      if (errors.length > 0) throw new Error(`the page does not install as an app: ${JSON.stringify(errors)}`);
+      const url = await page.evaluate('location.href');
+      server.stop();
+      const second = await page.browser.open(url);
+      await until(second, `phase === 'ready'`, 30000, 'the page to load from the cache');
+      await click(second, 'play');
+      await until(second, `phase === 'playing' && clockMs > 3000`, 20000, 'the demo to play from the cache');
+      const lit = await second.evaluate(kCanvasLit);
+      if (lit < 1000) throw new Error(`the canvas is dark (${lit} bright channels)`);
+      await click(second, 'stop');
+      await until(second, `phase === 'ended'`, 5000, 'the demo to end');
+      if (second.errors.length > 0) throw new Error(`the second visit reported errors:\n${second.errors.join('\n')}`);
+      return 'installable; with the server gone, a second visit loaded and played from the cache';
+    },
+  },
 };
 
 async function main() {
@@ -322,7 +381,7 @@ async function main() {
   const { browser } = launched;
   try {
     const page = await browser.open(`http://127.0.0.1:${server.address().port}${chosen.url ?? '/'}`);
-    if (!chosen.held && !chosen.url) await until(page, `phase !== 'loading'`, 60000, 'the module to load');
+    if (!chosen.watchesLoading && !chosen.url) await until(page, `phase !== 'loading'`, 60000, 'the module to load');
     const said = await chosen.run(page, server, folder);
     if (page.errors.length > 0) throw new Error(`the page reported errors:\n${page.errors.join('\n')}`);
     console.log(`ok ${testCase}: ${said}`);

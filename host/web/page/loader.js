@@ -1,18 +1,11 @@
-// Loads the demo's WebAssembly module with its packed sample set, and tells how far the
-// download has come.
+// Loads the demo's WebAssembly module, and tells how far its download has come.
+import { openDownload } from './download.js';
 
-// The module's data loader reports its download only as a status text, "Downloading data...
-// (LOADED/TOTAL)".
-function downloadProgress(status) {
-  const found = /\((\d+)\/(\d+)\)/.exec(status);
-  return found ? { loaded: Number(found[1]), total: Number(found[2]) } : null;
-}
-
-// Resolves with the running module, whose page hooks are `hooks` (see page_bridge.cpp);
-// onProgress(loaded, total) hears the bytes of the download as they come. A module or sample set
-// that cannot load (a page opened from disk rather than served, a broken download) rejects,
-// including the loader's own failures, which it throws from its download's events.
-export async function loadDemoModule(hooks, onProgress) {
+// Resolves with the running module, whose page hooks are `hooks` (see page_bridge.cpp) and whose
+// standard output goes to print; onBytes(count) hears the module's bytes as they come, while it
+// compiles. A module that cannot load (a page opened from disk rather than served, a broken
+// download) rejects, including the loader's own failures, which it throws from its events.
+export async function loadDemoModule({ hooks = {}, print = () => {}, onBytes = () => {} } = {}) {
   let createPreloModule;
   try {
     ({ default: createPreloModule } = await import('./prelo.js'));
@@ -27,13 +20,14 @@ export async function loadDemoModule(hooks, onProgress) {
   const running = new Promise((resolve, reject) => {
     createPreloModule({
       page: hooks,
-      print: () => {},
+      print,
       printErr: (text) => console.warn(text),
-      setStatus: (status) => {
-        const progress = downloadProgress(status);
-        if (progress !== null) onProgress(progress.loaded, progress.total);
-      },
       onAbort: (what) => reject(new Error(String(what))),
+      instantiateWasm(imports, receive) {
+        instantiateWhileComing(imports, onBytes).then(
+          ({ instance, module }) => receive(instance, module), reject);
+        return {};
+      },
     }).then(resolve, reject);
   });
   try {
@@ -41,4 +35,10 @@ export async function loadDemoModule(hooks, onProgress) {
   } finally {
     window.removeEventListener('error', thrown);
   }
+}
+
+// Compiles the module while it downloads.
+async function instantiateWhileComing(imports, onBytes) {
+  const body = await openDownload('prelo.wasm.gz', onBytes);
+  return WebAssembly.instantiateStreaming(new Response(body, { headers: { 'Content-Type': 'application/wasm' } }), imports);
 }

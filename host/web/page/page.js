@@ -1,12 +1,15 @@
 // The page around the demo's WebAssembly module: the start screen and its choices, the canvas the
-// demo draws into, the player's controls, and what the page tells the user. The module, the music,
-// the user's files and the keys each have their own file beside this one.
+// demo draws into, the player's controls, and what the page tells the user. The module, the
+// sample set, the music, the user's files, the keys and the offline cache each have their own
+// file beside this one.
 import { MusicOutput, decodeMusic } from './audio.js';
+import { bytesOf } from './download.js';
 import { offeredByDrop, offeredByInput, readGameFiles } from './game_files.js';
 import { demoKey, demoMouseKey, kAllDemoKeys, pageAction } from './keys.js';
 import { loadDemoModule } from './loader.js';
+import { isCached, keepOffline } from './offline.js';
+import { SampleSet, kSampleFolder } from './samples.js';
 
-const kSampleFolder = '/samples';
 const kUserFolder = '/user';
 const kSamples = { folder: kSampleFolder, names: null };
 
@@ -27,13 +30,14 @@ const music = new MusicOutput();
 const page = {
   phase: 'loading',  // loading, ready, playing, ended, broken (the module did not load)
   module: null,
+  samples: null,     // the bundled SampleSet, its movie still arriving perhaps
   // What Play plays: the samples, the user's files (their names), or nothing (folder null) after
   // a refused choice, so that no file of an earlier choice plays in its place.
   source: kSamples,
-  sampleMusic: null, // decoded on the first play of the samples
   userMusic: null,   // decoded when the user's files were taken
   reading: false,
-  paused: false,
+  paused: false,     // by the user
+  held: false,       // the demo's clocks stand still: paused, or waiting for the movie
   stopRequested: false,
   demoWords: [],     // what the demo showed during this play, in its own language
 };
@@ -81,6 +85,18 @@ function showProgress(loaded, total) {
   $('progress-text').textContent = `${Math.floor((100 * loaded) / total)} % (${megabytes(loaded)} of ${megabytes(total)} MB)`;
 }
 
+// While the demo waits for the movie, over the picture: how far the movie has come.
+function showNotice() {
+  const movie = page.samples.movie;
+  const notice = $('notice');
+  notice.hidden = !(page.phase === 'playing' && movie.waiting);
+  if (notice.hidden) return;
+  const percent = Math.floor((100 * movie.through) / movie.size);
+  notice.textContent = movie.broken === null
+    ? `The movie is still loading (${percent} %): the demo goes on as soon as it is here.`
+    : `The movie's download broke off (${movie.broken.message}) and is tried again: the demo goes on as soon as the movie is here.`;
+}
+
 function showClock() {
   const position = music.positionMs();
   $('clock').textContent = position === null ? '' : `${(position / 1000).toFixed(1)} s`;
@@ -111,11 +127,29 @@ const hooks = {
   message: (text) => page.demoWords.push(text),
 };
 
-const moduleLoaded = loadDemoModule(hooks, showProgress).then(
-  (module) => {
+// The module and the files the samples need to play download side by side; the movie comes after
+// them.
+const loading = { loaded: 0, total: bytesOf(['prelo.wasm.gz']) + SampleSet.neededBytes };
+function countBytes(count) {
+  loading.loaded += count;
+  showProgress(loading.loaded, loading.total);
+}
+
+async function loadDemo() {
+  const samples = new SampleSet(countBytes);
+  const module = await loadDemoModule({ hooks, onBytes: countBytes });
+  await samples.place(module.FS);
+  return { module, samples };
+}
+
+const moduleLoaded = loadDemo().then(
+  ({ module, samples }) => {
     page.module = module;
+    page.samples = samples;
+    samples.movie.onChange = movieChanged;
     page.phase = 'ready';
     update();
+    keepOffline();
     return module;
   },
   (error) => {
@@ -182,21 +216,46 @@ function backToSamples(FS) {
 
 // ---- playing ----
 
-async function musicToPlay() {
-  if (page.source !== kSamples) return page.userMusic;
-  page.sampleMusic ??= await decodeMusic(page.module.FS.readFile(`${kSampleFolder}/Vuvi01.wav`));
-  return page.sampleMusic;
+// The demo's clocks stand still while the user pauses and while it waits for the movie.
+function holdDemo() {
+  const held = page.phase === 'playing' && (page.paused || page.samples.movie.waiting);
+  if (held === page.held) return;
+  page.held = held;
+  page.module._PreloPause(held ? 1 : 0);
+  music.setPaused(held);
+}
+
+function movieChanged() {
+  holdDemo();
+  showNotice();
+  if (page.samples.movie.complete) sayWhenOffline();
+}
+
+// Once the movie, the last file, has passed into the service worker's cache.
+let offlineChecked = false;
+async function sayWhenOffline() {
+  if (offlineChecked) return;
+  offlineChecked = true;
+  for (let tries = 0; tries < 20; ++tries) {
+    if (await isCached('samples/Prelo.moz')) {
+      $('offline').hidden = false;
+      return;
+    }
+    await new Promise((resolve) => setTimeout(resolve, 250));
+  }
 }
 
 async function play() {
   await choosing;
   if (!['ready', 'ended'].includes(page.phase) || page.source.folder === null) return;
   Object.assign(page, { phase: 'playing', paused: false, stopRequested: false, demoWords: [] });
+  const movie = page.source === kSamples ? page.samples.movie : null;
+  const refusedBefore = movie?.refused;
   say('note', '');
   update();
   let outcome;
   try {
-    await music.start(await musicToPlay());
+    await music.start(page.source === kSamples ? page.samples.music : page.userMusic);
     canvas.focus();
     outcome = await page.module.ccall('PreloPlay', 'number', ['string', 'number', 'number', 'number'],
       [page.source.folder, $('demo-music').checked ? 1 : 0, $('cancel').checked ? 1 : 0, $('loop').checked ? 1 : 0],
@@ -205,10 +264,15 @@ async function play() {
     outcome = error;
   }
   music.stop();
-  Object.assign(page, { phase: 'ended', paused: false });
+  Object.assign(page, { phase: 'ended', paused: false, held: false });
   $('clock').textContent = '';
+  showNotice();
   if (outcome instanceof Error) {
     say('error', `The demo could not play: ${outcome.message}`);
+  } else if (movie !== null && movie.refused > refusedBefore) {
+    // A read of the movie was told its bytes would not come, and the demo ended there: the
+    // download failed, or the user stopped the demo while it waited.
+    if (movie.failure === null) say('note', kOutcomes.get(0).text); else say('error', movie.failure.message);
   } else {
     const { kind, text } = kOutcomes.get(outcome);
     say(kind, text, page.demoWords);
@@ -220,8 +284,7 @@ async function play() {
 function setPaused(paused) {
   if (page.phase !== 'playing' || page.paused === paused) return;
   page.paused = paused;
-  page.module._PreloPause(paused ? 1 : 0);
-  music.setPaused(paused);
+  holdDemo();
   update();
 }
 
@@ -237,8 +300,11 @@ const pageActions = {
     update();
   },
   fullscreen: toggleFullscreen,
+  // A stop while the demo waits for the movie ends the wait: the demo takes it for a read that
+  // failed, and ends.
   stop: () => {
     page.stopRequested = true;
+    page.samples.movie.cancelWaits();
   },
 };
 
