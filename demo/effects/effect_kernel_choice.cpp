@@ -1,22 +1,14 @@
-// Built without instruction-set flags: it runs before anyone knows what the CPU supports.
 #include "demo/effects/effect_kernel_sets.h"
-#include "interfaces/cpu_features.h"
+#include "simd/kernel_choice.h"
 
 namespace {
 
-const EffectKernels* Sse2Kernels() {
-#if defined(PRELO_EFFECTS_WITH_SIMD)
-    if (cpu_features::HasSse2()) return &Sse2EffectKernelSet();
-#endif
-    return nullptr;
-}
+using enum simd::InstructionSet;
 
-const EffectKernels* Avx2Kernels() {
-#if defined(PRELO_EFFECTS_WITH_SIMD)
-    if (cpu_features::HasAvx2()) return &Avx2EffectKernelSet();
-#endif
-    return nullptr;
-}
+const EffectKernels* Plain() { return &PlainEffectKernels(); }
+
+constexpr simd::Choice<EffectKernels, 3> kChoice = {
+    "PRELO_FORCE_BASELINE", {{kBaseline, Plain}, {kSse2, Sse2EffectKernelSet}, {kAvx2, Avx2EffectKernelSet}}};
 
 // The first and one past the last byte of a plane's pixels.
 void PlaneBytes(const PixelPlane& plane, uintptr_t& first, uintptr_t& end) {
@@ -33,16 +25,9 @@ const EffectKernels*& Override() {
 
 }  // namespace
 
-const EffectKernels& ChosenEffectKernels() {
-    static const EffectKernels& chosen =
-        cpu_features::Widest("PRELO_FORCE_BASELINE", PlainEffectKernels(), Sse2Kernels(), Avx2Kernels());
-    return chosen;
-}
+const EffectKernels& ChosenEffectKernels() { return simd::ChosenOnce<kChoice>(); }
 
-int32_t AvailableEffectKernels(const EffectKernels** out, int32_t max) {
-    const EffectKernels* const candidates[] = {&PlainEffectKernels(), Sse2Kernels(), Avx2Kernels()};
-    return cpu_features::Offered(candidates, out, max);
-}
+int32_t AvailableEffectKernels(const EffectKernels** out, int32_t max) { return kChoice.Offered(out, max); }
 
 const EffectKernels& EffectKernelsInUse() {
     const EffectKernels* set = Override();
