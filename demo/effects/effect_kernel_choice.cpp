@@ -11,7 +11,7 @@ constexpr simd::Choice<EffectKernels, 3> kChoice = {
     "PRELO_FORCE_BASELINE", {{kBaseline, Plain}, {kSse2, Sse2EffectKernelSet}, {kAvx2, Avx2EffectKernelSet}}};
 
 // The first and one past the last byte of a plane's pixels.
-void PlaneBytes(const PixelPlane& plane, uintptr_t& first, uintptr_t& end) {
+void PlaneBytes(const PlaneView& plane, uintptr_t& first, uintptr_t& end) {
     const intptr_t lastRow = static_cast<intptr_t>(plane.height - 1) * plane.pitch;
     first = reinterpret_cast<uintptr_t>(plane.base + (lastRow < 0 ? lastRow : 0));
     end =
@@ -34,7 +34,7 @@ const EffectKernels& EffectKernelsInUse() {
     return set != nullptr ? *set : ChosenEffectKernels();
 }
 
-const EffectKernels& KernelsFor(const PixelPlane& out, const PixelPlane& in) {
+const EffectKernels& KernelsFor(const PlaneView& out, const PlaneView& in) {
     uintptr_t outFirst, outEnd, inFirst, inEnd;
     PlaneBytes(out, outFirst, outEnd);
     PlaneBytes(in, inFirst, inEnd);

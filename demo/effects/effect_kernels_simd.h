@@ -29,14 +29,14 @@ int32_t Wrapped(int64_t value) { return static_cast<int32_t>(static_cast<uint32_
 
 // The offsets y * pitch + 3 * x of every pixel of the plane must fit 32 bits, with the 4 bytes a
 // gather reads; planes that large keep the plain loops.
-bool OffsetsFit(const PixelPlane& in) {
+bool OffsetsFit(const PlaneView& in) {
     const int64_t pitch = in.pitch < 0 ? -static_cast<int64_t>(in.pitch) : in.pitch;
     return (static_cast<int64_t>(in.height) - 1) * pitch + 3 * static_cast<int64_t>(in.width) + 4 < INT32_MAX;
 }
 
 // The one pixel whose fourth byte may lie past the plane's memory: the last pixel of the row with
 // the highest address. Every other pixel is followed by padding or the next row.
-int32_t LastPixelOffset(const PixelPlane& in) {
+int32_t LastPixelOffset(const PlaneView& in) {
     return (in.pitch > 0 ? (in.height - 1) * in.pitch : 0) + 3 * (in.width - 1);
 }
 
@@ -120,7 +120,7 @@ struct Simd {
 
     // offsets[j] = Clamp(y_j >> shift) * pitch + 3 * Clamp(x_j >> shift) for the positions
     // x_j = x + j * stepX and y_j likewise, added up in 32 bits as the plain loop does.
-    static void FixedOffsets(int32_t* offsets, const PixelPlane& in, const SampleRun& run, int32_t n) {
+    static void FixedOffsets(int32_t* offsets, const PlaneView& in, const SampleRun& run, int32_t n) {
         alignas(64) int32_t xs[kLanes];
         alignas(64) int32_t ys[kLanes];
         for (int32_t l = 0; l < kLanes; ++l) {
@@ -161,7 +161,7 @@ struct Simd {
     }
 
     // The same for float positions, each rounded to the nearest integer as cvtss2si rounds it.
-    static void FloatOffsets(int32_t* offsets, const PixelPlane& in, const float* us, const float* vs, int32_t n) {
+    static void FloatOffsets(int32_t* offsets, const PlaneView& in, const float* us, const float* vs, int32_t n) {
         const V lastColumn = Ops::Ints(in.width - 1);
         const V lastRow = Ops::Ints(in.height - 1);
         const V pitch = Ops::Ints(in.pitch);
@@ -340,7 +340,7 @@ struct Simd {
         Ops::Store(out + bytes - kBytes, Ops::And(Ops::Load(out + bytes - kBytes), mask.At(bytes - kBytes)));
     }
 
-    static void ScanlineRun(uint8_t* out, const PixelPlane& in, const SampleRun& run, int32_t channel) {
+    static void ScanlineRun(uint8_t* out, const PlaneView& in, const SampleRun& run, int32_t channel) {
         if (!OffsetsFit(in)) return PlainEffectKernels().scanlineRun(out, in, run, channel);
         alignas(64) int32_t offsets[kChunk];
         alignas(64) uint8_t stage[3 * kChunk] = {};
@@ -357,7 +357,7 @@ struct Simd {
         }
     }
 
-    static void AverageRun(uint8_t* out, const PixelPlane& in, const SampleRun& run) {
+    static void AverageRun(uint8_t* out, const PlaneView& in, const SampleRun& run) {
         if (!OffsetsFit(in)) return PlainEffectKernels().averageRun(out, in, run);
         alignas(64) int32_t offsets[kChunk];
         alignas(64) uint8_t stage[kStageBytes];
@@ -373,7 +373,7 @@ struct Simd {
         }
     }
 
-    static void ScreenRun(uint8_t* out, const PixelPlane& in, const uint8_t* screen, float u, float v, float du,
+    static void ScreenRun(uint8_t* out, const PlaneView& in, const uint8_t* screen, float u, float v, float du,
                           float dv, int32_t count) {
         if (!OffsetsFit(in)) return PlainEffectKernels().screenRun(out, in, screen, u, v, du, dv, count);
         alignas(64) float us[kChunk];
@@ -397,7 +397,7 @@ struct Simd {
         }
     }
 
-    static void AfterimageRun(uint8_t* out, const PixelPlane& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
+    static void AfterimageRun(uint8_t* out, const PlaneView& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
                               const uint8_t* keepRow, int32_t keep, int32_t shift) {
         if (!OffsetsFit(in))
             return PlainEffectKernels().afterimageRun(out, in, row, x, stepX, count, keepRow, keep, shift);

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "demo/effects/pixel_plane.h"
+#include "demo/effects/clip_indices.h"
 #include "tests/effects/reference_effects.h"
 
 namespace {
