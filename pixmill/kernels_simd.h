@@ -5,6 +5,7 @@
 // registers. Internal linkage throughout, as in the simd headers, so no code built with one set's
 // flags can be picked by the linker for code built without them.
 #include <cstring>
+#include <utility>
 
 #include "pixmill/copy_overlap.h"
 #include "pixmill/kernel_sets.h"
@@ -22,14 +23,15 @@ struct SimdKernels {
     using N = typename Ops::Narrow;
     static constexpr int32_t kBytes = Ops::kBytes;
 
+    // Sixty-four bytes as whole vectors, unrolled.
+    template <size_t... k>
+    static void Copy64(uint8_t* d, const uint8_t* s, std::index_sequence<k...>) {
+        (Ops::Store(d + kBytes * k, Ops::Load(s + kBytes * k)), ...);
+    }
+
     static void CopyRowCached(uint8_t* d, const uint8_t* s, int32_t bytes) {
-        constexpr int32_t kPerStep = 64 / kBytes;
         int32_t i = 0;
-        for (; i + 64 <= bytes; i += 64) {
-            V v[kPerStep];
-            for (int32_t k = 0; k < kPerStep; ++k) v[k] = Ops::Load(s + i + kBytes * k);
-            for (int32_t k = 0; k < kPerStep; ++k) Ops::Store(d + i + kBytes * k, v[k]);
-        }
+        for (; i + 64 <= bytes; i += 64) Copy64(d + i, s + i, std::make_index_sequence<64 / kBytes>());
         for (; i + 16 <= bytes; i += 16) N::Store(d + i, N::Load(s + i));
         std::memcpy(d + i, s + i, static_cast<size_t>(bytes - i));
     }
