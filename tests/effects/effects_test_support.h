@@ -11,7 +11,7 @@
 #include "demo/base/bound_modules.h"
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/screen_quad_bands.h"
-#include "tests/support/test_surface.h"
+#include "testkit/test_surface.h"
 
 // The effects read the process-wide tables that binding Graph builds; the tests build them
 // themselves and free them again, so one test's tables never leak into the next.

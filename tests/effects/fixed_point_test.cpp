@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "demo/effects/clip_indices.h"
-#include "tests/effects/reference_effects.h"
+#include "testkit/reference_effects.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "demo/effects/effects.h"
 #include "simd/cpu_features.h"
 #include "tests/effects/effects_test_support.h"
-#include "tests/effects/reference_effects.h"
+#include "testkit/reference_effects.h"
 
 namespace {
 

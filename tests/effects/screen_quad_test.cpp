@@ -3,7 +3,7 @@
 #include "demo/effects/effects.h"
 #include "demo/effects/screen_quad_bands.h"
 #include "tests/effects/effects_test_support.h"
-#include "tests/effects/reference_effects.h"
+#include "testkit/reference_effects.h"
 
 namespace {
 
