@@ -56,7 +56,7 @@ struct SimdKernels {
         Ops::Leave();
     }
 
-    // Sixteen (or kBytes) colour bytes in SIMD form, from their bytes and 16-bit lane weights.
+    // A vector of colour bytes blended in SIMD form, with the 16-bit weights of its low and high half.
     template <typename W>
     static typename W::V Blend(typename W::V d, typename W::V s, typename W::V low, typename W::V high) {
         const typename W::V full = W::Lanes16(255);

@@ -17,6 +17,8 @@
 #include "simd/byte_rules.h"
 #include "simd/vector_rules.h"
 
+// The helpers are inline: a build without any vector width (the browser's) includes this header
+// and uses none of them.
 namespace {
 
 constexpr int32_t kChunk = 128;  // pixels staged at a time
@@ -25,24 +27,26 @@ constexpr int32_t kStageBytes = 3 * kChunk + 4;
 constexpr int32_t kQuadShift = 12;
 constexpr int32_t kScaledShift = 16;
 
-int32_t Wrapped(int64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value))); }
+inline int32_t Wrapped(int64_t value) {
+    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
+}
 
 // The offsets y * pitch + 3 * x of every pixel of the plane must fit 32 bits, with the 4 bytes a
 // gather reads; planes that large keep the plain loops.
-bool OffsetsFit(const PlaneView& in) {
+inline bool OffsetsFit(const PlaneView& in) {
     const int64_t pitch = in.pitch < 0 ? -static_cast<int64_t>(in.pitch) : in.pitch;
     return (static_cast<int64_t>(in.height) - 1) * pitch + 3 * static_cast<int64_t>(in.width) + 4 < INT32_MAX;
 }
 
 // The one pixel whose fourth byte may lie past the plane's memory: the last pixel of the row with
 // the highest address. Every other pixel is followed by padding or the next row.
-int32_t LastPixelOffset(const PlaneView& in) {
+inline int32_t LastPixelOffset(const PlaneView& in) {
     return (in.pitch > 0 ? (in.height - 1) * in.pitch : 0) + 3 * (in.width - 1);
 }
 
 // Copies the three bytes of each pixel to stage[3j..3j+2], writing a fourth byte that the next
 // pixel overwrites (the stage has room for it).
-void GatherPixels(uint8_t* stage, const uint8_t* base, const int32_t* offsets, int32_t n, int32_t lastOffset) {
+inline void GatherPixels(uint8_t* stage, const uint8_t* base, const int32_t* offsets, int32_t n, int32_t lastOffset) {
     for (int32_t j = 0; j < n; ++j, stage += 3) {
         const uint8_t* p = base + offsets[j];
         if (offsets[j] != lastOffset) {
