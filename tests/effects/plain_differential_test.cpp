@@ -12,8 +12,8 @@
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "simd/cpu_features.h"
-#include "tests/effects/effects_test_support.h"
 #include "testkit/reference_effects.h"
+#include "tests/effects/effects_test_support.h"
 
 namespace {
 
