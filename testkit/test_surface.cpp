@@ -1,4 +1,4 @@
-#include "tests/support/test_surface.h"
+#include "testkit/test_surface.h"
 
 namespace {
 

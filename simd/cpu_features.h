@@ -1,18 +1,16 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 // What the processor and the operating system let a module run, asked directly of CPUID and
-// XGETBV so that 32-bit and 64-bit builds decide alike. Built without instruction-set flags: it
-// runs before anyone knows what the CPU supports. Shared by every module that picks SIMD kernels.
+// XGETBV so that 32-bit and 64-bit builds decide alike. Included only by files built with the
+// build's baseline flags (kernel_choice.h): it runs before anyone knows what the CPU supports.
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
 #endif
 
-namespace cpu_features {
+namespace simd {
 
 inline bool HasSse2() {
 #if defined(__x86_64__) || defined(__i386__)
@@ -49,24 +47,4 @@ inline bool SwitchedOn(const char* variable) {
     return value != nullptr && value[0] != '\0' && std::strcmp(value, "0") != 0;
 }
 
-// The kernel set a module runs: the widest one this build and CPU offer (a null set is one it
-// lacks), unless the baseline switch keeps the baseline.
-template <typename Set>
-const Set& Widest(const char* baselineSwitch, const Set& baseline, const Set* sse2, const Set* avx2) {
-    if (SwitchedOn(baselineSwitch)) return baseline;
-    if (avx2 != nullptr) return *avx2;
-    if (sse2 != nullptr) return *sse2;
-    return baseline;
-}
-
-// Every set of candidates this build and CPU offer (the non-null ones), in order, at most max of
-// them into out; their count. For tests and benchmarks that run each set.
-template <typename Set, size_t N>
-int32_t Offered(const Set* const (&candidates)[N], const Set** out, int32_t max) {
-    int32_t count = 0;
-    for (const Set* set : candidates)
-        if (set != nullptr && count < max) out[count++] = set;
-    return count;
-}
-
-}  // namespace cpu_features
+}  // namespace simd

@@ -1,4 +1,4 @@
-#include "tests/effects/reference_effects.h"
+#include "testkit/reference_effects.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,9 +6,10 @@
 
 #include "interfaces/surface.h"
 
-// A surface over plain memory for the effect and drawing tests. Rows may carry padding bytes, so a routine
-// that steps by the width instead of the pitch shows; guard bytes before and after each plane and
-// the padding are filled with a pattern that Intact() checks, so a write outside the pixels shows.
+// A surface over plain memory for the effect and drawing tests and benchmarks. Rows may carry
+// padding bytes, so a routine that steps by the width instead of the pitch shows; guard bytes
+// before and after each plane and the padding are filled with a pattern that Intact() checks, so
+// a write outside the pixels shows.
 class TestSurface final : public ISurface {
 public:
     struct Options {

@@ -8,7 +8,7 @@
 // vector c reads the half of the weights that holds it: pixels 0-15 for the first three halves,
 // 16-31 for the last three, so vector 0 reads the low half twice, vector 1 both, vector 2 the
 // high half twice. Data only: included by files built with any instruction-set flags.
-namespace weight_spread {
+namespace simd::weight_spread {
 
 // A shuffle index with its top bit set writes a zero byte.
 inline constexpr uint8_t kZeroByte = 0x80;
@@ -54,4 +54,4 @@ consteval SixteenTables MakeSixteenTables() {
 
 inline constexpr SixteenTables kSixteen = MakeSixteenTables();
 
-}  // namespace weight_spread
+}  // namespace simd::weight_spread
