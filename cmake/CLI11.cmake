@@ -11,3 +11,8 @@ if(CMAKE_CROSSCOMPILING)
   file(COPY ${PRELO_CLI11_HEADERS}/CLI DESTINATION ${cli11_copy})
   target_include_directories(cli11 SYSTEM INTERFACE ${cli11_copy})
 endif()
+if(EMSCRIPTEN)
+  # CLI11 reports through exceptions, which the browser build otherwise leaves off.
+  target_compile_options(cli11 INTERFACE -fexceptions)
+  target_link_options(cli11 INTERFACE -fexceptions)
+endif()

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "platform/byte_reader.h"
 #include "platform/file_name.h"
@@ -30,55 +31,13 @@ std::string Found(const std::string& folder, const char* name) {
     return fs::is_regular_file(path, code) ? path : std::string();
 }
 
-std::string ArchiveFault(const std::string& path) {
+// "<path>: <fault>" for the file's bytes, or the reason it cannot be read; empty when all is well.
+std::string FileFault(const std::string& path, const std::function<std::string(std::vector<uint8_t>)>& fault) {
     std::vector<uint8_t> bytes;
     std::string reason;
     if (!ReadWholeFile(path, &bytes, &reason)) return reason;
-    ArchiveFile archive;
-    if (!ReadArchive(std::move(bytes), &archive, &reason)) {
-        const bool foreign = reason.rfind("not a picture archive", 0) == 0;
-        return path + (foreign ? ": not a picture archive" : ": damaged (" + reason + ")");
-    }
-    for (size_t i = 0; i < archive.entries.size(); ++i) {
-        const Slot& slot = archive.entries[i];
-        const uint8_t* data = archive.bytes.data() + slot.offset;
-        if (!IsPicture(InspectEntry(data, slot.size).format)) continue;
-        EntryPicture picture;
-        if (!DecodeEntry(data, slot.size, &picture, &reason)) {
-            return path + ": entry " + std::to_string(i) + " is damaged (" + reason + ")";
-        }
-    }
-    return std::string();
-}
-
-std::string MovieFault(const GameFiles& files) {
-    std::vector<uint8_t> bytes;
-    std::string reason;
-    if (!ReadWholeFile(files.movie, &bytes, &reason)) return reason;
-    const std::string& name = files.movie;
-    platform::ByteReader header(bytes.data(), bytes.size());
-    if (!header.Expect("MOZ1", 4)) return name + ": not a movie";
-    const int32_t count = header.I32();
-    header.Skip(12);
-    if (header.Failed() || count <= 0) return name + ": damaged (no frames)";
-    const std::string ofAll = " of " + std::to_string(count);
-    if (!header.Has(static_cast<uint64_t>(count) * 8)) return name + ": the movie is cut short in its index";
-    FrameSize size;
-    FrameSizeForName(files.movieName, &size);
-    FrameDecoder decoder(size);
-    for (int32_t frame = 0; frame < count; ++frame) {
-        const int32_t offset = header.I32();
-        const int32_t length = header.I32();
-        const std::string which = std::to_string(frame) + ofAll;
-        if (offset < 0 || length <= 0) return name + ": frame " + which + " is damaged";
-        if (static_cast<uint64_t>(offset) + static_cast<uint64_t>(length) > bytes.size()) {
-            return name + ": the movie is cut short at frame " + which;
-        }
-        if (!decoder.Decode(bytes.data() + offset, static_cast<size_t>(length))) {
-            return name + ": frame " + which + " is damaged";
-        }
-    }
-    return std::string();
+    reason = fault(std::move(bytes));
+    return reason.empty() ? reason : path + ": " + reason;
 }
 
 struct Music {
@@ -111,6 +70,50 @@ std::string Seconds(uint64_t bytes, uint32_t bytesPerSecond) {
 }
 
 }  // namespace
+
+std::string ArchiveFault(std::vector<uint8_t> bytes) {
+    ArchiveFile archive;
+    std::string reason;
+    if (!ReadArchive(std::move(bytes), &archive, &reason)) {
+        return reason.rfind("not a picture archive", 0) == 0 ? "not a picture archive" : "damaged (" + reason + ")";
+    }
+    for (size_t i = 0; i < archive.entries.size(); ++i) {
+        const Slot& slot = archive.entries[i];
+        const uint8_t* data = archive.bytes.data() + slot.offset;
+        if (!IsPicture(InspectEntry(data, slot.size).format)) continue;
+        EntryPicture picture;
+        if (!DecodeEntry(data, slot.size, &picture, &reason)) {
+            return "entry " + std::to_string(i) + " is damaged (" + reason + ")";
+        }
+    }
+    return std::string();
+}
+
+std::string MovieFault(const std::vector<uint8_t>& bytes, const std::string& movieName) {
+    platform::ByteReader header(bytes.data(), bytes.size());
+    if (!header.Expect("MOZ1", 4)) return "not a movie";
+    const int32_t count = header.I32();
+    header.Skip(12);
+    if (header.Failed() || count <= 0) return "damaged (no frames)";
+    const std::string ofAll = " of " + std::to_string(count);
+    if (!header.Has(static_cast<uint64_t>(count) * 8)) return "the movie is cut short in its index";
+    FrameSize size;
+    if (!FrameSizeForName(movieName, &size)) return "not a name the demo opens a movie by";
+    FrameDecoder decoder(size);
+    for (int32_t frame = 0; frame < count; ++frame) {
+        const int32_t offset = header.I32();
+        const int32_t length = header.I32();
+        const std::string which = std::to_string(frame) + ofAll;
+        if (offset < 0 || length <= 0) return "frame " + which + " is damaged";
+        if (static_cast<uint64_t>(offset) + static_cast<uint64_t>(length) > bytes.size()) {
+            return "the movie is cut short at frame " + which;
+        }
+        if (!decoder.Decode(bytes.data() + offset, static_cast<size_t>(length))) {
+            return "frame " + which + " is damaged";
+        }
+    }
+    return std::string();
+}
 
 bool FindGameFiles(const std::string& folder, GameFiles* files, std::string* error) {
     std::error_code code;
@@ -155,8 +158,11 @@ bool MusicReadable(const GameFiles& files, std::string* error) {
 Fault FindFault(const GameFiles& files) {
     std::string line = MissingFiles(files);
     if (!line.empty()) return {Fault::kMissing, line};
-    line = ArchiveFault(files.archive);
-    if (line.empty()) line = MovieFault(files);
+    line = FileFault(files.archive, [](std::vector<uint8_t> bytes) { return ArchiveFault(std::move(bytes)); });
+    if (line.empty()) {
+        line =
+            FileFault(files.movie, [&files](std::vector<uint8_t> bytes) { return MovieFault(bytes, files.movieName); });
+    }
     if (line.empty()) MusicReadable(files, &line);
     return {line.empty() ? Fault::kNone : Fault::kDamaged, line};
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // The demo's files in a game folder, looked at as the demo will meet them, so that a person is
 // told in plain words which file is at fault and how.
@@ -29,10 +31,15 @@ struct Fault {
 };
 
 // The first fault the demo meets in the files, in the order it reads them, as one line that names
-// the file: the missing files, "Prelo.zpx: not a picture archive", "Prelo.zpx: entry 17 is
-// damaged (...)", "Prelo.moz: the movie is cut short at frame 812 of 1075", "Vuvi01.wav: the
-// music is unreadable (...)".
+// the file as found: the missing files, "<folder>/Prelo.zpx: not a picture archive",
+// "<folder>/Prelo.zpx: entry 17 is damaged (...)", "<folder>/Prelo.moz: the movie is cut short at
+// frame 812 of 1075", "<folder>/Vuvi01.wav: the music is unreadable (...)".
 Fault FindFault(const GameFiles& files);
+
+// What is wrong with an archive's bytes ("not a picture archive", "entry 17 is damaged (...)"),
+// or with a movie's, which the demo reads at the frame size its name gives; empty when nothing is.
+std::string ArchiveFault(std::vector<uint8_t> bytes);
+std::string MovieFault(const std::vector<uint8_t>& bytes, const std::string& movieName);
 
 // Whether the music file can be played at all; false with the line FindFault gives for it.
 bool MusicReadable(const GameFiles& files, std::string* error);
