@@ -1,5 +1,6 @@
 #include "tools/assets/progress.h"
 
+#include <chrono>
 #include <cstdio>
 
 #include "platform/terminal.h"
@@ -9,6 +10,10 @@ namespace {
 
 constexpr int kBarWidth = 30;
 constexpr double kRedrawSeconds = 0.2;
+
+double NowSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 
 }  // namespace
 
@@ -30,7 +35,11 @@ std::string ProgressText(const std::string& what, size_t done, size_t total, dou
 }
 
 Progress::Progress(std::string what, size_t total, bool logged)
-    : what_(std::move(what)), total_(total), terminal_(platform::StandardErrorIsTerminal()), logged_(logged) {}
+    : what_(std::move(what)),
+      total_(total),
+      terminal_(platform::StandardErrorIsTerminal()),
+      logged_(logged),
+      started_(NowSeconds()) {}
 
 Progress::~Progress() {
     if (lastDone_ == SIZE_MAX) return;
@@ -42,9 +51,7 @@ Progress::~Progress() {
     }
 }
 
-double Progress::Elapsed() const {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
-}
+double Progress::Elapsed() const { return NowSeconds() - started_; }
 
 void Progress::Done(size_t done) {
     if (total_ == 0 || done == lastDone_) return;

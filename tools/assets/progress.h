@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -31,7 +30,7 @@ private:
     size_t total_;
     bool terminal_;
     bool logged_;
-    std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
+    double started_;  // seconds on a steady clock
     double lastDrawn_ = -1.0;
     size_t lastDone_ = SIZE_MAX;
     size_t nextLogged_ = 0;

@@ -137,6 +137,9 @@ void Describe(CLI::App& app, const CommandText& text, const std::string& version
     app.name(text.name);
     // An option given twice takes its last value, as a shell alias followed by a correction expects.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    // On Windows CLI11 would read "/out" as an option; the commands' options are GNU-style alone,
+    // and a name starting with a slash is a file, as wine hands Linux paths over.
+    app.allow_windows_style_options(false);
     app.formatter(std::make_shared<HelpLayout>(text));
     app.set_help_flag("-h,--help", "this text");
     app.set_version_flag("--version", text.name + " " + version, "the version");
