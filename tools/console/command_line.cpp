@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <regex>
 
 namespace console {
 namespace {
@@ -37,10 +36,19 @@ CLI::Validator WholeNumber(int64_t low, int64_t high) {
         "");
 }
 
-// A flag and its negation as a person writes them: "--visible, --hidden".
-std::string ShownNames(std::string names) {
-    names = std::regex_replace(names, std::regex("\\{[^}]*\\}"), "");
-    return std::regex_replace(names, std::regex(","), ", ");
+// A flag and its negation as a person writes them: "--visible, --hidden", not CLI11's
+// "--visible,--hidden{false}".
+std::string ShownNames(const std::string& names) {
+    std::string shown;
+    bool inDefault = false;
+    for (char c : names) {
+        if (c == '{' || c == '}') {
+            inDefault = c == '{';
+        } else if (!inDefault) {
+            shown += c == ',' ? std::string(", ") : std::string(1, c);
+        }
+    }
+    return shown;
 }
 
 // The help as help2man reads it: "Usage:" lines first, option lines indented with the help two
@@ -110,11 +118,18 @@ private:
     CommandText text_;
 };
 
-// A refusal is said in one line whatever CLI11's reason holds, and a missing value in words.
+// A refusal is said in one line whatever CLI11's reason holds, and a missing value in words
+// ("--fps needs a value" for CLI11's "--fps: 1 required UINT missing").
 std::string OneLine(std::string text) {
     std::replace(text.begin(), text.end(), '\n', ' ');
     while (!text.empty() && text.back() == ' ') text.pop_back();
-    return std::regex_replace(text, std::regex("^(\\S+): [0-9]+ required \\S+ missing$"), "$1 needs a value");
+    const size_t colon = text.find(": ");
+    const size_t required = text.find(" required ");
+    const bool missing = text.size() > 8 && text.compare(text.size() - 8, 8, " missing") == 0;
+    if (colon != std::string::npos && required != std::string::npos && missing && text.find(' ') == colon + 1) {
+        return text.substr(0, colon) + " needs a value";
+    }
+    return text;
 }
 
 }  // namespace
