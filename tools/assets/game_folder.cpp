@@ -80,7 +80,10 @@ std::string ArchiveFault(std::vector<uint8_t> bytes) {
     for (size_t i = 0; i < archive.entries.size(); ++i) {
         const Slot& slot = archive.entries[i];
         const uint8_t* data = archive.bytes.data() + slot.offset;
-        if (!IsPicture(InspectEntry(data, slot.size).format)) continue;
+        const EntryFormat format = InspectEntry(data, slot.size).format;
+        if (format == EntryFormat::kEmpty) continue;
+        // An entry whose header no decoder takes is damage too, as the demo meets it.
+        if (format == EntryFormat::kUnknown) return "entry " + std::to_string(i) + " is damaged (no picture header)";
         EntryPicture picture;
         if (!DecodeEntry(data, slot.size, &picture, &reason)) {
             return "entry " + std::to_string(i) + " is damaged (" + reason + ")";
