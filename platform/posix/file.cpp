@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "file_arrival.h"
+#include "platform/file_name.h"
 #include "platform/system_failure.h"
 
 namespace platform {
@@ -23,7 +24,7 @@ ReadFile& ReadFile::operator=(ReadFile&& other) noexcept {
 bool ReadFile::Open(const char* name) {
     Close();
     if (name == nullptr) return false;
-    int fd = ::open(name, O_RDONLY | O_CLOEXEC);
+    int fd = ::open(FileNameAsFound(name).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         detail::RecordSystemFailure("open");
         return false;
