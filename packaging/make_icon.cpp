@@ -1,9 +1,10 @@
 // make-prelo-icon: the desktop icon, cut from a frame of the demo played on the sample set, in
-// every size the icon theme asks for: OUT/<n>x<n>/apps/prelo.png.
-//   make-prelo-icon ASSETS OUT MS
+// every size the icon theme asks for, or in the sizes given: OUT/<n>x<n>/apps/prelo.png.
+//   make-prelo-icon ASSETS OUT MS [SIZE...]
 // Exit status: 0 written, 1 bad arguments, 2 the demo did not play to MS, 4 a file not written.
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -18,7 +19,8 @@
 
 namespace {
 
-constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+constexpr int kThemeSizes[] = {16, 24, 32, 48, 64, 128, 256};
+constexpr int kLargestSize = 1024;
 
 bool MakeFolders(const std::string& path) {
     for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
@@ -29,17 +31,18 @@ bool MakeFolders(const std::string& path) {
 }
 
 // The centred square of the frame, averaged down to size x size: each icon pixel is the mean of
-// the frame pixels whose centres fall in its share of the square.
+// the frame pixels whose centres fall in its share of the square, or, in an icon larger than the
+// square, the one pixel under it.
 std::vector<uint8_t> Shrink(const std::vector<uint8_t>& frame, int pitch, int size) {
     const int side = host::HostWindow::kHeight;
     const int left = (host::HostWindow::kWidth - side) / 2;
     std::vector<uint8_t> icon(static_cast<size_t>(size) * size * 3);
     for (int y = 0; y < size; ++y) {
         const int y0 = y * side / size;
-        const int y1 = (y + 1) * side / size;
+        const int y1 = std::max((y + 1) * side / size, y0 + 1);
         for (int x = 0; x < size; ++x) {
             const int x0 = left + x * side / size;
-            const int x1 = left + (x + 1) * side / size;
+            const int x1 = std::max(left + (x + 1) * side / size, x0 + 1);
             unsigned sum[3] = {0, 0, 0};
             for (int sy = y0; sy < y1; ++sy) {
                 for (int sx = x0; sx < x1; ++sx) {
@@ -55,11 +58,24 @@ std::vector<uint8_t> Shrink(const std::vector<uint8_t>& frame, int pitch, int si
     return icon;
 }
 
+// The sizes named, or the theme's when none is.
+bool ParseSizes(int count, char** words, std::vector<int>* sizes) {
+    if (count == 0) sizes->assign(std::begin(kThemeSizes), std::end(kThemeSizes));
+    for (int i = 0; i < count; ++i) {
+        char* end = nullptr;
+        const long size = std::strtol(words[i], &end, 10);
+        if (end == words[i] || *end != '\0' || size < 1 || size > kLargestSize) return false;
+        sizes->push_back(static_cast<int>(size));
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: make-prelo-icon ASSETS OUT MS\n");
+    std::vector<int> sizes;
+    if (argc < 4 || !ParseSizes(argc - 4, argv + 4, &sizes)) {
+        std::fprintf(stderr, "usage: make-prelo-icon ASSETS OUT MS [SIZE...] (sizes 1 to %d)\n", kLargestSize);
         return 1;
     }
     const std::string assets = argv[1];
@@ -96,7 +112,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make-prelo-icon: the demo on %s never reached %u ms\n", assets.c_str(), atMs);
         return 2;
     }
-    for (int size : kIconSizes) {
+    for (int size : sizes) {
         const std::string folder = out + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
         const std::vector<uint8_t> icon = Shrink(frame, pitch, size);
         if (!MakeFolders(folder) ||

@@ -8,8 +8,8 @@
 // Copy with overlapping source and destination: the destination receives what the source held
 // before the call, as if the whole source rectangle were read first. That keeps every result of
 // a copy between separate planes and is exact for rectangles of one surface (which share one
-// pitch). Every kernel set sends such a job here; only jobs whose byte spans do not meet take
-// the SIMD paths, whose forward order and streaming stores would otherwise smear the picture.
+// pitch). Every kernel set copies through CopyRows, which sends such a job here; only jobs whose byte spans do not meet
+// take the SIMD paths, whose forward order and streaming stores would otherwise smear the picture.
 namespace pixmill {
 
 struct ByteSpan {
@@ -41,6 +41,19 @@ static inline void MoveOverlappingRows(const PixelJob& job) {
         const intptr_t row = fromLastRow ? job.height - 1 - i : i;
         std::memmove(job.dst + row * job.dstPitch, job.src + row * job.srcPitch, rowBytes);
     }
+}
+
+// Every kernel set's copy: jobs whose spans meet go row by row as above; the others row after
+// row through copyRow(d, s, bytes), which the sets write for speed.
+template <typename CopyRow>
+static inline void CopyRows(const PixelJob& job, CopyRow copyRow) {
+    if (CopySpansMeet(job)) {
+        MoveOverlappingRows(job);
+        return;
+    }
+    uint8_t* d = job.dst;
+    const uint8_t* s = job.src;
+    for (int32_t row = job.height; row > 0; --row, d += job.dstPitch, s += job.srcPitch) copyRow(d, s, 3 * job.width);
 }
 
 }  // namespace pixmill

@@ -1,39 +1,23 @@
-// Built without instruction-set flags: it runs before anyone knows what the CPU supports.
-#include "interfaces/cpu_features.h"
+#include "simd/kernel_choice.h"
+
 #include "pixmill/kernel_sets.h"
 
 namespace pixmill {
+namespace {
 
-const KernelSet& BaselineKernels() {
-#if defined(PIXMILL_WITH_MMX_SSE)
-    return MmxSseKernelSet();
-#else
-    return ScalarKernelSet();
-#endif
-}
+using enum simd::InstructionSet;
 
-const KernelSet* Sse2Kernels() {
-#if defined(PIXMILL_WITH_SSE2)
-    if (cpu_features::HasSse2()) return &Sse2KernelSet();
-#endif
-    return nullptr;
-}
+// The MMX/SSE set where the build has it, else the scalar one, is the baseline.
+constexpr simd::Choice<KernelSet, 4> kChoice = {
+    "PIXMILL_FORCE_BASELINE",
+    {{kBaseline, MmxSseKernelSet}, {kBaseline, ScalarKernelSet}, {kSse2, Sse2KernelSet}, {kAvx2, Avx2KernelSet}}};
 
-const KernelSet* Avx2Kernels() {
-#if defined(PIXMILL_WITH_AVX2)
-    if (cpu_features::HasAvx2()) return &Avx2KernelSet();
-#endif
-    return nullptr;
-}
+}  // namespace
 
-const KernelSet& ChooseKernels() {
-    return cpu_features::Widest("PIXMILL_FORCE_BASELINE", BaselineKernels(), Sse2Kernels(), Avx2Kernels());
-}
+const KernelSet& BaselineKernels() { return kChoice.Baseline(); }
 
-int32_t AvailableKernelSets(const KernelSet** out, int32_t max) {
-    const KernelSet* scalar = &ScalarKernelSet() == &BaselineKernels() ? nullptr : &ScalarKernelSet();
-    const KernelSet* const candidates[] = {&BaselineKernels(), scalar, Sse2Kernels(), Avx2Kernels()};
-    return cpu_features::Offered(candidates, out, max);
-}
+const KernelSet& ChooseKernels() { return kChoice.Chosen(); }
+
+int32_t AvailableKernelSets(const KernelSet** out, int32_t max) { return kChoice.Offered(out, max); }
 
 }  // namespace pixmill

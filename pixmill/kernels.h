@@ -19,10 +19,6 @@ struct KernelSet {
 // The MMX/SSE set on x86 (the plain scalar set elsewhere): what every supported CPU runs.
 const KernelSet& BaselineKernels();
 
-// Wider sets, or null where this build or this CPU lacks them.
-const KernelSet* Sse2Kernels();
-const KernelSet* Avx2Kernels();
-
 // The widest set the CPU runs, unless PIXMILL_FORCE_BASELINE=1 (so one binary tests every path).
 const KernelSet& ChooseKernels();
 

@@ -1,41 +1,26 @@
-// The kernels in plain C++, the baseline where there is no MMX/SSE: the same row layout, the SIMD form
-// computed one byte at a time.
+// The kernels in plain C++, the baseline where there is no MMX/SSE: the same row layout, the SIMD
+// form computed one byte at a time.
 #include <cstring>
 
 #include "pixmill/copy_overlap.h"
 #include "pixmill/kernel_sets.h"
 #include "pixmill/row_layout.h"
+#include "pixmill/simd_group_tail.h"
 
 namespace pixmill {
 
 namespace {
 
 void BlendConstGroups(uint8_t* d, const uint8_t* s, int32_t groups, uint32_t a) {
-    for (int32_t i = 0; i < 12 * groups; ++i) d[i] = SimdBlendByte(a, d[i], s[i]);
+    BlendConstBytesSimdForm(d, s, 12 * groups, a);
 }
 
 void BlendAlphaGroups(uint8_t* d, const uint8_t* s, const uint8_t* alpha, int32_t groups) {
-    for (int32_t g = 0; g < groups; ++g, d += 12, s += 12, alpha += 4) {
-        uint32_t word;
-        std::memcpy(&word, alpha, 4);
-        if (word == 0) continue;
-        if (word == 0xFFFFFFFFu) {
-            std::memcpy(d, s, 12);
-            continue;
-        }
-        for (int32_t i = 0; i < 12; ++i) d[i] = SimdBlendByte(alpha[i / 3], d[i], s[i]);
-    }
+    for (int32_t g = 0; g < groups; ++g) BlendAlphaGroupSimdForm(d + 12 * g, s + 12 * g, alpha + 4 * g);
 }
 
 void ScalarCopy(const PixelJob& job) {
-    if (CopySpansMeet(job)) {
-        MoveOverlappingRows(job);
-        return;
-    }
-    uint8_t* d = job.dst;
-    const uint8_t* s = job.src;
-    for (int32_t row = job.height; row > 0; --row, d += job.dstPitch, s += job.srcPitch)
-        std::memcpy(d, s, 3 * static_cast<size_t>(job.width));
+    CopyRows(job, [](uint8_t* d, const uint8_t* s, int32_t bytes) { std::memcpy(d, s, static_cast<size_t>(bytes)); });
 }
 
 void ScalarBlendConst(const uint8_t* const* table, const PixelJob& job, uint32_t alpha) {
@@ -50,6 +35,6 @@ constexpr KernelSet kScalar = {"scalar", ScalarCopy, ScalarBlendConst, ScalarBle
 
 }  // namespace
 
-const KernelSet& ScalarKernelSet() { return kScalar; }
+const KernelSet* ScalarKernelSet() { return &kScalar; }
 
 }  // namespace pixmill

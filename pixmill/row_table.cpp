@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "pixmill/blend_rule.h"
+#include "simd/byte_rules.h"
 
 namespace pixmill {
 
@@ -24,7 +24,7 @@ bool RowTable::BuildBlendTable() {
     }
     for (int32_t i = 0; i < kSide; ++i) {
         rows[i] = block + kSide * i;
-        for (int32_t j = 0; j < kSide; ++j) rows[i][j] = BlendTableEntry(i, j);
+        for (int32_t j = 0; j < kSide; ++j) rows[i][j] = simd::Product(i, j);
     }
     return true;
 }

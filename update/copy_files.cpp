@@ -34,7 +34,8 @@ bool CopyUpdateFiles(const UpdatePlan& plan, UpdateView& view) {
         view.SetProgressPosition(i + 1);
         view.SetSourceText(source);
         view.SetDestinationText(destination);
-        if (!StaysInsideInstallFolder(name, platform::IsLeadByte) || !ReplaceWithCopy(source, destination)) {
+        if (!StaysInsideInstallFolder(plan.installFolder, name, platform::IsLeadByte) ||
+            !ReplaceWithCopy(source, destination)) {
             view.ShowMessage(source + "から\n" + destination + "へのコピーに失敗しました", kFileErrorCaption,
                              kBoxIconError);
             return false;

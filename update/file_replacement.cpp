@@ -17,18 +17,24 @@ void RemovePartial(const std::string& name) {
 
 bool ReplaceWithCopy(const std::string& source, const std::string& destination) {
     const std::string partial = destination + kPartialSuffix;
-    // The name beside the destination may pass the system's path limit, or the folder may take no
-    // new file: the safer copy is then out of reach, and the plain overwrite decides alone.
+    // Past the path limit the name beside cannot exist: the copy can only go over the old file.
     if (!platform::NameFitsPathLimit(partial.c_str())) {
-        return platform::CopyFileOverwriting(source.c_str(), destination.c_str());
+        return platform::RewriteFileInPlace(source.c_str(), destination.c_str());
     }
     // Left over when an earlier run was cut off mid-copy.
     RemovePartial(partial);
-    if (!platform::CopyFileOverwriting(source.c_str(), partial.c_str())) {
-        RemovePartial(partial);
-        return platform::CopyFileOverwriting(source.c_str(), destination.c_str());
+    switch (platform::MakeEmptyFile(partial.c_str())) {
+        case platform::NewFile::kMade:
+            break;
+        case platform::NewFile::kRefused:
+            return platform::RewriteFileInPlace(source.c_str(), destination.c_str());
+        case platform::NewFile::kFailed:
+            return false;
     }
-    if (!platform::MoveFileReplacing(partial.c_str(), destination.c_str())) {
+    // From here on every failure (a full disk, a source that cannot be read) is the copy's own:
+    // the old file is still whole, and stays so.
+    if (!platform::CopyFileOverwriting(source.c_str(), partial.c_str()) ||
+        !platform::MoveFileReplacing(partial.c_str(), destination.c_str())) {
         RemovePartial(partial);
         return false;
     }

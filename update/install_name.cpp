@@ -2,12 +2,14 @@
 
 namespace update {
 
-bool StaysInsideInstallFolder(std::string_view name, LeadByteTest isLeadByte) {
+bool StaysInsideInstallFolder(std::string_view installFolder, std::string_view name, LeadByteTest isLeadByte) {
     auto isSeparator = [](char c) { return c == '\\' || c == '/'; };
-    if (!name.empty() && isSeparator(name[0])) return false;
-    const bool driveLetter = name.size() >= 2 && name[1] == ':' &&
-                             ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
-    if (driveLetter) return false;
+    if (installFolder.empty()) {
+        if (!name.empty() && isSeparator(name[0])) return false;
+        const bool driveLetter = name.size() >= 2 && name[1] == ':' &&
+                                 ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+        if (driveLetter) return false;
+    }
     size_t componentStart = 0;
     for (size_t i = 0; i <= name.size(); ++i) {
         if (i < name.size() && isLeadByte(static_cast<uint8_t>(name[i]))) {

@@ -5,8 +5,8 @@
 #include "demo/base/bound_modules.h"
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
-#include "tests/effects/reference_effects.h"
-#include "tests/support/test_surface.h"
+#include "testkit/reference_effects.h"
+#include "testkit/test_surface.h"
 
 // Every effect over a 640 x 480 screen, as the scenes call them, next to the plain per-pixel
 // reference; the effects with SIMD kernels also through the plain kernel set, as

@@ -35,7 +35,10 @@ enum class Kernels { Chosen, Sse2, Baseline };
 // The SSE2 set is what x86 machines without AVX2 run; where it is missing the baseline stands in.
 const pixmill::KernelSet& KernelsOf(Kernels which) {
     if (which == Kernels::Chosen) return pixmill::ChooseKernels();
-    if (which == Kernels::Sse2 && pixmill::Sse2Kernels() != nullptr) return *pixmill::Sse2Kernels();
+    const pixmill::KernelSet* sets[8];
+    const int32_t count = pixmill::AvailableKernelSets(sets, 8);
+    for (int32_t k = 0; which == Kernels::Sse2 && k < count; ++k)
+        if (std::strcmp(sets[k]->name, "sse2") == 0) return *sets[k];
     return pixmill::BaselineKernels();
 }
 

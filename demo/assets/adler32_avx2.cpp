@@ -3,9 +3,10 @@
 // blocks after the byte's own, plus 32 − (its place in the block). So each step adds the block's
 // bytes to a running sum, the running sum as it stood before to a sum of prefixes (the part that
 // is multiplied by 32 at the end) and the bytes weighted 32 down to 1 to a third sum.
-#include <immintrin.h>
-
 #include "demo/assets/adler32.h"
+
+#if defined(__AVX2__)
+#include <immintrin.h>
 
 namespace {
 
@@ -58,4 +59,10 @@ constexpr Adler32Form kAvx2 = {"avx2", Adler32Avx2};
 
 }  // namespace
 
-const Adler32Form& Avx2Adler32Form() { return kAvx2; }
+const Adler32Form* Avx2Adler32Form() { return &kAvx2; }
+
+#else
+
+const Adler32Form* Avx2Adler32Form() { return nullptr; }
+
+#endif

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "demo/assets/cg_pictures.h"
 #include "demo/base/show_message.h"
 #include "platform/byte_reader.h"
 
@@ -64,4 +65,39 @@ CgPictureBytes CgLinkFile::Entry(int32_t index) const {
     if (index < 0 || static_cast<uint32_t>(index) >= entryCount_) return {};
     const CgLinkEntry& entry = entries_[index];
     return {image_.data + entry.offset, entry.size};
+}
+
+bool CgLinkFile::LoadCg(int32_t index, SurfaceRef& holder) {
+    const CgPictureBytes picture = Entry(index);
+    if (picture.data == nullptr) {
+        ShowMessage("ＣＧ【 %d 】はありません", index);
+        return false;
+    }
+    // The surface is built aside and handed over only when it is complete, so a failed load
+    // leaves the holder's picture in place.
+    SurfaceRef made;
+    PictureFault fault = PictureFault::kUnshown;
+    if (picture.size >= 2 && std::memcmp(picture.data, "PM", 2) == 0) {
+        fault = DecodePmsPicture(picture, made);
+    } else if (picture.size >= 2 && std::memcmp(picture.data, "BM", 2) == 0) {
+        fault = DecodeBmpPicture(picture, made);
+    } else {
+        // The message names the detected format, which can only be "none" here.
+        ShowMessage("無効なＣＧフォーマット【 %d 】です", 0);
+    }
+    switch (fault) {
+        case PictureFault::kNone:
+            holder.Reset(made.Get());
+            made.Clear();
+            return true;
+        case PictureFault::kDamaged:
+            ShowMessage("ＣＧ【 %d 】のデータが壊れています", index);
+            return false;
+        case PictureFault::kUnexpandablePms:
+            ShowMessage("展開できないＰＭＳ【 %d 】です", index);
+            return false;
+        case PictureFault::kUnshown:
+            return false;
+    }
+    return false;
 }

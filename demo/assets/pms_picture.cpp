@@ -2,7 +2,7 @@
 #include "demo/assets/picture_headers.h"
 #include "demo/assets/pms_streams.h"
 #include "demo/base/bound_modules.h"
-#include "demo/base/show_message.h"
+#include "demo/base/plane_view.h"
 #include "interfaces/layerforge.h"
 
 namespace {
@@ -22,23 +22,16 @@ bool PlausibleSize(const PmsHeader& header) {
 
 }  // namespace
 
-bool DecodePmsPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
+PictureFault DecodePmsPicture(CgPictureBytes picture, SurfaceRef& made) {
     PmsHeader header;
-    if (!ReadPmsHeader(picture.data, picture.size, &header)) {
-        ReportDamagedPicture(index);
-        return false;
-    }
-    if (header.depth != 8 && header.depth != 16) {
-        ShowMessage("展開できないＰＭＳ【 %d 】です", index);
-        return false;
-    }
+    if (!ReadPmsHeader(picture.data, picture.size, &header)) return PictureFault::kDamaged;
+    if (header.depth != 8 && header.depth != 16) return PictureFault::kUnexpandablePms;
     const bool withAlpha = header.depth == 16 && header.alphaOffset != 0;
     if (!PlausibleSize(header) || !StreamCanCover(picture, header.mainOffset, header) ||
         (withAlpha && !StreamCanCover(picture, header.alphaOffset, header))) {
-        ReportDamagedPicture(index);
-        return false;
+        return PictureFault::kDamaged;
     }
-    if (CurrentLayerforge() == nullptr) return false;
+    if (CurrentLayerforge() == nullptr) return PictureFault::kUnshown;
 
     if (header.depth == 8) {
         made.Reset(CurrentLayerforge()->CreateMaskSurface(header.width, header.height));
@@ -47,17 +40,18 @@ bool DecodePmsPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
     } else {
         made.Reset(CurrentLayerforge()->CreateSurface(header.width, header.height, 24));
     }
-    if (!made) return false;
+    if (!made) return PictureFault::kUnshown;
 
     PlaneView plane;
     PlaneView alpha;
     const bool planesUsable = header.depth == 8
-                                  ? AlphaPlaneOf(*made.Get(), header.width, header.height, &plane)
-                                  : PixelPlaneOf(*made.Get(), header.width, header.height, &plane) &&
-                                        (!withAlpha || AlphaPlaneOf(*made.Get(), header.width, header.height, &alpha));
-    if (!planesUsable) {
+                                  ? BindAlphaPlane(made.Get(), header.width, header.height, plane)
+                                  : BindPixelPlane(made.Get(), header.width, header.height, plane) &&
+                                        (!withAlpha || BindAlphaPlane(made.Get(), header.width, header.height, alpha));
+    // The streams copy from rows above through the pitch: the rows must run top-down.
+    if (!planesUsable || plane.pitch <= 0 || (withAlpha && alpha.pitch <= 0)) {
         made.Release();
-        return false;
+        return PictureFault::kUnshown;
     }
 
     const uint8_t* mainStream = picture.data + header.mainOffset;
@@ -69,8 +63,7 @@ bool DecodePmsPicture(CgPictureBytes picture, int32_t index, SurfaceRef& made) {
     }
     if (!decoded) {
         made.Release();
-        ReportDamagedPicture(index);
-        return false;
+        return PictureFault::kDamaged;
     }
-    return true;
+    return PictureFault::kNone;
 }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "demo/assets/pms_opcodes.h"
+
 namespace {
 
 // Where the decoders write: the current position q in the plane, with the bounds every opcode is
@@ -67,6 +69,13 @@ private:
     const uint8_t* end_;
 };
 
+// A run copied from rows above, its length the count byte plus bias.
+template <int BytesPerPixel>
+bool CopyFromAbove(StreamInput& in, PlaneCursor<BytesPerPixel>& cursor, int32_t rows, int32_t bias) {
+    if (!in.Has(1)) return false;
+    return cursor.CopyFromBehind(rows * cursor.Pitch(), in.Take() + bias);
+}
+
 struct Bgr {
     uint8_t blue, green, red;
 };
@@ -104,22 +113,23 @@ void AlternateColours(PlaneCursor<3>& cursor, ptrdiff_t pairs, Bgr a, Bgr b) {
 
 // One opcode of the colour stream; false on a stream that ends early or a copy from above the plane.
 bool ColourOpcode(StreamInput& in, PlaneCursor<3>& cursor) {
+    constexpr pms::RunBias kRuns = pms::kColourRuns;
     const uint8_t c = in.Take();
-    if (c < 0xF8) {
+    if (c < pms::kFirstOpcode) {
         if (!in.Has(1)) return false;
         FillColour(cursor, 1, Expand565(c, in.Take()));
         return true;
     }
     switch (c) {
-        case 0xF8: {
+        case pms::kEscape: {
             if (!in.Has(2)) return false;
             const uint8_t* d = in.Skip(2);
             FillColour(cursor, 1, Expand565(d[0], d[1]));
             return true;
         }
-        case 0xF9: {
+        case pms::kSharedBits: {
             if (!in.Has(2)) return false;
-            const ptrdiff_t n = in.Take() + 1;
+            const ptrdiff_t n = in.Take() + kRuns.shared;
             const uint32_t h = in.Take();
             if (!in.Has(static_cast<size_t>(n))) return false;
             const uint8_t* m = in.Skip(static_cast<size_t>(n));
@@ -132,73 +142,70 @@ bool ColourOpcode(StreamInput& in, PlaneCursor<3>& cursor) {
             cursor.Advance(count);
             return true;
         }
-        case 0xFA:
+        case pms::kDiagonalRight:
             return cursor.CopyFromBehind(cursor.Pitch() - 3, 1);
-        case 0xFB:
+        case pms::kDiagonalLeft:
             return cursor.CopyFromBehind(cursor.Pitch() + 3, 1);
-        case 0xFC: {
+        case pms::kPattern: {
             if (!in.Has(5)) return false;
             const uint8_t* d = in.Skip(5);
-            AlternateColours(cursor, d[0] + 2, Expand565(d[1], d[2]), Expand565(d[3], d[4]));
+            AlternateColours(cursor, d[0] + kRuns.pairs, Expand565(d[1], d[2]), Expand565(d[3], d[4]));
             return true;
         }
-        case 0xFD: {
+        case pms::kFill: {
             if (!in.Has(3)) return false;
             const uint8_t* d = in.Skip(3);
-            FillColour(cursor, d[0] + 3, Expand565(d[1], d[2]));
+            FillColour(cursor, d[0] + kRuns.fill, Expand565(d[1], d[2]));
             return true;
         }
-        case 0xFE:
-            if (!in.Has(1)) return false;
-            return cursor.CopyFromBehind(2 * cursor.Pitch(), in.Take() + 2);
-        default:  // 0xFF
-            if (!in.Has(1)) return false;
-            return cursor.CopyFromBehind(cursor.Pitch(), in.Take() + 2);
+        case pms::kCopyUp2:
+            return CopyFromAbove(in, cursor, 2, kRuns.copy);
+        default:  // pms::kCopyUp
+            return CopyFromAbove(in, cursor, 1, kRuns.copy);
     }
 }
 
 bool ByteOpcode(StreamInput& in, PlaneCursor<1>& cursor) {
+    constexpr pms::RunBias kRuns = pms::kByteRuns;
     const uint8_t c = in.Take();
     // An open row always has room for one more pixel, so single values need no fitting.
-    if (c < 0xF8) {
+    if (c < pms::kFirstOpcode) {
         *cursor.Here() = c;
         cursor.Advance(1);
         return true;
     }
     switch (c) {
-        case 0xF8: {
+        case pms::kEscape: {
             if (!in.Has(1)) return false;
             *cursor.Here() = in.Take();
             cursor.Advance(1);
             return true;
         }
-        case 0xF9:
-        case 0xFA:
-        case 0xFB:
+        case pms::kSharedBits:
+        case pms::kDiagonalRight:
+        case pms::kDiagonalLeft:
             return true;
-        case 0xFC: {
+        case pms::kPattern: {
             if (!in.Has(3)) return false;
             const uint8_t* d = in.Skip(3);
-            const ptrdiff_t count = cursor.Fit(2 * (d[0] + 3));
+            const ptrdiff_t count = cursor.Fit(2 * (d[0] + kRuns.pairs));
             uint8_t* q = cursor.Here();
             for (ptrdiff_t i = 0; i < count; ++i) q[i] = (i & 1) == 0 ? d[1] : d[2];
             cursor.Advance(count);
             return true;
         }
-        case 0xFD: {
+        case pms::kFill: {
             if (!in.Has(2)) return false;
             const uint8_t* d = in.Skip(2);
-            const ptrdiff_t count = cursor.Fit(d[0] + 4);
+            const ptrdiff_t count = cursor.Fit(d[0] + kRuns.fill);
             std::memset(cursor.Here(), d[1], static_cast<size_t>(count));
             cursor.Advance(count);
             return true;
         }
-        case 0xFE:
-            if (!in.Has(1)) return false;
-            return cursor.CopyFromBehind(2 * cursor.Pitch(), in.Take() + 3);
-        default:  // 0xFF
-            if (!in.Has(1)) return false;
-            return cursor.CopyFromBehind(cursor.Pitch(), in.Take() + 3);
+        case pms::kCopyUp2:
+            return CopyFromAbove(in, cursor, 2, kRuns.copy);
+        default:  // pms::kCopyUp
+            return CopyFromAbove(in, cursor, 1, kRuns.copy);
     }
 }
 

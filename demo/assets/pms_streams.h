@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "demo/assets/plane_view.h"
+#include "demo/base/plane_view.h"
 
 // The two opcode streams of a PMS picture, each covering every row of its plane, top row first.
 // Both read only [stream, stream + size) and write only inside the plane: a run that passes the

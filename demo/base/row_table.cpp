@@ -4,6 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "simd/byte_rules.h"
+
 bool RowTable::Allocate(int32_t newRowCount, int32_t newColumns, int32_t elementSize) {
     Free();
     if (newRowCount <= 0 || newColumns <= 0 || elementSize <= 0) return false;
@@ -42,7 +44,7 @@ bool BuildMultiplyTable(RowTable& table) {
     if (!table.Allocate(256, 256, 1)) return false;
     for (int j = 0; j < 256; ++j) {
         uint8_t* row = table.rows[j];
-        for (int k = 0; k < 256; ++k) row[k] = static_cast<uint8_t>((2 * j * k + 1) / 510);
+        for (int k = 0; k < 256; ++k) row[k] = simd::Product(j, k);
     }
     return true;
 }

@@ -28,7 +28,7 @@ struct RowTable {
     uint8_t At(int32_t row, int32_t column) const { return rows[row][column]; }
 };
 
-// Fills a 256 x 256 byte table with T[j][k] = (2*j*k + 1) / 510, which equals floor(j*k / 255).
+// Fills a 256 x 256 byte table with T[j][k] = floor(j*k / 255) (simd::Product).
 bool BuildMultiplyTable(RowTable& table);
 // Fills a 256 x 256 byte table with S[i][k] = 255 - T[255-i][255-k] from a built multiply table.
 bool BuildScreenTable(RowTable& screen, const RowTable& multiply);

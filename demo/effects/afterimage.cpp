@@ -1,8 +1,8 @@
 #include "demo/base/bound_modules.h"
+#include "demo/base/plane_view.h"
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/lookup_tables.h"
-#include "demo/effects/pixel_plane.h"
 #include "demo/effects/scaled_sampling.h"
 
 namespace {
@@ -13,8 +13,8 @@ void Afterimage(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, 
                 float fw, float fh, int32_t keepRow, int32_t sourceShift) {
     const RowTable& table = GraphMultiplyTable();
     if (!TableReady(table)) return;
-    PixelPlane out;
-    PixelPlane in;
+    PlaneView out;
+    PlaneView in;
     if (!BindPixelPlane(dst, out) || !BindPixelPlane(src, in)) return;
     ScaledWalk walk;
     if (!StartScaledWalk(out, dx, dy, w, rows, fx, fy, fw, fh, walk)) return;

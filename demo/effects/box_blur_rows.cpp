@@ -2,8 +2,9 @@
 #include <memory>
 #include <new>
 
+#include "demo/base/plane_view.h"
+#include "demo/effects/clip_indices.h"
 #include "demo/effects/effects.h"
-#include "demo/effects/pixel_plane.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ struct ByteSpan {
     uintptr_t high;
 };
 
-ByteSpan SpanOf(const PixelPlane& plane, int32_t x, int32_t y, int32_t w, int32_t rows) {
+ByteSpan SpanOf(const PlaneView& plane, int32_t x, int32_t y, int32_t w, int32_t rows) {
     const uintptr_t first = reinterpret_cast<uintptr_t>(plane.Row(y) + 3 * static_cast<intptr_t>(x));
     const uintptr_t last = reinterpret_cast<uintptr_t>(plane.Row(y + rows - 1) + 3 * static_cast<intptr_t>(x));
     return first < last ? ByteSpan{first, last + 3 * static_cast<uintptr_t>(w)}
@@ -105,8 +106,8 @@ ByteSpan SpanOf(const PixelPlane& plane, int32_t x, int32_t y, int32_t w, int32_
 void BoxBlurRows(ISurface* dst, int32_t dx, int32_t dy, ISurface* src, int32_t sx, int32_t sy, int32_t w, int32_t rows,
                  int32_t window, int32_t shift) {
     if (rows <= 0 || w < 1) return;
-    PixelPlane out;
-    PixelPlane in;
+    PlaneView out;
+    PlaneView in;
     if (!BindPixelPlane(dst, out) || !BindPixelPlane(src, in)) return;
     // Edge pixels repeat at the source rectangle's ends; reading past the picture instead would
     // change every blurred value, so a source rectangle outside the source draws nothing.

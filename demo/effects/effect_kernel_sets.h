@@ -2,7 +2,8 @@
 
 #include "demo/effects/effect_kernels.h"
 
-// The per-instruction-set tables, each defined in a file built with that set's flags. Only
-// effect_kernel_choice.cpp may hand them out, after checking that the CPU runs them.
-const EffectKernels& Sse2EffectKernelSet();
-const EffectKernels& Avx2EffectKernelSet();
+// The per-instruction-set tables, each defined in a file built with that set's flags and null in
+// a build without them. Only effect_kernel_choice.cpp may ask for them, after checking that the
+// CPU runs them.
+const EffectKernels* Sse2EffectKernelSet();
+const EffectKernels* Avx2EffectKernelSet();

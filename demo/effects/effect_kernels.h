@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "demo/base/plane_view.h"
 #include "demo/base/row_table.h"
-#include "demo/effects/pixel_plane.h"
 
 // The innermost loops of the effects, one table per instruction set. Every set draws the same
 // bytes as the plain one: the rules are small integer formulas, and the positions are stepped by
@@ -31,24 +31,24 @@ struct TintColour {
 struct EffectKernels {
     const char* name;
     // The scanline rule for channel 0..2 over run.count pixels of out.
-    void (*scanlineRun)(uint8_t* out, const PixelPlane& in, const SampleRun& run, int32_t channel);
+    void (*scanlineRun)(uint8_t* out, const PlaneView& in, const SampleRun& run, int32_t channel);
     // The scanline rule for channel 0..2 over count pixels of out from count contiguous ones.
     void (*scanlineSpan)(uint8_t* out, const uint8_t* in, int32_t count, int32_t channel);
     // Keeps channel 0..2 of count pixels of out and clears the other two.
     void (*maskSpan)(uint8_t* out, int32_t count, int32_t channel);
     // The average rule over run.count pixels of out.
-    void (*averageRun)(uint8_t* out, const PixelPlane& in, const SampleRun& run);
+    void (*averageRun)(uint8_t* out, const PlaneView& in, const SampleRun& run);
     // Screens count pixels of out with the source at (u, v), then (u + du, v + dv) added one
     // pixel after another, each rounded to the nearest pixel and clamped into the source.
     // screen is the 256 x 256 table S[d][s] in one block; it holds 255 - floor((255 - d) *
     // (255 - s) / 255), which the SIMD forms compute instead of looking it up.
-    void (*screenRun)(uint8_t* out, const PixelPlane& in, const uint8_t* screen, float u, float v, float du, float dv,
+    void (*screenRun)(uint8_t* out, const PlaneView& in, const uint8_t* screen, float u, float v, float du, float dv,
                       int32_t count);
     // Fades count pixels of out to keep / 255 and adds the source's bytes shifted right by shift,
     // the source pixel being row row, column x + j * stepX (16.16 fixed point, the additions
     // wrapping in 32 bits) clamped into the source. keepRow is row keep of the 256 x 256 multiply
     // table, floor(keep * d / 255), which the SIMD forms compute instead of looking it up.
-    void (*afterimageRun)(uint8_t* out, const PixelPlane& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
+    void (*afterimageRun)(uint8_t* out, const PlaneView& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
                           const uint8_t* keepRow, int32_t keep, int32_t shift);
     // Tints count pixels of out with the colour, m being half the pixel's weight byte:
     // T[255 - m][d] + T[colour][m] per byte, nothing where m is 0.
@@ -74,7 +74,7 @@ int32_t AvailableEffectKernels(const EffectKernels** out, int32_t max);
 
 // The set to draw from in into out with: the one in use, or the plain one when the two planes
 // share memory, since the SIMD forms read a stretch of source before they write.
-const EffectKernels& KernelsFor(const PixelPlane& out, const PixelPlane& in);
+const EffectKernels& KernelsFor(const PlaneView& out, const PlaneView& in);
 
 // The set the effects draw with: the chosen one, unless a test or benchmark has put another in
 // its place (nullptr restores the chosen one). Not for use while another thread draws.

@@ -9,7 +9,7 @@ constexpr int32_t kFixedShift = 12;
 
 // Unclamped sampling: the caller has checked that every sample of the run lies in the source.
 struct DirectSampler {
-    const PixelPlane& in;
+    const PlaneView& in;
     const uint8_t* At(int32_t x, int32_t y) const {
         return in.Row(y >> kFixedShift) + 3 * static_cast<intptr_t>(x >> kFixedShift);
     }
@@ -17,7 +17,7 @@ struct DirectSampler {
 
 // Samples that leave the source repeat its edge pixels.
 struct EdgeSampler {
-    const PixelPlane& in;
+    const PlaneView& in;
     const uint8_t* At(int32_t x, int32_t y) const {
         return in.Row(ClampIndex(y >> kFixedShift, in.height)) +
                3 * static_cast<intptr_t>(ClampIndex(x >> kFixedShift, in.width));
@@ -36,7 +36,7 @@ void DrawRun(uint8_t* out, const Sampler& sampler, SampleRun run, Rule rule) {
 }
 
 template <typename Rule>
-void DrawRunChecked(uint8_t* out, const PixelPlane& in, const SampleRun& run, Rule rule) {
+void DrawRunChecked(uint8_t* out, const PlaneView& in, const SampleRun& run, Rule rule) {
     if (StaysInside(run.x, run.stepX, run.count, kFixedShift, in.width) &&
         StaysInside(run.y, run.stepY, run.count, kFixedShift, in.height)) {
         DrawRun(out, DirectSampler{in}, run, rule);
@@ -45,7 +45,7 @@ void DrawRunChecked(uint8_t* out, const PixelPlane& in, const SampleRun& run, Ru
     }
 }
 
-void ScanlineRun(uint8_t* out, const PixelPlane& in, const SampleRun& run, int32_t channel) {
+void ScanlineRun(uint8_t* out, const PlaneView& in, const SampleRun& run, int32_t channel) {
     switch (channel) {
         case 0:
             DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { ScanlinePixel<0>(d, s); });
@@ -81,11 +81,11 @@ void MaskSpan(uint8_t* out, int32_t count, int32_t channel) {
     MaskSpanOf<2>(out, count);
 }
 
-void AverageRun(uint8_t* out, const PixelPlane& in, const SampleRun& run) {
+void AverageRun(uint8_t* out, const PlaneView& in, const SampleRun& run) {
     DrawRunChecked(out, in, run, [](uint8_t* d, const uint8_t* s) { AveragePixel(d, s); });
 }
 
-void ScreenRun(uint8_t* d, const PixelPlane& in, const uint8_t* screen, float u, float v, float du, float dv,
+void ScreenRun(uint8_t* d, const PlaneView& in, const uint8_t* screen, float u, float v, float du, float dv,
                int32_t count) {
     for (int32_t k = 0; k < count; ++k, d += 3) {
         // A NaN or out-of-range coordinate converts to INT32_MIN, which the clamp takes to 0.
@@ -100,7 +100,7 @@ void ScreenRun(uint8_t* d, const PixelPlane& in, const uint8_t* screen, float u,
     }
 }
 
-void AfterimageRun(uint8_t* p, const PixelPlane& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
+void AfterimageRun(uint8_t* p, const PlaneView& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
                    const uint8_t* keepRow, int32_t, int32_t shift) {
     const uint8_t* sourceRow = in.Row(row);
     ForEachScaledColumn(x, stepX, count, in.width, [&](int32_t j, int32_t column) {

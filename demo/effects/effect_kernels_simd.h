@@ -1,9 +1,9 @@
 #pragma once
 
-// The SIMD forms of the effect kernels, written once over a vector width: included only by the
-// files built with an instruction set's flags, each of which supplies the Ops for its registers.
-// Everything here has internal linkage, and nothing calls an inline function of another header,
-// so no code built with one set's flags can be picked by the linker for code built without them.
+// The SIMD forms of the effect kernels, written once over a vector width (simd/v128.h, v256.h):
+// included only by the files built with an instruction set's flags, each of which names the Ops
+// of its registers. Everything here and in the simd headers has internal linkage, so no code
+// built with one set's flags can be picked by the linker for code built without them.
 //
 // Each kernel works through a row in chunks: the sample positions are stepped exactly as the
 // plain loop steps them (the integer additions wrap alike; the float additions run one pixel
@@ -14,7 +14,11 @@
 #include <cstring>
 
 #include "demo/effects/effect_kernels.h"
+#include "simd/byte_rules.h"
+#include "simd/vector_rules.h"
 
+// The helpers are inline: a build without any vector width (the browser's) includes this header
+// and uses none of them.
 namespace {
 
 constexpr int32_t kChunk = 128;  // pixels staged at a time
@@ -23,24 +27,26 @@ constexpr int32_t kStageBytes = 3 * kChunk + 4;
 constexpr int32_t kQuadShift = 12;
 constexpr int32_t kScaledShift = 16;
 
-int32_t Wrapped(int64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value))); }
+inline int32_t Wrapped(int64_t value) {
+    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
+}
 
 // The offsets y * pitch + 3 * x of every pixel of the plane must fit 32 bits, with the 4 bytes a
 // gather reads; planes that large keep the plain loops.
-bool OffsetsFit(const PixelPlane& in) {
+inline bool OffsetsFit(const PlaneView& in) {
     const int64_t pitch = in.pitch < 0 ? -static_cast<int64_t>(in.pitch) : in.pitch;
     return (static_cast<int64_t>(in.height) - 1) * pitch + 3 * static_cast<int64_t>(in.width) + 4 < INT32_MAX;
 }
 
 // The one pixel whose fourth byte may lie past the plane's memory: the last pixel of the row with
 // the highest address. Every other pixel is followed by padding or the next row.
-int32_t LastPixelOffset(const PixelPlane& in) {
+inline int32_t LastPixelOffset(const PlaneView& in) {
     return (in.pitch > 0 ? (in.height - 1) * in.pitch : 0) + 3 * (in.width - 1);
 }
 
 // Copies the three bytes of each pixel to stage[3j..3j+2], writing a fourth byte that the next
 // pixel overwrites (the stage has room for it).
-void GatherPixels(uint8_t* stage, const uint8_t* base, const int32_t* offsets, int32_t n, int32_t lastOffset) {
+inline void GatherPixels(uint8_t* stage, const uint8_t* base, const int32_t* offsets, int32_t n, int32_t lastOffset) {
     for (int32_t j = 0; j < n; ++j, stage += 3) {
         const uint8_t* p = base + offsets[j];
         if (offsets[j] != lastOffset) {
@@ -58,8 +64,47 @@ void GatherPixels(uint8_t* stage, const uint8_t* base, const int32_t* offsets, i
 template <class Ops>
 struct Simd {
     using V = typename Ops::V;
+    // The sixteen-byte vectors of the set, for the byte shuffles that gather samples.
+    using N = typename Ops::Narrow;
     static constexpr int32_t kBytes = Ops::kBytes;
     static constexpr int32_t kLanes = Ops::kBytes / 4;
+
+    // The pixels at offsets[0..3] into stage[0..11] by one load and a byte shuffle, if each lies 0
+    // to 13 bytes past the first, so all within sixteen; sixteen bytes are stored.
+    static bool GatherQuad(uint8_t* stage, const uint8_t* base, const int32_t* offsets) {
+        const typename N::V past = N::Sub32(N::Load(offsets), N::Ints(offsets[0]));
+        // As unsigned numbers, so that a pixel before the first fails too.
+        if (N::MoveMask8(N::Equal32(N::MinU32(past, N::Ints(13)), past)) != N::kAllBytes) return false;
+        alignas(16) static constexpr uint8_t kLowBytes[16] = {0, 0,  0,  4,  4,   4,   8,   8,
+                                                              8, 12, 12, 12, 128, 128, 128, 128};
+        alignas(16) static constexpr uint8_t kChannels[16] = {0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 128, 128, 128, 128};
+        const typename N::V control = N::Add8(N::Shuffle8(past, N::LoadAligned(kLowBytes)), N::LoadAligned(kChannels));
+        N::Store(stage, N::Shuffle8(N::Load(base + offsets[0]), control));
+        return true;
+    }
+
+    // spread[3j..3j+2] = weights[offsets[j]] >> 1 for j < 16, if each offset lies 0 to 31 past the
+    // first: two loads and two byte shuffles gather the sixteen weights (a shuffle index with its
+    // top bit set gives zero, so each takes the bytes of its own half), three more spread them.
+    static bool SpreadHalfWeights16(uint8_t* spread, const uint8_t* weights, const int32_t* offsets) {
+        using W = typename N::V;
+        const W first = N::Ints(offsets[0]);
+        W past[4];
+        for (int32_t q = 0; q < 4; ++q) past[q] = N::Sub32(N::Load(offsets + 4 * q), first);
+        // As unsigned numbers, so that an offset before the first fails too.
+        const W farthest = N::MaxU32(N::MaxU32(past[0], past[1]), N::MaxU32(past[2], past[3]));
+        if (N::MoveMask8(N::Equal32(N::MinU32(farthest, N::Ints(31)), farthest)) != N::kAllBytes) return false;
+        const W index = N::Pack(N::PackSigned32(past[0], past[1]), N::PackSigned32(past[2], past[3]));
+        const W inHigh = N::Greater8(index, N::Bytes(15));
+        const uint8_t* from = weights + offsets[0];
+        const W low = N::Shuffle8(N::Load(from), N::Or(index, inHigh));
+        const W high = N::Shuffle8(N::Load(from + 16), N::Or(index, N::Xor(inHigh, N::Ones())));
+        const W halves = N::And(N::Srl16(N::Or(low, high), 1), N::Bytes(0x7F));
+        N::Store(spread, N::template SpreadBytes<0>(halves));
+        N::Store(spread + 16, N::template SpreadBytes<1>(halves));
+        N::Store(spread + 32, N::template SpreadBytes<2>(halves));
+        return true;
+    }
 
     // stage[3j..3j+2] = the pixel at offsets[j], as GatherPixels does it. Where the registers have a
     // byte shuffle, four pixels lying in order within sixteen bytes (as along a row of a picture
@@ -67,9 +112,8 @@ struct Simd {
     // them, go one by one: where the samples turn or shrink, a chunk costs one try.
     static void Gather(uint8_t* stage, const uint8_t* base, const int32_t* offsets, int32_t n, int32_t lastOffset) {
         int32_t j = 0;
-        if constexpr (Ops::kByteShuffle) {
-            while (j + 4 <= n && offsets[j] <= lastOffset - 13 && Ops::GatherQuad(stage + 3 * j, base, offsets + j))
-                j += 4;
+        if constexpr (N::kByteShuffle) {
+            while (j + 4 <= n && offsets[j] <= lastOffset - 13 && GatherQuad(stage + 3 * j, base, offsets + j)) j += 4;
         }
         GatherPixels(stage + 3 * j, base, offsets + j, n - j, lastOffset);
     }
@@ -80,24 +124,24 @@ struct Simd {
 
     // offsets[j] = Clamp(y_j >> shift) * pitch + 3 * Clamp(x_j >> shift) for the positions
     // x_j = x + j * stepX and y_j likewise, added up in 32 bits as the plain loop does.
-    static void FixedOffsets(int32_t* offsets, const PixelPlane& in, const SampleRun& run, int32_t n) {
+    static void FixedOffsets(int32_t* offsets, const PlaneView& in, const SampleRun& run, int32_t n) {
         alignas(64) int32_t xs[kLanes];
         alignas(64) int32_t ys[kLanes];
         for (int32_t l = 0; l < kLanes; ++l) {
             xs[l] = Wrapped(run.x + static_cast<int64_t>(run.stepX) * l);
             ys[l] = Wrapped(run.y + static_cast<int64_t>(run.stepY) * l);
         }
-        V x = Ops::LoadInts(xs);
-        V y = Ops::LoadInts(ys);
+        V x = Ops::Load(xs);
+        V y = Ops::Load(ys);
         const V stepX = Ops::Ints(Wrapped(static_cast<int64_t>(run.stepX) * kLanes));
         const V stepY = Ops::Ints(Wrapped(static_cast<int64_t>(run.stepY) * kLanes));
         const V lastColumn = Ops::Ints(in.width - 1);
         const V lastRow = Ops::Ints(in.height - 1);
         const V pitch = Ops::Ints(in.pitch);
         for (int32_t j = 0; j < n; j += kLanes) {
-            const V column = Ops::Clamp(Ops::template Sra<kQuadShift>(x), lastColumn);
-            const V row = Ops::Clamp(Ops::template Sra<kQuadShift>(y), lastRow);
-            Ops::StoreInts(offsets + j, Ops::Add32(Ops::Mul32(row, pitch), Ops::Times3(column)));
+            const V column = Ops::Clamp(Ops::template Sra32<kQuadShift>(x), lastColumn);
+            const V row = Ops::Clamp(Ops::template Sra32<kQuadShift>(y), lastRow);
+            Ops::Store(offsets + j, Ops::Add32(Ops::Mul32(row, pitch), Ops::Times3(column)));
             x = Ops::Add32(x, stepX);
             y = Ops::Add32(y, stepY);
         }
@@ -109,26 +153,26 @@ struct Simd {
     static void ColumnOffsets(int32_t* offsets, int32_t rowOffset, int32_t width, int32_t x0, int32_t step, int32_t n) {
         alignas(64) int32_t xs[kLanes];
         for (int32_t l = 0; l < kLanes; ++l) xs[l] = Wrapped(x0 + static_cast<int64_t>(step) * l);
-        V x = Ops::LoadInts(xs);
+        V x = Ops::Load(xs);
         const V stepX = Ops::Ints(Wrapped(static_cast<int64_t>(step) * kLanes));
         const V lastColumn = Ops::Ints(width - 1);
         const V row = Ops::Ints(rowOffset);
         for (int32_t j = 0; j < n; j += kLanes) {
-            const V column = Ops::Clamp(Ops::template Sra<kScaledShift>(x), lastColumn);
-            Ops::StoreInts(offsets + j, Ops::Add32(row, kBytesPerPixel == 3 ? Ops::Times3(column) : column));
+            const V column = Ops::Clamp(Ops::template Sra32<kScaledShift>(x), lastColumn);
+            Ops::Store(offsets + j, Ops::Add32(row, kBytesPerPixel == 3 ? Ops::Times3(column) : column));
             x = Ops::Add32(x, stepX);
         }
     }
 
     // The same for float positions, each rounded to the nearest integer as cvtss2si rounds it.
-    static void FloatOffsets(int32_t* offsets, const PixelPlane& in, const float* us, const float* vs, int32_t n) {
+    static void FloatOffsets(int32_t* offsets, const PlaneView& in, const float* us, const float* vs, int32_t n) {
         const V lastColumn = Ops::Ints(in.width - 1);
         const V lastRow = Ops::Ints(in.height - 1);
         const V pitch = Ops::Ints(in.pitch);
         for (int32_t j = 0; j < n; j += kLanes) {
             const V column = Ops::Clamp(Ops::Round(us + j), lastColumn);
             const V row = Ops::Clamp(Ops::Round(vs + j), lastRow);
-            Ops::StoreInts(offsets + j, Ops::Add32(Ops::Mul32(row, pitch), Ops::Times3(column)));
+            Ops::Store(offsets + j, Ops::Add32(Ops::Mul32(row, pitch), Ops::Times3(column)));
         }
     }
 
@@ -180,11 +224,8 @@ struct Simd {
     static void ScreenBytes(uint8_t* out, const uint8_t* stage, int32_t bytes) {
         int32_t i = 0;
         for (; i + kBytes <= bytes; i += kBytes)
-            Ops::Store(out + i, Ops::Screen(Ops::Load(out + i), Ops::Load(stage + i)));
-        for (; i < bytes; ++i) {
-            const int32_t product = (255 - out[i]) * (255 - stage[i]);
-            out[i] = static_cast<uint8_t>(255 - (product * 0x8081 >> 23));
-        }
+            Ops::Store(out + i, simd::Screen<Ops>(Ops::Load(out + i), Ops::Load(stage + i)));
+        for (; i < bytes; ++i) out[i] = simd::Screen(out[i], stage[i]);
     }
 
     // floor(keep * d / 255) + (s >> shift) per byte.
@@ -192,10 +233,10 @@ struct Simd {
         const V sourceMask = Ops::Bytes(0xFF >> shift);
         int32_t i = 0;
         for (; i + kBytes <= bytes; i += kBytes) {
-            const V faded = Ops::Scale(Ops::Load(out + i), keep);
+            const V faded = simd::Scale<Ops>(Ops::Load(out + i), keep);
             Ops::Store(out + i, Ops::Add8(faded, Ops::And(Ops::Srl16(Ops::Load(stage + i), shift), sourceMask)));
         }
-        for (; i < bytes; ++i) out[i] = static_cast<uint8_t>((keep * out[i] * 0x8081 >> 23) + (stage[i] >> shift));
+        for (; i < bytes; ++i) out[i] = static_cast<uint8_t>(simd::Product(keep, out[i]) + (stage[i] >> shift));
     }
 
     // The colour's byte for every byte position: At(p) for a vector p bytes into a run of pixels.
@@ -211,7 +252,7 @@ struct Simd {
     // T[255 - m][d] + T[c][m], and (d >> 1) + (c >> 1) where m is 127 and halfAtFull is set; m = 0
     // leaves d as it is, since T[255][d] = d.
     static V Tint(V d, V m, V c, bool halfAtFull) {
-        const V tinted = Ops::Add8(Ops::Product(d, Ops::Xor(m, Ops::Bytes(0xFF))), Ops::Product(c, m));
+        const V tinted = Ops::Add8(simd::Product<Ops>(d, Ops::Xor(m, Ops::Bytes(0xFF))), simd::Product<Ops>(c, m));
         if (!halfAtFull) return tinted;
         const V full = Ops::Equal8(m, Ops::Bytes(127));
         const V half = Ops::Add8(Half(d), Half(c));
@@ -263,9 +304,9 @@ struct Simd {
                 return PlainEffectKernels().tintScaledRun(out + 3 * done, weightRow, width, x, stepX, n, colour);
             ColumnOffsets<1>(offsets, 0, width, x, stepX, n);
             int32_t j = 0;
-            if constexpr (Ops::kByteShuffle) {
+            if constexpr (N::kByteShuffle) {
                 while (j + 16 <= n && offsets[j] <= width - 32 &&
-                       Ops::SpreadHalfWeights16(spread + 3 * j, weightRow, offsets + j))
+                       SpreadHalfWeights16(spread + 3 * j, weightRow, offsets + j))
                     j += 16;
             }
             for (int32_t k = j; k < n; ++k) weights[k] = weightRow[offsets[k]];
@@ -303,7 +344,7 @@ struct Simd {
         Ops::Store(out + bytes - kBytes, Ops::And(Ops::Load(out + bytes - kBytes), mask.At(bytes - kBytes)));
     }
 
-    static void ScanlineRun(uint8_t* out, const PixelPlane& in, const SampleRun& run, int32_t channel) {
+    static void ScanlineRun(uint8_t* out, const PlaneView& in, const SampleRun& run, int32_t channel) {
         if (!OffsetsFit(in)) return PlainEffectKernels().scanlineRun(out, in, run, channel);
         alignas(64) int32_t offsets[kChunk];
         alignas(64) uint8_t stage[3 * kChunk] = {};
@@ -320,7 +361,7 @@ struct Simd {
         }
     }
 
-    static void AverageRun(uint8_t* out, const PixelPlane& in, const SampleRun& run) {
+    static void AverageRun(uint8_t* out, const PlaneView& in, const SampleRun& run) {
         if (!OffsetsFit(in)) return PlainEffectKernels().averageRun(out, in, run);
         alignas(64) int32_t offsets[kChunk];
         alignas(64) uint8_t stage[kStageBytes];
@@ -336,7 +377,7 @@ struct Simd {
         }
     }
 
-    static void ScreenRun(uint8_t* out, const PixelPlane& in, const uint8_t* screen, float u, float v, float du,
+    static void ScreenRun(uint8_t* out, const PlaneView& in, const uint8_t* screen, float u, float v, float du,
                           float dv, int32_t count) {
         if (!OffsetsFit(in)) return PlainEffectKernels().screenRun(out, in, screen, u, v, du, dv, count);
         alignas(64) float us[kChunk];
@@ -360,7 +401,7 @@ struct Simd {
         }
     }
 
-    static void AfterimageRun(uint8_t* out, const PixelPlane& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
+    static void AfterimageRun(uint8_t* out, const PlaneView& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
                               const uint8_t* keepRow, int32_t keep, int32_t shift) {
         if (!OffsetsFit(in))
             return PlainEffectKernels().afterimageRun(out, in, row, x, stepX, count, keepRow, keep, shift);
@@ -394,9 +435,9 @@ struct Simd {
         }
     }
 
-    static constexpr EffectKernels Table(const char* name) {
-        return EffectKernels{name,      ScanlineRun,   ScanlineSpan, MaskSpan,      AverageRun,
-                             ScreenRun, AfterimageRun, TintSpan,     TintScaledRun, TunnelRow};
+    static constexpr EffectKernels Table() {
+        return EffectKernels{Ops::kName, ScanlineRun,   ScanlineSpan, MaskSpan,      AverageRun,
+                             ScreenRun,  AfterimageRun, TintSpan,     TintScaledRun, TunnelRow};
     }
 };
 

@@ -1,7 +1,8 @@
+#include "demo/base/plane_view.h"
+#include "demo/effects/clip_indices.h"
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/fixed_point.h"
-#include "demo/effects/pixel_plane.h"
 
 // ScanlineQuad and InterlaceQuad: both walk the quad's left and right source edges down in 20.12
 // fixed point and step across each destination row from the left point to the right one.
@@ -24,8 +25,8 @@ void ResampleQuad(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows
                   QuadRule rule) {
     // A quad without width or height has no per-pixel step; nothing sensible can be drawn.
     if (w < 1 || rows < 1) return;
-    PixelPlane out;
-    PixelPlane in;
+    PlaneView out;
+    PlaneView in;
     if (!BindPixelPlane(dst, out) || !BindPixelPlane(src, in)) return;
 
     // The interlaced form draws every second row, so its edges move two rows' worth at a time.

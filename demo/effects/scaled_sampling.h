@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
+#include "demo/base/plane_view.h"
+#include "demo/effects/clip_indices.h"
 #include "demo/effects/fixed_point.h"
-#include "demo/effects/pixel_plane.h"
 
 // Shared by the routines that stretch a float source rectangle (fx, fy, fw, fh) over a w x rows
 // destination rectangle in 16.16 fixed point: the clipped destination and the source position of
@@ -23,7 +24,7 @@ constexpr int32_t kScaledShift = 16;
 
 // False when nothing is to be drawn: sizes below 1 (tested before dividing by them) or a
 // destination rectangle wholly outside out.
-inline bool StartScaledWalk(const PixelPlane& out, int32_t dx, int32_t dy, int32_t w, int32_t rows, float fx, float fy,
+inline bool StartScaledWalk(const PlaneView& out, int32_t dx, int32_t dy, int32_t w, int32_t rows, float fx, float fy,
                             float fw, float fh, ScaledWalk& walk) {
     if (w <= 0 || rows <= 0) return false;
     walk.rows = ClipIndices(dy, 1, rows, out.height);

@@ -1,9 +1,10 @@
+#include "demo/base/plane_view.h"
+#include "demo/effects/clip_indices.h"
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
-#include "demo/effects/pixel_plane.h"
 
 void ScanlineMask(ISurface* dst, int32_t x, int32_t y, int32_t w, int32_t rows) {
-    PixelPlane out;
+    PlaneView out;
     if (!BindPixelPlane(dst, out)) return;
     const IndexRange rowRange = ClipIndices(y, 1, rows, out.height);
     const IndexRange columns = ClipIndices(x, 1, w, out.width);

@@ -1,6 +1,7 @@
+#include "demo/base/plane_view.h"
+#include "demo/effects/clip_indices.h"
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
-#include "demo/effects/pixel_plane.h"
 
 namespace {
 
@@ -29,8 +30,8 @@ void FillTileRow(const EffectKernels& kernels, uint8_t* out, const uint8_t* tile
 void ScanlineTile(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, int32_t sx, int32_t sy,
                   int32_t sw, int32_t sh, int32_t ox, int32_t oy) {
     if (rows < 1 || w < 1 || sw < 1 || sh < 1) return;
-    PixelPlane out;
-    PixelPlane in;
+    PlaneView out;
+    PlaneView in;
     if (!BindPixelPlane(dst, out) || !BindPixelPlane(src, in)) return;
     // A tile larger than its source would read past the picture; no wrap can repair that.
     if (sw > in.width || sh > in.height) return;

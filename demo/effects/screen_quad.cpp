@@ -1,11 +1,11 @@
 #include <cmath>
 
 #include "demo/base/bound_modules.h"
+#include "demo/base/plane_view.h"
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/fixed_point.h"
 #include "demo/effects/lookup_tables.h"
-#include "demo/effects/pixel_plane.h"
 #include "demo/effects/screen_quad_bands.h"
 
 // All geometry is in 32-bit floats, operation by operation as written, so that the x86-64 and the
@@ -52,8 +52,8 @@ EdgePoint SourceOnEdge(const Edge& e, float x, float y) {
 }
 
 struct Line {
-    const PixelPlane& out;
-    const PixelPlane& in;
+    const PlaneView& out;
+    const PlaneView& in;
     const RowTable& screen;
     const EffectKernels& kernels;
 };
@@ -109,8 +109,8 @@ void ScreenQuad(ISurface* dst, const Vertex destination[4], ISurface* src, const
     if (destination == nullptr || source == nullptr) return;
     const RowTable& screen = GraphScreenTable();
     if (!TableReady(screen)) return;
-    PixelPlane out;
-    PixelPlane in;
+    PlaneView out;
+    PlaneView in;
     if (!BindPixelPlane(dst, out) || !BindPixelPlane(src, in)) return;
     const QuadBands bands = BuildQuadBands(destination);
     const Line line{out, in, screen, KernelsFor(out, in)};

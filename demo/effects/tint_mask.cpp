@@ -1,8 +1,9 @@
 #include "demo/base/bound_modules.h"
+#include "demo/base/plane_view.h"
+#include "demo/effects/clip_indices.h"
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
 #include "demo/effects/lookup_tables.h"
-#include "demo/effects/pixel_plane.h"
 #include "demo/effects/scaled_sampling.h"
 
 // The tint weighs the destination with T[255 - m] and the colour with T[colour][m], m being half
@@ -26,8 +27,8 @@ void TintMask(ISurface* dst, int32_t dx, int32_t dy, ISurface* mask, int32_t mx,
     if (w <= 0 || rows <= 0) return;
     const RowTable& table = GraphMultiplyTable();
     if (!TableReady(table)) return;
-    PixelPlane out;
-    PixelPlane weights;
+    PlaneView out;
+    PlaneView weights;
     if (!BindPixelPlane(dst, out) || !BindAlphaPlane(mask, weights)) return;
     // Destination and mask move together, so a pixel is drawn only where both rectangles exist.
     const IndexRange rowRange =
@@ -47,8 +48,8 @@ void TintMaskScaled(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t ro
                     float fw, float fh, int32_t red, int32_t green, int32_t blue) {
     const RowTable& table = GraphMultiplyTable();
     if (!TableReady(table)) return;
-    PixelPlane out;
-    PixelPlane weights;
+    PlaneView out;
+    PlaneView weights;
     if (!BindPixelPlane(dst, out) || !BindAlphaPlane(mask, weights)) return;
     ScaledWalk walk;
     if (!StartScaledWalk(out, dx, dy, w, rows, fx, fy, fw, fh, walk)) return;

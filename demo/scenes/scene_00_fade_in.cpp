@@ -23,11 +23,11 @@ bool PlayFadeIn(DemoContext& context) {
         context, window,
         [&](uint32_t t) {
             const int32_t level = window.Elapsed(t) * 255 / window.dur;
-            CurrentGraph()->CopyLevel(screen, 0, 0, picture.Get(), kCropX, kCropY, 640, 480, level);
+            CurrentGraph()->CopyLevel(screen, 0, 0, picture.Get(), kCropX, kCropY, kScreenWidth, kScreenHeight, level);
         },
         [&] {
             // The fade never reaches 255 on its own; the closing copy shows the picture at full strength.
-            CurrentGraph()->Copy(screen, 0, 0, picture.Get(), kCropX, kCropY, 640, 480);
+            CurrentGraph()->Copy(screen, 0, 0, picture.Get(), kCropX, kCropY, kScreenWidth, kScreenHeight);
             PresentScreen(context);
         });
 }

@@ -55,7 +55,8 @@ Quad TurnedCorners(float scale, float cosine, float sine, int32_t cx, int32_t cy
 }
 
 void DrawInterlaced(ISurface* screen, ISurface* picture, int32_t parity, const Quad& q) {
-    InterlaceQuad(screen, 0, parity, 640, 480, picture, q.x[0], q.y[0], q.x[1], q.y[1], q.x[2], q.y[2], q.x[3], q.y[3]);
+    InterlaceQuad(screen, 0, parity, kScreenWidth, kScreenHeight, picture, q.x[0], q.y[0], q.x[1], q.y[1], q.x[2],
+                  q.y[2], q.x[3], q.y[3]);
 }
 
 }  // namespace
@@ -111,7 +112,8 @@ bool PlayRotatingExposure(DemoContext& context) {
                 ISurface* text = pictures[caption.holder].Get();
                 const int32_t w = text->Width();
                 const int32_t h = text->Height();
-                CurrentGraph()->ShapeColorLevel(screen, (640 - w) / 2, (480 - h) / 2, text, 0, 0, w, h, 0, 0, 0, 64);
+                CurrentGraph()->ShapeColorLevel(screen, (kScreenWidth - w) / 2, (kScreenHeight - h) / 2, text, 0, 0, w,
+                                                h, 0, 0, 0, 64);
             }
         },
         [&] {

@@ -16,8 +16,8 @@ constexpr int32_t kBarHeight = 100;
 constexpr int32_t kOverlayTravel = 5760;
 
 void DrawBars(ISurface* screen, int32_t height) {
-    CurrentGraph()->FillRect(screen, 0, 0, 640, height, 0, 0, 0);
-    CurrentGraph()->FillRect(screen, 0, 480 - height, 640, height, 0, 0, 0);
+    CurrentGraph()->FillRect(screen, 0, 0, kScreenWidth, height, 0, 0, 0);
+    CurrentGraph()->FillRect(screen, 0, kScreenHeight - height, kScreenWidth, height, 0, 0, 0);
 }
 
 }  // namespace
@@ -48,10 +48,10 @@ bool PlayPanningBackdrop(DemoContext& context) {
         [&](uint32_t t) {
             const int32_t d = window.Elapsed(t);
             const int32_t dur = window.dur;
-            const int32_t scrollY = (backdrop.Height() - 480) * (dur - d) / dur;
-            CurrentGraph()->Copy(screen, 0, 0, backdrop.Get(), 0, scrollY, 640, 480);
-            ScanlineTile(screen, 0, 0, 640, 480, stripeTile.Get(), 0, 0, stripeTile.Width(), stripeTile.Height(), 0,
-                         d * kOverlayTravel / dur);
+            const int32_t scrollY = (backdrop.Height() - kScreenHeight) * (dur - d) / dur;
+            CurrentGraph()->Copy(screen, 0, 0, backdrop.Get(), 0, scrollY, kScreenWidth, kScreenHeight);
+            ScanlineTile(screen, 0, 0, kScreenWidth, kScreenHeight, stripeTile.Get(), 0, 0, stripeTile.Width(),
+                         stripeTile.Height(), 0, d * kOverlayTravel / dur);
             if (d < t1) {
                 ISurface* caption = captions[d * 3 / t1].Get();
                 const int32_t w = caption->Width();
@@ -64,7 +64,8 @@ bool PlayPanningBackdrop(DemoContext& context) {
                 DrawBars(screen, kBarHeight);
                 const int32_t w = strip.Width();
                 const int32_t h = strip.Height();
-                CurrentGraph()->Copy(screen, (640 - w) / 2, (kBarHeight - h) / 2 + 380, strip.Get(), 0, 0, w, h);
+                CurrentGraph()->Copy(screen, (kScreenWidth - w) / 2, (kBarHeight - h) / 2 + 380, strip.Get(), 0, 0, w,
+                                     h);
             }
             CurrentGraph()->BlendAlpha(screen, 0, 0, overlay.Get(), 0, 0, overlay.Width(), overlay.Height());
         },

@@ -32,7 +32,7 @@ struct ZoomPath {
 // about the picture's centre.
 ZoomPath BuildZoomPath(ISurface* picture) {
     ZoomPath path = {{0, 639, 639, 0}, {80, 80, 399, 399}, {}, {}};
-    const float a = 640.0f / (2.0f * kZoomFactor);
+    const float a = kScreenWidth / (2.0f * kZoomFactor);
     const float b = 320.0f / (2.0f * kZoomFactor);
     const float offsetsX[4] = {-a, a, a, -a};
     const float offsetsY[4] = {-b, -b, b, b};
@@ -85,32 +85,34 @@ bool PlayZoomAndTitle(DemoContext& context) {
             x[i] = Along(path.startX[i], path.targetX[i], d, zoomLength);
             y[i] = Along(path.startY[i], path.targetY[i], d, zoomLength);
         }
-        ScanlineQuad(screen, 0, 80, 640, 320, zoomed.Get(), x[0], y[0], x[1], y[1], x[2], y[2], x[3], y[3]);
+        ScanlineQuad(screen, 0, 80, kScreenWidth, 320, zoomed.Get(), x[0], y[0], x[1], y[1], x[2], y[2], x[3], y[3]);
         const int32_t sideW = side->Width();
         const int32_t sideH = side->Height();
-        if (t < kDarkenFromMs) TintMask(screen, (640 - sideW) / 2, 80, side, 0, 80, sideW, sideH - 160, 64, 0, 255);
-        CurrentGraph()->FillRect(screen, 0, 400, 640, 80, 0, 0, 0);
+        if (t < kDarkenFromMs)
+            TintMask(screen, (kScreenWidth - sideW) / 2, 80, side, 0, 80, sideW, sideH - 160, 64, 0, 255);
+        CurrentGraph()->FillRect(screen, 0, 400, kScreenWidth, 80, 0, 0, 0);
         ISurface* caption = captions[d < zoomLength / 2 ? 0 : 1].Get();
         const int32_t w = caption->Width();
         const int32_t h = caption->Height();
-        CurrentGraph()->ShapeColor(screen, (640 - w) / 2, (480 - h) / 2, caption, 0, 0, w, h, 0, 0, 0);
+        CurrentGraph()->ShapeColor(screen, (kScreenWidth - w) / 2, (kScreenHeight - h) / 2, caption, 0, 0, w, h, 0, 0,
+                                   0);
         if (t >= kDarkenFromMs) {
             const int32_t since = static_cast<int32_t>(t - kDarkenFromMs);
             const int32_t level = since * 255 / kDarkenMs;
-            CurrentGraph()->FillRectLevel(screen, 0, 80, 640, 320, 0, 0, 0, level);
-            ScanlineMask(screen, 0, 80, 640, 320);
-            const int32_t centred = (640 - sideW) / 2;
-            const int32_t slideX = centred + (640 - sideW - centred) * since / kDarkenMs;
+            CurrentGraph()->FillRectLevel(screen, 0, 80, kScreenWidth, 320, 0, 0, 0, level);
+            ScanlineMask(screen, 0, 80, kScreenWidth, 320);
+            const int32_t centred = (kScreenWidth - sideW) / 2;
+            const int32_t slideX = centred + (kScreenWidth - sideW - centred) * since / kDarkenMs;
             CurrentGraph()->BlendAlphaLevel(screen, slideX, 0, side, 0, 0, sideW, sideH, level);
         }
     };
 
     auto drawTitlePhase = [&](uint32_t t) {
-        CurrentGraph()->FillRect(screen, 0, 80, 640, 320, 0, 0, 0);
-        CurrentGraph()->FillRect(screen, 0, 400, 640, 80, 0, 0, 0);
+        CurrentGraph()->FillRect(screen, 0, 80, kScreenWidth, 320, 0, 0, 0);
+        CurrentGraph()->FillRect(screen, 0, 400, kScreenWidth, 80, 0, 0, 0);
         const int32_t w = title.Width();
         const int32_t h = title.Height();
-        const int32_t y = (480 - h) / 2;
+        const int32_t y = (kScreenHeight - h) / 2;
         if (t >= kTitleFullMs) {
             CurrentGraph()->ShapeColor(screen, kTitleStartX + kTitleSlideX, y, title.Get(), 0, 0, w, h, 255, 0, 0);
         } else {
@@ -119,18 +121,19 @@ bool PlayZoomAndTitle(DemoContext& context) {
             const int32_t level = since * 255 / kTitleRiseMs;
             CurrentGraph()->ShapeColorLevel(screen, x, y, title.Get(), 0, 0, w, h, 255, 0, 0, level);
         }
-        CurrentGraph()->BlendAlpha(screen, 640 - side->Width(), 0, side, 0, 0, side->Width(), side->Height());
+        CurrentGraph()->BlendAlpha(screen, kScreenWidth - side->Width(), 0, side, 0, 0, side->Width(), side->Height());
         if (t >= kWashFromMs) {
             const int32_t level =
                 static_cast<int32_t>(t - kWashFromMs) * 255 / static_cast<int32_t>(window.endMs - kWashFromMs);
-            CurrentGraph()->WashShape(screen, 0, 0, 640, 480, washShape.Get(), 0, 0, 255, 0, 0, level);
+            CurrentGraph()->WashShape(screen, 0, 0, kScreenWidth, kScreenHeight, washShape.Get(), 0, 0, 255, 0, 0,
+                                      level);
         }
     };
 
     return PlayFrames(
         context, window,
         [&](uint32_t t) {
-            CurrentGraph()->FillRect(screen, 0, 0, 640, 80, 0, 0, 0);
+            CurrentGraph()->FillRect(screen, 0, 0, kScreenWidth, 80, 0, 0, 0);
             if (t < kTitleFromMs) {
                 drawZoomPhase(t, window.Elapsed(t));
             } else {

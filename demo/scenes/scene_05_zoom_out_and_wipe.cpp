@@ -10,9 +10,9 @@ constexpr int32_t kPicture = scene_pictures::exposure::kClosing;
 constexpr uint32_t kCrossFadeFromMs = 37000;
 constexpr uint32_t kSteadyFromMs = 38456;
 constexpr uint32_t kWipeFromMs = 40870;
-constexpr int32_t kColumnRows = 480;
-// Four columns of 480 rows each.
-constexpr int32_t kWipeRows = 1920;
+constexpr int32_t kColumnRows = kScreenHeight;
+// Four columns of a screen's rows each.
+constexpr int32_t kWipeRows = 4 * kColumnRows;
 
 // Each column in turn slides down and darkens into black, from left to right; the columns right
 // of the moving one keep the plain picture.
@@ -49,8 +49,8 @@ bool PlayZoomOutAndWipe(DemoContext& context) {
                 const float fw = static_cast<float>(w) * e;
                 const float fh = static_cast<float>(h) * e;
                 if (fw > 0.0f && fh > 0.0f) {
-                    Afterimage16(screen, 0, 0, 640, 480, picture, (static_cast<float>(w) - fw) * 0.5f,
-                                 (static_cast<float>(h) - fh) * 0.5f, fw, fh);
+                    Afterimage16(screen, 0, 0, kScreenWidth, kScreenHeight, picture,
+                                 (static_cast<float>(w) - fw) * 0.5f, (static_cast<float>(h) - fh) * 0.5f, fw, fh);
                 }
                 return;
             }

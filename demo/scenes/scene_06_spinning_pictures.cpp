@@ -14,7 +14,7 @@ constexpr int32_t kSceneIndex = 6;
 constexpr uint32_t kStripFromMs = 46451;
 constexpr uint32_t kColumnFadeEndMs = 49000;
 constexpr int32_t kColumnX = 356;
-constexpr int32_t kStripWidth = 640 / 3;
+constexpr int32_t kStripWidth = kScreenWidth / 3;
 constexpr int32_t kStripGrowMs = 1549;
 constexpr int32_t kColumnFadeMs = 2549;
 
@@ -78,43 +78,44 @@ bool PlaySpinningPictures(DemoContext& context) {
 
     // The column tile is shorter than the screen; the offset cycles through the rows it lacks.
     auto columnOffset = [&](int32_t d) {
-        const int32_t spare = 480 - column->Height();
+        const int32_t spare = kScreenHeight - column->Height();
         return spare > 0 ? (spare * d * 12 / window.dur) % spare : 0;
     };
 
     auto drawSpinPhase = [&](int32_t d) {
-        CurrentGraph()->DimRect(screen, 0, 0, 640, 480, 160);
+        CurrentGraph()->DimRect(screen, 0, 0, kScreenWidth, kScreenHeight, 160);
         CurrentGraph()->BlendOverlay(screen, 0, 0, overlay, 0, 0, overlay->Width(), overlay->Height());
-        CurrentGraph()->TileOffset(screen, kColumnX, 0, 640 - kColumnX, 480, column, 0, 0, column->Width(),
-                                   column->Height(), 0, columnOffset(d));
+        CurrentGraph()->TileOffset(screen, kColumnX, 0, kScreenWidth - kColumnX, kScreenHeight, column, 0, 0,
+                                   column->Width(), column->Height(), 0, columnOffset(d));
         const float scale = static_cast<float>(d) * 0.25f / static_cast<float>(firstPhase) + 0.5f;
         DrawSpun(screen, spunUpper.Get(), 320, 180, upperTurn.Cos(d), upperTurn.Sin(d), scale);
         DrawSpun(screen, spunLower.Get(), 80, 380, lowerTurn.Cos(d), lowerTurn.Sin(d), 2.0f);
         ISurface* caption = captions[d < firstPhase / 2 ? 0 : 1].Get();
         const int32_t w = caption->Width();
         const int32_t h = caption->Height();
-        CurrentGraph()->ShapeColor(screen, (640 - w) / 2, (480 - h) / 2, caption, 0, 0, w, h, 255, 255, 255);
+        CurrentGraph()->ShapeColor(screen, (kScreenWidth - w) / 2, (kScreenHeight - h) / 2, caption, 0, 0, w, h, 255,
+                                   255, 255);
     };
 
     auto drawStripPhase = [&](uint32_t t, int32_t d) {
-        CurrentGraph()->FillRect(screen, 0, 0, 640, 480, 0, 0, 0);
+        CurrentGraph()->FillRect(screen, 0, 0, kScreenWidth, kScreenHeight, 0, 0, 0);
         ISurface* pattern = stripPattern.Get();
         const int32_t pw = pattern->Width();
         const int32_t ph = pattern->Height();
         const int32_t stripWidth =
             std::min(kStripWidth, kStripWidth * static_cast<int32_t>(t - kStripFromMs) / kStripGrowMs);
-        CurrentGraph()->TileOffset(screen, 0, 0, stripWidth, 480, pattern, 0, 0, pw, ph, WrapUnsigned(t / 4, pw),
-                                   WrapUnsigned(t / 4, ph));
-        ScanlineMask(screen, 0, 0, kStripWidth, 480);
+        CurrentGraph()->TileOffset(screen, 0, 0, stripWidth, kScreenHeight, pattern, 0, 0, pw, ph,
+                                   WrapUnsigned(t / 4, pw), WrapUnsigned(t / 4, ph));
+        ScanlineMask(screen, 0, 0, kStripWidth, kScreenHeight);
         CurrentGraph()->BlendAlpha(screen, 0, 0, stripOverlay.Get(), 0, 0, stripOverlay.Width(), stripOverlay.Height());
         CurrentGraph()->BlendOverlay(screen, 0, 0, overlay, 0, 0, overlay->Width(), overlay->Height());
         const int32_t rw = rightPicture.Width();
         const int32_t rh = rightPicture.Height();
-        CurrentGraph()->Copy(screen, 381, (480 - rh) / 2, rightPicture.Get(), 0, 0, rw, rh);
+        CurrentGraph()->Copy(screen, 381, (kScreenHeight - rh) / 2, rightPicture.Get(), 0, 0, rw, rh);
         if (t < kColumnFadeEndMs) {
             const int32_t level = 255 + (static_cast<int32_t>(kStripFromMs - t) * 255) / kColumnFadeMs;
-            CurrentGraph()->TileOffsetLevel(screen, kColumnX, 0, 640 - kColumnX, 480, column, 0, 0, column->Width(),
-                                            column->Height(), 0, columnOffset(d), level);
+            CurrentGraph()->TileOffsetLevel(screen, kColumnX, 0, kScreenWidth - kColumnX, kScreenHeight, column, 0, 0,
+                                            column->Width(), column->Height(), 0, columnOffset(d), level);
         }
     };
 

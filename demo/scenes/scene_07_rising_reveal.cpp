@@ -41,8 +41,8 @@ bool PlayRisingReveal(DemoContext& context) {
         const int32_t h = picture->Height();
         if (t < kCrossFadeFromMs) {
             const float rows = static_cast<float>(d) * 240.0f / static_cast<float>(riseLength) + 240.0f;
-            Afterimage4(screen, 0, 0, 640, 480, picture, 0.0f, static_cast<float>(h) - rows, static_cast<float>(w),
-                        rows);
+            Afterimage4(screen, 0, 0, kScreenWidth, kScreenHeight, picture, 0.0f, static_cast<float>(h) - rows,
+                        static_cast<float>(w), rows);
         } else if (t < kSteadyFromMs) {
             CurrentGraph()->BlendConst(screen, 0, 0, picture, 0, 0, w, h,
                                        static_cast<int32_t>(t - kCrossFadeFromMs) * 255 / 1500);
@@ -56,7 +56,7 @@ bool PlayRisingReveal(DemoContext& context) {
         const int32_t w = title.Width();
         const int32_t h = title.Height();
         const int32_t x = columnWidth + (560 - columnWidth - w) / 2 + 80;
-        const int32_t y = (480 - h) / 2;
+        const int32_t y = (kScreenHeight - h) / 2;
         if (t < kSteadyFromMs) {
             const int32_t level = static_cast<int32_t>(t - kTitleFromMs) * 255 / kTitleFadeMs;
             CurrentGraph()->ShapeColorLevel(screen, x + 2, y + 2, title.Get(), 0, 0, w, h, 0, 0, 0, level);
@@ -75,24 +75,26 @@ bool PlayRisingReveal(DemoContext& context) {
             if (t < kTitleFromMs) {
                 const int32_t w = bottomShape.Width();
                 const int32_t h = bottomShape.Height();
-                CurrentGraph()->ShapeColorLevel(screen, 0, 480 - h, bottomShape.Get(), 0, 0, w, h, 0, 0, 0, 48);
+                CurrentGraph()->ShapeColorLevel(screen, 0, kScreenHeight - h, bottomShape.Get(), 0, 0, w, h, 0, 0, 0,
+                                                48);
             } else {
                 const int32_t w = columnTile.Width();
                 const int32_t h = columnTile.Height();
                 // Truncating division and a remainder with the dividend's sign: the offset is zero
                 // or negative, so the tiles move up.
                 const int32_t offset = h > 0 ? (d / -4) % h : 0;
-                CurrentGraph()->TileOffset(screen, kColumnX, 0, w, 480, columnTile.Get(), 0, 0, w, h, 0, offset);
+                CurrentGraph()->TileOffset(screen, kColumnX, 0, w, kScreenHeight, columnTile.Get(), 0, 0, w, h, 0,
+                                           offset);
             }
             if (t < kSteadyFromMs) {
                 ISurface* overlay = edgeOverlay.Get();
                 const int32_t w = overlay->Width();
                 const int32_t h = overlay->Height();
                 if (t < kTitleFromMs) {
-                    CurrentGraph()->BlendAlpha(screen, 640 - w, 0, overlay, 0, 0, w, h);
+                    CurrentGraph()->BlendAlpha(screen, kScreenWidth - w, 0, overlay, 0, 0, w, h);
                 } else {
                     const int32_t level = static_cast<int32_t>(kTitleFromMs - t) * 255 / kTitleFadeMs + 255;
-                    CurrentGraph()->BlendAlphaLevel(screen, 640 - w, 0, overlay, 0, 0, w, h, level);
+                    CurrentGraph()->BlendAlphaLevel(screen, kScreenWidth - w, 0, overlay, 0, 0, w, h, level);
                 }
             }
             if (t >= kTitleFromMs) drawTitle(t);

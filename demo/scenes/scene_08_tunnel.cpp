@@ -107,7 +107,9 @@ bool PlayTunnel(DemoContext& context) {
                 ISurface* picture = pulsing[pulse.holder].Get();
                 const int32_t w = picture->Width();
                 const int32_t h = picture->Height();
-                const int32_t x = pulse.holder == kLeft ? 0 : pulse.holder == kRight ? 640 - w : (640 - w) / 2;
+                const int32_t x = pulse.holder == kLeft    ? 0
+                                  : pulse.holder == kRight ? kScreenWidth - w
+                                                           : (kScreenWidth - w) / 2;
                 const int32_t ms = static_cast<int32_t>(t);
                 const int32_t peak = static_cast<int32_t>(pulse.peakMs);
                 const int32_t level = t < pulse.peakMs

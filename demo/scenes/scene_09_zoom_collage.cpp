@@ -43,18 +43,19 @@ bool PlayZoomCollage(DemoContext& context) {
 
     auto drawZoom = [&](uint32_t t, int32_t d) {
         const float z = static_cast<float>(zoomLength);
-        const float fw = static_cast<float>(-320 * d) / z + 640.0f - 1.0f;
-        const float fh = static_cast<float>(-240 * d) / z + 480.0f - 1.0f;
-        CurrentGraph()->ZoomRect(screen, 0, 0, 640, 480, zoomBack.Get(), (640.0f - fw) * 0.5f, (480.0f - fh) * 0.5f, fw,
-                                 fh, 16);
+        const float fw = static_cast<float>(-320 * d) / z + kScreenWidth - 1.0f;
+        const float fh = static_cast<float>(-240 * d) / z + kScreenHeight - 1.0f;
+        CurrentGraph()->ZoomRect(screen, 0, 0, kScreenWidth, kScreenHeight, zoomBack.Get(), (kScreenWidth - fw) * 0.5f,
+                                 (kScreenHeight - fh) * 0.5f, fw, fh, 16);
         const float gw = static_cast<float>(-480 * d) / z + 520.0f;
         const float gh = static_cast<float>(-360 * d) / z + 390.0f;
-        Afterimage8(screen, 0, 0, 640, 480, zoomFront.Get(), (640.0f - gw) * 0.5f, (480.0f - gh) * 0.5f, gw, gh);
+        Afterimage8(screen, 0, 0, kScreenWidth, kScreenHeight, zoomFront.Get(), (kScreenWidth - gw) * 0.5f,
+                    (kScreenHeight - gh) * 0.5f, gw, gh);
         const int32_t before = static_cast<int32_t>(kZoomFromMs) - static_cast<int32_t>(t);
-        const int32_t n = before * 400 / kFrameShrinkMs + 640;
-        const int32_t k = before * 300 / kFrameShrinkMs + 480;
+        const int32_t n = before * 400 / kFrameShrinkMs + kScreenWidth;
+        const int32_t k = before * 300 / kFrameShrinkMs + kScreenHeight;
         ISurface* frame = shrinkingFrame.Get();
-        TintMaskScaled(screen, (640 - n) / 2, (480 - k) / 2, n, k, frame, 0.0f, 0.0f,
+        TintMaskScaled(screen, (kScreenWidth - n) / 2, (kScreenHeight - k) / 2, n, k, frame, 0.0f, 0.0f,
                        static_cast<float>(frame->Width()), static_cast<float>(frame->Height()), 255, 255, 255);
     };
 
@@ -79,7 +80,7 @@ bool PlayZoomCollage(DemoContext& context) {
             ISurface* background = backgroundPart.Get();
             ISurface* left = leftPart.Get();
             ISurface* right = rightPart.Get();
-            const int32_t rightX = 640 - right->Width();
+            const int32_t rightX = kScreenWidth - right->Width();
             if (t < kZoomFromMs) {
                 copyWhole(opening.Get());
             } else if (t < kBuildFromMs) {

@@ -28,14 +28,15 @@ bool PlayClosingScroll(DemoContext& context) {
         [&](uint32_t t) {
             if (t < kClosingFromMs) {
                 const int32_t h = tall.Height();
-                const int32_t rise = window.Elapsed(t) * (h - 480) / scrollLength;
-                CurrentGraph()->BlendConst(screen, 0, 0, tall.Get(), 0, h - rise - 480, 640, 480, kTrailLevel);
+                const int32_t rise = window.Elapsed(t) * (h - kScreenHeight) / scrollLength;
+                CurrentGraph()->BlendConst(screen, 0, 0, tall.Get(), 0, h - rise - kScreenHeight, kScreenWidth,
+                                           kScreenHeight, kTrailLevel);
                 return;
             }
             ClearScreen(context);
             const int32_t w = closing.Width();
             const int32_t h = closing.Height();
-            CurrentGraph()->Copy(screen, (640 - w) / 2, (480 - h) / 2, closing.Get(), 0, 0, w, h);
+            CurrentGraph()->Copy(screen, (kScreenWidth - w) / 2, (kScreenHeight - h) / 2, closing.Get(), 0, 0, w, h);
         },
         NoFinalFrame);
 }

@@ -24,6 +24,8 @@ bool LoadPictures(DemoContext& context, std::initializer_list<PictureLoad> pictu
     return true;
 }
 
-void PresentScreen(DemoContext& context) { context.screen->Present(0, 0, 640, 480); }
+void PresentScreen(DemoContext& context) { context.screen->Present(0, 0, kScreenWidth, kScreenHeight); }
 
-void ClearScreen(DemoContext& context) { CurrentGraph()->FillRect(Screen(context), 0, 0, 640, 480, 0, 0, 0); }
+void ClearScreen(DemoContext& context) {
+    CurrentGraph()->FillRect(Screen(context), 0, 0, kScreenWidth, kScreenHeight, 0, 0, 0);
+}

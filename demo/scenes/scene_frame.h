@@ -9,6 +9,10 @@
 #include "interfaces/graph.h"
 #include "interfaces/host.h"
 
+// The host's screen, which every scene fills.
+inline constexpr int32_t kScreenWidth = 640;
+inline constexpr int32_t kScreenHeight = 480;
+
 // The window of music time a scene plays, read once when the scene starts: the schedule itself
 // is freed when the demo is released, possibly in the middle of the scene.
 struct SceneWindow {

@@ -9,7 +9,7 @@ namespace host {
 
 // The host's drawing interface. Every operation clips its rectangles to both surfaces, so no
 // call can read or write outside a plane; slots the demo never uses accept their arguments and do
-// nothing. Blends follow one rounding rule (pixel_math.h) in every kernel set, so results are
+// nothing. Blends follow one rounding rule (simd/byte_rules.h) in every kernel set, so results are
 // the same on every build and every CPU.
 class Graph final : public IGraph {
 public:

@@ -4,15 +4,8 @@
 
 namespace host {
 
-// The one rounding rule of every blend: floor(a * b / 255), exact for all bytes, so a weight of
-// 255 reproduces the source and 0 keeps the destination.
-inline uint8_t Scale(int32_t value, int32_t weight) { return static_cast<uint8_t>((2 * value * weight + 1) / 510); }
-
-// The destination byte moved toward the source byte by weight/255. The two parts never sum above
-// 255, so no clamping is needed.
-inline uint8_t Mix(uint8_t dst, uint8_t src, int32_t weight) {
-    return static_cast<uint8_t>(Scale(dst, 255 - weight) + Scale(src, weight));
-}
+// Every blend's rounding rule is floor(a * b / 255) (simd::Product and simd::Mix, byte_rules.h),
+// exact for all bytes, so a weight of 255 reproduces the source and 0 keeps the destination.
 
 // a moved toward b by weight/256, rounded to nearest: the bilinear step of the zoom.
 inline uint8_t Lerp(int32_t a, int32_t b, int32_t weight) {

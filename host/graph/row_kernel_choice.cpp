@@ -1,35 +1,20 @@
-// Built without instruction-set flags: it runs before anyone knows what the CPU supports.
 #include "host/graph/row_kernel_sets.h"
-#include "interfaces/cpu_features.h"
+#include "simd/kernel_choice.h"
 
 namespace host {
 namespace {
 
-const RowKernels* Sse2Rows() {
-#if defined(GRAPH_WITH_SIMD)
-    if (cpu_features::HasSse2()) return &Sse2RowKernelSet();
-#endif
-    return nullptr;
-}
+using enum simd::InstructionSet;
 
-const RowKernels* Avx2Rows() {
-#if defined(GRAPH_WITH_SIMD)
-    if (cpu_features::HasAvx2()) return &Avx2RowKernelSet();
-#endif
-    return nullptr;
-}
+const RowKernels* Plain() { return &PlainRowKernels(); }
+
+constexpr simd::Choice<RowKernels, 3> kChoice = {
+    "GRAPH_FORCE_BASELINE", {{kBaseline, Plain}, {kSse2, Sse2RowKernelSet}, {kAvx2, Avx2RowKernelSet}}};
 
 }  // namespace
 
-const RowKernels& ChosenRowKernels() {
-    static const RowKernels& chosen =
-        cpu_features::Widest("GRAPH_FORCE_BASELINE", PlainRowKernels(), Sse2Rows(), Avx2Rows());
-    return chosen;
-}
+const RowKernels& ChosenRowKernels() { return simd::ChosenOnce<kChoice>(); }
 
-int32_t AvailableRowKernels(const RowKernels** out, int32_t max) {
-    const RowKernels* const candidates[] = {&PlainRowKernels(), Sse2Rows(), Avx2Rows()};
-    return cpu_features::Offered(candidates, out, max);
-}
+int32_t AvailableRowKernels(const RowKernels** out, int32_t max) { return kChoice.Offered(out, max); }
 
 }  // namespace host

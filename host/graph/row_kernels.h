@@ -5,8 +5,9 @@
 
 // The byte loops under every blending slot of Graph, one table per instruction set. Each works
 // on n bytes channel by channel (a pixel's three bytes never interact), and every set yields the
-// same bytes as the plain one: the integer formulas are the ones in pixel_math.h, reproduced
-// exactly. Destination and sources may be the same row only when they start at the same byte.
+// same bytes as the plain one: the integer formulas are Mix and Product (simd/byte_rules.h) and
+// Lerp (pixel_math.h), reproduced exactly. Destination and sources may be the same row only when they start at the same
+// byte.
 namespace host {
 
 // How a run of per-pixel weights came out: all 0, all 255, or anything else.

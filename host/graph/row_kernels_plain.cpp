@@ -2,20 +2,21 @@
 
 #include "host/graph/pixel_math.h"
 #include "host/graph/row_kernels.h"
+#include "simd/byte_rules.h"
 
 namespace host {
 namespace {
 
 void MixConst(uint8_t* dst, const uint8_t* src, size_t n, int32_t weight) {
-    for (size_t i = 0; i < n; ++i) dst[i] = Mix(dst[i], src[i], weight);
+    for (size_t i = 0; i < n; ++i) dst[i] = simd::Mix(dst[i], src[i], weight);
 }
 
 void MixWeighted(uint8_t* dst, const uint8_t* src, const uint8_t* weights, size_t n) {
-    for (size_t i = 0; i < n; ++i) dst[i] = Mix(dst[i], src[i], weights[i]);
+    for (size_t i = 0; i < n; ++i) dst[i] = simd::Mix(dst[i], src[i], weights[i]);
 }
 
 void ScaleConst(uint8_t* row, size_t n, int32_t weight) {
-    for (size_t i = 0; i < n; ++i) row[i] = Scale(row[i], weight);
+    for (size_t i = 0; i < n; ++i) row[i] = simd::Product(row[i], weight);
 }
 
 void LerpConst(uint8_t* out, const uint8_t* a, const uint8_t* b, size_t n, int32_t weight) {
@@ -30,7 +31,7 @@ Coverage SpreadWeights(const uint8_t* alpha, size_t pixels, int32_t level, uint8
     uint32_t any = 0;
     uint32_t all = 255;
     for (size_t i = 0; i < pixels; ++i) {
-        const uint8_t w = level == 255 ? alpha[i] : Scale(alpha[i], level);
+        const uint8_t w = level == 255 ? alpha[i] : simd::Product(alpha[i], level);
         weights[3 * i] = weights[3 * i + 1] = weights[3 * i + 2] = w;
         any |= w;
         all &= w;

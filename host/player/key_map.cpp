@@ -24,10 +24,14 @@ int VirtualKeyFor(SDL_Keycode key) {
     }
 }
 
-PlayerAction PlayerActionFor(SDL_Keycode key, Uint16 modifiers) {
+PlayerAction PlayerActionFor(SDL_Keycode key, Uint16 modifiers, bool escapeQuits) {
     const bool ctrl = (modifiers & KMOD_CTRL) != 0;
     const bool alt = (modifiers & KMOD_ALT) != 0;
     switch (key) {
+        case SDLK_q:
+            return PlayerAction::kQuit;
+        case SDLK_ESCAPE:
+            return escapeQuits ? PlayerAction::kQuit : PlayerAction::kNone;
         case SDLK_PAUSE:
             return PlayerAction::kPause;
         case SDLK_p:

@@ -14,6 +14,7 @@ int VirtualKeyForButton(Uint8 button);
 // reaches the demo's key table, so Ctrl+P does not jump and Alt+Enter does not cancel.
 enum class PlayerAction {
     kNone,
+    kQuit,   // Q; escape too, unless the demo takes it as its cancel key
     kPause,  // Pause, Ctrl+P
     kStep,   // period, while paused
     kMute,   // M
@@ -24,6 +25,7 @@ enum class PlayerAction {
     kScreenshot,  // F12
     kOverlay,     // F1
 };
-PlayerAction PlayerActionFor(SDL_Keycode key, Uint16 modifiers);
+// escapeQuits: the demo does not take escape as its cancel key (--key-cancel not given).
+PlayerAction PlayerActionFor(SDL_Keycode key, Uint16 modifiers, bool escapeQuits);
 
 }  // namespace player

@@ -14,10 +14,10 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kArchive = "Prelo.zpx";
-constexpr const char* kOtherFiles[] = {"Prelo.moz", "PreloM.moz", "Vuvi01.wav", "Prelo.ini"};
 
 bool OfferedPictures(const fs::path& folder, std::vector<assetkit::PictureFile>* pictures, std::string* error) {
-    static const std::regex kName("cg_([0-9]{1,9})\\.png");
+    // As the archive's names come out of prelo-assets, or in capitals from a FAT drive.
+    static const std::regex kName("cg_([0-9]{1,9})\\.png", std::regex::icase);
     std::error_code code;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, code)) {
         std::smatch match;
@@ -47,13 +47,13 @@ PictureOverride::~PictureOverride() {
     fs::remove_all(folder_, ignored);
 }
 
-bool PictureOverride::Prepare(const std::string& assetFolder, const std::string& pictureFolder, std::string* error) {
+bool PictureOverride::Prepare(const assetkit::GameFiles& game, const std::string& pictureFolder, std::string* error) {
     std::vector<assetkit::PictureFile> pictures;
     if (!OfferedPictures(pictureFolder, &pictures, error)) return false;
     std::vector<uint8_t> bytes;
     assetkit::ArchiveFile archive;
     std::string reason;
-    const fs::path source = fs::path(assetFolder) / kArchive;
+    const fs::path source = game.archive;
     if (!assetkit::ReadWholeFile(source, &bytes, error)) return false;
     if (!assetkit::ReadArchive(std::move(bytes), &archive, &reason)) {
         *error = assetkit::Shown(source) + ": " + reason;
@@ -73,13 +73,15 @@ bool PictureOverride::Prepare(const std::string& assetFolder, const std::string&
     }
     folder_ = pattern;
     if (!assetkit::WriteFileAtomically(fs::path(folder_) / kArchive, outcome.archive, error)) return false;
-    for (const char* name : kOtherFiles) {
-        const fs::path file = fs::path(assetFolder) / name;
+    // The other files under the names the demo opens them by, whatever their case in the game's folder.
+    const std::pair<std::string, std::string> others[] = {
+        {game.movie, game.movieName}, {game.music, "Vuvi01.wav"}, {game.settings, "Prelo.ini"}};
+    for (const auto& [file, name] : others) {
         std::error_code code;
-        if (!fs::exists(file, code)) continue;
+        if (file.empty()) continue;
         fs::create_symlink(fs::absolute(file), fs::path(folder_) / name, code);
         if (code) {
-            *error = "--override: cannot link " + file.string() + " (" + code.message() + ")";
+            *error = "--override: cannot link " + file + " (" + code.message() + ")";
             return false;
         }
     }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "tools/assets/game_folder.h"
+
 namespace player {
 
 // The demo's files for one run in which pictures of a folder (cg_NNN.png, as prelo-assets
@@ -16,7 +18,7 @@ public:
     ~PictureOverride();
 
     // False with the reasons, one line each, when a picture is refused or nothing can be made.
-    bool Prepare(const std::string& assetFolder, const std::string& pictureFolder, std::string* error);
+    bool Prepare(const assetkit::GameFiles& game, const std::string& pictureFolder, std::string* error);
 
     const std::string& Folder() const { return folder_; }
     size_t Replaced() const { return replaced_; }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "demo/runtime/schedule.h"
+#include "tools/console/parse_outcome.h"
 
 namespace player {
 
@@ -19,25 +20,21 @@ struct PlayerOptions {
     bool fullscreen = false;             // --fullscreen
     Scaling scaling = Scaling::kSmooth;  // --scale smooth|integer
     bool overlay = false;                // --overlay: time, scene and frame rate from the start
+    bool overlayToTerminal = false;      // --print-overlay: the overlay's line on standard error too
 
     // Headless rendering.
     std::string renderFolder;        // --render OUT
-    uint32_t fps = 30;               // --fps N (1..240)
+    uint32_t fps = 30;               // --fps N
     uint32_t fromMs = 0;             // --from MS
     uint32_t toMs = kTimelineEndMs;  // --to MS
     bool video = true;               // --no-video
     bool pngFrames = false;          // --png: every frame as a numbered PNG
     bool contactSheet = true;        // --no-sheet
-
-    bool help = false;
-    bool version = false;
 };
 
 // Parses the arguments after the program name over what *options already holds (the defaults,
-// or the remembered settings). False with a one-line reason for an unknown
-// option, a missing or malformed value, or a range that holds no frame.
-bool ParsePlayerOptions(const std::vector<std::string>& args, PlayerOptions* options, std::string* error);
-
-const std::string& PlayerUsage();
+// or the remembered settings). Anything but a run leaves *options as it was; a range that holds
+// no frame is refused too.
+console::ParseOutcome ParsePlayerOptions(const std::vector<std::string>& args, PlayerOptions* options);
 
 }  // namespace player

@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace player {
@@ -26,7 +27,8 @@ bool VideoWriter::FfmpegAvailable() { return std::system("command -v ffmpeg >/de
 
 bool VideoWriter::Open(const std::string& path, int width, int height, uint32_t fps, const std::string& wavPath,
                        uint32_t audioFromMs, uint32_t durationMs) {
-    Close();
+    Abandon();
+    path_ = path;
     width_ = width;
     height_ = height;
     failed_ = false;
@@ -37,8 +39,8 @@ bool VideoWriter::Open(const std::string& path, int width, int height, uint32_t 
                                 "x" + std::to_string(height) + " -r " + std::to_string(fps) + " -i - " + timing +
                                 " -i " + Quote(wavPath) +
                                 " -map 0:v -map 1:a -c:v libx264 -preset veryfast -crf 20 -pix_fmt yuv420p"
-                                " -c:a aac -b:a 160k -shortest " +
-                                Quote(path);
+                                " -c:a aac -b:a 160k -shortest -f mp4 " +
+                                Quote(Partial());
     pipe_ = ::popen(command.c_str(), "w");
     return pipe_ != nullptr;
 }
@@ -59,7 +61,16 @@ bool VideoWriter::Close() {
     if (pipe_ == nullptr) return !failed_;
     const int status = ::pclose(pipe_);
     pipe_ = nullptr;
-    return !failed_ && status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    const bool done = !failed_ && status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
+                      std::rename(Partial().c_str(), path_.c_str()) == 0;
+    if (!done) std::remove(Partial().c_str());
+    return done;
+}
+
+void VideoWriter::Abandon() {
+    if (pipe_ == nullptr) return;
+    failed_ = true;
+    Close();
 }
 
 }  // namespace player

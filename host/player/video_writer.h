@@ -7,11 +7,12 @@
 namespace player {
 
 // Pipes raw 640 x 480 frames into the ffmpeg program, which encodes an H.264 video with the
-// music muxed in from the given WAV file and starting offset.
+// music muxed in from the given WAV file and starting offset. The video is written under a
+// temporary name and takes its own only when closed complete, so a failed render leaves none.
 class VideoWriter {
 public:
     VideoWriter() = default;
-    ~VideoWriter() { Close(); }
+    ~VideoWriter() { Abandon(); }
     VideoWriter(const VideoWriter&) = delete;
     VideoWriter& operator=(const VideoWriter&) = delete;
 
@@ -21,11 +22,16 @@ public:
               uint32_t audioFromMs, uint32_t durationMs);
     // Rows of width * 3 bytes (blue, green, red), pitch bytes apart.
     bool WriteFrame(const uint8_t* pixels, int pitch);
-    // Finishes the file; false when ffmpeg reported a failure.
+    // Finishes the file; false when ffmpeg reported a failure (nothing is then left).
     bool Close();
+    // Stops ffmpeg and removes what it wrote.
+    void Abandon();
 
 private:
+    std::string Partial() const { return path_ + ".partial"; }
+
     std::FILE* pipe_ = nullptr;
+    std::string path_;
     int width_ = 0;
     int height_ = 0;
     bool failed_ = false;

@@ -1,35 +1,34 @@
 #include "host/player/window_player.h"
 
 #include <SDL.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <vector>
 
 #include "host/kit/host_kit.h"
-#include "host/kit/wav_length.h"
-#include "host/player/asset_folder.h"
 #include "host/player/audio_output.h"
 #include "host/player/key_map.h"
+#include "host/player/overlay.h"
 #include "host/player/quiet_stderr.h"
 #include "host/player/timeline.h"
 #include "host/player/user_folders.h"
-#include "host/runner/demo_run.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
 #include "platform/mci.h"
-#include "platform/process_path.h"
 #include "png/png_file.h"
+#include "tools/console/exit_status.h"
 
 namespace player {
-namespace {
 
-struct SdlSession {
+struct WindowPlayer::Session {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
-    ~SdlSession() {
+    ~Session() {
         if (texture) SDL_DestroyTexture(texture);
         if (renderer) SDL_DestroyRenderer(renderer);
         if (window) SDL_DestroyWindow(window);
@@ -37,13 +36,25 @@ struct SdlSession {
     }
 };
 
+namespace {
+
+using SdlSession = WindowPlayer::Session;
+
 // Everything the frame callback and the sleep hook share.
 struct PlayState {
     SdlSession* sdl = nullptr;
     host::HostKit* kit = nullptr;
     AudioOutput* audio = nullptr;
     bool hostRefuses = false;
+    bool escapeQuits = true;
     bool overlay = false;
+    // The overlay's line on standard error too (--print-overlay): in place on a terminal, a line
+    // a scene elsewhere.
+    bool overlayToTerminal = false;
+    bool terminal = false;
+    int lastPrintedScene = -2;
+    std::string overlayText;
+    std::vector<uint8_t> overlayFrame;  // the picture with the overlay drawn over it
     bool quit = false;
     bool fullscreen = false;
     Scaling scaling = Scaling::kSmooth;
@@ -84,7 +95,7 @@ std::string Seconds(uint32_t ms) {
 
 // Messages go on a line of their own even while the overlay rewrites its line.
 void Say(const PlayState& state, const std::string& text) {
-    std::fprintf(stderr, "%s%s\n", state.overlay ? "\n" : "", text.c_str());
+    std::fprintf(stderr, "%s%s\n", state.overlayToTerminal && state.terminal ? "\n" : "", text.c_str());
 }
 
 void SaveScreenshot(PlayState& state) {
@@ -177,7 +188,9 @@ void Perform(PlayState& state, PlayerAction action, bool repeat) {
             break;
         case PlayerAction::kOverlay:
             state.overlay = !state.overlay;
-            if (!state.overlay) SDL_SetWindowTitle(state.sdl->window, "Prelo");
+            break;
+        case PlayerAction::kQuit:
+            state.quit = true;
             break;
         case PlayerAction::kNone:
             break;
@@ -199,7 +212,8 @@ void PumpEvents(PlayState& state) {
             case SDL_KEYDOWN:
             case SDL_KEYUP: {
                 const bool down = event.type == SDL_KEYDOWN;
-                const PlayerAction action = PlayerActionFor(event.key.keysym.sym, event.key.keysym.mod);
+                const PlayerAction action =
+                    PlayerActionFor(event.key.keysym.sym, event.key.keysym.mod, state.escapeQuits);
                 if (down && action != PlayerAction::kNone) {
                     Perform(state, action, event.key.repeat != 0);
                     break;  // the player's key: the demo never sees it go down
@@ -223,6 +237,14 @@ void ShowFrame(PlayState& state) {
     state.kit->Window().Capture();
     int pitch = 0;
     const uint8_t* pixels = state.kit->Window().Framebuffer(&pitch);
+    // The overlay goes on a copy: the window's own picture is what screenshots take.
+    if (pixels != nullptr && state.overlay && !state.overlayText.empty()) {
+        const size_t size = static_cast<size_t>(pitch) * host::HostWindow::kHeight;
+        state.overlayFrame.assign(pixels, pixels + size);
+        DrawOverlay(state.overlayFrame.data(), host::HostWindow::kWidth, host::HostWindow::kHeight, pitch,
+                    state.overlayText);
+        pixels = state.overlayFrame.data();
+    }
     if (pixels != nullptr) SDL_UpdateTexture(state.sdl->texture, nullptr, pixels, pitch);
     SDL_RenderClear(state.sdl->renderer);
     SDL_RenderCopy(state.sdl->renderer, state.sdl->texture, nullptr, nullptr);
@@ -237,26 +259,59 @@ void UpdateOverlay(PlayState& state) {
         state.fpsFrames = 0;
         state.fpsSince = now;
     }
-    if (!state.overlay || now - state.lastOverlay < 250) return;
+    if (!(state.overlay || state.overlayToTerminal) || now - state.lastOverlay < 250) return;
     state.lastOverlay = now;
     const uint32_t music = MusicMs(state);
-    char text[128];
-    std::snprintf(text, sizeof text, "Prelo  %3u.%03u s  scene %d  %.0f fps", music / 1000, music % 1000,
-                  SceneAt(music), state.fps);
-    SDL_SetWindowTitle(state.sdl->window, text);
-    std::fprintf(stderr, "\r%s   ", text);
+    const int scene = SceneAt(music);
+    state.overlayText = OverlayText(music, scene, state.fps);
+    if (!state.overlayToTerminal) return;
+    if (state.terminal) {
+        std::fprintf(stderr, "\r%s   ", state.overlayText.c_str());
+    } else if (scene != state.lastPrintedScene) {
+        std::fprintf(stderr, "%s\n", state.overlayText.c_str());
+    }
+    state.lastPrintedScene = scene;
+}
+
+bool IsDriverThatShowsNothing(const char* driver) {
+    return driver != nullptr && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
 }
 
 }  // namespace
 
-int PlayInWindow(const PlayerOptions& options, const std::string& assets, const host::DemoLibraries& libraries,
-                 PlayerSettings* remembered) {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        std::fprintf(stderr, "prelo-play: no display (%s); render to files instead with --render OUT\n",
-                     SDL_GetError());
-        return 5;
+WindowPlayer::WindowPlayer() = default;
+WindowPlayer::~WindowPlayer() = default;
+
+bool WindowPlayer::OpenDisplay(std::string* error) {
+    const char* named = SDL_getenv("SDL_VIDEODRIVER");
+    const bool driverNamed = named != nullptr && named[0] != '\0';
+    const char* instead = "; render the demo to files instead with --render OUT";
+    bool started = false;
+    {
+        // The display libraries below SDL say their own piece when they find no display.
+        QuietStderr quiet;
+        started = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
     }
-    SdlSession sdl;
+    if (!started) {
+        *error = "no display to open a window on (" + std::string(SDL_GetError()) + ")" + instead;
+        return false;
+    }
+    sdl_ = std::make_unique<Session>();
+    if (!driverNamed && IsDriverThatShowsNothing(SDL_GetCurrentVideoDriver())) {
+        sdl_.reset();
+        std::string why = "neither DISPLAY nor WAYLAND_DISPLAY is set";
+        for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+            const char* value = SDL_getenv(variable);
+            if (value != nullptr && value[0] != '\0') why = std::string(variable) + " " + value + " did not answer";
+        }
+        *error = "no display to open a window on (" + why + ")" + instead;
+        return false;
+    }
+    return true;
+}
+
+int WindowPlayer::Play(const PlayerOptions& options, PlayerRun& run, PlayerSettings* remembered) {
+    Session& sdl = *sdl_;
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, options.scaling == Scaling::kSmooth ? "linear" : "nearest");
     sdl.window = SDL_CreateWindow("Prelo", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480,
                                   SDL_WINDOW_RESIZABLE | (options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
@@ -270,37 +325,31 @@ int PlayInWindow(const PlayerOptions& options, const std::string& assets, const 
         sdl.texture = SDL_CreateTexture(sdl.renderer, SDL_PIXELFORMAT_BGR24, SDL_TEXTUREACCESS_STREAMING, 640, 480);
     }
     if (sdl.texture == nullptr) {
-        std::fprintf(stderr, "prelo-play: cannot open a window (%s); try --render OUT\n", SDL_GetError());
-        return 5;
+        Tell(std::string("cannot open a window (") + SDL_GetError() +
+             "); render the demo to files instead with --render OUT");
+        return console::kNoDisplay;
     }
 
     // The host plays the music unless told to accept only another number; then the demo's own
     // player takes over and plays through the same audio output.
-    const bool hostRefuses = options.musicNumber >= 0 && options.musicNumber != DemoMusicNumber(assets);
+    const bool hostRefuses = run.HostRefusesMusic();
     AudioOutput audio;
     std::string audioError;
-    const std::string wav = assets + "/Vuvi01.wav";
     bool audioStarted = false;
     {
         QuietStderr quiet;
         audioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     }
     if (!audioStarted) {
-        audioError = SDL_GetError();
-    } else if (!hostRefuses) {
-        audio.LoadMusic(wav, options.loopMusic, &audioError);
+        Tell(std::string("no audio device (") + SDL_GetError() + "): playing silent");
+    } else if (!hostRefuses && !audio.LoadMusic(run.MusicFile(), options.loopMusic, &audioError)) {
+        Tell("cannot play " + run.MusicFile() + " (" + audioError + "): playing silent");
     }
-    if (!audioError.empty())
-        std::fprintf(stderr, "prelo-play: no audio device (%s): playing silent\n", audioError.c_str());
     audio.SetVolume(remembered->volume);
 
-    host::HostKitSettings settings;
-    settings.headless = false;
-    settings.sound.refuse = hostRefuses;
-    if (uint32_t length = 0; host::WavFileLengthMs(wav.c_str(), &length)) settings.sound.lengthMs = length;
     // On the host's path the music clock is the audio device's; the demo's own player keeps time
     // on the system clock and only sends its samples here.
-    host::HostKit kit(settings, hostRefuses ? nullptr : &audio);
+    host::HostKit kit(run.KitSettings(false), hostRefuses ? nullptr : &audio);
     if (hostRefuses) platform::SetMciAudioSink(&audio);
 
     PlayState state;
@@ -308,7 +357,10 @@ int PlayInWindow(const PlayerOptions& options, const std::string& assets, const 
     state.kit = &kit;
     state.audio = &audio;
     state.hostRefuses = hostRefuses;
+    state.escapeQuits = !options.keyCancel;
     state.overlay = options.overlay;
+    state.overlayToTerminal = options.overlayToTerminal;
+    state.terminal = ::isatty(STDERR_FILENO) != 0;
     state.fullscreen = options.fullscreen;
     state.scaling = options.scaling;
     state.fpsSince = SDL_GetTicks();
@@ -325,12 +377,7 @@ int PlayInWindow(const PlayerOptions& options, const std::string& assets, const 
         return true;
     });
 
-    host::DemoRunOptions run;
-    run.assetsFolder = assets;
-    run.loopMusic = options.loopMusic;
-    run.keyCancel = options.keyCancel;
-    host::DemoRunReport report;
-    host::RunDemo(kit, libraries, run, &report);
+    const host::DemoRunReport report = run.Run(kit, options.loopMusic, options.keyCancel);
 
     platform::SetSleepHook(nullptr, nullptr);
     platform::SetMciAudioSink(nullptr);
@@ -339,15 +386,8 @@ int PlayInWindow(const PlayerOptions& options, const std::string& assets, const 
     remembered->scaling = state.scaling;
     remembered->volume = audio.Volume();
     platform::ReleaseAllKeys();
-    if (state.overlay) std::fprintf(stderr, "\n");
-    if (!report.initSucceeded) {
-        std::fprintf(stderr,
-                     "prelo-play: the demo did not start: its files in %s are damaged or incomplete "
-                     "(see the messages above)\n",
-                     assets.c_str());
-        return 3;
-    }
-    return 0;
+    if (state.overlayToTerminal && state.terminal) std::fprintf(stderr, "\n");
+    return run.Outcome(report);
 }
 
 }  // namespace player

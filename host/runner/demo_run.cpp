@@ -1,5 +1,6 @@
 #include "host/runner/demo_run.h"
 
+#include "platform/message_box.h"
 #include "platform/process_path.h"
 
 namespace host {
@@ -22,13 +23,16 @@ bool RunDemo(HostKit& kit, const DemoLibraries& libraries, const DemoRunOptions&
         return false;
     }
     uint16_t result = 0xFFFF;
+    out.initCalled = true;
     libraries.Init()(&kit.Services(), &kit.Loop(), &kit.Clock(), &result);
     libraries.SetKeyCancelFlag()(options.keyCancel ? 1 : 0);
     libraries.SetLoopFlag()(options.loopMusic ? 1 : 0);
+    const size_t messagesBefore = platform::RecordedMessages().size();
     libraries.Run()();
     out.initResult = result;
     out.initSucceeded = result == 1;
-    if (!out.initSucceeded) out.error = "Init reported failure";
+    out.failedWhilePlaying = out.initSucceeded && platform::RecordedMessages().size() > messagesBefore;
+    if (!out.initSucceeded) out.error = "the demo did not start (see its message above)";
     if (!options.assetsFolder.empty() && !previousFolder.empty()) platform::ChangeCurrentFolder(previousFolder.c_str());
     return out.initSucceeded;
 }

@@ -17,8 +17,12 @@ struct DemoRunOptions {
 };
 
 struct DemoRunReport {
+    bool initCalled = false;  // false: the run failed before the demo was asked to start
     bool initSucceeded = false;
     uint16_t initResult = 0;
+    // The demo showed a message while it played: it stopped on a failure of its own (a movie
+    // frame or the music it could not read). Linux only: Windows shows the box itself.
+    bool failedWhilePlaying = false;
     std::string error;
 };
 

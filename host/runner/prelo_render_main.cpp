@@ -1,7 +1,6 @@
-// Plays the demo as a game host would, headless on a virtual clock (or in real time), and
-// reports chosen frames.
-// Exit status: 0 played, 1 bad arguments, 2 libraries missing, 3 the demo's Init failed,
-// 4 a frame could not be written.
+// Plays the demo as a game host would: headless on a virtual clock, reporting chosen frames
+// (prelo-render), or in a window in real time with its music (prelo-host.exe, the Windows
+// build's player). The exit statuses are console::PlayStatus.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -11,10 +10,13 @@
 #include "host/runner/demo_run.h"
 #include "host/runner/frame_recorder.h"
 #include "host/runner/install_layout.h"
+#include "host/runner/output_folder.h"
 #include "host/runner/render_options.h"
 #include "host/runner/render_run.h"
+#include "host/runner/run_outcome.h"
 #include "platform/process_path.h"
-#include "prelo/version.h"
+#include "tools/assets/game_folder.h"
+#include "tools/console/exit_status.h"
 
 namespace {
 
@@ -24,36 +26,34 @@ std::string Absolute(const std::string& path) {
     return platform::CurrentFolder() + platform::PathSeparator() + path;
 }
 
+int Fail(int status, const std::string& line) {
+    std::fprintf(stderr, "%s: %s\n", host::kRunnerName, line.c_str());
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
     host::RenderOptions options;
+    const console::ParseOutcome parsed =
+        host::ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc), &options);
+    if (const int status = console::FinishParse(host::kRunnerName, parsed, console::kUsage); status >= 0) return status;
+
     std::string error;
-    if (!host::ParseRenderOptions(args, &options, &error)) {
-        std::fprintf(stderr, "%s\n%s", error.c_str(), host::RenderUsage());
-        return 1;
-    }
-    if (options.help) {
-        std::printf("%s", host::RenderUsage());
-        return 0;
-    }
-    if (options.version) {
-#if defined(_WIN32)
-        std::printf("prelo-host %s\n", PRELO_VERSION);
-#else
-        std::printf("prelo-render %s\n", PRELO_VERSION);
-#endif
-        return 0;
-    }
     const std::string assets =
         Absolute(options.assetsFolder.empty() ? host::DefaultAssetFolder() : options.assetsFolder);
+    assetkit::GameFiles files;
+    if (!assetkit::FindGameFiles(assets, &files, &error)) return Fail(console::kFilesMissing, error);
+    if (const std::string shortfall = assetkit::MusicShortfall(files); !shortfall.empty()) {
+        std::fprintf(stderr, "%s: warning: %s\n", host::kRunnerName, shortfall.c_str());
+    }
     const std::string out = Absolute(options.outFolder);
+    host::OutputFolders outFolders;
+    if (!out.empty() && !outFolders.Make(out, &error)) return Fail(console::kOutputFailed, error);
 
     host::DemoLibraries libraries;
     if (!libraries.Load(host::ModuleFolder(), options.demoName.c_str(), &error)) {
-        std::fprintf(stderr, "prelo-render: %s\n", error.c_str());
-        return 2;
+        return Fail(console::kFilesMissing, error);
     }
 
     host::HostKit kit(host::KitSettingsFor(options, assets));
@@ -62,10 +62,13 @@ int main(int argc, char** argv) {
 
     host::DemoRunReport report;
     host::RunDemo(kit, libraries, host::RunOptionsFor(options, assets), &report);
-    std::fprintf(stderr, "prelo-render: %lu frames, ended at %lu ms%s%s\n",
+    std::fprintf(stderr, "%s: %lu frames, ended at %lu ms\n", host::kRunnerName,
                  static_cast<unsigned long>(kit.Loop().FramesAnswered()),
-                 static_cast<unsigned long>(kit.Loop().ElapsedMs()), report.error.empty() ? "" : "; ",
-                 report.error.c_str());
-    if (!report.initSucceeded) return 3;
-    return recorder.WriteFailed() ? 4 : 0;
+                 static_cast<unsigned long>(kit.Loop().ElapsedMs()));
+    if (const int status = host::RunOutcome(host::kRunnerName, report, files); status != console::kPlayed) {
+        return status;
+    }
+    if (recorder.WriteFailed()) return console::kOutputFailed;
+    outFolders.Keep();
+    return console::kPlayed;
 }

@@ -2,151 +2,117 @@
 
 #include <algorithm>
 
+#include "prelo/version.h"
+#include "tools/console/command_line.h"
+#include "tools/console/exit_status.h"
+
 namespace host {
 namespace {
 
-bool ParseNumber(const std::string& text, uint32_t* value) {
-    if (text.empty() || text.size() > 10) return false;
-    uint64_t v = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        v = v * 10 + static_cast<uint64_t>(c - '0');
+// "T1,T2,...": times in ms, each a plain decimal within 32 bits.
+bool ParseTimes(const std::string& text, std::vector<uint32_t>* times) {
+    std::vector<uint32_t> parsed;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = std::min(text.find(',', start), text.size());
+        const std::string item = text.substr(start, comma - start);
+        if (item.empty() || item.size() > 10 || item.find_first_not_of("0123456789") != std::string::npos) return false;
+        const uint64_t value = std::stoull(item);
+        if (value > UINT32_MAX) return false;
+        parsed.push_back(static_cast<uint32_t>(value));
+        if (comma == text.size()) break;
+        start = comma + 1;
     }
-    if (v > UINT32_MAX) return false;
-    *value = static_cast<uint32_t>(v);
+    *times = std::move(parsed);
     return true;
 }
 
-bool ParseTimes(const std::string& text, std::vector<uint32_t>* times) {
-    size_t start = 0;
-    for (;;) {
-        const size_t comma = text.find(',', start);
-        uint32_t t = 0;
-        if (!ParseNumber(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start), &t)) {
-            return false;
-        }
-        times->push_back(t);
-        if (comma == std::string::npos) return true;
-        start = comma + 1;
+console::CommandText Text() {
+    console::CommandText text;
+    text.name = kRunnerName;
+    text.usages = {"[options]"};
+    if (kPlaysByDefault) {
+        text.description =
+            "Plays the demo in a window, in real time with its music, as the game does. With --headless it\n"
+            "plays on a virtual clock instead, as the tests do, and prints one line per captured frame:\n"
+            "  frame <time ms> <FNV-1a 64 of the 640x480x3 frame> <file or ->\n";
+        text.footer = "Keys, as the demo reads them from the system:\n" +
+                      console::HelpEntry("1-9, 0, P", "jump to a scene") +
+                      console::HelpEntry("space, return, escape, mouse buttons",
+                                         "end the demo from the seventh scene on, with --key-cancel") +
+                      "Closing the window ends the demo.\n";
+    } else {
+        text.description =
+            "Plays the demo as a game host would, headless on a virtual clock (or on the real one with\n"
+            "--realtime), and prints one line per captured frame:\n"
+            "  frame <time ms> <FNV-1a 64 of the 640x480x3 frame> <file or ->\n";
     }
+    text.exitStatus = console::PlayStatusHelp(
+        {console::kPlayed, console::kUsage, console::kFilesMissing, console::kFileDamaged, console::kOutputFailed});
+    return text;
 }
 
 }  // namespace
 
-const char* RenderUsage() {
-    return "Usage: prelo-render [options]\n"
-           "Plays the demo as a game host would, headless on a virtual clock (or on the real one with\n"
-           "--realtime), and prints one line per captured frame:\n"
-           "  frame <time ms> <FNV-1a 64 of the 640x480x3 frame> <file or ->\n"
-           "\n"
-           "Options:\n"
-           "  --assets DIR        the demo's files (default: the sample set)\n"
-           "  --out DIR           also write each captured frame there as a PNG file\n"
-           "  --step MS           one frame's step of the clock (default 40)\n"
-           "  --fps N             frames at exact multiples of 1000 / N ms, 1 to 1000\n"
-           "  --stop MS           end after this much time (default 125000)\n"
-           "  --frames N          end after this many frames (default: no limit)\n"
-           "  --capture T1,T2,... capture the frames at these times in ms\n"
-           "  --every MS          capture a frame every MS of time\n"
-           "  --loop              loop the music\n"
-           "  --key-cancel        allow the cancel keys\n"
-           "  --no-host-sound     the host refuses the music, so the demo plays its own music file\n"
-           "  --music-length MS   the music's length (default: that of Vuvi01.wav)\n"
-           "  --visible, --hidden show or hide the window (shown by default on Windows only)\n"
-           "  --demo NAME         load another library with the demo's exports instead of Prelo\n"
-           "  --realtime          play on the real clock, one frame per step\n"
-           "  --help              this text\n"
-           "  --version           the version\n";
-}
+console::ParseOutcome ParseRenderOptions(const std::vector<std::string>& args, RenderOptions* options) {
+    RenderOptions o = *options;
+    CLI::App app;
+    console::Describe(app, Text(), PRELO_VERSION);
+    console::AddAssetFolder(app, &o.assetsFolder, "the sample set");
+    console::AddPath(app, "--out", &o.outFolder, "DIR", "also write each captured frame there as a PNG file");
+    CLI::Option* step = console::AddWhole(app, "--step", &o.frameStepMs, 1, UINT32_MAX, "MS",
+                                          "one frame's step of the clock (default 40)");
+    CLI::Option* fps = console::AddFramesPerSecond(app, &o.framesPerSecond, "frames at exact multiples of 1000 / N ms");
+    console::AddMilliseconds(app, "--stop", &o.stopAfterMs, "end after this much time (default 125000)");
+    console::AddWhole(app, "--frames", &o.maxFrames, 0, UINT32_MAX, "N",
+                      "end after this many frames (default 0: no limit)");
+    std::string capture;
+    app.add_option("--capture", capture, "capture the frames at these times in ms")
+        ->option_text("T1,T2,...")
+        ->check(CLI::Validator(
+            [](std::string& text) {
+                std::vector<uint32_t> times;
+                return ParseTimes(text, &times) ? std::string() : "needs times in ms separated by commas";
+            },
+            ""));
+    console::AddMilliseconds(app, "--every", &o.captureEveryMs, "capture a frame every MS of time");
+    app.add_flag("--loop", o.loopMusic, "loop the music");
+    app.add_flag("--key-cancel", o.keyCancel, "allow the cancel keys");
+    bool ownMusic = false;
+    app.add_flag("--no-host-sound", ownMusic,
+                 "the host refuses the music, so the demo plays its own music file (always so in\n"
+                 "real time, where it is heard through the system's sound device)");
+    console::AddMilliseconds(app, "--music-length", &o.musicLengthMs,
+                             "the music's length (default: that of Vuvi01.wav)");
+    app.add_flag(
+        "--visible,!--hidden", o.visibleWindow,
+        kPlaysByDefault ? "show or hide the window (shown by default)" : "show or hide the window (hidden by default)");
+    console::AddPath(app, "--demo", &o.demoName, "NAME",
+                     "load another library with the demo's exports instead of Prelo");
+    app.add_flag("--realtime,!--headless", o.realTime,
+                 kPlaysByDefault ? "play on the real clock, one frame per step (the default), or headless on a\n"
+                                   "virtual clock"
+                                 : "play on the real clock, one frame per step, or headless on a virtual\n"
+                                   "clock (the default)");
+    console::ParseOutcome outcome = console::Parse(app, args);
+    if (outcome.kind != console::ParseOutcome::kRun) return outcome;
 
-bool ParseRenderOptions(const std::vector<std::string>& args, RenderOptions* options, std::string* error) {
-    RenderOptions o;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& name = args[i];
-        const bool hasValue = i + 1 < args.size();
-        const std::string value = hasValue ? args[i + 1] : std::string();
-        auto number = [&](uint32_t* out) {
-            if (!hasValue || !ParseNumber(value, out)) {
-                *error = name + " needs a decimal number";
-                return false;
-            }
-            ++i;
-            return true;
-        };
-        auto text = [&](std::string* out) {
-            if (!hasValue || value.empty()) {
-                *error = name + " needs a value";
-                return false;
-            }
-            *out = value;
-            ++i;
-            return true;
-        };
-        bool ok = true;
-        if (name == "--assets")
-            ok = text(&o.assetsFolder);
-        else if (name == "--out")
-            ok = text(&o.outFolder);
-        else if (name == "--step") {
-            ok = number(&o.frameStepMs);
+    // Of --fps and --step, the last given holds.
+    for (const CLI::Option* given : app.parse_order()) {
+        if (given == fps) {
+            o.framesPerSecond = fps->as<uint32_t>();
+            o.frameStepMs = 1000 / o.framesPerSecond;
+        } else if (given == step) {
+            o.frameStepMs = step->as<uint32_t>();
             o.framesPerSecond = 0;
-        } else if (name == "--stop")
-            ok = number(&o.stopAfterMs);
-        else if (name == "--frames")
-            ok = number(&o.maxFrames);
-        else if (name == "--every")
-            ok = number(&o.captureEveryMs);
-        else if (name == "--music-length")
-            ok = number(&o.musicLengthMs);
-        else if (name == "--demo")
-            ok = text(&o.demoName);
-        else if (name == "--loop")
-            o.loopMusic = true;
-        else if (name == "--key-cancel")
-            o.keyCancel = true;
-        else if (name == "--no-host-sound")
-            o.hostSound = false;
-        else if (name == "--visible")
-            o.visibleWindow = true;
-        else if (name == "--hidden")
-            o.visibleWindow = false;
-        else if (name == "--realtime")
-            o.realTime = true;
-        else if (name == "--help" || name == "-h")
-            o.help = true;
-        else if (name == "--version")
-            o.version = true;
-        else if (name == "--fps") {
-            uint32_t fps = 0;
-            ok = number(&fps);
-            if (ok && (fps == 0 || fps > 1000)) {
-                *error = "--fps must lie between 1 and 1000";
-                ok = false;
-            }
-            if (ok) {
-                o.frameStepMs = 1000 / fps;
-                o.framesPerSecond = fps;
-            }
-        } else if (name == "--capture") {
-            if (!hasValue || !ParseTimes(value, &o.captureTimes)) {
-                *error = "--capture needs times in ms separated by commas";
-                ok = false;
-            }
-            ++i;
-        } else {
-            *error = "unknown option " + name;
-            ok = false;
         }
-        if (!ok) return false;
     }
-    if (o.frameStepMs == 0) {
-        *error = "the frame step must be at least 1 ms";
-        return false;
-    }
+    if (!capture.empty()) ParseTimes(capture, &o.captureTimes);
     std::sort(o.captureTimes.begin(), o.captureTimes.end());
     o.captureTimes.erase(std::unique(o.captureTimes.begin(), o.captureTimes.end()), o.captureTimes.end());
+    o.hostSound = !ownMusic && !o.realTime;
     *options = o;
-    return true;
+    return outcome;
 }
 
 }  // namespace host

@@ -49,13 +49,13 @@ void SetPaused(bool paused) { platform::HoldClock(paused); }
 // animation frame and then resumes where it stood. A worker posting frames would need shared
 // memory (cross-origin isolation headers that a plain static host does not send) or a copy of
 // every frame, and its own route for keys and sound.
-int PlayInPage(const PlaySettings& settings) {
+PlayOutcome PlayInPage(const PlaySettings& settings) {
     RegisterBuiltInModules();
     host::DemoLibraries libraries;
     std::string error;
     if (!libraries.Load("", "Prelo", &error)) {
         ShowMessage(error.c_str());
-        return 2;
+        return PlayOutcome::kModulesMissing;
     }
     host::HostKitSettings kitSettings;
     kitSettings.headless = false;
@@ -98,10 +98,15 @@ int PlayInPage(const PlaySettings& settings) {
     platform::SetSleepHook(nullptr, nullptr);
     platform::SetMciAudioSink(nullptr);
     platform::HoldClock(false);
-    if (report.initSucceeded) return 0;
-    for (const platform::RecordedMessage& message : platform::RecordedMessages()) ShowMessage(message.text.c_str());
-    if (platform::RecordedMessages().empty()) ShowMessage(report.error.c_str());
-    return 3;
+    // The demo's messages are its only word on what went wrong; a run that showed one did not
+    // play to its end, whatever Init said.
+    const std::vector<platform::RecordedMessage> messages = platform::RecordedMessages();
+    for (const platform::RecordedMessage& message : messages) ShowMessage(message.text.c_str());
+    if (!report.initSucceeded) {
+        if (messages.empty()) ShowMessage(report.error.c_str());
+        return PlayOutcome::kDidNotStart;
+    }
+    return messages.empty() ? PlayOutcome::kPlayed : PlayOutcome::kStoppedOnFailure;
 }
 
 }  // namespace web

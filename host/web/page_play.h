@@ -12,10 +12,20 @@ struct PlaySettings {
     bool loopMusic = true;
 };
 
+// How a play ended. The numbers cross to the page as PreloPlay's result; page.js names the same
+// ones.
+enum class PlayOutcome : int {
+    kPlayed = 0,
+    kModulesMissing = 2,
+    kDidNotStart = 3,
+    // Init succeeded, but the demo showed a message while it played (a movie frame or picture
+    // that could not be read) and ended there.
+    kStoppedOnFailure = 4,
+};
+
 // Plays the demo in real time into the page, with its sound, until it ends or the page stops
-// it. Returns 0 when it played, 2 when the modules are missing, 3 when the demo did not start
-// (its messages have gone to the page).
-int PlayInPage(const PlaySettings& settings);
+// it. Whatever the demo showed has gone to the page as messages.
+PlayOutcome PlayInPage(const PlaySettings& settings);
 
 // The page's pause: the clocks the demo reads stand still while paused.
 void SetPaused(bool paused);

@@ -28,11 +28,12 @@ int Render(const std::string& arguments, const FrameHook& hook) {
     std::istringstream words(arguments);
     for (std::string word; words >> word;) args.push_back(word);
     host::RenderOptions options;
-    std::string error;
-    if (!host::ParseRenderOptions(args, &options, &error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    const console::ParseOutcome parsed = host::ParseRenderOptions(args, &options);
+    if (parsed.kind != console::ParseOutcome::kRun) {
+        std::fprintf(stderr, "%s\n", parsed.text.c_str());
         return 1;
     }
+    std::string error;
     RegisterBuiltInModules();
     host::DemoLibraries libraries;
     if (!libraries.Load("", options.demoName.c_str(), &error)) {

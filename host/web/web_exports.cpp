@@ -13,7 +13,7 @@ EMSCRIPTEN_KEEPALIVE int PreloPlay(const char* folder, int demoPlaysMusic, int k
     settings.demoPlaysMusic = demoPlaysMusic != 0;
     settings.keyCancel = keyCancel != 0;
     settings.loopMusic = loopMusic != 0;
-    return web::PlayInPage(settings);
+    return static_cast<int>(web::PlayInPage(settings));
 }
 
 EMSCRIPTEN_KEEPALIVE int PreloRender(const char* arguments) {

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "file_arrival.h"
+#include "platform/file_name.h"
 #include "platform/system_failure.h"
 
 namespace platform {
@@ -22,7 +24,7 @@ ReadFile& ReadFile::operator=(ReadFile&& other) noexcept {
 bool ReadFile::Open(const char* name) {
     Close();
     if (name == nullptr) return false;
-    int fd = ::open(name, O_RDONLY | O_CLOEXEC);
+    int fd = ::open(FileNameAsFound(name).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         detail::RecordSystemFailure("open");
         return false;
@@ -50,6 +52,10 @@ bool ReadFile::Size(uint32_t* size) const {
 bool ReadFile::Read(void* buffer, uint32_t count, uint32_t* got) {
     *got = 0;
     if (!IsOpen()) return false;
+    if (!detail::AwaitFileBytes(static_cast<int>(handle_), count)) {
+        detail::RecordSystemFailureText("read", "The file was still arriving, and these bytes will not come.");
+        return false;
+    }
     auto* out = static_cast<char*>(buffer);
     while (*got < count) {
         ssize_t n = ::read(static_cast<int>(handle_), out + *got, count - *got);

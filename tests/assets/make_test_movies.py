@@ -47,6 +47,12 @@ def small_movie():
     frames.append(zlib.compress(too_long, 9))  # 8: 100 bytes more than the DIB holds
     frames += [None, None, None]  # 9: offset at the end, 10: size past the end, 11: size 0
     frames.append(b"\x00not a zlib stream at all\xff")  # 12
+    # Where the Adler-32 trailer is read: 13 with bytes after it, 14 with it cut short, and 15
+    # whose payload fills the DIB to its last byte.
+    frames.append(zlib.compress(payload(w, h, 13), 9) + b"\x01\x02\x03\x04 after the trailer")
+    frames.append(zlib.compress(payload(w, h, 14), 9)[:-2])
+    filling = payload(w, h, 15) + bytes((i * 11) & 0xFF for i in range(5 * w - 1024))
+    frames.append(zlib.compress(filling, 9))
 
     def fix(records, total):
         records[9] = [total, 16]

@@ -1,7 +1,9 @@
 #include "demo/assets/movie_file.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -14,6 +16,7 @@ namespace {
 const char* const kSmall = "assets_test_data/small.moz";
 const char* const kFull = "assets_test_data/full.moz";
 const char* const kMissing = "assets_test_data/no_such.moz";
+constexpr int kSmallFrames = 16;
 
 uint8_t IndexAt(int x, int y, int frame) { return static_cast<uint8_t>(3 * x + 5 * y + 17 * frame); }
 
@@ -71,7 +74,7 @@ TEST_F(MovieTest, FullSizeFileWinsOverTheSmallOne) {
     EXPECT_EQ(240, movie.Width());
     EXPECT_EQ(180, movie.Height());
     EXPECT_EQ(185, movie.Surface().Height());  // not the size of the earlier movie's DIB
-    EXPECT_EQ(13, movie.FrameCount());
+    EXPECT_EQ(kSmallFrames, movie.FrameCount());
 
     EXPECT_FALSE(movie.OpenFiles(nullptr, kMissing, kMissing));
     EXPECT_TRUE(TakeMessages().empty());
@@ -116,17 +119,58 @@ TEST_F(MovieTest, DamagedStreamsCountAsShownAndKeepThePalette) {
     EXPECT_TRUE(TakeMessages().empty());
 }
 
+uint32_t Le32At(const Bytes& bytes, size_t at) {
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<uint32_t>(bytes[at + 3]) << 24;
+}
+
+// Every frame leaves the DIB and the palette as zlib inflating with its own check would: its
+// output over what the frame before left, and the palette only where zlib accepts the stream.
+// Frames 13 to 15 probe where the trailer is read: bytes after it (accepted), a trailer cut short
+// (refused), a payload filling the DIB to its last byte (accepted).
+TEST_F(MovieTest, EveryFrameEndsAsZlibsOwnCheckWould) {
+    ASSERT_TRUE(movie.OpenFiles(nullptr, kMissing, kSmall));
+    const Bytes file = ReadBytes(kSmall);
+    const size_t dibSize = 185 * 240;
+    for (int frame = 0; frame < kSmallFrames; ++frame) {
+        const uint32_t offset = Le32At(file, 20 + 8 * frame);
+        const uint32_t size = Le32At(file, 24 + 8 * frame);
+        if (size == 0 || offset + static_cast<uint64_t>(size) > file.size()) continue;  // refused by the index
+        ASSERT_TRUE(movie.DecodeFrame(1));
+        const uint8_t* dib = movie.Surface().PixelAt(0, 0);
+        Bytes expected(dib, dib + dibSize);
+        z_stream stream{};
+        ASSERT_EQ(inflateInit(&stream), Z_OK);
+        stream.next_in = const_cast<uint8_t*>(file.data() + offset);
+        stream.avail_in = size;
+        stream.next_out = expected.data();
+        stream.avail_out = static_cast<uInt>(dibSize);
+        const bool accepted = inflate(&stream, Z_FINISH) == Z_STREAM_END;
+        inflateEnd(&stream);
+        const Bytes expectedPalette =
+            accepted ? Bytes(expected.begin() + 180 * 240, expected.begin() + 180 * 240 + 1024) : Palette(1);
+        if (frame >= 13) {
+            EXPECT_EQ(accepted, frame != 14) << "the movie file is not what the test expects";
+        }
+
+        ASSERT_TRUE(movie.DecodeFrame(frame)) << "frame " << frame;
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), movie.Surface().PixelAt(0, 0))) << "frame " << frame;
+        EXPECT_EQ(Bytes(movie.Surface().Palette(), movie.Surface().Palette() + 1024), expectedPalette)
+            << "frame " << frame;
+    }
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
 TEST_F(MovieTest, FramesOutsideTheIndexOrTheFileAreRefused) {
     ASSERT_TRUE(movie.OpenFiles(nullptr, kMissing, kSmall));
     EXPECT_FALSE(movie.DecodeFrame(-1));
-    EXPECT_FALSE(movie.DecodeFrame(13));
+    EXPECT_FALSE(movie.DecodeFrame(kSmallFrames));
     EXPECT_FALSE(movie.DecodeFrame(11));  // size 0
     EXPECT_TRUE(TakeMessages().empty());
     const std::string total = std::to_string(ReadBytes(kSmall).size());
     EXPECT_FALSE(movie.DecodeFrame(9));
     EXPECT_EQ(std::vector<std::string>{"ファイルポインタ変更エラー　" + total}, TakeMessages());
     EXPECT_FALSE(movie.DecodeFrame(10));
-    const std::string firstOffset = std::to_string(20 + 8 * 13);
+    const std::string firstOffset = std::to_string(20 + 8 * kSmallFrames);
     EXPECT_EQ(std::vector<std::string>{"ファイル読み込みエラー\nPos = " + firstOffset + ", ReadSize = " + total +
                                        ", TotalSize = " + total},
               TakeMessages());

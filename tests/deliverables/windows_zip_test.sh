@@ -33,7 +33,7 @@ grep -q $'\r$' "$folder/README.txt" || fail "README.txt does not have Windows li
 cd "$folder" || exit 1
 out=$("$wine_run" prelo-assets.exe info samples\\Prelo.zpx 2>&1 | tr -d '\r')
 grep -qE '^archive samples.Prelo\.zpx: [0-9]+ entries' <<<"$out" || fail "the tool does not read the sample set: $out"
-out=$("$wine_run" prelo-host.exe --hidden --stop 300 --capture 200 2>&1 | tr -d '\r')
+out=$("$wine_run" prelo-host.exe --headless --hidden --stop 300 --capture 200 2>&1 | tr -d '\r')
 grep -qE '^frame 200 [0-9a-f]{16} -$' <<<"$out" || fail "the player does not render from the unpacked folder: $out"
 
 [ $failures -eq 0 ] || exit 1

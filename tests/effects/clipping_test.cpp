@@ -1,5 +1,6 @@
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "demo/effects/effects.h"
 #include "tests/effects/effects_test_support.h"
@@ -63,24 +64,36 @@ constexpr ClippedRoutine kClippedRoutines[] = {
      [](ISurface* d, int32_t x, int32_t y, ISurface* s) { Afterimage8(d, x, y, 35, 27, s, 0.5f, 2.0f, 29.0f, 22.0f); }},
 };
 
-class ClipsLikeALargerSurface : public EffectsTest, public testing::WithParamInterface<ClippedRoutine> {};
+using ClippedCase = std::tuple<ClippedRoutine, const EffectKernels*>;
+
+// Each routine with every kernel set, since each set finds the ends of its clipped rows itself.
+class ClipsLikeALargerSurface : public EffectsTest, public testing::WithParamInterface<ClippedCase> {
+protected:
+    void TearDown() override {
+        UseEffectKernels(nullptr);
+        EffectsTest::TearDown();
+    }
+};
 
 TEST_P(ClipsLikeALargerSurface, AtEveryEdge) {
+    const auto [routine, set] = GetParam();
+    UseEffectKernels(set);
     TestSurface src(30, 25, {.padding = 1, .alpha = true});
     Randomise(src, 3);
     for (int32_t dx : {-13, 5, 17}) {
         for (int32_t dy : {-11, 1, 12}) {
             SCOPED_TRACE(testing::Message() << "at " << dx << "," << dy);
             ExpectClippedMatchesUnclipped(
-                [&](ISurface* d, int32_t sx, int32_t sy) { GetParam().draw(d, dx + sx, dy + sy, &src); },
+                [&](ISurface* d, int32_t sx, int32_t sy) { routine.draw(d, dx + sx, dy + sy, &src); },
                 static_cast<uint32_t>(100 + dx * 31 + dy));
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Effects, ClipsLikeALargerSurface, testing::ValuesIn(kClippedRoutines),
-                         [](const testing::TestParamInfo<ClippedRoutine>& info) {
-                             return std::string(info.param.name);
+INSTANTIATE_TEST_SUITE_P(Effects, ClipsLikeALargerSurface,
+                         testing::Combine(testing::ValuesIn(kClippedRoutines), testing::ValuesIn(EffectKernelSets())),
+                         [](const testing::TestParamInfo<ClippedCase>& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param)->name;
                          });
 
 TEST_F(ClippingTest, CallsOutsideTheContractNeverTouchMemoryOutsideTheSurfaces) {

@@ -5,10 +5,13 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "demo/base/bound_modules.h"
+#include "demo/effects/effect_kernels.h"
 #include "demo/effects/screen_quad_bands.h"
-#include "tests/support/test_surface.h"
+#include "testkit/test_surface.h"
 
 // The effects read the process-wide tables that binding Graph builds; the tests build them
 // themselves and free them again, so one test's tables never leak into the next.
@@ -32,6 +35,13 @@ protected:
         return std::uniform_int_distribution<int32_t>(low, high)(random);
     }
 };
+
+// Every kernel set this build and CPU can run, the plain one first: what the differential and
+// clipping tests run over, each set drawing through UseEffectKernels.
+inline std::vector<const EffectKernels*> EffectKernelSets() {
+    const EffectKernels* sets[8];
+    return std::vector<const EffectKernels*>(sets, sets + AvailableEffectKernels(sets, 8));
+}
 
 inline void ExpectPixel(TestSurface& s, int32_t x, int32_t y, int blue, int green, int red) {
     const uint8_t* p = s.Pixel(x, y);

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "demo/effects/pixel_plane.h"
-#include "tests/effects/reference_effects.h"
+#include "demo/effects/clip_indices.h"
+#include "testkit/reference_effects.h"
 
 namespace {
 

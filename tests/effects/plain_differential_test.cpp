@@ -11,9 +11,9 @@
 
 #include "demo/effects/effect_kernels.h"
 #include "demo/effects/effects.h"
-#include "interfaces/cpu_features.h"
+#include "simd/cpu_features.h"
+#include "testkit/reference_effects.h"
 #include "tests/effects/effects_test_support.h"
-#include "tests/effects/reference_effects.h"
 
 namespace {
 
@@ -26,6 +26,12 @@ struct RandomCall {
 
 int32_t Uniform(std::mt19937& random, int32_t low, int32_t high) {
     return std::uniform_int_distribution<int32_t>(low, high)(random);
+}
+
+// A destination width: every fourth seed wide enough to cross the SIMD kernels' 128-pixel chunks
+// twice, the others narrow enough that the ends of the rows carry much of the work.
+int32_t RunWidth(RandomCall& c, uint32_t seed, int32_t narrow) {
+    return Uniform(c.random, 1, seed % 4 == 3 ? 300 : narrow);
 }
 
 void Randomise(TestSurface& surface, uint32_t seed) {
@@ -45,7 +51,7 @@ void Destinations(RandomCall& call, int32_t w, int32_t rows, int32_t margin, int
 void QuadsReaching(RandomCall& c, uint32_t seed, int32_t reach) {
     const bool interlace = seed % 2 == 1;
     const int32_t sw = Uniform(c.random, 1, 40), sh = Uniform(c.random, 1, 40);
-    const int32_t w = Uniform(c.random, 1, 45), rows = Uniform(c.random, 1, 45), pad = Uniform(c.random, 0, 9);
+    const int32_t w = RunWidth(c, seed, 45), rows = Uniform(c.random, 1, 45), pad = Uniform(c.random, 0, 9);
     TestSurface src(sw, sh, {.padding = pad});
     Randomise(src, seed);
     Destinations(c, w, rows, 6, 9 - pad, 1000 + seed);
@@ -90,7 +96,7 @@ void Tile(RandomCall& c, uint32_t seed) {
     TestSurface src(W, H, {.padding = Uniform(c.random, 0, 6)});
     Randomise(src, seed);
     const int32_t sw = Uniform(c.random, 1, W), sh = Uniform(c.random, 1, H);
-    const int32_t w = Uniform(c.random, 1, 50), rows = Uniform(c.random, 1, 20);
+    const int32_t w = RunWidth(c, seed, 50), rows = Uniform(c.random, 1, 20);
     const int32_t sx = Uniform(c.random, -40, 40), sy = Uniform(c.random, -40, 40);
     const int32_t ox = Uniform(c.random, -100, 100), oy = Uniform(c.random, -100, 100);
     Destinations(c, w, rows, 3, 4, 500 + seed);
@@ -124,10 +130,10 @@ void Blur(RandomCall& c, uint32_t seed) {
 }
 
 void Tint(RandomCall& c, uint32_t seed) {
-    // Half the calls wide enough for the vector kernels' steps of sixteen weights.
+    // Half the calls wide enough for the vector kernels' steps of sixteen weights and their chunks.
     const bool wide = seed % 4 >= 2;
-    const int32_t w = Uniform(c.random, 1, wide ? 100 : 30), rows = Uniform(c.random, 1, 20);
-    const int32_t mw = Uniform(c.random, 1, wide ? 130 : 40), mh = Uniform(c.random, 1, 40);
+    const int32_t w = Uniform(c.random, 1, wide ? 300 : 30), rows = Uniform(c.random, 1, 20);
+    const int32_t mw = Uniform(c.random, 1, wide ? 330 : 40), mh = Uniform(c.random, 1, 40);
     TestSurface mask(mw, mh, {.pixels = seed % 2 == 0, .alpha = true, .alphaPadding = Uniform(c.random, 0, 5)});
     Randomise(mask, seed);
     Destinations(c, w, rows, 5, 1, 300 + seed);
@@ -158,7 +164,7 @@ void Afterimage(RandomCall& c, uint32_t seed) {
     const int32_t sw = Uniform(c.random, 1, 40), sh = Uniform(c.random, 1, 40);
     TestSurface src(sw, sh, {.padding = Uniform(c.random, 0, 7)});
     Randomise(src, seed);
-    const int32_t w = Uniform(c.random, 1, 40), rows = Uniform(c.random, 1, 30);
+    const int32_t w = RunWidth(c, seed, 40), rows = Uniform(c.random, 1, 30);
     const float fw = static_cast<float>(Uniform(c.random, 1, sw * 10)) / 10.0f;
     const float fh = static_cast<float>(Uniform(c.random, 1, sh * 10)) / 10.0f;
     const float fx = static_cast<float>(Uniform(c.random, 0, static_cast<int32_t>((sw - fw) * 2))) * 0.5f;
@@ -247,7 +253,7 @@ private:
 void SourceEndingItsBlock(RandomCall& c, uint32_t seed) {
     TightSurface src(Uniform(c.random, 1, 12), Uniform(c.random, 1, 9), seed % 2 == 1, c.random);
     const int32_t sw = src.Width(), sh = src.Height();
-    Destinations(c, Uniform(c.random, 1, 40), Uniform(c.random, 2, 30), 0, 0, 1200 + seed);
+    Destinations(c, RunWidth(c, seed, 40), Uniform(c.random, 2, 30), 0, 0, 1200 + seed);
     const int32_t w = c.fast->Width(), h = c.fast->Height();
     const Quad turned = TurnedPicture(sw, sh, 3.0f, static_cast<float>(Uniform(c.random, 0, 359)), 20.0f, 15.0f);
     for (TestSurface* d : {&*c.fast, &*c.plain}) {
@@ -284,11 +290,6 @@ constexpr Routine kRoutines[] = {{"ScanlineAndInterlaceQuad", Quads},
                                  {"SourceEndingItsBlock", SourceEndingItsBlock}};
 constexpr uint32_t kSeeds = 40;
 
-std::vector<const EffectKernels*> KernelSets() {
-    const EffectKernels* sets[8];
-    return std::vector<const EffectKernels*>(sets, sets + AvailableEffectKernels(sets, 8));
-}
-
 using Case = std::tuple<Routine, uint32_t, const EffectKernels*>;
 
 class MatchesThePlainImplementation : public EffectsTest, public testing::WithParamInterface<Case> {
@@ -312,7 +313,7 @@ TEST_P(MatchesThePlainImplementation, OnARandomCall) {
 
 INSTANTIATE_TEST_SUITE_P(Effects, MatchesThePlainImplementation,
                          testing::Combine(testing::ValuesIn(kRoutines), testing::Range(0u, kSeeds),
-                                          testing::ValuesIn(KernelSets())),
+                                          testing::ValuesIn(EffectKernelSets())),
                          [](const testing::TestParamInfo<Case>& info) {
                              return std::string(std::get<0>(info.param).name) + "_seed" +
                                     std::to_string(std::get<1>(info.param)) + "_" + std::get<2>(info.param)->name;
@@ -324,7 +325,7 @@ TEST(EffectKernelChoice, IsTheWidestSetUnlessTheBaselineSwitchIsOn) {
     const int32_t count = AvailableEffectKernels(sets, 8);
     ASSERT_GE(count, 1);
     EXPECT_EQ(sets[0], &PlainEffectKernels());
-    const bool baseline = cpu_features::SwitchedOn("PRELO_FORCE_BASELINE");
+    const bool baseline = simd::SwitchedOn("PRELO_FORCE_BASELINE");
     EXPECT_STREQ((baseline ? sets[0] : sets[count - 1])->name, ChosenEffectKernels().name);
     EXPECT_EQ(&ChosenEffectKernels(), &EffectKernelsInUse());
 }

@@ -1,6 +1,6 @@
 #include "demo/effects/effects.h"
+#include "testkit/reference_effects.h"
 #include "tests/effects/effects_test_support.h"
-#include "tests/effects/reference_effects.h"
 
 namespace {
 

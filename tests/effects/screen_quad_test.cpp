@@ -2,8 +2,8 @@
 
 #include "demo/effects/effects.h"
 #include "demo/effects/screen_quad_bands.h"
+#include "testkit/reference_effects.h"
 #include "tests/effects/effects_test_support.h"
-#include "tests/effects/reference_effects.h"
 
 namespace {
 

@@ -11,7 +11,7 @@ times=2500,8000,16000,24000,31000,39000,46000,48500,53500,59000,62000,64500,8000
 args=(--assets "$assets" --step 100 --stop 121000 --capture "$times")
 frames() { tr -d '\r' | awk '/^frame /{print $2, $3}'; }
 expected=$("$native" "${args[@]}" | frames)
-actual=$("$winerun" "$host" --visible "${args[@]}" | frames)
+actual=$("$winerun" "$host" --headless --visible "${args[@]}" | frames)
 echo "native:"; echo "$expected"
 if [ -z "$expected" ] || [ "$expected" != "$actual" ]; then
   echo "windows:"; echo "$actual"

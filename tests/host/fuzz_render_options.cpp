@@ -16,7 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     host::RenderOptions options;
-    std::string error;
-    host::ParseRenderOptions(args, &options, &error);
+    host::ParseRenderOptions(args, &options);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "host/graph/graph.h"
 #include "host/graph/pixel_math.h"
 #include "host/graph/row_kernels.h"
+#include "simd/byte_rules.h"
 #include "surface_helpers.h"
 
 namespace {
@@ -57,9 +58,9 @@ TEST_P(RowKernelDiff, EveryKernelMatchesItsByteFormulaOnRandomRows) {
         uint8_t* w = want.data() + (dst.start - dst.storage.data());
         const int kernel = static_cast<int>(seed % 5);
         for (size_t i = 0; i < n; ++i) {
-            if (kernel == 0) w[i] = host::Mix(w[i], src.start[i], weight);
-            if (kernel == 1) w[i] = host::Mix(w[i], src.start[i], weights.start[i]);
-            if (kernel == 2) w[i] = host::Scale(w[i], weight);
+            if (kernel == 0) w[i] = simd::Mix(w[i], src.start[i], weight);
+            if (kernel == 1) w[i] = simd::Mix(w[i], src.start[i], weights.start[i]);
+            if (kernel == 2) w[i] = simd::Product(w[i], weight);
             if (kernel == 3) w[i] = host::Lerp(src.start[i], other.start[i], weight + (weight == 255));
             if (kernel == 4) w[i] = host::Lerp(src.start[i], other.start[i], weights.start[i]);
         }
@@ -88,7 +89,7 @@ TEST_P(RowKernelDiff, SpreadWeightsMatchesScalePerPixelAndSaysWhatCameOut) {
         uint8_t* w = want.data() + (weights.start - weights.storage.data());
         bool anySet = false, allFull = true;
         for (size_t i = 0; i < pixels; ++i) {
-            w[3 * i] = w[3 * i + 1] = w[3 * i + 2] = host::Scale(alpha.start[i], level);
+            w[3 * i] = w[3 * i + 1] = w[3 * i + 2] = simd::Product(alpha.start[i], level);
             anySet |= w[3 * i] != 0;
             allFull &= w[3 * i] == 255;
         }
@@ -105,7 +106,7 @@ TEST_P(RowKernelDiff, InPlaceMixEqualsMixFromACopy) {
     std::mt19937 random(7);
     GuardedBytes row(1000, 5, random);
     std::vector<uint8_t> want(row.start, row.start + 1000);
-    for (uint8_t& b : want) b = host::Mix(b, b, 100);
+    for (uint8_t& b : want) b = simd::Mix(b, b, 100);
     k.mixConst(row.start, row.start, 1000, 100);
     EXPECT_EQ(want, std::vector<uint8_t>(row.start, row.start + 1000));
 }

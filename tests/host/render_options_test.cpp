@@ -4,44 +4,41 @@
 
 namespace {
 
-bool Parse(std::vector<std::string> args, host::RenderOptions* options, std::string* error) {
-    return host::ParseRenderOptions(args, options, error);
-}
-
 TEST(RenderOptions, DefaultsAndEveryOption) {
     host::RenderOptions o;
-    std::string error;
-    ASSERT_TRUE(Parse({}, &o, &error));
+    ASSERT_EQ(console::ParseOutcome::kRun, host::ParseRenderOptions({}, &o).kind);
     EXPECT_EQ(40u, o.frameStepMs);
     EXPECT_FALSE(o.loopMusic);
-    EXPECT_TRUE(o.hostSound);
     EXPECT_EQ("Prelo", o.demoName);
+    // The Windows host plays by default, in real time with the demo's own music heard.
+    EXPECT_EQ(host::kPlaysByDefault, o.realTime);
+    EXPECT_EQ(!host::kPlaysByDefault, o.hostSound);
 
-    ASSERT_TRUE(Parse({"--assets",
-                       "a",
-                       "--out",
-                       "o",
-                       "--fps",
-                       "30",
-                       "--stop",
-                       "6000",
-                       "--frames",
-                       "9",
-                       "--capture",
-                       "5000,100,5000,0",
-                       "--every",
-                       "250",
-                       "--loop",
-                       "--key-cancel",
-                       "--no-host-sound",
-                       "--music-length",
-                       "7000",
-                       "--visible",
-                       "--demo",
-                       "Other",
-                       "--realtime"},
-                      &o, &error))
-        << error;
+    const console::ParseOutcome all = host::ParseRenderOptions({"--assets",
+                                                                "a",
+                                                                "--out",
+                                                                "o",
+                                                                "--fps",
+                                                                "30",
+                                                                "--stop",
+                                                                "6000",
+                                                                "--frames",
+                                                                "9",
+                                                                "--capture",
+                                                                "5000,100,5000,0",
+                                                                "--every",
+                                                                "250",
+                                                                "--loop",
+                                                                "--key-cancel",
+                                                                "--no-host-sound",
+                                                                "--music-length",
+                                                                "7000",
+                                                                "--visible",
+                                                                "--demo",
+                                                                "Other",
+                                                                "--headless"},
+                                                               &o);
+    ASSERT_EQ(console::ParseOutcome::kRun, all.kind) << all.text;
     EXPECT_EQ("a", o.assetsFolder);
     EXPECT_EQ("o", o.outFolder);
     EXPECT_EQ(33u, o.frameStepMs);
@@ -54,35 +51,25 @@ TEST(RenderOptions, DefaultsAndEveryOption) {
     EXPECT_FALSE(o.hostSound);
     EXPECT_EQ(7000u, o.musicLengthMs);
     EXPECT_EQ("Other", o.demoName);
-    EXPECT_TRUE(o.realTime);
+    EXPECT_FALSE(o.realTime);
 
-    // The last of --fps and --step holds.
-    ASSERT_TRUE(Parse({"--fps", "60", "--step", "20"}, &o, &error));
+    // The last of --fps and --step holds, and of --realtime and --headless.
+    ASSERT_EQ(console::ParseOutcome::kRun,
+              host::ParseRenderOptions({"--fps", "60", "--step", "20", "--headless", "--realtime"}, &o).kind);
     EXPECT_EQ(20u, o.frameStepMs);
     EXPECT_EQ(0u, o.framesPerSecond);
+    EXPECT_TRUE(o.realTime);
+    EXPECT_FALSE(o.hostSound);  // in real time the demo's own music plays
 }
 
-TEST(RenderOptions, RefusesWithAReasonAndKeepsTheOldOptions) {
-    const std::vector<std::vector<std::string>> bad = {
-        {"--bogus"},
-        {"--step"},
-        {"--step", "0"},
-        {"--step", "-5"},
-        {"--stop", "4294967296"},
-        {"--fps", "0"},
-        {"--capture", "1,,2"},
-        {"--capture", "1,x"},
-        {"--capture"},
-        {"--assets", ""},
-        {"--frames", "12abc"},
-        {"--every", "99999999999"},
-    };
-    for (const auto& args : bad) {
+TEST(RenderOptions, ARefusalLeavesTheOptionsAlone) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--stop", "5", "--step", "0"},
+                                                 std::vector<std::string>{"--stop", "5", "--capture", "1,,2"}}) {
         host::RenderOptions o;
         o.stopAfterMs = 77;
-        std::string error;
-        EXPECT_FALSE(Parse(args, &o, &error)) << args[0];
-        EXPECT_FALSE(error.empty()) << args[0];
+        const console::ParseOutcome outcome = host::ParseRenderOptions(args, &o);
+        EXPECT_EQ(console::ParseOutcome::kRefused, outcome.kind) << args[2];
+        EXPECT_EQ(std::string::npos, outcome.text.find('\n')) << outcome.text;
         EXPECT_EQ(77u, o.stopAfterMs);
     }
 }

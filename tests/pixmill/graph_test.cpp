@@ -7,7 +7,7 @@
 #include "kernel_params.h"
 #include "pixmill/pixmill_graph.h"
 #include "pixmill/reference.h"
-#include "tests/support/test_surface.h"
+#include "testkit/test_surface.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "interfaces/module_export.h"
 #include "kernel_params.h"
 #include "pixmill/reference.h"
-#include "tests/support/test_surface.h"
+#include "testkit/test_surface.h"
 
 namespace {
 

@@ -128,10 +128,41 @@ TEST(ReadFile, MissingFileAndFolderDoNotOpen) {
     EXPECT_FALSE(file.Seek(0));
 }
 
+// A game folder copied from a disc or a FAT drive holds its files in capitals: the names the game
+// opens find them, as on Windows. Under wine the same table runs against the real calls.
+TEST(ReadFile, FindsNamesWhateverTheirLetterCase) {
+    std::filesystem::remove_all("case_test");
+    std::filesystem::create_directories("case_test/GAME");
+    WriteTemp("case_test/GAME/PRELO.ZPX", "upper");
+    auto contents = [](const char* name) {
+        platform::ReadFile file;
+        char buffer[8] = {};
+        uint32_t got = 0;
+        if (!file.Open(name) || !file.Read(buffer, sizeof buffer, &got)) return std::string("(none)");
+        return std::string(buffer, got);
+    };
+    const struct {
+        const char* name;
+        const char* found;
+    } cases[] = {
+        {"case_test/GAME/PRELO.ZPX", "upper"}, {"case_test/game/Prelo.zpx", "upper"},
+        {"CASE_TEST/Game/prelo.ZPX", "upper"}, {"case_test/game/Prelo.zp", "(none)"},
+        {"case_test/gam/Prelo.zpx", "(none)"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.found, contents(c.name)) << c.name;
+#ifndef _WIN32
+    // Linux can hold both: the exact name wins, and otherwise the first in byte order.
+    WriteTemp("case_test/GAME/Prelo.zpx", "exact");
+    EXPECT_EQ("exact", contents("case_test/GAME/Prelo.zpx"));
+    EXPECT_EQ("upper", contents("case_test/game/prelo.zpx"));
+#endif
+    std::filesystem::remove_all("case_test");
+}
+
 // A platform call that fails leaves the failing system call and its error for hosts and tools.
 TEST(SystemFailure, FailingCallsLeaveTheirCallAndError) {
 #ifdef _WIN32
-    const char *open = "CreateFileA", *copy = "CopyFileA", *load = "LoadLibraryA";
+    const char *open = "CreateFileA", *copy = "CreateFileA", *load = "LoadLibraryA";
 #else
     const char *open = "open", *copy = "open", *load = "dlopen";
 #endif

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/player/bitmap_font.h"
+#include "host/player/overlay.h"
 #include "host/player/timeline.h"
 
 TEST(ContactSheet, GridOfSixColumnsWithLabelledCells) {
@@ -93,4 +94,32 @@ TEST(BitmapFont, DrawsClippedAndMeasures) {
     // '1' has its stem in the middle column (x = 2) on row 1.
     EXPECT_EQ(7, image[(1 * 8 + 2) * 3]);
     EXPECT_EQ(9, image[(1 * 8 + 2) * 3 + 2]);
+}
+
+// The overlay's line reads over any scene and touches nothing outside its band in the top-left
+// corner, also on a picture too small for it, row padding and all.
+TEST(Overlay, DrawsItsLineInABandAtTheTopLeftAlone) {
+    EXPECT_EQ("12.345 s  scene 7  60 fps", player::OverlayText(12345, 7, 59.6));
+    EXPECT_EQ("0.040 s  scene -  0 fps", player::OverlayText(40, -1, 0.0));
+    const std::string line = player::OverlayText(12345, 7, 59.6);
+    for (const int width : {640, 30}) {
+        const int height = width * 3 / 4, pitch = width * 3 + 5;
+        std::vector<uint8_t> image(static_cast<size_t>(pitch) * height + 16, 200);
+        player::DrawOverlay(image.data(), width, height, pitch, line);
+        int white = 0, dimmed = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < pitch; ++x) {
+                const uint8_t value = image[static_cast<size_t>(y) * pitch + x];
+                const bool inBand = x < width * 3 && x >= 6 * 3 && y >= 6 && y < 6 + 14 + 8;
+                if (!inBand) {
+                    ASSERT_EQ(200, value) << width << ": " << x << ", " << y;
+                }
+                white += value == 255;
+                dimmed += value == 50;
+            }
+        }
+        EXPECT_GT(white, 0) << width;
+        EXPECT_GT(dimmed, white) << width;
+        EXPECT_EQ(std::vector<uint8_t>(16, 200), std::vector<uint8_t>(image.end() - 16, image.end()));
+    }
 }

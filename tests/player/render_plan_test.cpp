@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "host/player/progress_bar.h"
 #include "host/player/render_pacer.h"
 #include "host/player/timeline.h"
+#include "tools/assets/progress.h"
 
 TEST(FrameTimes, CountAndTimesFollowTheRate) {
     auto times = player::FrameTimes(0, 1000, 30);
@@ -71,8 +71,11 @@ TEST(RenderPacer, WaitsForTheMusicThenForEachSceneToDraw) {
     EXPECT_EQ(3u, pacer.FramesShown());
 }
 
-TEST(ProgressLine, ShowsBarCountsRateAndTimeLeft) {
-    EXPECT_EQ("[#####.....] 50/100 frames  10.0 fps  0:05 left", player::ProgressLine(50, 100, 5.0, 10));
-    EXPECT_EQ("[##########] 100/100 frames  20.0 fps", player::ProgressLine(100, 100, 5.0, 10));
-    EXPECT_EQ("[..........] 0/100 frames  0.0 fps", player::ProgressLine(0, 100, 0.0, 10));
+TEST(ProgressText, ShowsBarCountsRateAndTimeLeft) {
+    const std::string half(15, '#'), empty(15, '.');
+    EXPECT_EQ("render: [" + half + empty + "] 50/100 frames  10.0 fps  0:05 left",
+              assetkit::ProgressText("render", 50, 100, 5.0));
+    EXPECT_EQ("render: [" + half + half + "] 100/100 frames  20.0 fps",
+              assetkit::ProgressText("render", 100, 100, 5.0));
+    EXPECT_EQ("render: [" + empty + empty + "] 0/100 frames  0.0 fps", assetkit::ProgressText("render", 0, 100, 0.0));
 }

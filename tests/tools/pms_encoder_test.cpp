@@ -89,7 +89,7 @@ std::vector<uint8_t> Expanded(const std::vector<uint16_t>& colours) {
 // the padding: the picture must not depend on the pitch.
 std::vector<uint8_t> DemoDecode(const std::vector<uint8_t>& stream, int32_t w, int32_t h, int32_t bytesPerPixel,
                                 bool* ok) {
-    const ptrdiff_t pitch = static_cast<ptrdiff_t>(w) * bytesPerPixel + 5;
+    const int32_t pitch = w * bytesPerPixel + 5;
     std::vector<uint8_t> plane(static_cast<size_t>(pitch) * h, 0xCD);
     const PlaneView view{plane.data(), w, h, pitch};
     *ok = bytesPerPixel == 3 ? DecodePmsColourStream(stream.data(), stream.size(), view)

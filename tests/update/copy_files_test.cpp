@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "copy_faults.h"
 #include "install_name.h"
 #include "recording_view.h"
 #include "test_folder.h"
@@ -10,8 +13,11 @@ namespace update {
 namespace {
 
 using Events = std::vector<std::string>;
+using testing::FileSizeLimit;
+using testing::FolderRefusingNewFiles;
 using testing::RecordingView;
 using testing::TestFolder;
+using testing::UnreadableSource;
 
 class CopyFilesTest : public ::testing::Test {
 protected:
@@ -126,41 +132,72 @@ TEST_F(CopyFilesTest, AFailedCopyLeavesNoPartialFileBehind) {
     EXPECT_EQ(install.List(), (Events{"gone.dat"}));
 }
 
-// A control file names files below the install folder; any other name is a failed copy at its
-// place in the list, and nothing is written for it or after it.
-TEST_F(CopyFilesTest, ANameOutsideTheInstallFolderIsAFailedCopy) {
-    source.Write("first.dat", "new first");
-    source.Write("last.dat", "new last");
-    for (const std::string escaping : {"..\\x.dat", "../x.dat", "\\x.dat", "/x.dat", "C:x.dat", "c:\\x.dat",
-                                       "data\\..\\..\\x.dat", "data/../../x.dat", ".."}) {
-        RecordingView seen;
-        install.Write("first.dat", "old first");
-        EXPECT_FALSE(CopyUpdateFiles(Plan({"first.dat", escaping, "last.dat"}), seen)) << escaping;
-        EXPECT_EQ(install.Read("first.dat"), "new first") << escaping;
-        EXPECT_FALSE(install.Exists("last.dat")) << escaping;
-        EXPECT_EQ(seen.lastPosition, 2u) << escaping;
-        ASSERT_EQ(seen.messages.size(), 1u) << escaping;
-        EXPECT_EQ(seen.messages[0].text,
-                  source.Path() + escaping + "から\n" + install.Path() + escaping + "へのコピーに失敗しました");
-    }
+// A name that could write outside the install folder is a failed copy at its place in the list:
+// nothing is written for it or after it, not even where it points.
+TEST_F(CopyFilesTest, ANameLeavingTheInstallFolderIsAFailedCopy) {
+    source.MakeFolder("new");
+    install.MakeFolder("game");
+    source.Write("new/first.dat", "new first");
+    source.Write("new/last.dat", "new last");
+    source.Write("x.dat", "new x");
+    install.Write("x.dat", "old x");
+    UpdatePlan plan = Plan({"first.dat", "..\\x.dat", "last.dat"});
+    plan.sourceFolder += "new" + std::string(1, plan.sourceFolder.back());
+    plan.installFolder += "game" + std::string(1, plan.installFolder.back());
+    EXPECT_FALSE(CopyUpdateFiles(plan, view));
+    EXPECT_EQ(install.Read("game/first.dat"), "new first");
+    EXPECT_EQ(install.Read("x.dat"), "old x");
+    EXPECT_FALSE(install.Exists("game/last.dat"));
+    EXPECT_EQ(view.lastPosition, 2u);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text,
+              plan.sourceFolder + "..\\x.datから\n" + plan.installFolder + "..\\x.datへのコピーに失敗しました");
 }
 
-TEST(InstallName, SeparatorsInsideTwoByteCharactersSeparateNothing) {
+// A registry value without its trailing separator is joined directly, so a name that brings its
+// own leading separator lands below the install folder.
+TEST_F(CopyFilesTest, ALeadingSeparatorContinuesAnInstallFolderWithoutOne) {
+    source.MakeFolder("data");
+    install.MakeFolder("data");
+    source.Write("data/cg.dat", "new cg");
+    UpdatePlan plan = Plan({"\\data\\cg.dat"});
+    plan.installFolder.pop_back();
+    EXPECT_TRUE(CopyUpdateFiles(plan, view)) << (view.messages.empty() ? "" : view.messages[0].text);
+    EXPECT_EQ(install.Read("data/cg.dat"), "new cg");
+}
+
+TEST(InstallName, OnlyNamesThatCanLeaveTheFolderAreRefused) {
     auto shiftJisLead = [](uint8_t b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
     auto noLead = [](uint8_t) { return false; };
     const struct {
+        const char* installFolder;
         const char* name;
         bool insideWithShiftJis;
         bool insideByteWise;
     } cases[] = {
-        {"data\\a..b.dat", true, true},
-        {"..data\\x", true, true},
-        {"\x95\\..\\x.dat", true, false},  // the first separator is the trail byte of a character
-        {"\x95\\\\..\\x.dat", false, false},
+        {"C:\\Game", "..\\x.dat", false, false},
+        {"C:\\Game\\", "../x.dat", false, false},
+        {"C:\\Game\\", "data\\..\\..\\x.dat", false, false},
+        {"C:\\Game\\", "data/../../x.dat", false, false},
+        {"C:\\Game\\", "..", false, false},
+        {"C:\\Game", "\\data\\cg.dat", true, true},
+        {"C:\\Game", "/data/cg.dat", true, true},
+        {"C:\\Game\\", "C:x.dat", true, true},  // no valid name: the copy fails by itself
+        {"", "\\x.dat", false, false},          // from the current folder: the root of its drive
+        {"", "/x.dat", false, false},
+        {"", "C:x.dat", false, false},
+        {"", "c:\\x.dat", false, false},
+        {"", "data\\cg.dat", true, true},
+        {"C:\\Game\\", "data\\a..b.dat", true, true},
+        {"C:\\Game\\", "..data\\x", true, true},
+        {"C:\\Game\\", "\x95\\..\\x.dat", true, false},  // the first separator is the trail byte of a character
+        {"C:\\Game\\", "\x95\\\\..\\x.dat", false, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(StaysInsideInstallFolder(c.name, shiftJisLead), c.insideWithShiftJis) << c.name;
-        EXPECT_EQ(StaysInsideInstallFolder(c.name, noLead), c.insideByteWise) << c.name;
+        EXPECT_EQ(StaysInsideInstallFolder(c.installFolder, c.name, shiftJisLead), c.insideWithShiftJis)
+            << c.installFolder << " + " << c.name;
+        EXPECT_EQ(StaysInsideInstallFolder(c.installFolder, c.name, noLead), c.insideByteWise)
+            << c.installFolder << " + " << c.name;
     }
 }
 
@@ -178,6 +215,89 @@ TEST_F(CopyFilesTest, ANameTooLongForTheCopyBesideItStillCopies) {
     EXPECT_EQ(install.Read(name), "new");
     EXPECT_EQ(install.List(), (Events{name}));
 }
+
+enum class Fault { kNone, kDiskFull, kUnreadableFromTheStart, kUnreadablePastTheFirstBlock };
+enum class Beside { kMade, kNameIsAFolder, kFolderTakesNoNewFile };
+
+struct FaultCase {
+    const char* name;
+    Fault fault;
+    Beside beside;
+};
+
+void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
+
+class CopyFaultTest : public CopyFilesTest, public ::testing::WithParamInterface<FaultCase> {};
+
+// Real faults met on the way: each one stops the update with the failed-copy message and leaves
+// the old file as it was, whether the copy went to the name beside it or, that name refused,
+// rewrote the old file in place. Without a fault the refused name still lets the copy through.
+TEST_P(CopyFaultTest, NoFailureChangesTheOldFile) {
+    constexpr size_t kNewSize = 1 << 20;
+    constexpr uint64_t kSizeLimit = 256 << 10;  // passed part-way through the new file
+    const FaultCase& c = GetParam();
+    std::string newBytes(kNewSize, '\0');
+    for (size_t i = 0; i < kNewSize; ++i) newBytes[i] = static_cast<char>(i * 7 + i / 251);
+    const std::string oldBytes = "old " + std::string(4000, 'o') + " end";
+
+    std::optional<UnreadableSource> unreadable;
+    UpdatePlan plan = Plan({"big.dat"});
+    if (c.fault == Fault::kUnreadableFromTheStart || c.fault == Fault::kUnreadablePastTheFirstBlock) {
+        const auto where = c.fault == Fault::kUnreadableFromTheStart ? UnreadableSource::Where::kFromTheStart
+                                                                     : UnreadableSource::Where::kPastTheFirstBlock;
+        if (!unreadable.emplace(where).Active()) GTEST_SKIP() << "the system offers no such source here";
+        plan.sourceFolder = unreadable->Folder();
+        plan.updateFiles = {unreadable->Name()};
+    } else {
+        source.Write("big.dat", newBytes);
+    }
+    const std::string& name = plan.updateFiles[0];
+    install.Write(name, oldBytes);
+    std::vector<std::string> expectedNames = {name};
+    if (c.beside == Beside::kNameIsAFolder) {
+        install.MakeFolder(name + "~update");
+        expectedNames.push_back(name + "~update");
+    }
+    bool copied = false;
+    {
+        std::optional<FolderRefusingNewFiles> refusing;
+        std::optional<FileSizeLimit> limit;
+        if (c.beside == Beside::kFolderTakesNoNewFile && !refusing.emplace(install.Path()).Active()) {
+            GTEST_SKIP() << "this process may make files in any folder";
+        }
+        if (c.fault == Fault::kDiskFull && !limit.emplace(kSizeLimit).Active()) {
+            GTEST_SKIP() << "no file-size limit can be set here";
+        }
+        copied = CopyUpdateFiles(plan, view);
+    }
+    EXPECT_EQ(install.List(), expectedNames);
+    ASSERT_EQ(view.messages.size(), 1u);
+    if (c.fault == Fault::kNone) {
+        EXPECT_TRUE(copied) << view.messages[0].text;
+        EXPECT_TRUE(install.Read(name) == newBytes);
+        return;
+    }
+    EXPECT_FALSE(copied);
+    EXPECT_TRUE(install.Read(name) == oldBytes) << install.Read(name).size() << " bytes";
+    EXPECT_EQ(view.messages[0].text,
+              plan.sourceFolder + name + "から\n" + plan.installFolder + name + "へのコピーに失敗しました");
+    EXPECT_EQ(view.messages[0].caption, "ファイルエラー");
+    EXPECT_EQ(view.messages[0].style, kBoxIconError);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CopyFaultTest,
+    ::testing::Values(FaultCase{"NameBesideIsAFolder", Fault::kNone, Beside::kNameIsAFolder},
+                      FaultCase{"FolderTakesNoNewFile", Fault::kNone, Beside::kFolderTakesNoNewFile},
+                      FaultCase{"DiskFull", Fault::kDiskFull, Beside::kMade},
+                      FaultCase{"DiskFullInPlace", Fault::kDiskFull, Beside::kNameIsAFolder},
+                      FaultCase{"DiskFullInAFolderTakingNoNewFile", Fault::kDiskFull, Beside::kFolderTakesNoNewFile},
+                      FaultCase{"Unreadable", Fault::kUnreadableFromTheStart, Beside::kMade},
+                      FaultCase{"UnreadableInPlace", Fault::kUnreadableFromTheStart, Beside::kNameIsAFolder},
+                      FaultCase{"UnreadablePastTheFirstBlock", Fault::kUnreadablePastTheFirstBlock, Beside::kMade},
+                      FaultCase{"UnreadablePastTheFirstBlockInPlace", Fault::kUnreadablePastTheFirstBlock,
+                                Beside::kNameIsAFolder}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace update

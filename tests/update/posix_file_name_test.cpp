@@ -43,6 +43,11 @@ TEST_F(PosixFileNameTest, DrivesResolveThroughThePrefix) {
     // A prefix without drive links: C: is its drive_c, Z: the root.
     EXPECT_EQ(NativeFileName("C:\\Game\\a.dat"), prefix_.Path() + "drive_c/Game/a.dat");
     EXPECT_EQ(NativeFileName("z:\\tmp\\a.dat"), "/tmp/a.dat");
+    // The game's folder in another letter case, as a disc or a FAT drive leaves it.
+    prefix_.MakeFolder("drive_c");
+    prefix_.MakeFolder("drive_c/GAME");
+    prefix_.Write("drive_c/GAME/A.DAT", "a");
+    EXPECT_EQ(NativeFileName("C:\\Game\\a.dat"), prefix_.Path() + "drive_c/GAME/A.DAT");
     prefix_.MakeFolder("dosdevices");
     ASSERT_EQ(::symlink("/tmp", (prefix_.Path() + "dosdevices/d:").c_str()), 0);
     EXPECT_EQ(NativeFileName("D:\\a.dat"), prefix_.Path() + "dosdevices/d:/a.dat");

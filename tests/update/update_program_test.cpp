@@ -81,11 +81,15 @@ protected:
             "WINEPREFIX=" + Prefix(),           "WINEARCH=win32",   "WINEDEBUG=-all",
             "WINEDLLOVERRIDES=mscoree,mshtml=", "LANG=ja_JP.UTF-8", "LC_ALL=ja_JP.UTF-8"};
         const std::string log = prefix_->Path() + "wine.log";
-        registered_ =
-            RunProgram({"wine", "reg", "add", "HKCU\\Software\\Corvane\\UpdateTest", "/ve", "/d", "C:\\ゲーム\\", "/f"},
-                       wine, log, log) == 0 &&
-            // The server writes user.reg when it ends.
-            RunProgram({"wineserver", "-w"}, wine, log, log) == 0 && prefix_->Exists("prefix/user.reg");
+        // The same folder twice: with its trailing backslash and, as registry values may be, without.
+        auto add = [&](const char* key, const char* folder) {
+            return RunProgram({"wine", "reg", "add", std::string("HKCU\\Software\\Corvane\\") + key, "/ve", "/d",
+                               folder, "/f"},
+                              wine, log, log) == 0;
+        };
+        registered_ = add("UpdateTest", "C:\\ゲーム\\") && add("UpdateTestNoSlash", "C:\\ゲーム") &&
+                      // The server writes user.reg when it ends.
+                      RunProgram({"wineserver", "-w"}, wine, log, log) == 0 && prefix_->Exists("prefix/user.reg");
     }
     static void TearDownTestSuite() {
         delete prefix_;
@@ -136,6 +140,12 @@ TEST_F(UpdateProgramTest, FindsTheInstallFolderThatWineRegistered) {
     const std::string output = source_.Read("out.txt");
     EXPECT_NE(output.find("2/2"), std::string::npos) << output;
     EXPECT_NE(output.find("C:\\ゲーム\\data\\cg.dat"), std::string::npos) << output;
+}
+
+TEST_F(UpdateProgramTest, ALeadingBackslashJoinsAFolderWithoutItsOwn) {
+    source_.Write("update.inf", "reg=UpdateTestNoSlash\r\nfile=\\data\\cg.dat\r\n");
+    EXPECT_EQ(RunUpdate(), 0);
+    EXPECT_EQ(prefix_->Read("prefix/drive_c/ゲーム/data/cg.dat"), "new cg") << source_.Read("err.txt");
 }
 
 TEST_F(UpdateProgramTest, ReportsAFileThatCannotBeCopied) {

@@ -1,26 +1,50 @@
-// Serves a folder on 127.0.0.1 and drives Debian's headless Chromium over its DevTools
-// protocol: enough to load a page, evaluate in it, press keys and hand a file input its files.
+// Serves folders on 127.0.0.1 and drives Debian's headless Chromium over its DevTools protocol:
+// enough to load a page, evaluate in it, press keys, answer its file choosers and read what
+// assistive technology is told.
 import { spawn } from 'node:child_process';
 import { createServer } from 'node:http';
-import { mkdtempSync, readFile, rmSync } from 'node:fs';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { readFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { extname, join, normalize } from 'node:path';
 
 const kTypes = {
   '.html': 'text/html', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.data': 'application/octet-stream',
+  '.wasm': 'application/wasm', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
 };
 
-export function serve(folder) {
-  const server = createServer((request, response) => {
+// Serves the folders on 127.0.0.1, each path from the first folder that holds it. held = { path,
+// first } sends that file's first bytes (half of it when first is not given) at once and the rest
+// only after server.release(). server.stop() cuts every connection and serves no more, as a
+// network gone.
+export function serve(folders, { held = null } = {}) {
+  let release;
+  const released = new Promise((resolve) => { release = resolve; });
+  const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     if (path.includes('..')) { response.writeHead(400).end(); return; }
-    const file = join(folder, path.endsWith('/') ? path + 'index.html' : path);
-    readFile(file, (error, bytes) => {
-      if (error) { response.writeHead(404).end(); return; }
-      response.writeHead(200, { 'Content-Type': kTypes[extname(file)] || 'application/octet-stream' }).end(bytes);
-    });
+    const name = path.endsWith('/') ? path + 'index.html' : path;
+    for (const folder of folders) {
+      const bytes = await readFile(join(folder, name)).catch(() => null);
+      if (bytes === null) continue;
+      response.writeHead(200, { 'Content-Type': kTypes[extname(name)] || 'application/octet-stream', 'Content-Length': bytes.length });
+      if (name === held?.path) {
+        const first = held.first ?? bytes.length >> 1;
+        response.write(bytes.subarray(0, first));
+        await released;
+        response.end(bytes.subarray(first));
+      } else {
+        response.end(bytes);
+      }
+      return;
+    }
+    response.writeHead(404).end();
   });
+  server.release = release;
+  server.stop = () => {
+    server.close();
+    server.closeAllConnections();
+  };
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
@@ -154,10 +178,12 @@ class Page {
     throw new Error(`timed out waiting for ${what}`);
   }
 
-  // A key pressed and released, as the keyboard sends it.
-  async pressKey(code, key, virtualKey) {
+  // A key pressed and released, as the keyboard sends it; text, for keys that type (return,
+  // space), lets the key work a focused button as a real one does.
+  async pressKey(code, key, virtualKey, text = undefined) {
     for (const type of ['keyDown', 'keyUp']) {
-      await this.send('Input.dispatchKeyEvent', { type, code, key, windowsVirtualKeyCode: virtualKey });
+      await this.send('Input.dispatchKeyEvent', { type, code, key, windowsVirtualKeyCode: virtualKey,
+        ...(type === 'keyDown' && text !== undefined ? { text } : {}) });
       await new Promise((resolve) => setTimeout(resolve, 80));
     }
   }
@@ -166,5 +192,35 @@ class Page {
     const { root } = await this.send('DOM.getDocument');
     const { nodeId } = await this.send('DOM.querySelector', { nodeId: root.nodeId, selector });
     await this.send('DOM.setFileInputFiles', { nodeId, files });
+  }
+
+  // From now on a file chooser the page opens is not shown; answerFileChooser answers it.
+  async interceptFileChoosers() {
+    await this.send('Page.setInterceptFileChooserDialog', { enabled: true });
+  }
+
+  // Does act, which should make the page open a file chooser, gives the chooser the files, and
+  // says which input opened it.
+  async answerFileChooser(act, files, timeoutMs = 5000) {
+    const opened = this.waitFor('Page.fileChooserOpened');
+    await act();
+    const timeout = new Promise((resolve, reject) => setTimeout(() => reject(new Error('no file chooser opened')), timeoutMs));
+    const { backendNodeId } = await Promise.race([opened, timeout]);
+    await this.send('DOM.setFileInputFiles', { backendNodeId, files });
+    const { node } = await this.send('DOM.describeNode', { backendNodeId });
+    return node.attributes[node.attributes.indexOf('id') + 1];
+  }
+
+  // The focused element's id, and its role and name as assistive technology is told them.
+  async focused() {
+    const { result } = await this.send('Runtime.evaluate', { expression: 'document.activeElement' });
+    const { nodes } = await this.send('Accessibility.getPartialAXTree', { objectId: result.objectId, fetchRelatives: false });
+    const id = await this.evaluate('document.activeElement.id');
+    return { id, role: nodes[0]?.role?.value ?? '', name: nodes[0]?.name?.value ?? '' };
+  }
+
+  // The window's size in CSS pixels, as a phone or tablet of that size has it.
+  async setViewport(width, height, mobile) {
+    await this.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: mobile ? 3 : 1, mobile });
   }
 }

@@ -1,120 +1,373 @@
-// The browser page in headless Chromium, against the native build run in the same session.
+// The browser page in headless Chromium, against the native build run in the same session. The
+// page is driven as a user drives it (its buttons, keys and file choosers) and read from what it
+// shows; only the frame hashes come from the module itself, through harness.html, which the test
+// server serves beside the site.
 // usage: node --experimental-websocket page_test.mjs CASE SITE NATIVE_RENDER ASSETS
-//   CASE: frames (the frames of every scene hash as the native build's), jump (a jump key
-//   restarts the music at its scene), folder (a chosen folder plays; a damaged archive shows its
-//   message). Every case also fails on any error the page reports.
+//   CASE: frames (the frames of every scene hash as the native build's, the movie arriving only
+//   once the demo waits for it), jump (a jump key restarts the music at its scene; the movie's
+//   scene, its movie held back, waits and says so, and Stop or the movie's coming ends the wait;
+//   escape ends the demo), start (the start screen while loading and after: progress, harmless
+//   keys, no hooks, the keyboard alone, a phone's screen), files (bad or partial file sets each
+//   refused with their message, then a good one plays), offline (installable, and a second visit
+//   with the server gone plays from the cache). Every case also fails on any error the page
+//   reports, a breach of its content policy included.
 // Exit 77 (skipped) when the browser cannot start here.
 import { execFileSync } from 'node:child_process';
-import { copyFileSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { createHash } from 'node:crypto';
+import { copyFileSync, mkdirSync, mkdtempSync, readFileSync, rmSync, truncateSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { Browser, serve } from './browser.mjs';
 
 const [testCase, site, nativeRender, assets] = process.argv.slice(2);
+const kHere = dirname(fileURLToPath(import.meta.url));
 // One frame in every scene, the movie's included, on the runner's 100 ms step.
 const kCaptureTimes = '2500,8000,16000,24000,31000,39000,46000,48500,53500,59000,62000,64500,80000,100000,110000,120000';
 const kRenderArgs = `--step 100 --stop 121000 --capture ${kCaptureTimes}`;
 const kSceneStartsMs = { Digit5: 35100, Digit8: 59000 };  // where the keys' scenes begin
+const kMovieSceneStartMs = 64737;
+// The movie held back after its header and index: the demo starts, and waits at the first frame.
+const kMovieHeld = { path: '/samples/Prelo.moz', first: 20 + 8 * readFileSync(join(assets, 'Prelo.moz')).readUInt32LE(4) };
+const kGoodSet = ['Prelo.zpx', 'PreloM.moz', 'Vuvi01.wav'];
+const kKeys = {
+  Tab: ['Tab', 9], Enter: ['Enter', 13, '\r'], Space: [' ', 32, ' '], Escape: ['Escape', 27], Pause: ['Pause', 0x13],
+  KeyM: ['m', 77, 'm'], F11: ['F11', 122], Digit0: ['0', 48, '0'], Digit5: ['5', 53, '5'], Digit8: ['8', 56, '8'],
+};
+const press = (page, code) => page.pressKey(code, ...kKeys[code]);
+
+// What the page shows, as one object.
+const kLook = `(() => {
+  const $ = (id) => document.getElementById(id);
+  const clock = $('clock').textContent;
+  return { phase: document.body.dataset.phase, clockMs: clock === '' ? null : parseFloat(clock) * 1000,
+    message: $('message').textContent, kind: $('message').className, detail: $('message').querySelector('.detail')?.textContent ?? '',
+    source: $('source').textContent, playDisabled: $('play').disabled, samplesShown: !$('samples').hidden,
+    pauseShown: !$('pause').hidden, progress: $('progress-text').textContent,
+    notice: $('notice').hidden ? '' : $('notice').textContent, offline: !$('offline').hidden };
+})()`;
+const look = (page) => page.evaluate(kLook);
+const until = (page, condition, timeoutMs, what) => page.until(`(({ phase, clockMs, message, kind, detail, source, playDisabled,
+  samplesShown, pauseShown, progress, notice, offline }) => ${condition})(${kLook})`, timeoutMs, what);
+// A sample of the canvas's bytes: equal while the picture stands still.
+const kCanvasSum = `Array.from(document.getElementById('screen').getContext('2d').getImageData(0, 0, 640, 480).data)
+  .reduce((sum, value, i) => (i % 7 === 0 ? (sum * 31 + value) % 1000000007 : sum), 0)`;
+const kCanvasLit = `Array.from(document.getElementById('screen').getContext('2d').getImageData(0, 0, 640, 480).data)
+  .filter((value, i) => i % 4 !== 3 && value > 16).length`;
+const click = (page, id) => page.evaluate(`document.getElementById('${id}').click(); true`);
 
 function frameLines(text) {
   return text.split('\n').filter((line) => line.startsWith('frame ')).map((line) => line.split(' ').slice(1, 3).join(' '));
 }
 
+// Paused, the music clock and the picture stand still; resumed, both go on.
+async function checkPauseAndResume(page) {
+  await press(page, 'Pause');
+  const paused = await page.evaluate(`new Promise((r) => setTimeout(r, 300)).then(() => [${kLook}, ${kCanvasSum}])`);
+  const still = await page.evaluate(`new Promise((r) => setTimeout(r, 700)).then(() => [${kLook}, ${kCanvasSum}])`);
+  if (!paused[0].pauseShown || still[0].clockMs !== paused[0].clockMs || still[1] !== paused[1]) {
+    throw new Error(`paused, the demo went on from ${paused[0].clockMs} ms to ${still[0].clockMs} ms`);
+  }
+  await press(page, 'Pause');
+  await until(page, `clockMs > ${still[0].clockMs}`, 5000, 'the demo to resume');
+}
+
+// Tabs from where the focus is until it reaches the element with that id.
+async function tabTo(page, id) {
+  for (let i = 0; i < 30; ++i) {
+    await press(page, 'Tab');
+    if ((await page.focused()).id === id) return;
+  }
+  throw new Error(`the keyboard never reaches #${id}`);
+}
+
+// The page's own names on window, beside a fresh window of the same origin's.
+const kAddedGlobals = `(() => {
+  const frame = document.body.appendChild(document.createElement('iframe'));
+  const fresh = new Set(Object.getOwnPropertyNames(frame.contentWindow));
+  frame.remove();
+  return Object.getOwnPropertyNames(window).filter((name) => !fresh.has(name) && !/^\\d+$/.test(name));
+})()`;
+
+// Code that is not one of the site's own files, an inline script and a request to elsewhere:
+// the directives of the content policy that refused them.
+const kForeignCode = `new Promise((resolve) => {
+  const refused = [];
+  document.addEventListener('securitypolicyviolation', (event) => refused.push(event.effectiveDirective));
+  const script = document.createElement('script');
+  script.textContent = 'window.inlineRan = true';
+  document.head.append(script);
+  fetch('http://localhost:9/').catch(() => {}).finally(() => setTimeout(() => resolve(window.inlineRan ? ['ran'] : refused), 200));
+})`;
+
+// A folder of game files: every name of the good set, copied from the samples, unless the set
+// says otherwise (a path below the folder, 'absent' for a file named but gone, or a function of
+// the path that makes it).
+function makeFolder(root, set) {
+  rmSync(root, { recursive: true, force: true });
+  const files = { ...Object.fromEntries(kGoodSet.map((name) => [name, 'good'])), ...set };
+  const chosen = [];
+  for (const [path, what] of Object.entries(files)) {
+    const file = join(root, path);
+    mkdirSync(dirname(file), { recursive: true });
+    if (what === 'good') copyFileSync(join(assets, path.split('/').pop()), file);
+    else if (typeof what === 'function') what(file);
+    else if (typeof what === 'string' && what !== 'absent') writeFileSync(file, what);
+    if (what !== null) chosen.push(file);
+  }
+  return chosen;
+}
+
+// The movie with its data cut in the middle of the frame a tenth of the way in: its index is
+// whole, so the demo starts and fails only when it reaches that frame.
+function cutMovie(file) {
+  const movie = readFileSync(join(assets, 'PreloM.moz'));
+  const entry = 20 + 8 * Math.floor(movie.readUInt32LE(4) / 10);
+  writeFileSync(file, movie.subarray(0, movie.readUInt32LE(entry) + (movie.readUInt32LE(entry + 4) >> 1)));
+}
+
+// Bad or partial file sets: refused when chosen, with the message shown, or failing when played.
+// A null file is left out of the set.
+const kBadSets = [
+  { name: 'files missing', set: { 'Prelo.zpx': null, 'PreloM.moz': null }, refused: /missing .*Prelo\.zpx, Prelo\.moz \(or PreloM\.moz\)\.$/ },
+  { name: 'the archive only in a subfolder', via: '#folder', set: { 'Prelo.zpx': null, 'old/Prelo.zpx': 'good' },
+    refused: /missing .*Prelo\.zpx\. .*holds .*old\/Prelo\.zpx/ },
+  { name: 'an archive of 3 GB', set: { 'Prelo.zpx': (file) => { writeFileSync(file, ''); truncateSync(file, 3 * 1024 ** 3); } },
+    refused: /^Prelo\.zpx is 3\.0 GB, .*not read/ },
+  { name: 'an archive gone before it was read', set: { 'Prelo.zpx': 'absent' }, refused: /^Prelo\.zpx could not be read: / },
+  { name: 'music that is no sound', set: { 'Vuvi01.wav': 'RIFF and nothing more' }, refused: /^Vuvi01\.wav is damaged/ },
+  { name: 'a damaged archive', set: { 'Prelo.zpx': 'ZPX0 this is not an index' }, fails: /^The demo did not start/, detail: /Prelo\.zpx/ },
+  { name: 'a damaged archive beside a good one in a subfolder', via: '#folder',
+    set: { 'Prelo.zpx': 'ZPX0 this is not an index', 'old/Prelo.zpx': 'good' }, fails: /^The demo did not start/, detail: /Prelo\.zpx/ },
+  { name: 'a movie cut short', set: { 'PreloM.moz': cutMovie }, jump: 'Digit0', fails: /^The demo stopped part-way/, detail: /./ },
+];
+
+// Does act and waits until the page has rewritten what the test cleared before it, so that the
+// text of an earlier step never passes for the answer.
+async function rewritten(page, act, cleared, condition, timeoutMs, what) {
+  await page.evaluate(`document.getElementById('${cleared}').replaceChildren(); true`);
+  await act();
+  await until(page, condition, timeoutMs, what);
+  return look(page);
+}
+const choose = (page, act) => rewritten(page, act, 'source', `source !== '' && !source.startsWith('Reading')`, 10000, 'the choice');
+const playToEnd = (page, act) => rewritten(page, act, 'message', `phase === 'ended' && message !== ''`, 30000, 'the demo to end');
+
 const cases = {
-  async frames(page) {
-    const native = frameLines(execFileSync(nativeRender, ['--assets', assets, ...kRenderArgs.split(' ')],
-      { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] }));
-    const web = await page.evaluate(`prelo.render('--assets /samples ${kRenderArgs}')`);
-    if (web.status !== 0) throw new Error(`the render ended with status ${web.status}`);
-    const browser = frameLines(web.lines.join('\n'));
-    if (native.length !== kCaptureTimes.split(',').length) throw new Error(`the native build gave ${native.length} frames`);
-    if (browser.join('\n') !== native.join('\n')) {
-      throw new Error(`frames differ\nnative:\n${native.join('\n')}\nbrowser:\n${browser.join('\n')}`);
-    }
-    return `the same ${native.length} frame hashes as the native build`;
-  },
-
-  async jump(page) {
-    await page.evaluate(`document.getElementById('demo-music').checked = true;
-                         document.getElementById('cancel').checked = true;
-                         document.getElementById('play').click(); true`);
-    await page.until(`prelo.status().frames > 10 && prelo.status().musicMs !== null`, 20000, 'the demo to play');
-    const before = (await page.evaluate('prelo.status()')).musicMs;
-    if (before > 5000) throw new Error(`the music is at ${before} ms before any key`);
-    for (const [code, startMs] of Object.entries(kSceneStartsMs)) {
-      await page.pressKey(code, code.slice(-1), code.charCodeAt(code.length - 1));
-      await page.until(`prelo.status().musicMs >= ${startMs} && prelo.status().musicMs < ${startMs + 3000}`, 5000,
-        `the music to restart at ${startMs} ms after ${code}`);
-    }
-    const frames = (await page.evaluate('prelo.status()')).frames;
-    await page.until(`prelo.status().frames > ${frames + 5}`, 5000, 'frames after the jumps');
-    await page.pressKey('Escape', 'Escape', 0x1b);
-    await page.until(`prelo.status().phase === 'ended'`, 5000, 'escape to end the demo');
-    return 'keys 5 and 8 restarted the music at their scenes, escape ended the demo';
-  },
-
-  async folder(page) {
-    const folder = mkdtempSync(join(tmpdir(), 'prelo-web-folder-'));
-    try {
-      for (const name of ['Prelo.zpx', 'PreloM.moz', 'Vuvi01.wav']) copyFileSync(join(assets, name), join(folder, name));
-      const chosen = ['Prelo.zpx', 'PreloM.moz', 'Vuvi01.wav'].map((name) => join(folder, name));
-      await page.setInputFiles('#files', chosen);
-      await page.until(`document.getElementById('source').textContent.includes('your files')`, 5000, 'the files to be taken');
-      await page.evaluate(`document.getElementById('play').click(); true`);
-      await page.until(`prelo.status().frames > 20`, 20000, 'the chosen folder to play');
-      // What the canvas shows: some of it lit once the first scene has faded in.
-      await page.until(`prelo.status().musicMs > 3000`, 20000, 'the first scene to fade in');
-      const lit = await page.evaluate(`Array.from(document.getElementById('screen').getContext('2d')
-        .getImageData(0, 0, 640, 480).data).filter((value, i) => i % 4 !== 3 && value > 16).length`);
-      if (lit < 1000) throw new Error(`the canvas is dark (${lit} bright channels)`);
-      if ((await page.evaluate('prelo.status()')).messages.length !== 0) throw new Error('a message while playing');
-      // Paused, the music clock and the picture stand still; resumed, both go on.
-      await page.pressKey('Pause', 'Pause', 0x13);
-      const paused = await page.evaluate('new Promise((r) => setTimeout(r, 300)).then(() => prelo.status())');
-      const still = await page.evaluate('new Promise((r) => setTimeout(r, 700)).then(() => prelo.status())');
-      if (still.frames !== paused.frames || Math.abs(still.musicMs - paused.musicMs) > 1) {
-        throw new Error(`paused, the demo went on from ${JSON.stringify(paused)} to ${JSON.stringify(still)}`);
+  frames: {
+    url: '/harness.html',
+    held: kMovieHeld,
+    async run(page, server) {
+      await page.until('window.harness !== undefined', 60000, 'the module');
+      const native = frameLines(execFileSync(nativeRender, ['--assets', assets, ...kRenderArgs.split(' ')],
+        { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] }));
+      await page.evaluate(`harness.rendering = harness.run('PreloRender', '--assets /samples ${kRenderArgs}'); true`);
+      await page.until('harness.movieWaits > 0', 60000, 'the render to wait for the movie');
+      server.release();
+      const web = await page.evaluate('harness.rendering');
+      if (web.status !== 0) throw new Error(`the render ended with status ${web.status}`);
+      const browser = frameLines(web.lines.join('\n'));
+      if (native.length !== kCaptureTimes.split(',').length) throw new Error(`the native build gave ${native.length} frames`);
+      if (browser.join('\n') !== native.join('\n')) {
+        throw new Error(`frames differ\nnative:\n${native.join('\n')}\nbrowser:\n${browser.join('\n')}`);
       }
-      await page.pressKey('Pause', 'Pause', 0x13);
-      await page.until(`prelo.status().frames > ${still.frames + 5} && prelo.status().musicMs > ${still.musicMs}`, 5000,
-        'the demo to resume');
-      await page.evaluate('prelo.stop(); true');
-      await page.until(`prelo.status().phase === 'ended'`, 5000, 'the demo to end');
+      const wav = createHash('sha256').update(readFileSync(join(assets, 'Vuvi01.wav'))).digest('hex');
+      if ((await page.evaluate(`harness.sha256('/samples/Vuvi01.wav')`)) !== wav) throw new Error('the music rebuilt from FLAC is not the WAV');
+      return `the same ${native.length} frame hashes as the native build, the movie arriving while the render waited; the music's WAV rebuilt from FLAC byte for byte`;
+    },
+  },
 
-      writeFileSync(join(folder, 'Prelo.zpx'), 'ZPX0 this is not an index');
-      await page.setInputFiles('#files', chosen);
-      await page.until(`document.getElementById('message').textContent === ''`, 5000, 'the new files');
-      await page.evaluate(`document.getElementById('play').click(); true`);
-      await page.until(`prelo.status().phase === 'failed'`, 20000, 'the damaged archive to be refused');
-      const shown = await page.evaluate(`document.getElementById('message').textContent`);
-      if (!shown.includes('Prelo.zpx')) throw new Error(`the page says "${shown}"`);
+  jump: {
+    held: kMovieHeld,
+    async run(page, server) {
+      await page.evaluate(`document.getElementById('demo-music').checked = true;
+                           document.getElementById('cancel').checked = true; true`);
+      const startPlaying = async () => {
+        await click(page, 'play');
+        await until(page, `phase === 'playing' && clockMs > 0`, 20000, 'the demo to play');
+      };
+      const endQuietly = async (act, what) => {
+        const ended = await playToEnd(page, act);
+        if (ended.message !== 'The demo has ended.' || ended.kind === 'error' || ended.clockMs !== null || ended.notice !== '') {
+          throw new Error(`${what}, the page shows ${JSON.stringify(ended)}`);
+        }
+      };
+      const waitForMovie = async () => {
+        await press(page, 'Digit0');
+        await until(page, `/still loading/.test(notice)`, 5000, 'the page to say the movie is still loading');
+      };
+      await startPlaying();
+      const before = (await look(page)).clockMs;
+      if (before > 5000) throw new Error(`the music is at ${before} ms before any key`);
+      for (const [code, startMs] of Object.entries(kSceneStartsMs)) {
+        await press(page, code);
+        await until(page, `clockMs >= ${startMs} && clockMs < ${startMs + 3000}`, 5000, `the music to restart at ${startMs} ms after ${code}`);
+      }
+      // The movie's scene waits for the movie and says so; Stop ends the wait and the demo.
+      await waitForMovie();
+      await endQuietly(() => click(page, 'stop'), 'stopped while it waited for the movie');
+      // Played again, it waits, and plays the movie once it is in, from where the music stood:
+      // the wait took no music time.
+      await startPlaying();
+      await waitForMovie();
+      await new Promise((resolve) => setTimeout(resolve, 2000));
+      if ((await look(page)).phase !== 'playing') throw new Error('the demo did not wait for the movie');
+      server.release();
+      await until(page, `notice === '' && clockMs > ${kMovieSceneStartMs + 500}`, 20000, 'the movie to play');
+      const resumed = await look(page);
+      if (resumed.clockMs > kMovieSceneStartMs + 1900) throw new Error(`the music ran on while the demo waited: ${resumed.clockMs} ms`);
+      await endQuietly(() => press(page, 'Escape'), 'at the end');
+      return 'keys 5 and 8 restarted the music at their scenes; at 0 the demo waited for the movie held back and said so, Stop ended it quietly; played again, it waited and went on from where the music stood once the movie came; escape ended the demo, quietly, the clock cleared';
+    },
+  },
 
-      await page.setInputFiles('#files', [join(folder, 'Vuvi01.wav')]);
-      await page.until(`document.getElementById('message').textContent.includes('missing')`, 5000, 'the missing files');
-      // A music file that is no sound: refused before the demo starts.
-      copyFileSync(join(assets, 'Prelo.zpx'), join(folder, 'Prelo.zpx'));
-      writeFileSync(join(folder, 'Vuvi01.wav'), 'RIFF and nothing more');
-      await page.setInputFiles('#files', chosen);
-      await page.until(`document.getElementById('message').textContent === ''`, 5000, 'the damaged music');
-      await page.evaluate(`document.getElementById('play').click(); true`);
-      await page.until(`document.getElementById('message').textContent.includes('Vuvi01.wav is damaged')`, 10000,
-        'the damaged music to be refused');
+  start: {
+    held: { path: '/samples/Prelo.zpx.gz' },
+    watchesLoading: true,
+    async run(page, server, folder) {
+      // Loading: the bytes so far are shown, and the player's keys do nothing yet.
+      await until(page, `/^[1-9]\\d? %/.test(progress)`, 20000, 'the download\'s progress');
+      for (const code of ['Pause', 'KeyM', 'KeyM', 'F11']) await press(page, code);
+      if (await page.evaluate('document.fullscreenElement !== null')) {
+        await press(page, 'F11');
+        await page.until('document.fullscreenElement === null', 5000, 'fullscreen to end');
+      }
+      const loading = await look(page);
+      if (loading.phase !== 'loading' || loading.pauseShown) throw new Error(`while loading: ${JSON.stringify(loading)}`);
+      const added = await page.evaluate(kAddedGlobals);
+      if (added.length > 0) throw new Error(`the page adds to window: ${added.join(', ')}`);
+      const errorsBefore = page.errors.length;
+      const refused = await page.evaluate(kForeignCode);
+      if (refused.join() !== 'script-src-elem,connect-src') throw new Error(`the content policy refused only ${refused.join()}`);
+      page.errors.splice(errorsBefore);  // the two refusals, as the console tells them
+      server.release();
+      await until(page, `phase === 'ready' && !playDisabled`, 60000, 'the module to load');
 
-      // And the good files play again after the refusals.
-      copyFileSync(join(assets, 'Vuvi01.wav'), join(folder, 'Vuvi01.wav'));
-      await page.setInputFiles('#files', chosen);
-      await page.until(`document.getElementById('message').textContent === ''`, 5000, 'the good files');
-      await page.evaluate(`document.getElementById('play').click(); true`);
-      await page.until(`prelo.status().phase === 'playing' && prelo.status().frames > 20`, 20000, 'a second play');
-      return `played a chosen folder, paused and resumed; refused a damaged archive with "${shown}" and a damaged music file; played again`;
-    } finally {
-      rmSync(folder, { recursive: true, force: true });
-    }
+      // The keyboard alone: every control reached with a name, the choosers opened and answered.
+      await page.interceptFileChoosers();
+      const reached = new Map();
+      await page.evaluate('document.activeElement.blur(); true');
+      for (let i = 0; i < 12; ++i) {
+        await press(page, 'Tab');
+        const { id, role, name } = await page.focused();
+        reached.set(id, `${role} "${name}"`);
+      }
+      for (const [id, name] of [['play', /Click to start/], ['choose-folder', /folder/], ['choose-files', /files/],
+        ['demo-music', /own music/], ['mute', /Mute/], ['fullscreen', /Fullscreen/]]) {
+        if (!name.test(reached.get(id) ?? '')) throw new Error(`the keyboard reaches ${JSON.stringify([...reached])}, not #${id} named ${name}`);
+      }
+      makeFolder(folder, {});
+      for (const [id, key, input] of [['choose-files', 'Enter', 'files'], ['choose-folder', 'Space', 'folder']]) {
+        await tabTo(page, id);
+        let opened;
+        const { source } = await choose(page, async () => {
+          opened = await page.answerFileChooser(() => press(page, key),
+            input === 'files' ? kGoodSet.map((name) => join(folder, name)) : [folder]);
+        });
+        if (opened !== input || !source.startsWith('Plays your files')) throw new Error(`${key} on #${id}: #${opened}, "${source}"`);
+      }
+      await tabTo(page, 'samples');
+      await press(page, 'Enter');
+      await until(page, `source === 'Plays the bundled sample set.' && !samplesShown`, 5000, 'the way back to the samples');
+      await tabTo(page, 'play');
+      await press(page, 'Enter');
+      await until(page, `phase === 'playing' && clockMs > 500`, 20000, 'the samples to play');
+      await checkPauseAndResume(page);
+      await tabTo(page, 'stop');
+      const stopped = await playToEnd(page, () => press(page, 'Enter'));
+      if (stopped.message !== 'The demo has ended.' || stopped.kind === 'error' || stopped.clockMs !== null) {
+        throw new Error(`stopped, the page shows ${JSON.stringify(stopped)}`);
+      }
+
+      // A phone held sideways: the title and the start button are on the screen; the rest scrolls.
+      await page.setViewport(844, 390, true);
+      const layout = await page.evaluate(`(() => {
+        const seen = (element) => {
+          const box = element.getBoundingClientRect();
+          return box.top >= 0 && box.bottom <= innerHeight && box.left >= 0 && box.right <= innerWidth &&
+            element.contains(document.elementFromPoint(box.left + box.width / 2, box.top + box.height / 2));
+        };
+        const $ = (id) => document.getElementById(id);
+        const top = seen(document.querySelector('h1')) && seen($('play'));
+        $('keys').scrollIntoView();
+        return { top, last: seen($('keys')) };
+      })()`);
+      if (!layout.top || !layout.last) throw new Error(`at 844 x 390: ${JSON.stringify(layout)}`);
+      return `loading showed its progress; keys before loading did nothing; no globals; no eval; the keyboard reached ${reached.size} named controls, opened both choosers, went back to the samples, played, paused and stopped them; a phone's screen holds the title and the button`;
+    },
+  },
+
+  files: {
+    async run(page, server, folder) {
+      const said = [];
+      for (const bad of kBadSets) {
+        const input = bad.via ?? '#files';
+        const chooseSet = (set) => {
+          const chosen = makeFolder(folder, set);
+          return choose(page, () => page.setInputFiles(input, input === '#folder' ? [folder] : chosen));
+        };
+        if (!(await chooseSet({})).source.startsWith('Plays your files')) throw new Error(`${bad.name}: the good set before it was refused`);
+        let shown = await chooseSet(bad.set);
+        if (bad.refused) {
+          // Refused: nothing of the earlier choice stays to be played.
+          if (!bad.refused.test(shown.message) || shown.kind !== 'error' || !shown.source.startsWith('Nothing to play') ||
+              !shown.playDisabled || !shown.samplesShown) {
+            throw new Error(`${bad.name}: the page shows ${JSON.stringify(shown)}`);
+          }
+        } else {
+          if (!shown.source.startsWith('Plays your files')) throw new Error(`${bad.name}: the choice was refused: ${shown.message}`);
+          await page.evaluate(`document.getElementById('demo-music').checked = ${bad.jump !== undefined}; true`);
+          shown = await playToEnd(page, async () => {
+            await click(page, 'play');
+            if (!bad.jump) return;
+            await until(page, `phase === 'playing' && clockMs > 500`, 20000, `${bad.name}: the demo to play`);
+            await press(page, bad.jump);
+          });
+          if (!bad.fails.test(shown.message) || !bad.detail.test(shown.detail) || shown.kind !== 'error') {
+            throw new Error(`${bad.name}: the page shows ${JSON.stringify(shown)}`);
+          }
+        }
+        said.push(`${bad.name}: "${shown.message}"`);
+      }
+
+      // And a good set plays after them all.
+      const good = makeFolder(folder, {});
+      await choose(page, () => page.setInputFiles('#files', good));
+      await click(page, 'play');
+      await until(page, `phase === 'playing' && clockMs > 3000`, 20000, 'the good files to play');
+      const lit = await page.evaluate(kCanvasLit);
+      if (lit < 1000) throw new Error(`the canvas is dark (${lit} bright channels)`);
+      if ((await look(page)).message !== '') throw new Error('a message while playing');
+      await click(page, 'stop');
+      await until(page, `phase === 'ended'`, 5000, 'the demo to end');
+      return `${said.length} bad sets, each with its message:\n  ${said.join('\n  ')}\nthen a good set played`;
+    },
+  },
+
+  offline: {
+    async run(page, server) {
+      await until(page, 'offline', 60000, 'the page to say it plays without a network');
+      const { installabilityErrors: errors } = await page.send('Page.getInstallabilityErrors');
+      if (errors.length > 0) throw new Error(`the page does not install as an app: ${JSON.stringify(errors)}`);
+      const url = await page.evaluate('location.href');
+      server.stop();
+      const second = await page.browser.open(url);
+      await until(second, `phase === 'ready'`, 30000, 'the page to load from the cache');
+      await click(second, 'play');
+      await until(second, `phase === 'playing' && clockMs > 3000`, 20000, 'the demo to play from the cache');
+      const lit = await second.evaluate(kCanvasLit);
+      if (lit < 1000) throw new Error(`the canvas is dark (${lit} bright channels)`);
+      await click(second, 'stop');
+      await until(second, `phase === 'ended'`, 5000, 'the demo to end');
+      if (second.errors.length > 0) throw new Error(`the second visit reported errors:\n${second.errors.join('\n')}`);
+      return 'installable; with the server gone, a second visit loaded and played from the cache';
+    },
   },
 };
 
 async function main() {
-  if (!cases[testCase]) {
+  const chosen = cases[testCase];
+  if (!chosen) {
     console.error(`no case ${testCase}; cases: ${Object.keys(cases).join(', ')}`);
     return 2;
   }
@@ -123,12 +376,13 @@ async function main() {
     console.log(`skipped: ${launched.skip}`);
     return 77;
   }
-  const server = await serve(site);
+  const server = await serve([site, kHere], { held: chosen.held });
+  const folder = mkdtempSync(join(tmpdir(), 'prelo-web-files-'));
   const { browser } = launched;
   try {
-    const page = await browser.open(`http://127.0.0.1:${server.address().port}/`);
-    await page.evaluate('prelo.ready.then(() => true)');
-    const said = await cases[testCase](page);
+    const page = await browser.open(`http://127.0.0.1:${server.address().port}${chosen.url ?? '/'}`);
+    if (!chosen.watchesLoading && !chosen.url) await until(page, `phase !== 'loading'`, 60000, 'the module to load');
+    const said = await chosen.run(page, server, folder);
     if (page.errors.length > 0) throw new Error(`the page reported errors:\n${page.errors.join('\n')}`);
     console.log(`ok ${testCase}: ${said}`);
     return 0;
@@ -136,8 +390,10 @@ async function main() {
     console.log(`FAIL ${testCase}: ${error.message}`);
     return 1;
   } finally {
+    server.release();
     await browser.close();
     server.close();
+    rmSync(folder, { recursive: true, force: true });
   }
 }
 

@@ -100,7 +100,7 @@ int RunMovieExtract(const CommandArgs& args) {
     Json frames = Json::array();
     size_t damaged = 0;
     {
-        Progress progress("movie-extract: frames", movie.frames.size());
+        Progress progress("movie-extract", movie.frames.size());
         for (size_t i = 0; i < movie.frames.size(); ++i) {
             const Slot slot = movie.frames[i];
             const bool clean = decoder.Decode(movie.bytes.data() + slot.offset, slot.size);
@@ -155,7 +155,7 @@ int RunMoviePack(const CommandArgs& args) {
     std::vector<bool> kept(count, false);
     std::vector<std::string> refusals;
     {
-        Progress progress("movie-pack: frames", count);
+        Progress progress("movie-pack", count);
         for (size_t i = 0; i < count; ++i) {
             progress.Done(i + 1);
             const fs::path path = folder / FrameFileName(static_cast<uint32_t>(i));

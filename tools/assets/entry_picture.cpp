@@ -96,7 +96,7 @@ bool DecodePms(const uint8_t* data, size_t size, const EntryHeader& header, Entr
         return true;
     }
     std::vector<uint8_t> bgr(pixels * 3);
-    const PlaneView view{bgr.data(), header.width, header.height, static_cast<ptrdiff_t>(header.width) * 3};
+    const PlaneView view{bgr.data(), header.width, header.height, header.width * 3};
     if (pms.mainOffset >= size || !DecodePmsColourStream(data + pms.mainOffset, size - pms.mainOffset, view)) {
         return Fail(error, "damaged colour data");
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "platform/file_name.h"
 #include "platform/file_write.h"
 #include "platform/system_failure.h"
 
@@ -21,7 +22,9 @@ std::string Shown(const std::filesystem::path& path) {
     return std::string(text.begin(), text.end());
 }
 
-bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>* bytes, std::string* error) {
+bool ReadWholeFile(const std::filesystem::path& given, std::vector<uint8_t>* bytes, std::string* error) {
+    // A folder copied from a FAT drive holds CG_000.PNG for cg_000.png: found as Windows finds it.
+    const std::filesystem::path path = platform::FileNameAsFound(given.string());
     std::error_code code;
     const uintmax_t size = std::filesystem::file_size(path, code);
     if (code) {

@@ -1,98 +1,94 @@
 // prelo-assets: lists, extracts, checks and repacks the demo's picture archive and movie.
-#include <cstdio>
-#include <cstring>
+// The exit statuses are console::AssetStatus.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "prelo/version.h"
 #include "tools/assets/commands.h"
+#include "tools/console/command_line.h"
+#include "tools/console/exit_status.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: prelo-assets COMMAND ARGUMENTS\n"
-    "Lists, extracts, checks and repacks the demo's picture archive (Prelo.zpx) and movie\n"
-    "(Prelo.moz, PreloM.moz), byte for byte.\n"
-    "\n"
-    "Commands:\n"
-    "  info FILE [--json] [--frames]   what an archive, movie or WAV file holds: for an archive every\n"
-    "                                  entry's offset, size, format and size in pixels; for a movie the\n"
-    "                                  frame size and count (--frames: every frame's payload size)\n"
-    "  extract ARCHIVE DIR [--force]   every picture as DIR/cg_NNN.png (RGB, RGBA, or a palette PNG\n"
-    "                                  for 8-bit pictures), DIR/manifest.json and a copy of the archive\n"
-    "  pack DIR ARCHIVE [--allow-resize]\n"
-    "                                  writes the archive from the folder: unchanged pictures keep their\n"
-    "                                  bytes, changed ones are encoded in their entry's format; every\n"
-    "                                  changed picture is checked first (size, colours, alpha)\n"
-    "  movie-extract MOVIE DIR [--mp4 FILE] [--force]\n"
-    "                                  every frame as DIR/frame_NNNNN.png (8-bit palette), a manifest\n"
-    "                                  and a copy of the movie; --mp4 also writes a video with ffmpeg\n"
-    "  movie-pack DIR MOVIE            writes a movie from the folder's frame PNGs; unchanged frames\n"
-    "                                  keep their bytes when the folder came from movie-extract\n"
-    "\n"
-    "Options:\n"
-    "  --help      this text\n"
-    "  --version   the program's version\n"
-    "\n"
-    "Output files are written under a temporary name and replace their target only when complete.\n"
-    "Exit status: 0 done, 1 refused or failed (one line a reason), 2 misused.\n";
+using assetkit::CommandArgs;
 
-int Misused(const std::string& why) {
-    std::fprintf(stderr, "prelo-assets: %s\nTry 'prelo-assets --help'.\n", why.c_str());
-    return 2;
+console::CommandText Text() {
+    console::CommandText text;
+    text.name = "prelo-assets";
+    text.usages = {"COMMAND ARGUMENTS [options]"};
+    text.description =
+        "Lists, extracts, checks and repacks the demo's picture archive (Prelo.zpx) and movie\n"
+        "(Prelo.moz, PreloM.moz), byte for byte.\n";
+    text.footer = "Output files are written under a temporary name and replace their target only when complete.\n";
+    text.exitStatus = console::AssetStatusHelp();
+    return text;
+}
+
+// One command: its operands in order, and what runs it.
+struct Command {
+    CLI::App* app;
+    std::vector<std::string> operands;
+    int (*run)(const CommandArgs&);
+};
+
+Command Add(CLI::App& app, const char* name, std::vector<const char*> operandNames, int (*run)(const CommandArgs&),
+            const std::string& help) {
+    Command command{app.add_subcommand(name, help), std::vector<std::string>(operandNames.size()), run};
+    for (size_t i = 0; i < operandNames.size(); ++i) {
+        command.app->add_option(operandNames[i], command.operands[i])->required();
+    }
+    return command;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    assetkit::CommandArgs args;
-    std::string command;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (arg == "--version") {
-            std::printf("prelo-assets %s\n", PRELO_VERSION);
-            return 0;
-        }
-        if (arg == "--json")
-            args.json = true;
-        else if (arg == "--frames")
-            args.frames = true;
-        else if (arg == "--allow-resize")
-            args.allowResize = true;
-        else if (arg == "--force")
-            args.force = true;
-        else if (arg == "--mp4") {
-            if (++i >= argc) return Misused("--mp4 needs a file name");
-            args.mp4 = argv[i];
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return Misused("unknown option " + arg);
-        } else if (command.empty()) {
-            command = arg;
-        } else {
-            args.operands.push_back(arg);
+    CommandArgs args;
+    CLI::App app;
+    console::Describe(app, Text(), PRELO_VERSION);
+    app.require_subcommand(1);
+    std::vector<Command> commands;
+    commands.push_back(Add(app, "info", {"FILE"}, assetkit::RunInfo,
+                           "what an archive, movie or WAV file holds: for an archive every\n"
+                           "entry's offset, size, format and size in pixels; for a movie the\n"
+                           "frame size and count"));
+    commands.back().app->add_flag("--json", args.json, "the same as JSON");
+    commands.back().app->add_flag("--frames", args.frames, "a movie's every frame, with its payload size");
+    commands.push_back(Add(app, "extract", {"ARCHIVE", "DIR"}, assetkit::RunExtract,
+                           "every picture as DIR/cg_NNN.png (RGB, RGBA, or a palette PNG\n"
+                           "for 8-bit pictures), DIR/manifest.json and a copy of the archive"));
+    commands.back().app->add_flag("--force", args.force, "extract into a folder that holds files");
+    commands.push_back(Add(app, "pack", {"DIR", "ARCHIVE"}, assetkit::RunPack,
+                           "writes the archive from the folder: unchanged pictures keep their\n"
+                           "bytes, changed ones are encoded in their entry's format; every\n"
+                           "changed picture is checked first (size, colours, alpha)"));
+    commands.back().app->add_flag("--allow-resize", args.allowResize, "let a picture change its size");
+    commands.push_back(Add(app, "movie-extract", {"MOVIE", "DIR"}, assetkit::RunMovieExtract,
+                           "every frame as DIR/frame_NNNNN.png (8-bit palette), a manifest\n"
+                           "and a copy of the movie"));
+    console::AddPath(*commands.back().app, "--mp4", &args.mp4, "FILE", "also a video, with ffmpeg");
+    commands.back().app->add_flag("--force", args.force, "extract into a folder that holds files");
+    commands.push_back(Add(app, "movie-pack", {"DIR", "MOVIE"}, assetkit::RunMoviePack,
+                           "writes a movie from the folder's frame PNGs; unchanged frames\n"
+                           "keep their bytes when the folder came from movie-extract"));
+
+    const std::vector<std::string> given(argv + 1, argv + argc);
+    console::ParseOutcome parsed = console::Parse(app, given);
+    if (parsed.kind == console::ParseOutcome::kRefused && !app.get_subcommands().size()) {
+        // No command was recognised: say which word was taken for one.
+        const auto word =
+            std::find_if(given.begin(), given.end(), [](const std::string& arg) { return arg[0] != '-'; });
+        parsed.text = word == given.end() ? "no command given" : "unknown command '" + *word + "'";
+    }
+    if (const int status = console::FinishParse("prelo-assets", parsed, console::kAssetsMisused); status >= 0) {
+        return status;
+    }
+    for (const Command& command : commands) {
+        if (command.app->parsed()) {
+            args.operands = command.operands;
+            return command.run(args);
         }
     }
-    struct Command {
-        const char* name;
-        size_t operands;
-        int (*run)(const assetkit::CommandArgs&);
-    };
-    static constexpr Command kCommands[] = {{"info", 1, assetkit::RunInfo},
-                                            {"extract", 2, assetkit::RunExtract},
-                                            {"pack", 2, assetkit::RunPack},
-                                            {"movie-extract", 2, assetkit::RunMovieExtract},
-                                            {"movie-pack", 2, assetkit::RunMoviePack}};
-    if (command.empty()) return Misused("no command given");
-    for (const Command& known : kCommands) {
-        if (command != known.name) continue;
-        if (args.operands.size() != known.operands) {
-            return Misused(command + " takes " + std::to_string(known.operands) +
-                           (known.operands == 1 ? " file" : " arguments"));
-        }
-        return known.run(args);
-    }
-    return Misused("unknown command " + command);
+    return console::kAssetsMisused;
 }

@@ -1,21 +1,24 @@
 #include <algorithm>
 
+#include "demo/assets/pms_opcodes.h"
 #include "pms_streams.h"
 #include "run_choice.h"
+#include "run_emit.h"
 #include "run_lengths.h"
 
 namespace tools {
 namespace {
 
-constexpr int32_t kMaxCopy = 255 + 2;
-constexpr int32_t kMaxFill = 255 + 3;
-constexpr int32_t kMaxPairs = 255 + 2;
-constexpr int32_t kMaxShared = 255 + 1;
+constexpr pms::RunBias kRuns = pms::kColourRuns;
+constexpr int32_t kMaxCopy = 255 + kRuns.copy;
+constexpr int32_t kMaxFill = 255 + kRuns.fill;
+constexpr int32_t kMaxPairs = 255 + kRuns.pairs;
+constexpr int32_t kMaxShared = 255 + kRuns.shared;
 
 // Literals whose low byte collides with the opcodes need the three-byte escape.
-int32_t LiteralCost(uint16_t colour) { return (colour & 0xFF) >= 0xF8 ? 3 : 2; }
+int32_t LiteralCost(uint16_t colour) { return (colour & 0xFF) >= pms::kFirstOpcode ? 3 : 2; }
 
-// The bits a 0xF9 run keeps in its header byte: the top bits of each component.
+// The bits a shared-bits run keeps in its header byte: the top bits of each component.
 uint8_t HighBits(uint16_t c) {
     const int r = c >> 11, g = (c >> 5) & 63, b = c & 31;
     return static_cast<uint8_t>((r >> 2) << 5 | (g >> 4) << 3 | (b >> 2));
@@ -24,8 +27,6 @@ uint8_t LowBits(uint16_t c) {
     const int r = c >> 11, g = (c >> 5) & 63, b = c & 31;
     return static_cast<uint8_t>((r & 3) << 6 | (g & 15) << 2 | (b & 3));
 }
-
-enum class Op { Literal, CopyUp, CopyUp2, Fill, Pattern, Shared, DiagRight, DiagLeft };
 
 class RowEncoder {
 public:
@@ -39,26 +40,6 @@ public:
         fill_ = FillLengths(row_, width);
         if (above_) up_ = MatchLengths(row_, above_, width);
         if (above2_) up2_ = MatchLengths(row_, above2_, width);
-    }
-
-    void Encode() {
-        for (int32_t x = 0; x < width_;) {
-            const Choice<Op> choice = Choose(x);
-            Emit(choice, x);
-            x += choice.pixels;
-        }
-    }
-
-private:
-    int32_t Up(int32_t x) const { return above_ ? up_[x] : 0; }
-    int32_t Up2(int32_t x) const { return above2_ ? up2_[x] : 0; }
-    bool DiagRight(int32_t x) const { return above_ && x + 1 < width_ && row_[x] == above_[x + 1]; }
-    bool DiagLeft(int32_t x) const { return above_ && x >= 1 && row_[x] == above_[x - 1]; }
-
-    // A pixel where a dedicated opcode beats the one byte a pixel of a shared-bits run.
-    bool BetterElsewhere(int32_t x) const {
-        if (Up(x) >= 3 || Up2(x) >= 3 || fill_[x] >= 5) return true;
-        return x + 2 < width_ && row_[x + 2] == row_[x] && PatternPairs(row_, x, width_) >= 4;
     }
 
     Choice<Op> Choose(int32_t x) const {
@@ -77,50 +58,36 @@ private:
         return best;
     }
 
-    void Put(uint8_t b) { out_.push_back(b); }
-    void PutColour(uint16_t c) {
-        Put(static_cast<uint8_t>(c & 0xFF));
-        Put(static_cast<uint8_t>(c >> 8));
-    }
-
     void Emit(const Choice<Op>& c, int32_t x) {
         switch (c.op) {
-            case Op::Literal:
-                if (LiteralCost(row_[x]) == 3) Put(0xF8);
-                PutColour(row_[x]);
-                break;
             case Op::Shared:
-                Put(0xF9);
-                Put(static_cast<uint8_t>(c.pixels - 1));
-                Put(HighBits(row_[x]));
-                for (int32_t i = 0; i < c.pixels; ++i) Put(LowBits(row_[x + i]));
+                out_.push_back(pms::kSharedBits);
+                out_.push_back(static_cast<uint8_t>(c.pixels - kRuns.shared));
+                out_.push_back(HighBits(row_[x]));
+                for (int32_t i = 0; i < c.pixels; ++i) out_.push_back(LowBits(row_[x + i]));
                 break;
             case Op::DiagRight:
-                Put(0xFA);
+                out_.push_back(pms::kDiagonalRight);
                 break;
             case Op::DiagLeft:
-                Put(0xFB);
+                out_.push_back(pms::kDiagonalLeft);
                 break;
-            case Op::Pattern:
-                Put(0xFC);
-                Put(static_cast<uint8_t>(c.pixels / 2 - 2));
-                PutColour(row_[x]);
-                PutColour(row_[x + 1]);
-                break;
-            case Op::Fill:
-                Put(0xFD);
-                Put(static_cast<uint8_t>(c.pixels - 3));
-                PutColour(row_[x]);
-                break;
-            case Op::CopyUp2:
-                Put(0xFE);
-                Put(static_cast<uint8_t>(c.pixels - 2));
-                break;
-            case Op::CopyUp:
-                Put(0xFF);
-                Put(static_cast<uint8_t>(c.pixels - 2));
+            default:
+                EmitRun(out_, kRuns, c.op, row_ + x, c.pixels);
                 break;
         }
+    }
+
+private:
+    int32_t Up(int32_t x) const { return above_ ? up_[x] : 0; }
+    int32_t Up2(int32_t x) const { return above2_ ? up2_[x] : 0; }
+    bool DiagRight(int32_t x) const { return above_ && x + 1 < width_ && row_[x] == above_[x + 1]; }
+    bool DiagLeft(int32_t x) const { return above_ && x >= 1 && row_[x] == above_[x - 1]; }
+
+    // A pixel where a dedicated opcode beats the one byte a pixel of a shared-bits run.
+    bool BetterElsewhere(int32_t x) const {
+        if (Up(x) >= 3 || Up2(x) >= 3 || fill_[x] >= 5) return true;
+        return x + 2 < width_ && row_[x + 2] == row_[x] && PatternPairs(row_, x, width_) >= 4;
     }
 
     const uint16_t* row_;
@@ -135,11 +102,7 @@ private:
 }  // namespace
 
 std::vector<uint8_t> EncodeColourStream(const uint16_t* colours, int32_t width, int32_t height) {
-    std::vector<uint8_t> out;
-    if (colours == nullptr || width <= 0 || height <= 0) return out;
-    out.reserve(static_cast<size_t>(width) * height);
-    for (int32_t y = 0; y < height; ++y) RowEncoder(colours, width, y, out).Encode();
-    return out;
+    return EncodeRows<RowEncoder>(colours, width, height, 2);
 }
 
 }  // namespace tools

@@ -1,266 +1,291 @@
-// The page around the demo's WebAssembly module: the canvas it draws into, the Web Audio that
-// plays its music and gives it its clock, keys, pause, mute, fullscreen, and the user's own game
-// files, which are read here and written only into the module's memory file system.
-'use strict';
+// The page around the demo's WebAssembly module: the start screen and its choices, the canvas the
+// demo draws into, the player's controls, and what the page tells the user. The module, the
+// sample set, the music, the user's files, the keys and the offline cache each have their own
+// file beside this one.
+import { MusicOutput, decodeMusic } from './audio.js';
+import { bytesOf } from './download.js';
+import { offeredByDrop, offeredByInput, readGameFiles } from './game_files.js';
+import { demoKey, demoMouseKey, kAllDemoKeys, pageAction } from './keys.js';
+import { loadDemoModule } from './loader.js';
+import { isCached, keepOffline } from './offline.js';
+import { SampleSet, kSampleFolder } from './samples.js';
 
-const kWidth = 640;
-const kHeight = 480;
-const kSampleFolder = '/samples';
 const kUserFolder = '/user';
-// The files a game folder holds, by the names the demo opens them by.
-const kGameFiles = ['Prelo.zpx', 'Prelo.moz', 'PreloM.moz', 'Vuvi01.wav', 'Prelo.ini'];
+const kSamples = { folder: kSampleFolder, names: null };
 
-// The demo's virtual keys for the page's keys: the jump keys and the cancel keys.
-const kDemoKeys = {
-  Digit0: 0x30, Digit1: 0x31, Digit2: 0x32, Digit3: 0x33, Digit4: 0x34, Digit5: 0x35, Digit6: 0x36,
-  Digit7: 0x37, Digit8: 0x38, Digit9: 0x39, KeyP: 0x50, Space: 0x20, Enter: 0x0d, NumpadEnter: 0x0d,
-  Escape: 0x1b,
-};
-const kMouseKeys = [0x01, 0x04, 0x02];  // left, middle, right button
+// What each of PreloPlay's results (PlayOutcome in page_play.h) tells the user.
+const kOutcomes = new Map([
+  [0, { kind: 'note', text: 'The demo has ended.' }],
+  [2, { kind: 'error', text: 'The demo could not be loaded.' }],
+  [3, { kind: 'error', text: 'The demo did not start: its files are damaged or incomplete.' }],
+  [4, { kind: 'error', text: 'The demo stopped part-way: one of its files is damaged or cut short.' }],
+]);
 
 const $ = (id) => document.getElementById(id);
 const canvas = $('screen');
 const context2d = canvas.getContext('2d');
-const picture = context2d.createImageData(kWidth, kHeight);
+const picture = context2d.createImageData(canvas.width, canvas.height);
+const music = new MusicOutput();
 
-const state = {
-  phase: 'loading',  // loading, ready, playing, ended, failed
-  folder: kSampleFolder,
-  userFiles: null,   // names written into kUserFolder, when the user chose files
-  audio: null,       // AudioContext, made on the first click
-  gain: null,
-  music: null,       // the decoded music file
-  source: null,      // the playing AudioBufferSourceNode
-  musicFromMs: 0,    // the music position at musicStartedAt
-  musicStartedAt: 0, // the audio context's time when the music (re)started
-  clockFromAudio: true,
-  pausedAt: null,    // performance clock of the pause, when the audio clock cannot be suspended
-  leftOutMs: 0,
-  paused: false,
-  muted: false,
+const page = {
+  phase: 'loading',  // loading, ready, playing, ended, broken (the module did not load)
+  module: null,
+  samples: null,     // the bundled SampleSet, its movie still arriving perhaps
+  // What Play plays: the samples, the user's files (their names), or nothing (folder null) after
+  // a refused choice, so that no file of an earlier choice plays in its place.
+  source: kSamples,
+  userMusic: null,   // decoded when the user's files were taken
+  reading: false,
+  paused: false,     // by the user
+  held: false,       // the demo's clocks stand still: paused, or waiting for the movie
   stopRequested: false,
-  frames: 0,
-  messages: [],
-  printed: [],
+  demoWords: [],     // what the demo showed during this play, in its own language
 };
 
-function showMessage(text) {
-  state.messages.push(text);
-  $('message').textContent = state.messages.join('\n');
+// ---- what the page shows ----
+
+function describeSource() {
+  if (page.reading) return 'Reading your files…';
+  if (page.source.folder === null) return 'Nothing to play: choose your game folder again, or go back to the bundled samples.';
+  if (page.source.names === null) return 'Plays the bundled sample set.';
+  return `Plays your files: ${page.source.names.join(', ')}.`;
 }
 
-function clearMessages() {
-  state.messages = [];
-  $('message').textContent = '';
+function update() {
+  document.body.dataset.phase = page.phase;
+  $('start').hidden = page.phase === 'playing';
+  const play = $('play');
+  play.disabled = ['loading', 'broken', 'playing'].includes(page.phase) || page.reading || page.source.folder === null;
+  if (page.phase !== 'loading') play.textContent = page.phase === 'ended' ? 'Play again' : 'Click to start';
+  $('source').textContent = describeSource();
+  $('samples').hidden = page.source === kSamples;
+  for (const id of ['pause', 'stop']) $(id).hidden = page.phase !== 'playing';
+  $('pause').textContent = page.paused ? 'Resume' : 'Pause';
+  $('mute').textContent = music.muted ? 'Unmute' : 'Mute';
+}
+
+// One line of the page's own in English, then the demo's own words, if any, as the detail. Only
+// failures look like errors.
+function say(kind, text, details = []) {
+  const box = $('message');
+  box.className = kind;
+  box.replaceChildren(text);
+  if (details.length === 0) return;
+  const detail = document.createElement('span');
+  detail.className = 'detail';
+  detail.lang = 'ja';
+  detail.textContent = details.join('\n');
+  box.append(detail);
+}
+
+function showProgress(loaded, total) {
+  $('progress').max = total;
+  $('progress').value = loaded;
+  const megabytes = (bytes) => (bytes / (1024 * 1024)).toFixed(1);
+  $('progress-text').textContent = `${Math.floor((100 * loaded) / total)} % (${megabytes(loaded)} of ${megabytes(total)} MB)`;
+}
+
+// While the demo waits for the movie, over the picture: how far the movie has come.
+function showNotice() {
+  const movie = page.samples.movie;
+  const notice = $('notice');
+  notice.hidden = !(page.phase === 'playing' && movie.waiting);
+  if (notice.hidden) return;
+  const percent = Math.floor((100 * movie.through) / movie.size);
+  notice.textContent = movie.broken === null
+    ? `The movie is still loading (${percent} %): the demo goes on as soon as it is here.`
+    : `The movie's download broke off (${movie.broken.message}) and is tried again: the demo goes on as soon as the movie is here.`;
+}
+
+function showClock() {
+  const position = music.positionMs();
+  $('clock').textContent = position === null ? '' : `${(position / 1000).toFixed(1)} s`;
 }
 
 // ---- what the module calls (page_bridge.cpp) ----
 
-function audioClockMs() {
-  if (state.clockFromAudio) return state.audio.currentTime * 1000;
-  const now = state.pausedAt !== null ? state.pausedAt : performance.now();
-  return now - state.leftOutMs;
-}
-
-function musicPositionMs() {
-  if (state.source === null || state.audio === null) return null;
-  const ms = state.musicFromMs + (state.audio.currentTime - state.musicStartedAt) * 1000;
-  const length = state.music.duration * 1000;
-  return state.source.loop ? ms % length : Math.min(ms, length);
-}
-
-function stopMusic() {
-  if (state.source !== null) {
-    state.source.onended = null;
-    state.source.stop();
-    state.source.disconnect();
-    state.source = null;
-  }
-}
-
-function playMusic(fromMs, loop) {
-  stopMusic();
-  if (state.music === null) return;
-  const source = state.audio.createBufferSource();
-  source.buffer = state.music;
-  source.loop = loop;
-  source.connect(state.gain);
-  const offset = (fromMs / 1000) % state.music.duration;
-  source.start(0, offset);
-  state.source = source;
-  state.musicFromMs = offset * 1000;
-  state.musicStartedAt = state.audio.currentTime;
-}
-
-function present(rgba) {
-  picture.data.set(rgba);
-  context2d.putImageData(picture, 0, 0);
-  state.frames += 1;
-  const position = musicPositionMs();
-  $('clock').textContent = position === null ? '' : (position / 1000).toFixed(1) + ' s';
-}
-
-// Resolves at the next animation frame that is not paused: 1 goes on, 0 ends the demo.
-function waitFrame() {
-  return new Promise((resolve) => {
-    const next = () => {
-      if (state.stopRequested) return resolve(0);
-      if (state.paused) return requestAnimationFrame(next);
-      resolve(1);
-    };
-    requestAnimationFrame(next);
-  });
-}
-
-var Module = {
-  page: { present, waitFrame, audioClockMs, playMusic, stopMusic, message: showMessage },
-  print: (text) => { state.printed.push(text); },
-  printErr: (text) => { console.warn(text); },
-  // A module or sample set that cannot load (a page opened from disk rather than served, a
-  // broken download) stops the module; say so rather than leave a dark page.
-  onAbort: (what) => {
-    state.phase = 'failed';
-    $('start').hidden = false;
-    showMessage('The demo could not be loaded: ' + what);
+const hooks = {
+  present(rgba) {
+    picture.data.set(rgba);
+    context2d.putImageData(picture, 0, 0);
+    showClock();
   },
-  onRuntimeInitialized: () => {
-    state.phase = 'ready';
-    $('play').disabled = false;
-    $('play').textContent = 'Click to start';
-    resolveReady();
+  // Resolves at the next animation frame that is not paused: 1 goes on, 0 ends the demo.
+  waitFrame() {
+    return new Promise((resolve) => {
+      const next = () => {
+        if (page.stopRequested) return resolve(0);
+        if (page.paused) return requestAnimationFrame(next);
+        resolve(1);
+      };
+      requestAnimationFrame(next);
+    });
   },
+  audioClockMs: () => music.clockMs(),
+  playMusic: (fromMs, loop) => music.play(fromMs, loop),
+  stopMusic: () => music.stop(),
+  message: (text) => page.demoWords.push(text),
 };
-let resolveReady;
-const ready = new Promise((resolve) => { resolveReady = resolve; });
 
-// ---- audio ----
-
-async function startAudio() {
-  if (state.audio === null) {
-    state.audio = new AudioContext();
-    state.gain = state.audio.createGain();
-    state.gain.connect(state.audio.destination);
-  }
-  await state.audio.resume().catch(() => {});
-  // Without a sound device the audio clock may never run; the demo then keeps time on the
-  // page's own clock and plays silently.
-  if (state.audio.state !== 'running') {
-    await new Promise((resolve) => setTimeout(resolve, 200));
-  }
-  state.clockFromAudio = state.audio.state === 'running';
+// The module and the files the samples need to play download side by side; the movie comes after
+// them.
+const loading = { loaded: 0, total: bytesOf(['prelo.wasm.gz']) + SampleSet.neededBytes };
+function countBytes(count) {
+  loading.loaded += count;
+  showProgress(loading.loaded, loading.total);
 }
 
-async function decodeMusic(folder) {
-  const bytes = Module.FS.readFile(folder + '/Vuvi01.wav');
-  try {
-    state.music = await state.audio.decodeAudioData(bytes.slice().buffer);
-  } catch (error) {
-    state.music = null;
-    throw new Error('Vuvi01.wav is damaged: it is not a sound file this browser can play.');
-  }
+async function loadDemo() {
+  const samples = new SampleSet(countBytes);
+  const module = await loadDemoModule({ hooks, onBytes: countBytes });
+  await samples.place(module.FS);
+  return { module, samples };
 }
 
-// ---- the user's own files ----
-
-function canonicalName(name) {
-  const base = name.split('/').pop().toLowerCase();
-  return kGameFiles.find((known) => known.toLowerCase() === base) || null;
-}
-
-// Files still being read; a start waits for them.
-let filesTaken = Promise.resolve(true);
-
-function takeUserFiles(fileList) {
-  filesTaken = filesTaken.then(() => writeUserFiles(fileList)).catch((error) => {
-    showMessage('Your files could not be read: ' + error.message);
-    return false;
+const moduleLoaded = loadDemo().then(
+  ({ module, samples }) => {
+    page.module = module;
+    page.samples = samples;
+    samples.movie.onChange = movieChanged;
+    page.phase = 'ready';
+    update();
+    keepOffline();
+    return module;
+  },
+  (error) => {
+    page.phase = 'broken';
+    say('error', `The demo could not be loaded: ${error.message}`);
+    update();
+    return null;
   });
-  return filesTaken;
+
+// ---- the user's choices ----
+
+// Choices are taken one at a time, in order; Play waits for the last. One that fails in a way
+// of its own is said, and the next is taken as if it had not been.
+let choosing = Promise.resolve();
+
+function choose(task) {
+  choosing = choosing.then(async () => {
+    const module = await moduleLoaded;
+    if (module === null) return;
+    page.reading = true;
+    update();
+    try {
+      await task(module.FS);
+    } finally {
+      page.reading = false;
+      update();
+    }
+  }).catch((error) => say('error', `Your choice could not be taken: ${error.message}`));
 }
 
-async function writeUserFiles(fileList) {
-  const files = Array.from(fileList);
-  const found = new Map();
-  for (const file of files) {
-    const name = canonicalName(file.webkitRelativePath || file.name);
-    if (name !== null) found.set(name, file);
+// The user's files live in their own folder, emptied at each choice, so that nothing of an
+// earlier choice is played with or instead of a later one.
+function replaceUserFiles(FS, files) {
+  if (!FS.analyzePath(kUserFolder).exists) FS.mkdir(kUserFolder);
+  for (const name of FS.readdir(kUserFolder)) {
+    if (name !== '.' && name !== '..') FS.unlink(`${kUserFolder}/${name}`);
   }
-  clearMessages();
-  const missing = [];
-  if (!found.has('Prelo.zpx')) missing.push('Prelo.zpx');
-  if (!found.has('Prelo.moz') && !found.has('PreloM.moz')) missing.push('Prelo.moz (or PreloM.moz)');
-  if (!found.has('Vuvi01.wav')) missing.push('Vuvi01.wav');
-  if (missing.length > 0) {
-    showMessage('These files are missing from what you chose: ' + missing.join(', ') + '.');
-    return false;
+  for (const [name, bytes] of files) FS.writeFile(`${kUserFolder}/${name}`, bytes);
+}
+
+// A choice is read and its music decoded before it replaces the previous one; a refused choice
+// leaves nothing to play but says why.
+async function takeOffers(FS, offers) {
+  say('note', '');
+  try {
+    const files = await readGameFiles(await offers);
+    page.userMusic = await decodeMusic(files.get('Vuvi01.wav'));
+    replaceUserFiles(FS, files);
+    page.source = { folder: kUserFolder, names: [...files.keys()] };
+  } catch (error) {
+    replaceUserFiles(FS, new Map());
+    page.userMusic = null;
+    page.source = { folder: null, names: null };
+    say('error', error.message);
   }
-  const FS = Module.FS;
-  if (state.userFiles !== null) {
-    for (const name of state.userFiles) FS.unlink(kUserFolder + '/' + name);
-  } else {
-    FS.mkdir(kUserFolder);
-  }
-  for (const [name, file] of found) {
-    FS.writeFile(kUserFolder + '/' + name, new Uint8Array(await file.arrayBuffer()));
-  }
-  state.userFiles = Array.from(found.keys());
-  state.folder = kUserFolder;
-  $('source').textContent = 'Plays your files: ' + state.userFiles.join(', ') + '.';
-  return true;
+}
+
+function backToSamples(FS) {
+  replaceUserFiles(FS, new Map());
+  page.userMusic = null;
+  page.source = kSamples;
+  say('note', '');
 }
 
 // ---- playing ----
 
-async function play() {
-  if (state.phase === 'playing' || state.phase === 'loading') return;
-  clearMessages();
-  state.phase = 'playing';
-  $('start').hidden = true;
-  try {
-    await filesTaken;
-    await startAudio();
-    await decodeMusic(state.folder);
-  } catch (error) {
-    state.phase = 'failed';
-    $('start').hidden = false;
-    showMessage(error.message);
-    return;
+// The demo's clocks stand still while the user pauses and while it waits for the movie.
+function holdDemo() {
+  const held = page.phase === 'playing' && (page.paused || page.samples.movie.waiting);
+  if (held === page.held) return;
+  page.held = held;
+  page.module._PreloPause(held ? 1 : 0);
+  music.setPaused(held);
+}
+
+function movieChanged() {
+  holdDemo();
+  showNotice();
+  if (page.samples.movie.complete) sayWhenOffline();
+}
+
+// Once the movie, the last file, has passed into the service worker's cache.
+let offlineChecked = false;
+async function sayWhenOffline() {
+  if (offlineChecked) return;
+  offlineChecked = true;
+  for (let tries = 0; tries < 20; ++tries) {
+    if (await isCached('samples/Prelo.moz')) {
+      $('offline').hidden = false;
+      return;
+    }
+    await new Promise((resolve) => setTimeout(resolve, 250));
   }
-  state.stopRequested = false;
-  state.frames = 0;
-  setPaused(false);
-  canvas.focus();
-  const status = await Module.ccall('PreloPlay', 'number', ['string', 'number', 'number', 'number'],
-    [state.folder, $('demo-music').checked ? 1 : 0, $('cancel').checked ? 1 : 0, $('loop').checked ? 1 : 0],
-    { async: true });
-  stopMusic();
-  state.phase = status === 0 ? 'ended' : 'failed';
-  $('start').hidden = false;
-  $('play').textContent = 'Play again';
-  if (status === 0) showMessage('The demo has ended.');
-  // The demo's own words (in its language) came first; say what they mean for the page.
-  if (status === 3) state.messages.unshift('The demo did not start: its files are damaged or incomplete.');
-  if (status !== 0) $('message').textContent = state.messages.join('\n');
+}
+
+async function play() {
+  await choosing;
+  if (!['ready', 'ended'].includes(page.phase) || page.source.folder === null) return;
+  Object.assign(page, { phase: 'playing', paused: false, stopRequested: false, demoWords: [] });
+  const movie = page.source === kSamples ? page.samples.movie : null;
+  const refusedBefore = movie?.refused;
+  say('note', '');
+  update();
+  let outcome;
+  try {
+    await music.start(page.source === kSamples ? page.samples.music : page.userMusic);
+    canvas.focus();
+    outcome = await page.module.ccall('PreloPlay', 'number', ['string', 'number', 'number', 'number'],
+      [page.source.folder, $('demo-music').checked ? 1 : 0, $('cancel').checked ? 1 : 0, $('loop').checked ? 1 : 0],
+      { async: true });
+  } catch (error) {
+    outcome = error;
+  }
+  music.stop();
+  Object.assign(page, { phase: 'ended', paused: false, held: false });
+  $('clock').textContent = '';
+  showNotice();
+  if (outcome instanceof Error) {
+    say('error', `The demo could not play: ${outcome.message}`);
+  } else if (movie !== null && movie.refused > refusedBefore) {
+    // A read of the movie was told its bytes would not come, and the demo ended there: the
+    // download failed, or the user stopped the demo while it waited.
+    if (movie.failure === null) say('note', kOutcomes.get(0).text); else say('error', movie.failure.message);
+  } else {
+    const { kind, text } = kOutcomes.get(outcome);
+    say(kind, text, page.demoWords);
+  }
+  update();
+  $('play').focus();
 }
 
 function setPaused(paused) {
-  if (state.paused === paused) return;
-  state.paused = paused;
-  Module._PreloPause(paused ? 1 : 0);
-  if (state.audio !== null) {
-    if (paused) state.audio.suspend(); else state.audio.resume();
-  }
-  if (!state.clockFromAudio) {
-    if (paused) state.pausedAt = performance.now();
-    else if (state.pausedAt !== null) { state.leftOutMs += performance.now() - state.pausedAt; state.pausedAt = null; }
-  }
-  $('pause').textContent = paused ? 'Resume' : 'Pause';
-}
-
-function setMuted(muted) {
-  state.muted = muted;
-  if (state.gain !== null) state.gain.gain.value = muted ? 0 : 1;
-  $('mute').textContent = muted ? 'Unmute' : 'Mute';
+  if (page.phase !== 'playing' || page.paused === paused) return;
+  page.paused = paused;
+  holdDemo();
+  update();
 }
 
 function toggleFullscreen() {
@@ -268,54 +293,74 @@ function toggleFullscreen() {
   else $('stage').requestFullscreen().catch(() => {});
 }
 
-// The page's own keys never reach the demo: Ctrl+P does not jump to scene P and Alt+Enter does
-// not cancel.
-function pageKey(event) {
-  if (event.code === 'Pause' || (event.ctrlKey && event.code === 'KeyP')) return () => setPaused(!state.paused);
-  if (event.code === 'KeyM' && !event.ctrlKey && !event.altKey) return () => setMuted(!state.muted);
-  if (event.code === 'F11' || (event.altKey && event.code === 'Enter')) return toggleFullscreen;
-  return null;
+const pageActions = {
+  pause: () => setPaused(!page.paused),
+  mute: () => {
+    music.setMuted(!music.muted);
+    update();
+  },
+  fullscreen: toggleFullscreen,
+  // A stop while the demo waits for the movie ends the wait: the demo takes it for a read that
+  // failed, and ends.
+  stop: () => {
+    page.stopRequested = true;
+    page.samples.movie.cancelWaits();
+  },
+};
+
+// ---- events ----
+
+$('late').remove();
+$('play').addEventListener('click', play);
+$('samples').addEventListener('click', () => choose(backToSamples));
+$('choose-folder').addEventListener('click', () => $('folder').click());
+$('choose-files').addEventListener('click', () => $('files').click());
+for (const id of ['folder', 'files']) {
+  $(id).addEventListener('change', (event) => {
+    const offers = offeredByInput(event.target.files);
+    // Emptied, so that choosing the same files again (changed since) reads them again.
+    event.target.value = '';
+    choose((FS) => takeOffers(FS, offers));
+  });
+}
+// After a click on a player button the keys go back to the demo; from the keyboard, the focus
+// stays where the user took it.
+for (const id of ['pause', 'mute', 'fullscreen', 'stop']) {
+  $(id).addEventListener('click', (event) => {
+    pageActions[id]();
+    if (event.detail > 0 && page.phase === 'playing') canvas.focus();
+  });
 }
 
 window.addEventListener('keydown', (event) => {
-  const action = pageKey(event);
+  const action = pageAction(event);
   if (action !== null) {
     event.preventDefault();
-    if (!event.repeat) action();
+    if (!event.repeat) pageActions[action]();
     return;
   }
-  const key = kDemoKeys[event.code];
-  if (key !== undefined && state.phase === 'playing') {
-    event.preventDefault();
-    Module._PreloKey(key, 1);
-  }
+  const key = page.phase === 'playing' ? demoKey(event) : undefined;
+  if (key === undefined) return;
+  event.preventDefault();
+  page.module._PreloKey(key, 1);
 });
 window.addEventListener('keyup', (event) => {
-  const key = kDemoKeys[event.code];
-  if (key !== undefined && state.phase === 'playing') Module._PreloKey(key, 0);
+  const key = page.phase === 'playing' ? demoKey(event) : undefined;
+  if (key !== undefined) page.module._PreloKey(key, 0);
 });
 window.addEventListener('blur', () => {
-  if (state.phase === 'playing') for (const key of Object.values(kDemoKeys)) Module._PreloKey(key, 0);
+  if (page.phase === 'playing') for (const key of kAllDemoKeys) page.module._PreloKey(key, 0);
 });
 canvas.addEventListener('mousedown', (event) => {
-  if (state.phase === 'playing' && kMouseKeys[event.button]) Module._PreloKey(kMouseKeys[event.button], 1);
+  const key = demoMouseKey(event.button);
+  if (page.phase === 'playing' && key !== undefined) page.module._PreloKey(key, 1);
 });
 window.addEventListener('mouseup', (event) => {
-  if (state.phase === 'playing' && kMouseKeys[event.button]) Module._PreloKey(kMouseKeys[event.button], 0);
+  const key = demoMouseKey(event.button);
+  if (page.phase === 'playing' && key !== undefined) page.module._PreloKey(key, 0);
 });
 canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 
-$('play').addEventListener('click', play);
-$('pause').addEventListener('click', () => setPaused(!state.paused));
-$('mute').addEventListener('click', () => setMuted(!state.muted));
-$('fullscreen').addEventListener('click', toggleFullscreen);
-for (const id of ['folder', 'files']) {
-  // Emptied once read, so choosing the same files again (changed since) reads them again.
-  $(id).addEventListener('change', async (event) => {
-    await takeUserFiles(event.target.files);
-    event.target.value = '';
-  });
-}
 document.addEventListener('dragover', (event) => {
   event.preventDefault();
   document.body.classList.add('dragging');
@@ -324,48 +369,7 @@ document.addEventListener('dragleave', () => document.body.classList.remove('dra
 document.addEventListener('drop', (event) => {
   event.preventDefault();
   document.body.classList.remove('dragging');
-  if (state.phase !== 'playing') droppedFiles(event.dataTransfer).then(takeUserFiles);
+  if (page.phase === 'playing') return;
+  const offers = offeredByDrop(event.dataTransfer);
+  choose((FS) => takeOffers(FS, offers));
 });
-
-// The files dropped, and those directly inside a dropped folder.
-async function droppedFiles(transfer) {
-  const entries = Array.from(transfer.items || []).map((item) => item.webkitGetAsEntry && item.webkitGetAsEntry());
-  if (entries.length === 0 || entries.some((entry) => !entry)) return transfer.files;
-  const asFile = (entry) => new Promise((resolve, reject) => entry.file(resolve, reject));
-  const files = [];
-  for (const entry of entries) {
-    if (entry.isFile) {
-      files.push(await asFile(entry));
-    } else if (entry.isDirectory) {
-      const reader = entry.createReader();
-      for (;;) {
-        const batch = await new Promise((resolve, reject) => reader.readEntries(resolve, reject));
-        if (batch.length === 0) break;
-        for (const inner of batch) if (inner.isFile) files.push(await asFile(inner));
-      }
-    }
-  }
-  return files;
-}
-
-// For the page's tests and benchmark: the state, and the virtual-clock runs.
-async function runOnVirtualClock(entry, args) {
-  await ready;
-  state.printed = [];
-  const status = await Module.ccall(entry, 'number', ['string'], [args], { async: true });
-  return { status, lines: state.printed.slice() };
-}
-window.prelo = {
-  ready,
-  status: () => ({ phase: state.phase, frames: state.frames, musicMs: musicPositionMs(), messages: state.messages.slice(),
-    clockFromAudio: state.clockFromAudio }),
-  render: (args) => runOnVirtualClock('PreloRender', args),
-  benchmark: (args) => runOnVirtualClock('PreloBenchmark', args),
-  stop: () => { state.stopRequested = true; },
-  takeFiles: takeUserFiles,
-};
-
-const moduleScript = document.createElement('script');
-moduleScript.src = 'prelo.js';
-moduleScript.onerror = () => showMessage('The demo could not be loaded (prelo.js).');
-document.body.appendChild(moduleScript);

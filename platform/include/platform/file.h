@@ -5,7 +5,8 @@
 namespace platform {
 
 // A file opened for reading. Opens an existing file only, shared for reading by others.
-// Names are relative to the process's current folder unless absolute.
+// Names are relative to the process's current folder unless absolute, and found whatever
+// their letter case, as on Windows (see FileNameAsFound).
 class ReadFile {
 public:
     ReadFile() = default;
