@@ -33,7 +33,7 @@ async function browserFps() {
     const page = await launched.browser.open(`http://127.0.0.1:${server.address().port}/harness.html`);
     // The movie all in first: a frame that waited for it would count the wait.
     await page.until('window.harness !== undefined && harness.movieIn', 60000, 'the module and the movie');
-    const result = await page.evaluate(`harness.run('PreloBenchmark', '--assets /samples --step 16 --stop 125000')`);
+    const result = await page.evaluate(`harness.benchmark({ assets: '/samples', stepMs: 16, stopMs: 125000 })`);
     if (result.status !== 0) throw new Error(`the demo did not run (status ${result.status})`);
     return new Map(result.lines.filter((line) => line.startsWith('scene ')).map((line) => {
       const [, scene, fps] = line.split(' ');
