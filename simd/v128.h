@@ -36,6 +36,8 @@ struct V128 {
 #else
     static constexpr bool kByteShuffle = false;
 #endif
+    // A high-half 16-bit multiply in one instruction (vector_rules.h).
+    static constexpr bool kMulHigh16 = true;
     // The vectors of sixteen bytes a wider set steps its short ends and byte shuffles in.
     using Narrow = V128;
 

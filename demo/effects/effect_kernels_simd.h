@@ -1,9 +1,9 @@
 #pragma once
 
-// The SIMD forms of the effect kernels, written once over a vector width (simd/v128.h, v256.h):
-// included only by the files built with an instruction set's flags, each of which names the Ops
-// of its registers. Everything here and in the simd headers has internal linkage, so no code
-// built with one set's flags can be picked by the linker for code built without them.
+// The SIMD forms of the effect kernels, written once over a vector width (simd/v128.h, v256.h,
+// wasm128.h): included only by the files built with an instruction set's flags, each of which names
+// the Ops of its registers. Everything here and in the simd headers has internal linkage, so no
+// code built with one set's flags can be picked by the linker for code built without them.
 //
 // Each kernel works through a row in chunks: the sample positions are stepped exactly as the
 // plain loop steps them (the integer additions wrap alike; the float additions run one pixel
@@ -17,8 +17,8 @@
 #include "simd/byte_rules.h"
 #include "simd/vector_rules.h"
 
-// The helpers are inline: a build without any vector width (the browser's) includes this header
-// and uses none of them.
+// The helpers are inline: a set file built without its width (the x86 sets in the browser build,
+// the WebAssembly one elsewhere) includes this header and uses none of them.
 namespace {
 
 constexpr int32_t kChunk = 128;  // pixels staged at a time
