@@ -22,7 +22,7 @@ namespace {
 struct Wasm128 {
     using V = v128_t;
     static constexpr bool kBuilt = true;
-    static constexpr const char* kName = "wasm-simd128";
+    static constexpr const char* kName = "simd128";
     static constexpr int32_t kBytes = 16;
     static constexpr uint32_t kAllBytes = 0xFFFF;
     static constexpr bool kByteShuffle = true;
