@@ -83,6 +83,30 @@ struct Simd {
         return true;
     }
 
+    // The sixteen pixels at offsets[0..15] into stage[0..47] by one load and three byte shuffles, if
+    // each lies 0 to 13 bytes past the first, as where a picture is drawn at over three times its
+    // size: each pixel's byte offset, spread to its three bytes, plus the byte's channel.
+    static bool GatherSixteen(uint8_t* stage, const uint8_t* base, const int32_t* offsets) {
+        using W = typename N::V;
+        const W first = N::Ints(offsets[0]);
+        W past[4];
+        for (int32_t q = 0; q < 4; ++q) past[q] = N::Sub32(N::Load(offsets + 4 * q), first);
+        // As unsigned numbers, so that a pixel before the first fails too.
+        const W farthest = N::MaxU32(N::MaxU32(past[0], past[1]), N::MaxU32(past[2], past[3]));
+        if (N::MoveMask8(N::Equal32(N::MinU32(farthest, N::Ints(13)), farthest)) != N::kAllBytes) return false;
+        alignas(16) static constexpr uint8_t kChannels[3][16] = {{0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0},
+                                                                 {1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1},
+                                                                 {2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2}};
+        const W index = N::Pack(N::PackSigned32(past[0], past[1]), N::PackSigned32(past[2], past[3]));
+        const W bytes = N::Load(base + offsets[0]);
+        N::Store(stage, N::Shuffle8(bytes, N::Add8(N::template SpreadBytes<0>(index), N::LoadAligned(kChannels[0]))));
+        N::Store(stage + 16,
+                 N::Shuffle8(bytes, N::Add8(N::template SpreadBytes<1>(index), N::LoadAligned(kChannels[1]))));
+        N::Store(stage + 32,
+                 N::Shuffle8(bytes, N::Add8(N::template SpreadBytes<2>(index), N::LoadAligned(kChannels[2]))));
+        return true;
+    }
+
     // spread[3j..3j+2] = weights[offsets[j]] >> 1 for j < 16, if each offset lies 0 to 31 past the
     // first: two loads and two byte shuffles gather the sixteen weights (a shuffle index with its
     // top bit set gives zero, so each takes the bytes of its own half), three more spread them.
@@ -107,12 +131,15 @@ struct Simd {
     }
 
     // stage[3j..3j+2] = the pixel at offsets[j], as GatherPixels does it. Where the registers have a
-    // byte shuffle, four pixels lying in order within sixteen bytes (as along a row of a picture
-    // drawn at its size or larger) come from one load. The first four that do not, and all after
-    // them, go one by one: where the samples turn or shrink, a chunk costs one try.
+    // byte shuffle, sixteen or four pixels lying in order within sixteen bytes (as along a row of a
+    // picture drawn at over three times its size, or at its size or larger) come from one load. The
+    // first sixteen that do not go by fours, and the first four that do not, and all after them, go
+    // one by one: where the samples turn or shrink, a chunk costs a try or two.
     static void Gather(uint8_t* stage, const uint8_t* base, const int32_t* offsets, int32_t n, int32_t lastOffset) {
         int32_t j = 0;
         if constexpr (N::kByteShuffle) {
+            while (j + 16 <= n && offsets[j] <= lastOffset - 13 && GatherSixteen(stage + 3 * j, base, offsets + j))
+                j += 16;
             while (j + 4 <= n && offsets[j] <= lastOffset - 13 && GatherQuad(stage + 3 * j, base, offsets + j)) j += 4;
         }
         GatherPixels(stage + 3 * j, base, offsets + j, n - j, lastOffset);
