@@ -83,22 +83,29 @@ struct Simd {
         return true;
     }
 
-    // The sixteen pixels at offsets[0..15] into stage[0..47] by one load and three byte shuffles, if
-    // each lies 0 to 13 bytes past the first, as where a picture is drawn at over three times its
-    // size: each pixel's byte offset, spread to its three bytes, plus the byte's channel.
-    static bool GatherSixteen(uint8_t* stage, const uint8_t* base, const int32_t* offsets) {
+    // index = the sixteen offsets[0..15] less the first, as bytes, if each lies 0 to most past it.
+    static bool SixteenPastFirst(const int32_t* offsets, int32_t most, typename N::V& index) {
         using W = typename N::V;
         const W first = N::Ints(offsets[0]);
         W past[4];
         for (int32_t q = 0; q < 4; ++q) past[q] = N::Sub32(N::Load(offsets + 4 * q), first);
-        // As unsigned numbers, so that a pixel before the first fails too.
+        // As unsigned numbers, so that an offset before the first fails too.
         const W farthest = N::MaxU32(N::MaxU32(past[0], past[1]), N::MaxU32(past[2], past[3]));
-        if (N::MoveMask8(N::Equal32(N::MinU32(farthest, N::Ints(13)), farthest)) != N::kAllBytes) return false;
+        if (N::MoveMask8(N::Equal32(N::MinU32(farthest, N::Ints(most)), farthest)) != N::kAllBytes) return false;
+        index = N::Pack(N::PackSigned32(past[0], past[1]), N::PackSigned32(past[2], past[3]));
+        return true;
+    }
+
+    // The sixteen pixels at offsets[0..15] into stage[0..47] by one load and three byte shuffles, if
+    // each lies 0 to 13 bytes past the first, as where a picture is drawn at over three times its
+    // size: each pixel's byte offset, spread to its three bytes, plus the byte's channel.
+    static bool GatherSixteen(uint8_t* stage, const uint8_t* base, const int32_t* offsets) {
+        typename N::V index;
+        if (!SixteenPastFirst(offsets, 13, index)) return false;
         alignas(16) static constexpr uint8_t kChannels[3][16] = {{0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0},
                                                                  {1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1},
                                                                  {2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2}};
-        const W index = N::Pack(N::PackSigned32(past[0], past[1]), N::PackSigned32(past[2], past[3]));
-        const W bytes = N::Load(base + offsets[0]);
+        const typename N::V bytes = N::Load(base + offsets[0]);
         N::Store(stage, N::Shuffle8(bytes, N::Add8(N::template SpreadBytes<0>(index), N::LoadAligned(kChannels[0]))));
         N::Store(stage + 16,
                  N::Shuffle8(bytes, N::Add8(N::template SpreadBytes<1>(index), N::LoadAligned(kChannels[1]))));
@@ -112,13 +119,8 @@ struct Simd {
     // top bit set gives zero, so each takes the bytes of its own half), three more spread them.
     static bool SpreadHalfWeights16(uint8_t* spread, const uint8_t* weights, const int32_t* offsets) {
         using W = typename N::V;
-        const W first = N::Ints(offsets[0]);
-        W past[4];
-        for (int32_t q = 0; q < 4; ++q) past[q] = N::Sub32(N::Load(offsets + 4 * q), first);
-        // As unsigned numbers, so that an offset before the first fails too.
-        const W farthest = N::MaxU32(N::MaxU32(past[0], past[1]), N::MaxU32(past[2], past[3]));
-        if (N::MoveMask8(N::Equal32(N::MinU32(farthest, N::Ints(31)), farthest)) != N::kAllBytes) return false;
-        const W index = N::Pack(N::PackSigned32(past[0], past[1]), N::PackSigned32(past[2], past[3]));
+        W index;
+        if (!SixteenPastFirst(offsets, 31, index)) return false;
         const W inHigh = N::Greater8(index, N::Bytes(15));
         const uint8_t* from = weights + offsets[0];
         const W low = N::Shuffle8(N::Load(from), N::Or(index, inHigh));
