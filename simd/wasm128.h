@@ -124,19 +124,16 @@ struct Wasm128 {
             return wasm_i32x4_shuffle(groups, groups, 2, 3, 3, 3);
     }
 
-    // The x86 byte shuffle's rule: an index with its top bit set gives zero, any other takes its
-    // low four bits. WebAssembly's swizzle gives zero for every index past 15, so the indices are
-    // masked first.
-    static V Shuffle8(V v, V indices) { return wasm_i8x16_swizzle(v, wasm_v128_and(indices, Bytes(0x8F))); }
+    // Byte k of v for an index k below 16, zero for an index with its top bit set, as in v128.h.
+    static V Shuffle8(V v, V indices) { return wasm_i8x16_swizzle(v, indices); }
     // ((a * b >> 14) + 1) >> 1 on signed 16-bit lanes; WebAssembly's form saturates the one
     // product that overflows (-32768 twice), which the kernels never form.
     static V MulRound16(V a, V b) { return wasm_i16x8_q15mulr_sat(a, b); }
     static V MinU32(V a, V b) { return wasm_u32x4_min(a, b); }
     static V MaxU32(V a, V b) { return wasm_u32x4_max(a, b); }
-    // The spread tables hold indices below 16 only, so they need no mask.
     template <int32_t c>
     static V SpreadBytes(V weights) {
-        return wasm_i8x16_swizzle(weights, LoadAligned(weight_spread::kSixteen.index[c]));
+        return Shuffle8(weights, LoadAligned(weight_spread::kSixteen.index[c]));
     }
 };
 

@@ -115,8 +115,10 @@ struct Simd {
     }
 
     // spread[3j..3j+2] = weights[offsets[j]] >> 1 for j < 16, if each offset lies 0 to 31 past the
-    // first: two loads and two byte shuffles gather the sixteen weights (a shuffle index with its
-    // top bit set gives zero, so each takes the bytes of its own half), three more spread them.
+    // first: two loads and two byte shuffles gather the sixteen weights, three more spread them. A
+    // shuffle index with its top bit set gives zero, so each load gives only the bytes of its own
+    // sixteen: the first's indices are set where they lie past it, the second's are taken 16 off,
+    // which wraps those before it past 127.
     static bool SpreadHalfWeights16(uint8_t* spread, const uint8_t* weights, const int32_t* offsets) {
         using W = typename N::V;
         W index;
@@ -124,7 +126,7 @@ struct Simd {
         const W inHigh = N::Greater8(index, N::Bytes(15));
         const uint8_t* from = weights + offsets[0];
         const W low = N::Shuffle8(N::Load(from), N::Or(index, inHigh));
-        const W high = N::Shuffle8(N::Load(from + 16), N::Or(index, N::Xor(inHigh, N::Ones())));
+        const W high = N::Shuffle8(N::Load(from + 16), N::Add8(index, N::Bytes(-16)));
         const W halves = N::And(N::Srl16(N::Or(low, high), 1), N::Bytes(0x7F));
         N::Store(spread, N::template SpreadBytes<0>(halves));
         N::Store(spread + 16, N::template SpreadBytes<1>(halves));
