@@ -1,7 +1,7 @@
 #pragma once
 
-// The byte rules of byte_rules.h for a vector width Ops (V128, V256, Wasm128): each written once here
-// and compiled for every width, byte for byte the plain rules.
+// The byte rules of byte_rules.h for a vector width Ops (V128, V256, Wasm128): each written once
+// here and compiled for every width, byte for byte the plain rules.
 #include <cstdint>
 
 namespace simd {
