@@ -6,9 +6,10 @@
 #if defined(__wasm_simd128__)
 #include <wasm_simd128.h>
 
+#include "demo/assets/adler32_tail.h"
+
 namespace {
 
-constexpr uint64_t kBase = 65521;
 // Blocks between reductions: the prefix lanes, the largest, reach 4 · 255 · 1024 · 1023 / 2 < 2^29,
 // far from overflowing 32 bits.
 constexpr size_t kChunkBlocks = 1024;
@@ -36,16 +37,12 @@ uint32_t Adler32Wasm(uint32_t adler, const uint8_t* data, size_t size) {
             weighted = wasm_i32x4_add(weighted, wasm_i32x4_dot_i16x8(wasm_u16x8_extend_high_u8x16(bytes), last));
         }
         const uint64_t n = 16 * blocks;
-        b = (b + n * a + 16 * LaneSum(prefixes) + LaneSum(weighted)) % kBase;
-        a = (a + LaneSum(sums)) % kBase;
+        b = (b + n * a + 16 * LaneSum(prefixes) + LaneSum(weighted)) % kAdlerBase;
+        a = (a + LaneSum(sums)) % kAdlerBase;
         data += n;
         size -= n;
     }
-    for (; size > 0; --size) {
-        a += *data++;
-        b += a;
-    }
-    return static_cast<uint32_t>((b % kBase) << 16 | (a % kBase));
+    return FinishAdler32(a, b, data, size);
 }
 
 constexpr Adler32Form kWasm = {"simd128", Adler32Wasm};
