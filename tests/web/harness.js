@@ -10,14 +10,10 @@ import { SampleSet } from './samples.js';
 
 const printed = [];
 const context2d = document.getElementById('screen').getContext('2d');
-const picture = context2d.createImageData(640, 480);
 const samples = new SampleSet(() => {});
 const module = await loadDemoModule({
   hooks: {
-    present: (rgba) => {
-      picture.data.set(rgba);
-      context2d.putImageData(picture, 0, 0);
-    },
+    present: (rgba) => context2d.putImageData(new ImageData(rgba, 640, 480), 0, 0),
   },
   print: (text) => printed.push(text),
 });

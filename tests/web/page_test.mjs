@@ -294,7 +294,13 @@ const cases = {
         return { top, last: seen($('keys')) };
       })()`);
       if (!layout.top || !layout.last) throw new Error(`at 844 x 390: ${JSON.stringify(layout)}`);
-      return `loading showed its progress; keys before loading did nothing; no globals; no eval; the keyboard reached ${reached.size} named controls, opened both choosers, went back to the samples, played, paused and stopped them; a phone's screen holds the title and the button`;
+
+      // A browser without WebAssembly SIMD is told so.
+      const noSimd = await page.browser.open(await page.evaluate('location.href'), 'WebAssembly.validate = () => false;');
+      await until(noSimd, `phase === 'broken' && playDisabled && kind === 'error'`, 10000, 'the page to give up');
+      const { message } = await look(noSimd);
+      if (!/cannot run WebAssembly SIMD/.test(message)) throw new Error(`without WebAssembly SIMD the page says "${message}"`);
+      return `loading showed its progress; keys before loading did nothing; no globals; no eval; the keyboard reached ${reached.size} named controls, opened both choosers, went back to the samples, played, paused and stopped them; a phone's screen holds the title and the button; a browser without WebAssembly SIMD was told "${message}"`;
     },
   },
 
