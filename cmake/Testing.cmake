@@ -1,8 +1,14 @@
-# Test helpers. Every test executable is one CTest test; on the Windows build CTest runs it
-# through the cross-compiling emulator (wine, see cmake/wine-run).
-if(PRELO_TESTS AND WIN32)
-  # Debian ships GoogleTest as source; build it with the cross compiler.
-  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+# Test helpers. Every test executable is one CTest test; on the Windows and browser builds CTest
+# runs it through the cross-compiling emulator (wine, see cmake/wine-run; node, which emscripten's
+# toolchain names).
+if(PRELO_TESTS AND (WIN32 OR EMSCRIPTEN))
+  # Debian ships GoogleTest as source; build it with the cross compiler. The browser build's
+  # programs have no threads.
+  if(EMSCRIPTEN)
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  else()
+    set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  endif()
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   # It defines the GTest:: aliases itself.
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)

@@ -8,9 +8,12 @@ namespace {
 using enum simd::InstructionSet;
 
 // The MMX/SSE set where the build has it, else the scalar one, is the baseline.
-constexpr simd::Choice<KernelSet, 4> kChoice = {
-    "PIXMILL_FORCE_BASELINE",
-    {{kBaseline, MmxSseKernelSet}, {kBaseline, ScalarKernelSet}, {kSse2, Sse2KernelSet}, {kAvx2, Avx2KernelSet}}};
+constexpr simd::Choice<KernelSet, 5> kChoice = {"PIXMILL_FORCE_BASELINE",
+                                                {{kBaseline, MmxSseKernelSet},
+                                                 {kBaseline, ScalarKernelSet},
+                                                 {kSse2, Sse2KernelSet},
+                                                 {kWasmSimd128, WasmKernelSet},
+                                                 {kAvx2, Avx2KernelSet}}};
 
 }  // namespace
 

@@ -10,6 +10,7 @@ namespace pixmill {
 const KernelSet* MmxSseKernelSet();
 const KernelSet* ScalarKernelSet();
 const KernelSet* Sse2KernelSet();
+const KernelSet* WasmKernelSet();
 const KernelSet* Avx2KernelSet();
 
 }  // namespace pixmill

@@ -1,9 +1,9 @@
 #pragma once
 
-// Pixmill's SIMD kernels, written once over a vector width (simd/v128.h, v256.h): included only
-// by the files built with an instruction set's flags, each of which names the Ops of its
-// registers. Internal linkage throughout, as in the simd headers, so no code built with one set's
-// flags can be picked by the linker for code built without them.
+// Pixmill's SIMD kernels, written once over a vector width (simd/v128.h, v256.h, wasm128.h):
+// included only by the files built with an instruction set's flags, each of which names the Ops of
+// its registers. Internal linkage throughout, as in the simd headers, so no code built with one
+// set's flags can be picked by the linker for code built without them.
 #include <cstring>
 #include <utility>
 

@@ -40,6 +40,16 @@ inline bool HasAvx2() {
 #endif
 }
 
+// WebAssembly SIMD is chosen when the module is built: a browser without it does not load the
+// module at all (the page says so), so a build with it runs it everywhere.
+inline bool HasWasmSimd128() {
+#if defined(__wasm_simd128__)
+    return true;
+#else
+    return false;
+#endif
+}
+
 // True when the environment variable is set to anything but empty or "0": the switch that
 // makes one binary run (and test) its baseline path.
 inline bool SwitchedOn(const char* variable) {

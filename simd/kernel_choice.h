@@ -12,7 +12,7 @@
 // build. Included by files built with the build's baseline flags only.
 namespace simd {
 
-enum class InstructionSet { kBaseline, kSse2, kAvx2 };
+enum class InstructionSet { kBaseline, kSse2, kWasmSimd128, kAvx2 };
 
 inline bool Runs(InstructionSet set) {
     switch (set) {
@@ -20,6 +20,8 @@ inline bool Runs(InstructionSet set) {
             return true;
         case InstructionSet::kSse2:
             return HasSse2();
+        case InstructionSet::kWasmSimd128:
+            return HasWasmSimd128();
         case InstructionSet::kAvx2:
             return HasAvx2();
     }

@@ -36,6 +36,8 @@ struct V128 {
 #else
     static constexpr bool kByteShuffle = false;
 #endif
+    // A high-half 16-bit multiply in one instruction (vector_rules.h).
+    static constexpr bool kMulHigh16 = true;
     // The vectors of sixteen bytes a wider set steps its short ends and byte shuffles in.
     using Narrow = V128;
 
@@ -158,6 +160,8 @@ struct V128 {
     }
 
 #if defined(__SSE4_1__)
+    // Byte k of v for an index k below 16, zero for an index with its top bit set; the kernels use
+    // no other indices, which x86 and WebAssembly take differently.
     static V Shuffle8(V v, V indices) { return _mm_shuffle_epi8(v, indices); }
     // ((a * b >> 14) + 1) >> 1 on signed 16-bit lanes.
     static V MulRound16(V a, V b) { return _mm_mulhrs_epi16(a, b); }

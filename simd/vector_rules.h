@@ -1,17 +1,22 @@
 #pragma once
 
-// The byte rules of byte_rules.h for a vector width Ops (V128, V256): each written once here
-// and compiled for every width, byte for byte the plain rules.
+// The byte rules of byte_rules.h for a vector width Ops (V128, V256, Wasm128): each written once
+// here and compiled for every width, byte for byte the plain rules.
 #include <cstdint>
 
 namespace simd {
 namespace {
 
 // floor(x / 255) for 16-bit lanes x <= 255 * 255: (x * 0x8081) >> 23, the high half of the
-// unsigned product being x * 0x8081 >> 16.
+// unsigned product being x * 0x8081 >> 16. Registers without a high-half multiply take
+// (x + 1 + (x >> 8)) >> 8, equal to it for every x below 65535, in four plain steps.
 template <typename Ops>
 typename Ops::V Div255(typename Ops::V x) {
-    return Ops::Srl16(Ops::MulHiU16(x, Ops::Lanes16(0x8081)), 7);
+    if constexpr (Ops::kMulHigh16) {
+        return Ops::Srl16(Ops::MulHiU16(x, Ops::Lanes16(0x8081)), 7);
+    } else {
+        return Ops::Srl16(Ops::Add16(Ops::Add16(x, Ops::Lanes16(1)), Ops::Srl16(x, 8)), 8);
+    }
 }
 
 // Product on 16-bit lanes holding bytes.

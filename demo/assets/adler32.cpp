@@ -16,8 +16,8 @@ const Adler32Form* Zlib() { return &kZlib; }
 
 using enum simd::InstructionSet;
 
-constexpr simd::Choice<Adler32Form, 2> kChoice = {"PRELO_FORCE_BASELINE",
-                                                  {{kBaseline, Zlib}, {kAvx2, Avx2Adler32Form}}};
+constexpr simd::Choice<Adler32Form, 3> kChoice = {
+    "PRELO_FORCE_BASELINE", {{kBaseline, Zlib}, {kWasmSimd128, WasmAdler32Form}, {kAvx2, Avx2Adler32Form}}};
 
 }  // namespace
 

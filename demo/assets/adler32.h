@@ -16,6 +16,7 @@ const Adler32Form& ChosenAdler32();
 // Every form this build and processor offer, at most max of them, zlib's first; their count.
 int32_t AvailableAdler32Forms(const Adler32Form** out, int32_t max);
 
-// The form of a file built with AVX2 flags, null in a build without them; only adler32.cpp asks
-// for it, after the CPU check.
+// The forms of the files built with AVX2 and WebAssembly SIMD flags, null in a build without them;
+// only adler32.cpp asks for them, after the CPU check.
 const Adler32Form* Avx2Adler32Form();
+const Adler32Form* WasmAdler32Form();

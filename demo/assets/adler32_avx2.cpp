@@ -8,9 +8,10 @@
 #if defined(__AVX2__)
 #include <immintrin.h>
 
+#include "demo/assets/adler32_tail.h"
+
 namespace {
 
-constexpr uint64_t kBase = 65521;
 // Blocks between reductions: the prefix lanes, the largest, reach 8 · 255 · 511 · 512 / 2 < 2^28,
 // far from overflowing 32 bits.
 constexpr size_t kChunkBlocks = 512;
@@ -42,17 +43,13 @@ uint32_t Adler32Avx2(uint32_t adler, const uint8_t* data, size_t size) {
             weighted = _mm256_add_epi32(weighted, _mm256_madd_epi16(_mm256_maddubs_epi16(bytes, weights), ones));
         }
         const uint64_t n = 32 * blocks;
-        b = (b + n * a + 32 * LaneSum(prefixes) + LaneSum(weighted)) % kBase;
-        a = (a + LaneSum(sums)) % kBase;
+        b = (b + n * a + 32 * LaneSum(prefixes) + LaneSum(weighted)) % kAdlerBase;
+        a = (a + LaneSum(sums)) % kAdlerBase;
         data += n;
         size -= n;
     }
-    for (; size > 0; --size) {
-        a += *data++;
-        b += a;
-    }
     _mm256_zeroupper();
-    return static_cast<uint32_t>((b % kBase) << 16 | (a % kBase));
+    return FinishAdler32(a, b, data, size);
 }
 
 constexpr Adler32Form kAvx2 = {"avx2", Adler32Avx2};

@@ -7,8 +7,11 @@ using enum simd::InstructionSet;
 
 const EffectKernels* Plain() { return &PlainEffectKernels(); }
 
-constexpr simd::Choice<EffectKernels, 3> kChoice = {
-    "PRELO_FORCE_BASELINE", {{kBaseline, Plain}, {kSse2, Sse2EffectKernelSet}, {kAvx2, Avx2EffectKernelSet}}};
+constexpr simd::Choice<EffectKernels, 4> kChoice = {"PRELO_FORCE_BASELINE",
+                                                    {{kBaseline, Plain},
+                                                     {kSse2, Sse2EffectKernelSet},
+                                                     {kWasmSimd128, WasmEffectKernelSet},
+                                                     {kAvx2, Avx2EffectKernelSet}}};
 
 // The first and one past the last byte of a plane's pixels.
 void PlaneBytes(const PlaneView& plane, uintptr_t& first, uintptr_t& end) {

@@ -6,4 +6,5 @@
 // a build without them. Only effect_kernel_choice.cpp may ask for them, after checking that the
 // CPU runs them.
 const EffectKernels* Sse2EffectKernelSet();
+const EffectKernels* WasmEffectKernelSet();
 const EffectKernels* Avx2EffectKernelSet();

@@ -1,9 +1,9 @@
 #pragma once
 
-// The SIMD forms of the effect kernels, written once over a vector width (simd/v128.h, v256.h):
-// included only by the files built with an instruction set's flags, each of which names the Ops
-// of its registers. Everything here and in the simd headers has internal linkage, so no code
-// built with one set's flags can be picked by the linker for code built without them.
+// The SIMD forms of the effect kernels, written once over a vector width (simd/v128.h, v256.h,
+// wasm128.h): included only by the files built with an instruction set's flags, each of which names
+// the Ops of its registers. Everything here and in the simd headers has internal linkage, so no
+// code built with one set's flags can be picked by the linker for code built without them.
 //
 // Each kernel works through a row in chunks: the sample positions are stepped exactly as the
 // plain loop steps them (the integer additions wrap alike; the float additions run one pixel
@@ -17,8 +17,8 @@
 #include "simd/byte_rules.h"
 #include "simd/vector_rules.h"
 
-// The helpers are inline: a build without any vector width (the browser's) includes this header
-// and uses none of them.
+// The helpers are inline: a set file built without its width (the x86 sets in the browser build,
+// the WebAssembly one elsewhere) includes this header and uses none of them.
 namespace {
 
 constexpr int32_t kChunk = 128;  // pixels staged at a time
@@ -83,22 +83,50 @@ struct Simd {
         return true;
     }
 
-    // spread[3j..3j+2] = weights[offsets[j]] >> 1 for j < 16, if each offset lies 0 to 31 past the
-    // first: two loads and two byte shuffles gather the sixteen weights (a shuffle index with its
-    // top bit set gives zero, so each takes the bytes of its own half), three more spread them.
-    static bool SpreadHalfWeights16(uint8_t* spread, const uint8_t* weights, const int32_t* offsets) {
+    // index = the sixteen offsets[0..15] less the first, as bytes, if each lies 0 to most past it.
+    static bool SixteenPastFirst(const int32_t* offsets, int32_t most, typename N::V& index) {
         using W = typename N::V;
         const W first = N::Ints(offsets[0]);
         W past[4];
         for (int32_t q = 0; q < 4; ++q) past[q] = N::Sub32(N::Load(offsets + 4 * q), first);
         // As unsigned numbers, so that an offset before the first fails too.
         const W farthest = N::MaxU32(N::MaxU32(past[0], past[1]), N::MaxU32(past[2], past[3]));
-        if (N::MoveMask8(N::Equal32(N::MinU32(farthest, N::Ints(31)), farthest)) != N::kAllBytes) return false;
-        const W index = N::Pack(N::PackSigned32(past[0], past[1]), N::PackSigned32(past[2], past[3]));
+        if (N::MoveMask8(N::Equal32(N::MinU32(farthest, N::Ints(most)), farthest)) != N::kAllBytes) return false;
+        index = N::Pack(N::PackSigned32(past[0], past[1]), N::PackSigned32(past[2], past[3]));
+        return true;
+    }
+
+    // The sixteen pixels at offsets[0..15] into stage[0..47] by one load and three byte shuffles, if
+    // each lies 0 to 13 bytes past the first, as where a picture is drawn at over three times its
+    // size: each pixel's byte offset, spread to its three bytes, plus the byte's channel.
+    static bool GatherSixteen(uint8_t* stage, const uint8_t* base, const int32_t* offsets) {
+        typename N::V index;
+        if (!SixteenPastFirst(offsets, 13, index)) return false;
+        alignas(16) static constexpr uint8_t kChannels[3][16] = {{0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0},
+                                                                 {1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1},
+                                                                 {2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2}};
+        const typename N::V bytes = N::Load(base + offsets[0]);
+        N::Store(stage, N::Shuffle8(bytes, N::Add8(N::template SpreadBytes<0>(index), N::LoadAligned(kChannels[0]))));
+        N::Store(stage + 16,
+                 N::Shuffle8(bytes, N::Add8(N::template SpreadBytes<1>(index), N::LoadAligned(kChannels[1]))));
+        N::Store(stage + 32,
+                 N::Shuffle8(bytes, N::Add8(N::template SpreadBytes<2>(index), N::LoadAligned(kChannels[2]))));
+        return true;
+    }
+
+    // spread[3j..3j+2] = weights[offsets[j]] >> 1 for j < 16, if each offset lies 0 to 31 past the
+    // first: two loads and two byte shuffles gather the sixteen weights, three more spread them. A
+    // shuffle index with its top bit set gives zero, so each load gives only the bytes of its own
+    // sixteen: the first's indices are set where they lie past it, the second's are taken 16 off,
+    // which wraps those before it past 127.
+    static bool SpreadHalfWeights16(uint8_t* spread, const uint8_t* weights, const int32_t* offsets) {
+        using W = typename N::V;
+        W index;
+        if (!SixteenPastFirst(offsets, 31, index)) return false;
         const W inHigh = N::Greater8(index, N::Bytes(15));
         const uint8_t* from = weights + offsets[0];
         const W low = N::Shuffle8(N::Load(from), N::Or(index, inHigh));
-        const W high = N::Shuffle8(N::Load(from + 16), N::Or(index, N::Xor(inHigh, N::Ones())));
+        const W high = N::Shuffle8(N::Load(from + 16), N::Add8(index, N::Bytes(-16)));
         const W halves = N::And(N::Srl16(N::Or(low, high), 1), N::Bytes(0x7F));
         N::Store(spread, N::template SpreadBytes<0>(halves));
         N::Store(spread + 16, N::template SpreadBytes<1>(halves));
@@ -107,12 +135,15 @@ struct Simd {
     }
 
     // stage[3j..3j+2] = the pixel at offsets[j], as GatherPixels does it. Where the registers have a
-    // byte shuffle, four pixels lying in order within sixteen bytes (as along a row of a picture
-    // drawn at its size or larger) come from one load. The first four that do not, and all after
-    // them, go one by one: where the samples turn or shrink, a chunk costs one try.
+    // byte shuffle, sixteen or four pixels lying in order within sixteen bytes (as along a row of a
+    // picture drawn at over three times its size, or at its size or larger) come from one load. The
+    // first sixteen that do not go by fours, and the first four that do not, and all after them, go
+    // one by one: where the samples turn or shrink, a chunk costs a try or two.
     static void Gather(uint8_t* stage, const uint8_t* base, const int32_t* offsets, int32_t n, int32_t lastOffset) {
         int32_t j = 0;
         if constexpr (N::kByteShuffle) {
+            while (j + 16 <= n && offsets[j] <= lastOffset - 13 && GatherSixteen(stage + 3 * j, base, offsets + j))
+                j += 16;
             while (j + 4 <= n && offsets[j] <= lastOffset - 13 && GatherQuad(stage + 3 * j, base, offsets + j)) j += 4;
         }
         GatherPixels(stage + 3 * j, base, offsets + j, n - j, lastOffset);

@@ -8,8 +8,9 @@ using enum simd::InstructionSet;
 
 const RowKernels* Plain() { return &PlainRowKernels(); }
 
-constexpr simd::Choice<RowKernels, 3> kChoice = {
-    "GRAPH_FORCE_BASELINE", {{kBaseline, Plain}, {kSse2, Sse2RowKernelSet}, {kAvx2, Avx2RowKernelSet}}};
+constexpr simd::Choice<RowKernels, 4> kChoice = {
+    "GRAPH_FORCE_BASELINE",
+    {{kBaseline, Plain}, {kSse2, Sse2RowKernelSet}, {kWasmSimd128, WasmRowKernelSet}, {kAvx2, Avx2RowKernelSet}}};
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 namespace host {
 
 const RowKernels* Sse2RowKernelSet();
+const RowKernels* WasmRowKernelSet();
 const RowKernels* Avx2RowKernelSet();
 
 }  // namespace host

@@ -1,9 +1,10 @@
 #pragma once
 
-// The SIMD forms of Graph's row kernels, written once over a vector width (simd/v128.h, v256.h):
-// included only by the files built with an instruction set's flags, each of which names the Ops
-// of its registers. Everything here has internal linkage and the short ends of rows go to the
-// plain kernels, so no code built with one set's flags can be picked by the linker for other code.
+// The SIMD forms of Graph's row kernels, written once over a vector width (simd/v128.h, v256.h,
+// wasm128.h): included only by the files built with an instruction set's flags, each of which names
+// the Ops of its registers. Everything here has internal linkage and the short ends of rows go to
+// the plain kernels, so no code built with one set's flags can be picked by the linker for other
+// code.
 #include <cstring>
 
 #include "host/graph/row_kernels.h"

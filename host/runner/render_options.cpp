@@ -2,30 +2,13 @@
 
 #include <algorithm>
 
+#include "host/runner/time_list.h"
 #include "prelo/version.h"
 #include "tools/console/command_line.h"
 #include "tools/console/exit_status.h"
 
 namespace host {
 namespace {
-
-// "T1,T2,...": times in ms, each a plain decimal within 32 bits.
-bool ParseTimes(const std::string& text, std::vector<uint32_t>* times) {
-    std::vector<uint32_t> parsed;
-    size_t start = 0;
-    for (;;) {
-        const size_t comma = std::min(text.find(',', start), text.size());
-        const std::string item = text.substr(start, comma - start);
-        if (item.empty() || item.size() > 10 || item.find_first_not_of("0123456789") != std::string::npos) return false;
-        const uint64_t value = std::stoull(item);
-        if (value > UINT32_MAX) return false;
-        parsed.push_back(static_cast<uint32_t>(value));
-        if (comma == text.size()) break;
-        start = comma + 1;
-    }
-    *times = std::move(parsed);
-    return true;
-}
 
 console::CommandText Text() {
     console::CommandText text;
@@ -72,7 +55,7 @@ console::ParseOutcome ParseRenderOptions(const std::vector<std::string>& args, R
         ->check(CLI::Validator(
             [](std::string& text) {
                 std::vector<uint32_t> times;
-                return ParseTimes(text, &times) ? std::string() : "needs times in ms separated by commas";
+                return ParseTimeList(text, &times) ? std::string() : "needs times in ms separated by commas";
             },
             ""));
     console::AddMilliseconds(app, "--every", &o.captureEveryMs, "capture a frame every MS of time");
@@ -107,9 +90,7 @@ console::ParseOutcome ParseRenderOptions(const std::vector<std::string>& args, R
             o.framesPerSecond = 0;
         }
     }
-    if (!capture.empty()) ParseTimes(capture, &o.captureTimes);
-    std::sort(o.captureTimes.begin(), o.captureTimes.end());
-    o.captureTimes.erase(std::unique(o.captureTimes.begin(), o.captureTimes.end()), o.captureTimes.end());
+    if (!capture.empty()) ParseTimeList(capture, &o.captureTimes);
     o.hostSound = !ownMusic && !o.realTime;
     *options = o;
     return outcome;

@@ -3,7 +3,6 @@
 #include <emscripten.h>
 
 #include <cstdio>
-#include <sstream>
 #include <vector>
 
 #include "demo/runtime/schedule.h"
@@ -13,6 +12,7 @@
 #include "host/runner/frame_recorder.h"
 #include "host/runner/render_options.h"
 #include "host/runner/render_run.h"
+#include "host/runner/time_list.h"
 #include "host/web/built_in_modules.h"
 #include "host/web/page_bridge.h"
 #include "host/web/rgba_frame.h"
@@ -23,14 +23,18 @@ namespace {
 using FrameHook = std::function<bool(host::HostKit& kit, uint32_t nowMs)>;
 
 // prelo-render's flow, on the built-in modules; hook sees every frame.
-int Render(const std::string& arguments, const FrameHook& hook) {
-    std::vector<std::string> args;
-    std::istringstream words(arguments);
-    for (std::string word; words >> word;) args.push_back(word);
+int Render(const VirtualClockRun& run, const FrameHook& hook) {
     host::RenderOptions options;
-    const console::ParseOutcome parsed = host::ParseRenderOptions(args, &options);
-    if (parsed.kind != console::ParseOutcome::kRun) {
-        std::fprintf(stderr, "%s\n", parsed.text.c_str());
+    options.assetsFolder = run.assetsFolder;
+    options.frameStepMs = run.frameStepMs;
+    options.stopAfterMs = run.stopAfterMs;
+    if (run.frameStepMs == 0) {
+        std::fprintf(stderr, "a frame's step of the clock must be at least 1 ms\n");
+        return 1;
+    }
+    if (!run.captureTimes.empty() && !host::ParseTimeList(run.captureTimes, &options.captureTimes)) {
+        std::fprintf(stderr, "the capture times are not times in ms separated by commas: %s\n",
+                     run.captureTimes.c_str());
         return 1;
     }
     std::string error;
@@ -63,20 +67,20 @@ int SceneAt(uint32_t ms) {
 
 }  // namespace
 
-int RenderOnVirtualClock(const std::string& arguments) {
-    return Render(arguments, [](host::HostKit&, uint32_t) { return true; });
+int RenderOnVirtualClock(const VirtualClockRun& run) {
+    return Render(run, [](host::HostKit&, uint32_t) { return true; });
 }
 
 // A frame's time is from one callback to the next: the demo draws the frame between them, and
 // the callback hands it to the page as a played frame is.
-int BenchmarkScenes(const std::string& arguments) {
+int BenchmarkScenes(const VirtualClockRun& run) {
     RgbaFrame frame;
     std::vector<double> spentMs(kSceneCount, 0.0);
     std::vector<int> frames(kSceneCount, 0);
     double last = emscripten_get_now();
     uint32_t lastMs = 0;
     bool first = true;
-    const int status = Render(arguments, [&](host::HostKit& kit, uint32_t nowMs) {
+    const int status = Render(run, [&](host::HostKit& kit, uint32_t nowMs) {
         kit.Window().Capture();
         int pitch = 0;
         if (const uint8_t* pixels = kit.Window().Framebuffer(&pitch)) PresentFrame(frame.From(pixels, pitch));

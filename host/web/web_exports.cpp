@@ -5,6 +5,20 @@
 #include "host/web/page_render.h"
 #include "platform/keys.h"
 
+namespace {
+
+// The tests' and the benchmark's headless runs (tests/web/harness.js).
+web::VirtualClockRun RunOf(const char* assets, uint32_t stepMs, uint32_t stopMs, const char* captureTimes) {
+    web::VirtualClockRun run;
+    run.assetsFolder = assets != nullptr ? assets : "";
+    run.frameStepMs = stepMs;
+    run.stopAfterMs = stopMs;
+    run.captureTimes = captureTimes != nullptr ? captureTimes : "";
+    return run;
+}
+
+}  // namespace
+
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE int PreloPlay(const char* folder, int demoPlaysMusic, int keyCancel, int loopMusic) {
@@ -16,12 +30,12 @@ EMSCRIPTEN_KEEPALIVE int PreloPlay(const char* folder, int demoPlaysMusic, int k
     return static_cast<int>(web::PlayInPage(settings));
 }
 
-EMSCRIPTEN_KEEPALIVE int PreloRender(const char* arguments) {
-    return web::RenderOnVirtualClock(arguments != nullptr ? arguments : "");
+EMSCRIPTEN_KEEPALIVE int PreloRender(const char* assets, uint32_t stepMs, uint32_t stopMs, const char* captureTimes) {
+    return web::RenderOnVirtualClock(RunOf(assets, stepMs, stopMs, captureTimes));
 }
 
-EMSCRIPTEN_KEEPALIVE int PreloBenchmark(const char* arguments) {
-    return web::BenchmarkScenes(arguments != nullptr ? arguments : "");
+EMSCRIPTEN_KEEPALIVE int PreloBenchmark(const char* assets, uint32_t stepMs, uint32_t stopMs) {
+    return web::BenchmarkScenes(RunOf(assets, stepMs, stopMs, nullptr));
 }
 
 EMSCRIPTEN_KEEPALIVE void PreloKey(int virtualKey, int down) { platform::SetKeyDown(virtualKey, down != 0); }

@@ -4,6 +4,7 @@
 // (samples outside the source, a surface drawn onto itself, the tunnel's rows) are checked against the plain kernel
 // set. Each case is one routine, one seed and one set, so a failure names all three and any case can be run alone
 // (--gtest_filter='*TintMaskScaled_seed7_avx2').
+#include <cmath>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -272,6 +273,23 @@ void SourceEndingItsBlock(RandomCall& c, uint32_t seed) {
     }
 }
 
+// Screened rows whose positions round outside the 32-bit range or are NaN: every set takes them
+// to INT32_MIN, as cvtss2si does, and so to the first column or row.
+void ScreenRunFarOff(RandomCall& c, uint32_t seed) {
+    TestSurface src(20, 10, {.padding = 2});
+    Randomise(src, seed);
+    PlaneView in;
+    ASSERT_TRUE(BindPixelPlane(&src, in));
+    const float far[] = {3e9f, -3e9f, 1e30f, std::nanf(""), 2147483520.0f, -2147483648.0f, 7.5f};
+    const float u = far[seed % 7], v = far[(seed / 7) % 7];
+    const float du = static_cast<float>(Uniform(c.random, -3, 3)) * 1e9f, dv = seed % 2 == 0 ? 0.5f : -1e9f;
+    Destinations(c, RunWidth(c, seed, 40), 1, 0, 0, 1300 + seed);
+    const int32_t w = c.fast->Width();
+    const uint8_t* screen = GraphScreenTable().rows[0];
+    EffectKernelsInUse().screenRun(c.fast->Pixel(0, 0), in, screen, u, v, du, dv, w);
+    PlainEffectKernels().screenRun(c.plain->Pixel(0, 0), in, screen, u, v, du, dv, w);
+}
+
 struct Routine {
     const char* name;
     void (*call)(RandomCall&, uint32_t seed);
@@ -287,7 +305,8 @@ constexpr Routine kRoutines[] = {{"ScanlineAndInterlaceQuad", Quads},
                                  {"ScreenQuad", TurnedQuad},
                                  {"TunnelRow", TunnelRows},
                                  {"DrawnOntoItself", DrawnOntoItself},
-                                 {"SourceEndingItsBlock", SourceEndingItsBlock}};
+                                 {"SourceEndingItsBlock", SourceEndingItsBlock},
+                                 {"ScreenRunFarOff", ScreenRunFarOff}};
 constexpr uint32_t kSeeds = 40;
 
 using Case = std::tuple<Routine, uint32_t, const EffectKernels*>;

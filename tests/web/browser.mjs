@@ -102,8 +102,9 @@ export class Browser {
     return new Promise((resolve, reject) => this.pending.set(id, { resolve, reject }));
   }
 
-  // A new tab on url, with its errors collected in page.errors.
-  async open(url) {
+  // A new tab on url, with its errors collected in page.errors; beforePage, when given, is script
+  // that runs before the page's own.
+  async open(url, beforePage = null) {
     const { targetId } = await this.send('Target.createTarget', { url: 'about:blank' });
     const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
     const page = new Page(this, sessionId);
@@ -111,6 +112,7 @@ export class Browser {
     await page.send('Runtime.enable');
     await page.send('Page.enable');
     await page.send('Log.enable');
+    if (beforePage !== null) await page.send('Page.addScriptToEvaluateOnNewDocument', { source: beforePage });
     const loaded = page.waitFor('Page.loadEventFired');
     await page.send('Page.navigate', { url });
     await loaded;

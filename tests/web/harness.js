@@ -1,7 +1,8 @@
 // The module's virtual-clock runs (the frame hashes and the benchmark), for the tests and the
 // benchmark only: served beside the site by the test server, never part of it. The sample set
 // comes as the page gets it, the movie arriving while the demo runs.
-// window.harness.run(entry, arguments) resolves with { status, lines } (what the run printed);
+// window.harness.render({ assets, stepMs, stopMs, capture }) and harness.benchmark({ assets, stepMs,
+// stopMs }) resolve with { status, lines } (what the run printed);
 // harness.movieIn tells whether the movie is all in, harness.movieWaits counts the reads that
 // waited for it; harness.sha256(path) is the hash of a file of the module's.
 import { loadDemoModule } from './loader.js';
@@ -9,26 +10,29 @@ import { SampleSet } from './samples.js';
 
 const printed = [];
 const context2d = document.getElementById('screen').getContext('2d');
-const picture = context2d.createImageData(640, 480);
 const samples = new SampleSet(() => {});
 const module = await loadDemoModule({
   hooks: {
-    present: (rgba) => {
-      picture.data.set(rgba);
-      context2d.putImageData(picture, 0, 0);
-    },
+    present: (rgba) => context2d.putImageData(new ImageData(rgba, 640, 480), 0, 0),
   },
   print: (text) => printed.push(text),
 });
 await samples.place(module.FS);
 
+async function run(entry, types, values) {
+  printed.length = 0;
+  const status = await module.ccall(entry, 'number', types, values, { async: true });
+  return { status, lines: printed.slice() };
+}
+
 window.harness = {
   get movieIn() { return samples.movie.complete; },
   movieWaits: 0,
-  async run(entry, args) {
-    printed.length = 0;
-    const status = await module.ccall(entry, 'number', ['string'], [args], { async: true });
-    return { status, lines: printed.slice() };
+  render({ assets, stepMs, stopMs, capture = '' }) {
+    return run('PreloRender', ['string', 'number', 'number', 'string'], [assets, stepMs, stopMs, capture]);
+  },
+  benchmark({ assets, stepMs, stopMs }) {
+    return run('PreloBenchmark', ['string', 'number', 'number'], [assets, stepMs, stopMs]);
   },
   async sha256(path) {
     const digest = await crypto.subtle.digest('SHA-256', module.FS.readFile(path));

@@ -24,7 +24,8 @@ const [testCase, site, nativeRender, assets] = process.argv.slice(2);
 const kHere = dirname(fileURLToPath(import.meta.url));
 // One frame in every scene, the movie's included, on the runner's 100 ms step.
 const kCaptureTimes = '2500,8000,16000,24000,31000,39000,46000,48500,53500,59000,62000,64500,80000,100000,110000,120000';
-const kRenderArgs = `--step 100 --stop 121000 --capture ${kCaptureTimes}`;
+const kRender = { stepMs: 100, stopMs: 121000, capture: kCaptureTimes };
+const kRenderArgs = ['--step', kRender.stepMs, '--stop', kRender.stopMs, '--capture', kCaptureTimes].map(String);
 const kSceneStartsMs = { Digit5: 35100, Digit8: 59000 };  // where the keys' scenes begin
 const kMovieSceneStartMs = 64737;
 // The movie held back after its header and index: the demo starts, and waits at the first frame.
@@ -159,9 +160,9 @@ const cases = {
     held: kMovieHeld,
     async run(page, server) {
       await page.until('window.harness !== undefined', 60000, 'the module');
-      const native = frameLines(execFileSync(nativeRender, ['--assets', assets, ...kRenderArgs.split(' ')],
+      const native = frameLines(execFileSync(nativeRender, ['--assets', assets, ...kRenderArgs],
         { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] }));
-      await page.evaluate(`harness.rendering = harness.run('PreloRender', '--assets /samples ${kRenderArgs}'); true`);
+      await page.evaluate(`harness.rendering = harness.render(${JSON.stringify({ assets: '/samples', ...kRender })}); true`);
       await page.until('harness.movieWaits > 0', 60000, 'the render to wait for the movie');
       server.release();
       const web = await page.evaluate('harness.rendering');
@@ -293,7 +294,13 @@ const cases = {
         return { top, last: seen($('keys')) };
       })()`);
       if (!layout.top || !layout.last) throw new Error(`at 844 x 390: ${JSON.stringify(layout)}`);
-      return `loading showed its progress; keys before loading did nothing; no globals; no eval; the keyboard reached ${reached.size} named controls, opened both choosers, went back to the samples, played, paused and stopped them; a phone's screen holds the title and the button`;
+
+      // A browser without WebAssembly SIMD is told so.
+      const noSimd = await page.browser.open(await page.evaluate('location.href'), 'WebAssembly.validate = () => false;');
+      await until(noSimd, `phase === 'broken' && playDisabled && kind === 'error'`, 10000, 'the page to give up');
+      const { message } = await look(noSimd);
+      if (!/cannot run WebAssembly SIMD/.test(message)) throw new Error(`without WebAssembly SIMD the page says "${message}"`);
+      return `loading showed its progress; keys before loading did nothing; no globals; no eval; the keyboard reached ${reached.size} named controls, opened both choosers, went back to the samples, played, paused and stopped them; a phone's screen holds the title and the button; a browser without WebAssembly SIMD was told "${message}"`;
     },
   },
 

@@ -24,7 +24,6 @@ const kOutcomes = new Map([
 const $ = (id) => document.getElementById(id);
 const canvas = $('screen');
 const context2d = canvas.getContext('2d');
-const picture = context2d.createImageData(canvas.width, canvas.height);
 const music = new MusicOutput();
 
 const page = {
@@ -106,8 +105,7 @@ function showClock() {
 
 const hooks = {
   present(rgba) {
-    picture.data.set(rgba);
-    context2d.putImageData(picture, 0, 0);
+    context2d.putImageData(new ImageData(rgba, canvas.width, canvas.height), 0, 0);
     showClock();
   },
   // Resolves at the next animation frame that is not paused: 1 goes on, 0 ends the demo.
