@@ -8,9 +8,15 @@ namespace host {
 HostLoop::HostLoop(TimeSource& time, SteppedTime* stepped, const LoopSettings& settings)
     : time_(time), stepped_(stepped), settings_(settings), startMs_(time.NowMs()), lastFrameMs_(startMs_) {}
 
+bool HostLoop::KeepRunning() {
+    const bool keepRunning = DecideKeepRunning();
+    if (!keepRunning) answeredStop_ = true;
+    return keepRunning;
+}
+
 // The frame callback runs before the clock moves, so it sees the frame drawn for the time it is
 // given, and it also sees the last frame before a stop.
-bool HostLoop::KeepRunning() {
+bool HostLoop::DecideKeepRunning() {
     if (stopRequested_) return false;
     if (!platform::PumpMessages()) return false;
     if (callback_ && !callback_(ElapsedMs())) return false;

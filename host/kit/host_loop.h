@@ -40,9 +40,12 @@ public:
     // Makes the next KeepRunning answer false (a player's window closing, for example).
     void RequestStop() { stopRequested_ = true; }
     uint32_t FramesAnswered() const { return frames_; }
+    // Whether KeepRunning has answered false: the host ended the run, not the demo itself.
+    bool AnsweredStop() const { return answeredStop_; }
     uint32_t ElapsedMs() { return time_.NowMs() - startMs_; }
 
 private:
+    bool DecideKeepRunning();
     uint32_t NextStepMs() const;
     void WaitForNextFrame(uint32_t stepMs);
 
@@ -54,6 +57,7 @@ private:
     uint32_t lastFrameMs_;
     uint32_t frames_ = 0;
     bool stopRequested_ = false;
+    bool answeredStop_ = false;
 };
 
 }  // namespace host

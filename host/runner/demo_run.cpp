@@ -31,7 +31,9 @@ bool RunDemo(HostKit& kit, const DemoLibraries& libraries, const DemoRunOptions&
     libraries.Run()();
     out.initResult = result;
     out.initSucceeded = result == 1;
+    out.messagesSeen = platform::RecordsMessages();
     out.failedWhilePlaying = out.initSucceeded && platform::RecordedMessages().size() > messagesBefore;
+    out.endedByDemo = !kit.Loop().AnsweredStop();
     if (!out.initSucceeded) out.error = "the demo did not start (see its message above)";
     if (!options.assetsFolder.empty() && !previousFolder.empty()) platform::ChangeCurrentFolder(previousFolder.c_str());
     return out.initSucceeded;

@@ -21,8 +21,13 @@ struct DemoRunReport {
     bool initSucceeded = false;
     uint16_t initResult = 0;
     // The demo showed a message while it played: it stopped on a failure of its own (a movie
-    // frame or the music it could not read). Linux only: Windows shows the box itself.
+    // frame or the music it could not read). Seen only where messagesSeen.
     bool failedWhilePlaying = false;
+    // Whether the host sees the demo's messages; Windows shows them as real boxes instead.
+    bool messagesSeen = true;
+    // Run returned without the host asking it to stop: the music ended, a cancel key, or a
+    // failure of the demo's own.
+    bool endedByDemo = false;
     std::string error;
 };
 

@@ -28,6 +28,8 @@ std::vector<RecordedMessage> RecordedMessages() {
     return Log();
 }
 
+bool RecordsMessages() { return true; }
+
 void ClearRecordedMessages() {
     std::lock_guard<std::mutex> hold(logLock);
     Log().clear();

@@ -10,6 +10,7 @@ int ShowMessageBox(void* owner, const char* text, const char* caption, unsigned 
 
 // Real boxes are read by hooks in the tests; nothing is recorded here.
 std::vector<RecordedMessage> RecordedMessages() { return {}; }
+bool RecordsMessages() { return false; }
 void ClearRecordedMessages() {}
 void SetMessageEcho(bool) {}
 

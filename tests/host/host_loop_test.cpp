@@ -61,7 +61,9 @@ TEST(HostLoop, FrameLimitCallbackAndStopRequestEndTheRun) {
     EXPECT_TRUE(limited.KeepRunning());
     EXPECT_TRUE(limited.KeepRunning());
     EXPECT_TRUE(limited.KeepRunning());
+    EXPECT_FALSE(limited.AnsweredStop());  // had the demo returned now, it would have ended itself
     EXPECT_FALSE(limited.KeepRunning());
+    EXPECT_TRUE(limited.AnsweredStop());
     EXPECT_EQ(530u, time.NowMs());
 
     host::HostLoop stopped(time, &time, host::LoopSettings{});
@@ -69,10 +71,12 @@ TEST(HostLoop, FrameLimitCallbackAndStopRequestEndTheRun) {
     EXPECT_EQ(530u, time.NowMs());  // no step configured: time stands still
     stopped.RequestStop();
     EXPECT_FALSE(stopped.KeepRunning());
+    EXPECT_TRUE(stopped.AnsweredStop());
 
     host::HostLoop refused(time, &time, settings);
     refused.SetFrameCallback([](uint32_t) { return false; });
     EXPECT_FALSE(refused.KeepRunning());
+    EXPECT_TRUE(refused.AnsweredStop());
     EXPECT_EQ(530u, time.NowMs());
 }
 

@@ -152,6 +152,13 @@ TEST(NoDisplay, ThePlayerStopsAtOnceWithOneLine) {
     EXPECT_EQ(0u, run.output.rfind("prelo-play: no display to open a window on (", 0)) << run.output;
     EXPECT_EQ(run.output.size() - 1, run.output.find('\n')) << "more than one line:\n" << run.output;
     EXPECT_NE(std::string::npos, run.output.find("--render OUT")) << "how to render instead";
+
+    // A driver the person names is used as named, even one that shows nothing: the player plays
+    // on until stopped (timeout's status 124).
+    const ShellResult named = RunShell("env -i PATH=/usr/bin:/bin HOME=/nonexistent SDL_VIDEODRIVER=dummy timeout 3 " +
+                                       ShellCommand(PRELO_PLAY, {"--assets", kSamples.string()}) + " 2>&1");
+    EXPECT_EQ(124, named.status) << named.output;
+    EXPECT_EQ(std::string::npos, named.output.find("no display")) << named.output;
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ struct RecordedMessage {
 
 // Linux: every box shown so far in this process, oldest first. Windows: always empty.
 std::vector<RecordedMessage> RecordedMessages();
+// Whether RecordedMessages sees every box: false on Windows, where the boxes are real windows.
+bool RecordsMessages();
 void ClearRecordedMessages();
 // Linux: stop echoing boxes to standard error (tests that expect them).
 void SetMessageEcho(bool echo);
