@@ -51,13 +51,15 @@ int main(int argc, char** argv) {
     std::vector<Command> commands;
     commands.push_back(Add(app, "info", {"FILE"}, assetkit::RunInfo,
                            "what an archive, movie or WAV file holds: for an archive every\n"
-                           "entry's offset, size, format and size in pixels; for a movie the\n"
-                           "frame size and count"));
+                           "entry's offset, size, format and size in pixels, and for the\n"
+                           "pictures the scenes show, which scene shows them, when (music\n"
+                           "time) and what for; for a movie the frame size and count"));
     commands.back().app->add_flag("--json", args.json, "the same as JSON");
     commands.back().app->add_flag("--frames", args.frames, "a movie's every frame, with its payload size");
     commands.push_back(Add(app, "extract", {"ARCHIVE", "DIR"}, assetkit::RunExtract,
                            "every picture as DIR/cg_NNN.png (RGB, RGBA, or a palette PNG\n"
-                           "for 8-bit pictures), DIR/manifest.json and a copy of the archive"));
+                           "for 8-bit pictures), DIR/manifest.json (with info's scene, time\n"
+                           "and role of each picture) and a copy of the archive"));
     commands.back().app->add_flag("--force", args.force, "extract into a folder that holds files");
     commands.push_back(Add(app, "pack", {"DIR", "ARCHIVE"}, assetkit::RunPack,
                            "writes the archive from the folder: unchanged pictures keep their\n"
