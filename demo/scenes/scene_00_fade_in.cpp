@@ -1,10 +1,11 @@
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_pictures.h"
+#include "demo/scenes/scene_times.h"
 #include "demo/scenes/scenes.h"
 
 namespace {
 
-constexpr int32_t kSceneIndex = 0;
+constexpr int32_t kSceneIndex = scene_times::opening::kFadeScene;
 constexpr int32_t kPicture = scene_pictures::kOpening;
 // The part of the larger picture that is seen.
 constexpr int32_t kCropX = 128;

@@ -5,11 +5,12 @@
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_math.h"
 #include "demo/scenes/scene_pictures.h"
+#include "demo/scenes/scene_times.h"
 #include "demo/scenes/scenes.h"
 
 namespace {
 
-constexpr int32_t kSceneIndex = 1;
+constexpr int32_t kSceneIndex = scene_times::opening::kRippleScene;
 constexpr int32_t kPicture = scene_pictures::kOpening;
 // The same crop of the picture that scene 0 faded in.
 constexpr int32_t kCropOffset = 128;

@@ -1,6 +1,7 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_pictures.h"
+#include "demo/scenes/scene_times.h"
 #include "demo/scenes/scenes.h"
 #include "demo/scenes/turn_table.h"
 
@@ -10,8 +11,10 @@ namespace {
 
 int32_t frameCount = 0;
 
-constexpr int32_t kSceneIndex = 2;
-constexpr uint32_t kFocusFromMs = 19399;
+namespace times = scene_times::exposure;
+
+constexpr int32_t kSceneIndex = times::kScene;
+using times::kFocusFromMs;
 
 // The screen corners as offsets from the centre of the turning picture, at scale 1.
 constexpr float kCornerX = 190.0f;
@@ -25,7 +28,9 @@ struct Caption {
 
 enum Holder { kClosing, kCaptionA, kCaptionB, kCaptionC, kTurning, kHolderCount };
 
-constexpr Caption kCaptions[] = {{13647, 14572, kCaptionC}, {15483, 16492, kCaptionB}, {17468, 18394, kCaptionA}};
+constexpr Caption kCaptions[] = {{times::kFirstCaptionMs[0], times::kFirstCaptionMs[1], kCaptionC},
+                                 {times::kSecondCaptionMs[0], times::kSecondCaptionMs[1], kCaptionB},
+                                 {times::kThirdCaptionMs[0], times::kThirdCaptionMs[1], kCaptionA}};
 
 // Doublings that bring 1 up to at least the screen width: the widest blur covers the screen.
 int32_t BlurSteps(int32_t screenWidth) {

@@ -1,16 +1,16 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_pictures.h"
+#include "demo/scenes/scene_times.h"
 #include "demo/scenes/scenes.h"
 
 namespace cg = scene_pictures::backdrop;
 
 namespace {
 
-constexpr int32_t kSceneIndex = 3;
-// The captions give way to the letterbox bars, which close until the second time.
-constexpr uint32_t kBarsFromMs = 25897;
-constexpr uint32_t kBarsFullMs = 26066;
+constexpr int32_t kSceneIndex = scene_times::backdrop::kScene;
+using scene_times::backdrop::kBarsFromMs;
+using scene_times::backdrop::kBarsFullMs;
 constexpr int32_t kBarHeight = 100;
 // How far the striped overlay travels down over the whole scene.
 constexpr int32_t kOverlayTravel = 5760;

@@ -2,17 +2,18 @@
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_math.h"
 #include "demo/scenes/scene_pictures.h"
+#include "demo/scenes/scene_times.h"
 #include "demo/scenes/scenes.h"
 
 namespace cg = scene_pictures::zoom_title;
 
 namespace {
 
-constexpr int32_t kSceneIndex = 4;
-constexpr uint32_t kTitleFromMs = 31250;  // end of the zoom
-constexpr uint32_t kDarkenFromMs = 30750;
-constexpr uint32_t kTitleFullMs = 32500;
-constexpr uint32_t kWashFromMs = 33184;
+constexpr int32_t kSceneIndex = scene_times::zoom_title::kScene;
+using scene_times::zoom_title::kDarkenFromMs;
+using scene_times::zoom_title::kTitleFromMs;
+using scene_times::zoom_title::kTitleFullMs;
+using scene_times::zoom_title::kWashFromMs;
 constexpr int32_t kDarkenMs = static_cast<int32_t>(kTitleFromMs - kDarkenFromMs);
 constexpr int32_t kTitleRiseMs = static_cast<int32_t>(kTitleFullMs - kTitleFromMs);
 // The title slides this far right while it rises to full strength.

@@ -1,11 +1,12 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_pictures.h"
+#include "demo/scenes/scene_times.h"
 #include "demo/scenes/scenes.h"
 
 namespace {
 
-constexpr int32_t kSceneIndex = 5;
+constexpr int32_t kSceneIndex = scene_times::zoom_out::kScene;
 constexpr int32_t kPicture = scene_pictures::exposure::kClosing;
 constexpr uint32_t kCrossFadeFromMs = 37000;
 constexpr uint32_t kSteadyFromMs = 38456;

@@ -3,6 +3,7 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_pictures.h"
+#include "demo/scenes/scene_times.h"
 #include "demo/scenes/scenes.h"
 #include "demo/scenes/turn_table.h"
 
@@ -10,9 +11,9 @@ namespace cg = scene_pictures::spin;
 
 namespace {
 
-constexpr int32_t kSceneIndex = 6;
-constexpr uint32_t kStripFromMs = 46451;
-constexpr uint32_t kColumnFadeEndMs = 49000;
+constexpr int32_t kSceneIndex = scene_times::spin::kScene;
+using scene_times::spin::kColumnFadeEndMs;
+using scene_times::spin::kStripFromMs;
 constexpr int32_t kColumnX = 356;
 constexpr int32_t kStripWidth = kScreenWidth / 3;
 constexpr int32_t kStripGrowMs = 1549;

@@ -1,16 +1,17 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_pictures.h"
+#include "demo/scenes/scene_times.h"
 #include "demo/scenes/scenes.h"
 
 namespace cg = scene_pictures::reveal;
 
 namespace {
 
-constexpr int32_t kSceneIndex = 7;
-constexpr uint32_t kCrossFadeFromMs = 52500;
-constexpr uint32_t kTitleFromMs = 53414;
-constexpr uint32_t kSteadyFromMs = 54000;
+constexpr int32_t kSceneIndex = scene_times::reveal::kScene;
+using scene_times::reveal::kCrossFadeFromMs;
+using scene_times::reveal::kSteadyFromMs;
+using scene_times::reveal::kTitleFromMs;
 constexpr int32_t kColumnX = 80;
 constexpr int32_t kTitleFadeMs = 586;
 

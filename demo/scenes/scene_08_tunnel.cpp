@@ -4,13 +4,16 @@
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_math.h"
 #include "demo/scenes/scene_pictures.h"
+#include "demo/scenes/scene_times.h"
 #include "demo/scenes/scenes.h"
 
 namespace cg = scene_pictures::tunnel;
 
 namespace {
 
-constexpr int32_t kSceneIndex = 8;
+namespace times = scene_times::tunnel;
+
+constexpr int32_t kSceneIndex = times::kScene;
 constexpr int32_t kTextureSize = 256;
 // pi rounded to a float, and the reciprocal of that value: one turn spans 512 angle steps.
 constexpr double kFloatPi = 3.1415927410125732;
@@ -30,7 +33,9 @@ struct Pulse {
 };
 
 constexpr Pulse kPulses[] = {
-    {57171, 57804, 58436, 633, kLeft}, {58437, 58881, 59324, 444, kRight}, {59325, 60106, 60886, 781, kCentred}};
+    {times::kLeftPulseMs[0], times::kLeftPulseMs[1], times::kLeftPulseMs[2], 633, kLeft},
+    {times::kRightPulseMs[0], times::kRightPulseMs[1], times::kRightPulseMs[2], 444, kRight},
+    {times::kCentredPulseMs[0], times::kCentredPulseMs[1], times::kCentredPulseMs[2], 781, kCentred}};
 
 // For every screen pixel, its angle around the screen centre; the byte wraps twice per turn.
 bool BuildAngleTable(RowTable& table, int32_t width, int32_t height) {

@@ -1,17 +1,18 @@
 #include "demo/effects/effects.h"
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_pictures.h"
+#include "demo/scenes/scene_times.h"
 #include "demo/scenes/scenes.h"
 
 namespace cg = scene_pictures::collage;
 
 namespace {
 
-constexpr int32_t kSceneIndex = 9;
-constexpr uint32_t kZoomFromMs = 61100;
-constexpr uint32_t kBuildFromMs = 63371;  // end of the zoom
-constexpr uint32_t kLeftPartFromMs = 63699;
-constexpr uint32_t kRightPartFromMs = 64031;
+constexpr int32_t kSceneIndex = scene_times::collage::kScene;
+using scene_times::collage::kBuildFromMs;
+using scene_times::collage::kLeftPartFromMs;
+using scene_times::collage::kRightPartFromMs;
+using scene_times::collage::kZoomFromMs;
 constexpr int32_t kFrameShrinkMs = 2271;  // kBuildFromMs - kZoomFromMs
 constexpr int32_t kGhostLevel = 64;
 

@@ -1,13 +1,14 @@
 #include "demo/scenes/scene_frame.h"
 #include "demo/scenes/scene_pictures.h"
+#include "demo/scenes/scene_times.h"
 #include "demo/scenes/scenes.h"
 
 namespace cg = scene_pictures::closing;
 
 namespace {
 
-constexpr int32_t kSceneIndex = 11;
-constexpr uint32_t kClosingFromMs = 117721;
+constexpr int32_t kSceneIndex = scene_times::closing::kScene;
+using scene_times::closing::kClosingFromMs;
 constexpr int32_t kTrailLevel = 64;
 
 }  // namespace

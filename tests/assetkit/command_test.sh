@@ -21,15 +21,21 @@ run() { "${tool[@]}" "$@" 2>&1 | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 # info: one line per entry, each naming a format and, for pictures, a size.
 run info "$assets/Prelo.zpx" >info.txt || fail "info on the archive"
 entries=$(head -1 info.txt | sed -nE 's/.*: ([0-9]+) entries.*/\1/p')
-[ "$(grep -cE '^ +[0-9]+ +[0-9]+ +[0-9]+  (PMS 8-bit|PMS 16-bit|PMS 16-bit with alpha|BMP 24-bit) +[0-9]+ x [0-9]+$' info.txt)" = "$entries" ] ||
+[ "$(grep -cE '^ +[0-9]+ +[0-9]+ +[0-9]+  (PMS 8-bit|PMS 16-bit|PMS 16-bit with alpha|BMP 24-bit) +[0-9]+ x [0-9]+( +scene .*)?$' info.txt)" = "$entries" ] ||
   fail "info lists every entry with its format and size"
-run info "$assets/Prelo.zpx" --json | python3 -c 'import json,sys; d=json.load(sys.stdin); assert len(d["entries"]) == '"$entries" ||
-  fail "info --json is JSON with every entry"
+# The strip caption of scene 3 says when it is on the screen, in the text, the JSON and the manifest.
+strip_roles='[{"scene": 3, "from_ms": 26066, "to_ms": 27754, "role": "caption strip between the bars"}]'
+grep -qE '^ +17 .* 563 x 33 +scene 3, 26\.066 to 27\.754 s: caption strip between the bars$' info.txt ||
+  fail "info says when entry 17 is on the screen"
+run info "$assets/Prelo.zpx" --json | python3 -c 'import json,sys; d=json.load(sys.stdin); assert len(d["entries"]) == '"$entries"'; assert d["entries"][17]["on_screen"] == json.loads(sys.argv[1]); assert "on_screen" not in d["entries"][1]' "$strip_roles" ||
+  fail "info --json is JSON with every entry, and the roles of the pictures the scenes show"
 run info "$assets/PreloM.moz" | grep -qE ': [0-9]+ frames of 240 x 180,' || fail "info on the small movie"
 run info "$assets/Vuvi01.wav" | grep -qE ': PCM, .* [0-9]+ ms$' || fail "info on the music"
 
 # Round trips, byte for byte.
 run extract "$assets/Prelo.zpx" pictures >/dev/null || fail "extract"
+python3 -c 'import json,sys; d=json.load(open("pictures/manifest.json")); assert d["entries"][17]["on_screen"] == json.loads(sys.argv[1])' "$strip_roles" ||
+  fail "the manifest says when each picture is on the screen"
 run pack pictures same.zpx >/dev/null && cmp -s same.zpx "$assets/Prelo.zpx" || fail "extract then pack is byte-identical"
 run movie-extract "$assets/PreloM.moz" frames >/dev/null || fail "movie-extract"
 run movie-pack frames PreloM.moz >/dev/null && cmp -s PreloM.moz "$assets/PreloM.moz" ||

@@ -5,6 +5,7 @@
 #include "tools/assets/commands.h"
 #include "tools/assets/entry_picture.h"
 #include "tools/assets/entry_png.h"
+#include "tools/assets/entry_roles.h"
 #include "tools/assets/files.h"
 #include "tools/assets/folder_manifest.h"
 
@@ -25,6 +26,7 @@ Json EntryOf(size_t index, const Slot& slot, const EntryHeader& header, bool ext
     }
     entry["offset"] = slot.offset;
     entry["size"] = slot.size;
+    if (Json roles = RolesJson(index); !roles.empty()) entry["on_screen"] = std::move(roles);
     return entry;
 }
 

@@ -5,6 +5,7 @@
 #include "tools/assets/archive_file.h"
 #include "tools/assets/commands.h"
 #include "tools/assets/entry_picture.h"
+#include "tools/assets/entry_roles.h"
 #include "tools/assets/files.h"
 #include "tools/assets/json_text.h"
 #include "tools/assets/movie_file.h"
@@ -24,7 +25,8 @@ int ArchiveInfo(const std::string& path, const ArchiveFile& archive, const Comma
     Json entries = Json::array();
     if (!args.json) {
         std::printf("archive %s: %zu entries, %zu bytes\n", path.c_str(), archive.entries.size(), archive.bytes.size());
-        std::printf("%5s %10s %10s  %-22s %s\n", "entry", "offset", "size", "format", "width x height");
+        std::printf("%5s %10s %10s  %-22s %-14s  %s\n", "entry", "offset", "size", "format", "width x height",
+                    "on screen");
     }
     for (size_t i = 0; i < archive.entries.size(); ++i) {
         const Slot slot = archive.entries[i];
@@ -36,9 +38,17 @@ int ArchiveInfo(const std::string& path, const ArchiveFile& archive, const Comma
                                {"format", FormatName(header.format)},
                                {"width", header.width},
                                {"height", header.height}});
+            if (Json roles = RolesJson(i); !roles.empty()) entries.back()["on_screen"] = std::move(roles);
         } else if (IsPicture(header.format)) {
-            std::printf("%5zu %10u %10u  %-22s %d x %d\n", i, slot.offset, slot.size, FormatWords(header.format),
-                        header.width, header.height);
+            const std::string size = std::to_string(header.width) + " x " + std::to_string(header.height);
+            const std::string roles = RolesText(i);
+            if (roles.empty()) {
+                std::printf("%5zu %10u %10u  %-22s %s\n", i, slot.offset, slot.size, FormatWords(header.format),
+                            size.c_str());
+            } else {
+                std::printf("%5zu %10u %10u  %-22s %-14s  %s\n", i, slot.offset, slot.size, FormatWords(header.format),
+                            size.c_str(), roles.c_str());
+            }
         } else {
             std::printf("%5zu %10u %10u  %s\n", i, slot.offset, slot.size, FormatWords(header.format));
         }

@@ -8,6 +8,9 @@
 #include "tools/assets/commands.h"
 #include "tools/console/command_line.h"
 #include "tools/console/exit_status.h"
+#ifdef PRELO_ASSETS_PREVIEW
+#include "host/player/picture_preview.h"
+#endif
 
 namespace {
 
@@ -41,6 +44,12 @@ Command Add(CLI::App& app, const char* name, std::vector<const char*> operandNam
     return command;
 }
 
+#ifdef PRELO_ASSETS_PREVIEW
+int RunPreview(const CommandArgs& args) {
+    return player::PreviewPicture({args.operands[0], args.operands[1], args.operands[2], args.assets});
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,13 +60,15 @@ int main(int argc, char** argv) {
     std::vector<Command> commands;
     commands.push_back(Add(app, "info", {"FILE"}, assetkit::RunInfo,
                            "what an archive, movie or WAV file holds: for an archive every\n"
-                           "entry's offset, size, format and size in pixels; for a movie the\n"
-                           "frame size and count"));
+                           "entry's offset, size, format and size in pixels, and for the\n"
+                           "pictures the scenes show, which scene shows them, when (music\n"
+                           "time) and what for; for a movie the frame size and count"));
     commands.back().app->add_flag("--json", args.json, "the same as JSON");
     commands.back().app->add_flag("--frames", args.frames, "a movie's every frame, with its payload size");
     commands.push_back(Add(app, "extract", {"ARCHIVE", "DIR"}, assetkit::RunExtract,
                            "every picture as DIR/cg_NNN.png (RGB, RGBA, or a palette PNG\n"
-                           "for 8-bit pictures), DIR/manifest.json and a copy of the archive"));
+                           "for 8-bit pictures), DIR/manifest.json (with info's scene, time\n"
+                           "and role of each picture) and a copy of the archive"));
     commands.back().app->add_flag("--force", args.force, "extract into a folder that holds files");
     commands.push_back(Add(app, "pack", {"DIR", "ARCHIVE"}, assetkit::RunPack,
                            "writes the archive from the folder: unchanged pictures keep their\n"
@@ -72,6 +83,16 @@ int main(int argc, char** argv) {
     commands.push_back(Add(app, "movie-pack", {"DIR", "MOVIE"}, assetkit::RunMoviePack,
                            "writes a movie from the folder's frame PNGs; unchanged frames\n"
                            "keep their bytes when the folder came from movie-extract"));
+
+#ifdef PRELO_ASSETS_PREVIEW
+    commands.push_back(Add(app, "preview", {"SOURCE", "INDEX", "OUT"}, RunPreview,
+                           "writes OUT, a PNG of the frame at the middle of picture INDEX's\n"
+                           "time on the screen, played on the virtual clock from the start\n"
+                           "of its scene; SOURCE is an archive or a folder from extract,\n"
+                           "whose changed pictures are checked as pack checks them and shown"));
+    console::AddPath(*commands.back().app, "--assets", &args.assets, "DIR",
+                     "the movie and music to play beside it (default: the sample set)");
+#endif
 
     const std::vector<std::string> given(argv + 1, argv + argc);
     console::ParseOutcome parsed = console::Parse(app, given);
