@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <regex>
 
-#include "tools/assets/archive_pack.h"
 #include "tools/assets/files.h"
 
 namespace player {
@@ -15,7 +14,10 @@ namespace fs = std::filesystem;
 
 constexpr const char* kArchive = "Prelo.zpx";
 
-bool OfferedPictures(const fs::path& folder, std::vector<assetkit::PictureFile>* pictures, std::string* error) {
+}  // namespace
+
+bool ReadOfferedPictures(const std::string& folder, bool allowNone, std::vector<assetkit::PictureFile>* pictures,
+                         std::string* error) {
     // As the archive's names come out of prelo-assets, or in capitals from a FAT drive.
     static const std::regex kName("cg_([0-9]{1,9})\\.png", std::regex::icase);
     std::error_code code;
@@ -29,17 +31,15 @@ bool OfferedPictures(const fs::path& folder, std::vector<assetkit::PictureFile>*
         pictures->push_back(std::move(picture));
     }
     if (code) {
-        *error = "--override " + assetkit::Shown(folder) + ": " + code.message();
+        *error = assetkit::Shown(folder) + ": " + code.message();
         return false;
     }
-    if (pictures->empty()) {
-        *error = "--override " + assetkit::Shown(folder) + ": holds no cg_NNN.png pictures";
+    if (pictures->empty() && !allowNone) {
+        *error = assetkit::Shown(folder) + ": holds no cg_NNN.png pictures";
         return false;
     }
     return true;
 }
-
-}  // namespace
 
 PictureOverride::~PictureOverride() {
     if (folder_.empty()) return;
@@ -47,32 +47,23 @@ PictureOverride::~PictureOverride() {
     fs::remove_all(folder_, ignored);
 }
 
-bool PictureOverride::Prepare(const assetkit::GameFiles& game, const std::string& pictureFolder, std::string* error) {
-    std::vector<assetkit::PictureFile> pictures;
-    if (!OfferedPictures(pictureFolder, &pictures, error)) return false;
+bool PictureOverride::Prepare(const assetkit::GameFiles& game, const std::vector<assetkit::PictureFile>& pictures,
+                              std::string* error) {
     std::vector<uint8_t> bytes;
-    assetkit::ArchiveFile archive;
     std::string reason;
     const fs::path source = game.archive;
     if (!assetkit::ReadWholeFile(source, &bytes, error)) return false;
-    if (!assetkit::ReadArchive(std::move(bytes), &archive, &reason)) {
+    if (!assetkit::ReadArchive(std::move(bytes), &original_, &reason)) {
         *error = assetkit::Shown(source) + ": " + reason;
         return false;
     }
-    const assetkit::PackOutcome outcome = assetkit::PackArchive(archive, pictures, false);
-    if (!outcome.refusals.empty()) {
-        error->clear();
-        for (const std::string& refusal : outcome.refusals) *error += (error->empty() ? "" : "\n") + refusal;
-        return false;
-    }
-
     std::string pattern = (fs::temp_directory_path() / "prelo-override-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
-        *error = "--override: no temporary folder could be made in " + fs::temp_directory_path().string();
+        *error = "no temporary folder could be made in " + fs::temp_directory_path().string();
         return false;
     }
     folder_ = pattern;
-    if (!assetkit::WriteFileAtomically(fs::path(folder_) / kArchive, outcome.archive, error)) return false;
+    if (!Repack(pictures, error)) return false;
     // The other files under the names the demo opens them by, whatever their case in the game's folder.
     const std::pair<std::string, std::string> others[] = {
         {game.movie, game.movieName}, {game.music, "Vuvi01.wav"}, {game.settings, "Prelo.ini"}};
@@ -81,10 +72,21 @@ bool PictureOverride::Prepare(const assetkit::GameFiles& game, const std::string
         if (file.empty()) continue;
         fs::create_symlink(fs::absolute(file), fs::path(folder_) / name, code);
         if (code) {
-            *error = "--override: cannot link " + file + " (" + code.message() + ")";
+            *error = "cannot link " + file + " (" + code.message() + ")";
             return false;
         }
     }
+    return true;
+}
+
+bool PictureOverride::Repack(const std::vector<assetkit::PictureFile>& pictures, std::string* error) {
+    const assetkit::PackOutcome outcome = assetkit::PackArchive(original_, pictures, false);
+    if (!outcome.refusals.empty()) {
+        error->clear();
+        for (const std::string& refusal : outcome.refusals) *error += (error->empty() ? "" : "\n") + refusal;
+        return false;
+    }
+    if (!assetkit::WriteFileAtomically(fs::path(folder_) / kArchive, outcome.archive, error)) return false;
     replaced_ = outcome.changed.size();
     return true;
 }

@@ -14,6 +14,7 @@ enum class Scaling { kSmooth, kInteger };
 struct PlayerOptions {
     std::string assetsFolder;            // --assets DIR; empty: the generated sample set
     std::string overrideFolder;          // --override DIR: pictures cg_NNN.png replacing the archive's
+    std::string archiveFile;             // prelo-assets preview: this archive in place of the game's
     bool loopMusic = true;               // --no-loop clears it
     bool keyCancel = false;              // --key-cancel
     int32_t musicNumber = -1;            // --music N: the one number the host plays; -1 plays whatever is asked

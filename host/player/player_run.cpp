@@ -14,7 +14,7 @@
 namespace player {
 namespace {
 
-constexpr const char* kProgram = "prelo-play";
+const char* program = "prelo-play";
 
 // The music number the demo asks for: the first decimal number of its settings file, else 2.
 int32_t DemoMusicNumber(const std::string& settingsFile) {
@@ -28,10 +28,12 @@ int32_t DemoMusicNumber(const std::string& settingsFile) {
 
 }  // namespace
 
+void SetToldProgram(const char* name) { program = name; }
+
 void Tell(const std::string& text) {
     for (size_t start = 0; start <= text.size();) {
         const size_t end = std::min(text.find('\n', start), text.size());
-        std::fprintf(stderr, "%s: %s\n", kProgram, text.substr(start, end - start).c_str());
+        std::fprintf(stderr, "%s: %s\n", program, text.substr(start, end - start).c_str());
         start = end + 1;
     }
 }
@@ -46,6 +48,7 @@ int PlayerRun::Prepare(const PlayerOptions& options) {
                  : error + " (given with --assets)");
         return console::kFilesMissing;
     }
+    if (!options.archiveFile.empty()) files_.archive = options.archiveFile;
     if (const std::string missing = assetkit::MissingFiles(files_); !missing.empty()) {
         Tell(missing);
         return console::kFilesMissing;
@@ -61,13 +64,23 @@ int PlayerRun::Prepare(const PlayerOptions& options) {
     host::WavFileLengthMs(files_.music.c_str(), &musicLengthMs_);
 
     folder_ = folder;
-    if (!options.overrideFolder.empty()) {
-        if (!override_.Prepare(files_, options.overrideFolder, &error)) {
+    if (!options.overrideFolder.empty() || !options.archiveFile.empty()) {
+        // A given archive comes into the run through the override's folder, under the name the
+        // demo opens it by.
+        std::vector<assetkit::PictureFile> pictures;
+        if (!options.overrideFolder.empty() &&
+            !ReadOfferedPictures(options.overrideFolder, !options.archiveFile.empty(), &pictures, &error)) {
+            Tell((options.archiveFile.empty() ? "--override " : "") + error);
+            return console::kFilesMissing;
+        }
+        if (!override_.Prepare(files_, pictures, &error)) {
             Tell(error);
             return console::kFilesMissing;
         }
-        Tell(std::to_string(override_.Replaced()) + " pictures from " + options.overrideFolder +
-             " replace the archive's for this run");
+        if (!options.overrideFolder.empty()) {
+            Tell(std::to_string(override_.Replaced()) + " pictures from " + options.overrideFolder +
+                 " replace the archive's for this run");
+        }
         folder_ = override_.Folder();
     }
     if (!libraries_.Load(host::ModuleFolder(), "Prelo", &error)) {
@@ -95,6 +108,6 @@ host::DemoRunReport PlayerRun::Run(host::HostKit& kit, bool loopMusic, bool keyC
     return report;
 }
 
-int PlayerRun::Outcome(const host::DemoRunReport& report) const { return host::RunOutcome(kProgram, report, files_); }
+int PlayerRun::Outcome(const host::DemoRunReport& report) const { return host::RunOutcome(program, report, files_); }
 
 }  // namespace player

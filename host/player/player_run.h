@@ -49,5 +49,7 @@ private:
 
 // Prints "prelo-play: <line>" on standard error for every line of text.
 void Tell(const std::string& text);
+// Another program's name in those lines (prelo-assets, which renders through the player's run).
+void SetToldProgram(const char* name);
 
 }  // namespace player

@@ -14,6 +14,7 @@ struct CommandArgs {
     bool allowResize = false;  // pack --allow-resize
     bool force = false;        // extract into a folder that holds files
     std::string mp4;           // movie-extract --mp4 FILE
+    std::string assets;        // preview --assets DIR
 };
 
 int RunInfo(const CommandArgs& args);

@@ -8,6 +8,9 @@
 #include "tools/assets/commands.h"
 #include "tools/console/command_line.h"
 #include "tools/console/exit_status.h"
+#ifdef PRELO_ASSETS_PREVIEW
+#include "host/player/picture_preview.h"
+#endif
 
 namespace {
 
@@ -40,6 +43,12 @@ Command Add(CLI::App& app, const char* name, std::vector<const char*> operandNam
     }
     return command;
 }
+
+#ifdef PRELO_ASSETS_PREVIEW
+int RunPreview(const CommandArgs& args) {
+    return player::PreviewPicture({args.operands[0], args.operands[1], args.operands[2], args.assets});
+}
+#endif
 
 }  // namespace
 
@@ -74,6 +83,16 @@ int main(int argc, char** argv) {
     commands.push_back(Add(app, "movie-pack", {"DIR", "MOVIE"}, assetkit::RunMoviePack,
                            "writes a movie from the folder's frame PNGs; unchanged frames\n"
                            "keep their bytes when the folder came from movie-extract"));
+
+#ifdef PRELO_ASSETS_PREVIEW
+    commands.push_back(Add(app, "preview", {"SOURCE", "INDEX", "OUT"}, RunPreview,
+                           "writes OUT, a PNG of the frame at the middle of picture INDEX's\n"
+                           "time on the screen, played on the virtual clock from the start\n"
+                           "of its scene; SOURCE is an archive or a folder from extract,\n"
+                           "whose changed pictures are checked as pack checks them and shown"));
+    console::AddPath(*commands.back().app, "--assets", &args.assets, "DIR",
+                     "the movie and music to play beside it (default: the sample set)");
+#endif
 
     const std::vector<std::string> given(argv + 1, argv + argc);
     console::ParseOutcome parsed = console::Parse(app, given);
