@@ -19,10 +19,15 @@ namespace web {
 namespace {
 
 // The host's music plays in the page's Web Audio; its clock is the host's time, so the music's
-// play position is the demo's music clock, and suspending the audio pauses the demo with it.
+// play position is the demo's music clock, and suspending the audio pauses the demo with it. A
+// play started part-way has the clock as far on as the music.
 class AudioTime final : public host::TimeSource {
 public:
-    uint32_t NowMs() override { return static_cast<uint32_t>(static_cast<uint64_t>(AudioClockMs())); }
+    explicit AudioTime(uint32_t startMs) : startMs_(startMs) {}
+    uint32_t NowMs() override { return startMs_ + static_cast<uint32_t>(static_cast<uint64_t>(AudioClockMs())); }
+
+private:
+    uint32_t startMs_;
 };
 
 // The demo's own music player runs the stand-in MCI device on the platform clock; the page
@@ -60,11 +65,12 @@ PlayOutcome PlayInPage(const PlaySettings& settings) {
     host::HostKitSettings kitSettings;
     kitSettings.headless = false;
     kitSettings.sound.refuse = settings.demoPlaysMusic;
+    kitSettings.sound.startAtMs = settings.startMs;
     uint32_t length = 0;
     if (host::WavFileLengthMs((settings.assetsFolder + "/Vuvi01.wav").c_str(), &length))
         kitSettings.sound.lengthMs = length;
 
-    AudioTime audioTime;
+    AudioTime audioTime(settings.startMs);
     host::HostKit kit(kitSettings, settings.demoPlaysMusic ? nullptr : &audioTime);
     kit.Sound().SetStateCallback([&kit, &settings](int32_t, bool playing) {
         if (playing) {

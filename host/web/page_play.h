@@ -10,6 +10,8 @@ struct PlaySettings {
     bool demoPlaysMusic = false;
     bool keyCancel = false;
     bool loopMusic = true;
+    // Music time to start at, with the host's music: the page's "Show in the demo".
+    uint32_t startMs = 0;
 };
 
 // How a play ended. The numbers cross to the page as PreloPlay's result; page.js names the same

@@ -32,6 +32,11 @@ int Render(const VirtualClockRun& run, const FrameHook& hook) {
         std::fprintf(stderr, "a frame's step of the clock must be at least 1 ms\n");
         return 1;
     }
+    if (run.startMs >= run.stopAfterMs) {
+        std::fprintf(stderr, "the run would stop at %u ms, before it starts at %u ms\n", run.stopAfterMs, run.startMs);
+        return 1;
+    }
+    options.stopAfterMs = run.stopAfterMs - run.startMs;  // the loop counts from its own start
     if (!run.captureTimes.empty() && !host::ParseTimeList(run.captureTimes, &options.captureTimes)) {
         std::fprintf(stderr, "the capture times are not times in ms separated by commas: %s\n",
                      run.captureTimes.c_str());
@@ -46,9 +51,14 @@ int Render(const VirtualClockRun& run, const FrameHook& hook) {
     }
     host::HostKitSettings settings = host::KitSettingsFor(options, options.assetsFolder);
     settings.headless = true;  // the page's own clock: the browser never blocks for a frame
+    settings.startMs = run.startMs;
+    settings.sound.startAtMs = run.startMs;
     host::HostKit kit(settings);
     host::FrameRecorder recorder(kit.Window(), options.captureTimes, options.captureEveryMs, "", stdout);
-    kit.Loop().SetFrameCallback([&](uint32_t nowMs) { return recorder.OnFrame(nowMs) && hook(kit, nowMs); });
+    kit.Loop().SetFrameCallback([&](uint32_t sinceStartMs) {
+        const uint32_t nowMs = run.startMs + sinceStartMs;
+        return recorder.OnFrame(nowMs) && hook(kit, nowMs);
+    });
     host::DemoRunReport report;
     host::RunDemo(kit, libraries, host::RunOptionsFor(options, options.assetsFolder), &report);
     std::fflush(stdout);

@@ -12,6 +12,9 @@ struct VirtualClockRun {
     uint32_t frameStepMs = 40;
     uint32_t stopAfterMs = 125000;
     std::string captureTimes;  // "T1,T2,..." in ms, or empty
+    // Music time to start at, as the page's "Show in the demo" starts: the clock and the music
+    // both begin there, and capture and stop times stay music times.
+    uint32_t startMs = 0;
 };
 
 // Plays the demo headless on the virtual clock, printing the same "frame MS HASH -" lines to

@@ -1,6 +1,6 @@
 // Serves folders on 127.0.0.1 and drives Debian's headless Chromium over its DevTools protocol:
-// enough to load a page, evaluate in it, press keys, answer its file choosers and read what
-// assistive technology is told.
+// enough to load a page, evaluate in it, press keys, answer its file choosers, take its downloads
+// and read what assistive technology is told.
 import { spawn } from 'node:child_process';
 import { createServer } from 'node:http';
 import { mkdtempSync, rmSync } from 'node:fs';
@@ -117,6 +117,25 @@ export class Browser {
     await page.send('Page.navigate', { url });
     await loaded;
     return page;
+  }
+
+  // Does act, which should make a page download a file, and resolves with the file's path once
+  // the browser has saved it in folder under the name the page gave.
+  async download(folder, act, timeoutMs = 10000) {
+    await this.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+    let name = null;
+    const saved = new Promise((resolve, reject) => {
+      const timer = setTimeout(() => reject(new Error('no download was saved')), timeoutMs);
+      this.listeners.push((message) => {
+        if (message.method === 'Browser.downloadWillBegin') name = message.params.suggestedFilename;
+        if (message.method === 'Browser.downloadProgress' && message.params.state !== 'inProgress') {
+          clearTimeout(timer);
+          if (message.params.state === 'completed') resolve(join(folder, name)); else reject(new Error('the download was cancelled'));
+        }
+      });
+    });
+    await act();
+    return saved;
   }
 
   // Asks the browser to quit, so its helper processes end with it, then removes its profile.

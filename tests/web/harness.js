@@ -1,10 +1,12 @@
 // The module's virtual-clock runs (the frame hashes and the benchmark), for the tests and the
 // benchmark only: served beside the site by the test server, never part of it. The sample set
 // comes as the page gets it, the movie arriving while the demo runs.
-// window.harness.render({ assets, stepMs, stopMs, capture }) and harness.benchmark({ assets, stepMs,
-// stopMs }) resolve with { status, lines } (what the run printed);
+// window.harness.render({ assets, stepMs, stopMs, capture, startMs }) and harness.benchmark({ assets,
+// stepMs, stopMs }) resolve with { status, lines } (what the run printed);
 // harness.movieIn tells whether the movie is all in, harness.movieWaits counts the reads that
-// waited for it; harness.sha256(path) is the hash of a file of the module's.
+// waited for it; harness.sha256(path) is the hash of a file of the module's;
+// harness.folderWith(folder, url) makes a folder of the samples with the archive at url in place
+// of theirs.
 import { loadDemoModule } from './loader.js';
 import { SampleSet } from './samples.js';
 
@@ -28,11 +30,17 @@ async function run(entry, types, values) {
 window.harness = {
   get movieIn() { return samples.movie.complete; },
   movieWaits: 0,
-  render({ assets, stepMs, stopMs, capture = '' }) {
-    return run('PreloRender', ['string', 'number', 'number', 'string'], [assets, stepMs, stopMs, capture]);
+  render({ assets, stepMs, stopMs, capture = '', startMs = 0 }) {
+    return run('PreloRender', ['string', 'number', 'number', 'string', 'number'], [assets, stepMs, stopMs, capture, startMs]);
   },
   benchmark({ assets, stepMs, stopMs }) {
     return run('PreloBenchmark', ['string', 'number', 'number'], [assets, stepMs, stopMs]);
+  },
+  async folderWith(folder, url) {
+    const archive = new Uint8Array(await (await fetch(url)).arrayBuffer());
+    module.FS.mkdir(folder);
+    module.FS.writeFile(`${folder}/Prelo.zpx`, archive);
+    for (const name of ['Prelo.moz', 'Prelo.ini', 'Vuvi01.wav']) module.FS.symlink(`/samples/${name}`, `${folder}/${name}`);
   },
   async sha256(path) {
     const digest = await crypto.subtle.digest('SHA-256', module.FS.readFile(path));

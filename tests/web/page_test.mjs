@@ -9,15 +9,19 @@
 //   escape ends the demo), start (the start screen while loading and after: progress, harmless
 //   keys, no hooks, the keyboard alone, a phone's screen), files (bad or partial file sets each
 //   refused with their message, then a good one plays), offline (installable, and a second visit
-//   with the server gone plays from the cache). Every case also fails on any error the page
-//   reports, a breach of its content policy included.
+//   with the server gone plays from the cache), pictures (the Pictures view lists the archive's
+//   pictures; a wrong-size PNG is refused as prelo-assets pack refuses it; a caption dropped on
+//   its picture is played from its moment, downloads as the archive pack writes, and renders,
+//   started at that moment, the frame the native build renders from that archive). Every case
+//   also fails on any error the page reports, a breach of its content policy included.
 // Exit 77 (skipped) when the browser cannot start here.
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
-import { copyFileSync, mkdirSync, mkdtempSync, readFileSync, rmSync, truncateSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, symlinkSync, truncateSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { crc32, deflateSync } from 'node:zlib';
 import { Browser, serve } from './browser.mjs';
 
 const [testCase, site, nativeRender, assets] = process.argv.slice(2);
@@ -142,6 +146,55 @@ const kBadSets = [
     set: { 'Prelo.zpx': 'ZPX0 this is not an index', 'old/Prelo.zpx': 'good' }, fails: /^The demo did not start/, detail: /Prelo\.zpx/ },
   { name: 'a movie cut short', set: { 'PreloM.moz': cutMovie }, jump: 'Digit0', fails: /^The demo stopped part-way/, detail: /./ },
 ];
+
+// A PNG of one colour: RGB, RGBA given four values, or one index of a palette (PLTE's bytes);
+// its rows unfiltered.
+function flatPng(width, height, colour, palette = null) {
+  const chunk = (type, data) => {
+    const body = Buffer.concat([Buffer.from(type), data]);
+    const framing = Buffer.alloc(8);
+    framing.writeUInt32BE(data.length, 0);
+    framing.writeUInt32BE(crc32(body), 4);
+    return Buffer.concat([framing.subarray(0, 4), body, framing.subarray(4)]);
+  };
+  const header = Buffer.alloc(13);
+  header.writeUInt32BE(width, 0);
+  header.writeUInt32BE(height, 4);
+  header.set([8, palette !== null ? 3 : colour.length === 4 ? 6 : 2], 8);
+  const row = Buffer.concat([Buffer.alloc(1), ...Array(width).fill(Buffer.from(colour))]);
+  return Buffer.concat([kPngSignature, chunk('IHDR', header), ...(palette !== null ? [chunk('PLTE', palette)] : []),
+    chunk('IDAT', deflateSync(Buffer.concat(Array(height).fill(row)))), chunk('IEND', Buffer.alloc(0))]);
+}
+const kPngSignature = Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]);
+
+// The PLTE chunk's bytes of a PNG file.
+function paletteOf(png) {
+  for (let at = kPngSignature.length; at < png.length; at += 12 + png.readUInt32BE(at)) {
+    if (png.toString('latin1', at + 4, at + 8) === 'PLTE') return png.subarray(at + 8, at + 8 + png.readUInt32BE(at));
+  }
+  throw new Error('the PNG has no palette');
+}
+
+// The Pictures view's tiles as they read.
+const kTiles = `Array.from(document.querySelectorAll('#picture-list .picture'), (tile) => ({ index: Number(tile.dataset.index),
+  facts: tile.querySelector('.facts').textContent, role: tile.querySelector('.role').textContent,
+  verdict: tile.querySelector('.verdict').textContent }))`;
+
+// Drops a file on the picture at index as a user's drag does.
+const dropOn = (page, index, name, bytes) => page.evaluate(`(() => {
+  const transfer = new DataTransfer();
+  const bytes = Uint8Array.from(atob('${bytes.toString('base64')}'), (letter) => letter.charCodeAt(0));
+  transfer.items.add(new File([bytes], '${name}', { type: 'image/png' }));
+  const tile = document.querySelector('#picture-list .picture[data-index="${index}"]');
+  tile.querySelector('.verdict').textContent = '';
+  for (const type of ['dragenter', 'dragover', 'drop']) tile.dispatchEvent(new DragEvent(type, { dataTransfer: transfer, bubbles: true, cancelable: true }));
+  return true;
+})()`);
+const verdictOf = async (page, index) => {
+  const selector = `#picture-list .picture[data-index="${index}"] .verdict`;
+  await page.until(`document.querySelector('${selector}').textContent !== ''`, 10000, `the verdict on picture ${index}`);
+  return page.evaluate(`document.querySelector('${selector}').textContent`);
+};
 
 // Does act and waits until the page has rewritten what the test cleared before it, so that the
 // text of an earlier step never passes for the answer.
@@ -351,6 +404,101 @@ const cases = {
     },
   },
 
+  pictures: {
+    async run(page, server, folder) {
+      const tool = join(dirname(nativeRender), 'prelo-assets');
+      const extracted = join(folder, 'pictures');
+      execFileSync(tool, ['extract', join(assets, 'Prelo.zpx'), extracted], { stdio: 'ignore' });
+      await click(page, 'show-pictures');
+      await page.until(`document.querySelectorAll('#picture-list .picture').length > 0`, 10000, 'the pictures');
+      const tiles = await page.evaluate(kTiles);
+      const pngs = readdirSync(extracted).filter((name) => /^cg_\d+\.png$/.test(name)).length;
+      if (tiles.length !== pngs) throw new Error(`the page shows ${tiles.length} pictures, the archive has ${pngs}`);
+      // The strip caption of scene 3: the scene draws every frame whole, so a play started at its
+      // moment draws what a whole play draws there. (Scene 2 interlaces, keeping half of each
+      // frame from the one before: started part-way, its frames differ from a whole play's.)
+      const caption = tiles.map((tile) => {
+        const [, format, width, height] = /^\d+ · (\S+) · (\d+) × (\d+)$/.exec(tile.facts);
+        const [, from, to] = /^scene 3, ([\d.]+)–([\d.]+) s: caption strip/.exec(tile.role) ?? [];
+        return { ...tile, format, width: Number(width), height: Number(height), fromMs: from * 1000, toMs: to * 1000 };
+      }).find((tile) => tile.toMs - tile.fromMs >= 500);
+      if (caption === undefined) throw new Error(`no strip caption shown for half a second among ${JSON.stringify(tiles)}`);
+      const name = `cg_${String(caption.index).padStart(3, '0')}.png`;
+      // One colour the entry can take: an 8-bit picture's from its own palette.
+      const palette = caption.format === 'pms8' ? paletteOf(readFileSync(join(extracted, name))) : null;
+      const flat = (width, height) => (palette !== null ? flatPng(width, height, [200], palette)
+        : flatPng(width, height, caption.format === 'pms16-alpha' ? [250, 40, 200, 255] : [250, 40, 200]));
+
+      // A wrong size, through the picture's own file chooser from the keyboard: refused with
+      // pack's reason, as pack refuses it.
+      const wrong = join(folder, 'wrong.png');
+      writeFileSync(wrong, flat(3, 2));
+      copyFileSync(wrong, join(extracted, name));
+      let packSaid = '';
+      try {
+        execFileSync(tool, ['pack', extracted, join(folder, 'refused.zpx')], { encoding: 'utf8', stdio: ['ignore', 'ignore', 'pipe'] });
+      } catch (error) {
+        packSaid = error.stderr;
+      }
+      const reason = /\(entry \d+\): (.*)/.exec(packSaid)?.[1].replace(/; --allow-resize.*\)/, ')');
+      await page.interceptFileChoosers();
+      await page.evaluate(`document.querySelector('#picture-list .picture[data-index="${caption.index}"] button').focus(); true`);
+      await page.answerFileChooser(() => press(page, 'Enter'), [wrong]);
+      const refused = await verdictOf(page, caption.index);
+      if (reason === undefined || refused !== `Refused: wrong.png (entry ${caption.index}): ${reason}`) {
+        throw new Error(`a wrong size: the page says "${refused}", pack says "${packSaid.trim()}"`);
+      }
+
+      // The caption in one colour, dropped on its picture, and packed by the tool.
+      const png = flat(caption.width, caption.height);
+      writeFileSync(join(extracted, name), png);
+      mkdirSync(join(folder, 'pack'));
+      const packed = join(folder, 'pack', 'Prelo.zpx');
+      execFileSync(tool, ['pack', extracted, packed], { stdio: 'ignore' });
+      await dropOn(page, caption.index, name, png);
+      const taken = await verdictOf(page, caption.index);
+      if (taken !== `Replaced by ${name}.`) throw new Error(`the caption dropped: "${taken}"`);
+      const saved = await page.browser.download(join(folder, 'download'), () => click(page, 'download'));
+      if (!readFileSync(saved).equals(readFileSync(packed))) throw new Error('the downloaded archive is not the one prelo-assets pack writes');
+
+      // Shown in the demo: it plays from the caption's moment, and the view comes back after.
+      const showButton = `document.querySelector('#picture-list .picture[data-index="${caption.index}"] button[aria-label^="Show"]')`;
+      await page.evaluate(`${showButton}.focus(); true`);
+      await press(page, 'Enter');
+      await until(page, `phase === 'playing' && clockMs !== null`, 20000, 'the demo to play the caption');
+      const { clockMs, source } = await look(page);
+      if (clockMs < caption.fromMs - 100 || clockMs > caption.fromMs + 3000) throw new Error(`shown from ${clockMs} ms, not ${caption.fromMs}`);
+      if (!/1 of its pictures is replaced/.test(source)) throw new Error(`the start screen says "${source}"`);
+      await click(page, 'stop');
+      await until(page, `phase === 'ended'`, 5000, 'the demo to end');
+      if (!(await page.evaluate(`!document.getElementById('pictures').hidden && document.activeElement === ${showButton}`))) {
+        throw new Error('after the demo the Pictures view is not back where it was');
+      }
+
+      // The frame in the caption's time: the module started at its moment (as Show in the demo
+      // starts) draws what the native build draws from the packed archive in a whole run, and
+      // not what it draws from the samples.
+      const startMs = Math.ceil(caption.fromMs / 100) * 100;
+      const captureMs = Math.max(startMs + 100, Math.round((caption.fromMs + caption.toMs) / 200) * 100);
+      const nativeFolder = join(folder, 'native');
+      mkdirSync(nativeFolder);
+      copyFileSync(packed, join(nativeFolder, 'Prelo.zpx'));
+      for (const file of ['Prelo.moz', 'Prelo.ini', 'Vuvi01.wav']) symlinkSync(join(assets, file), join(nativeFolder, file));
+      const range = ['--step', '100', '--stop', String(captureMs + 100), '--capture', String(captureMs)];
+      const nativeFrame = (from) => frameLines(execFileSync(nativeRender, ['--assets', from, ...range], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] }));
+      const [replacedFrame, sampleFrame] = [nativeFrame(nativeFolder), nativeFrame(assets)];
+      const harness = await page.browser.open(await page.evaluate(`new URL('harness.html', location.href).href`));
+      await harness.until('window.harness !== undefined', 60000, 'the module');
+      await harness.evaluate(`harness.folderWith('/edited', '/pack/Prelo.zpx')`);
+      const web = await harness.evaluate(`harness.render(${JSON.stringify({ assets: '/edited', stepMs: 100, stopMs: captureMs + 100, capture: String(captureMs), startMs })})`);
+      const webFrame = frameLines(web.lines.join('\n'));
+      if (web.status !== 0 || webFrame.length !== 1 || webFrame.join() !== replacedFrame.join() || replacedFrame.join() === sampleFrame.join()) {
+        throw new Error(`the frame at ${captureMs} ms: browser from ${startMs} ms ${webFrame}, native ${replacedFrame}, samples ${sampleFrame}`);
+      }
+      return `${tiles.length} pictures; picture ${caption.index} (${caption.role}): a wrong size refused as pack refuses it ("${reason}"); the caption dropped played from ${clockMs} ms, downloaded as pack's archive byte for byte, and its frame at ${captureMs} ms, the module started at ${startMs} ms, hashes as the native build's`;
+    },
+  },
+
   offline: {
     async run(page, server) {
       await until(page, 'offline', 60000, 'the page to say it plays without a network');
@@ -383,8 +531,9 @@ async function main() {
     console.log(`skipped: ${launched.skip}`);
     return 77;
   }
-  const server = await serve([site, kHere], { held: chosen.held });
   const folder = mkdtempSync(join(tmpdir(), 'prelo-web-files-'));
+  // The test's own files too, for the harness (a packed archive).
+  const server = await serve([site, kHere, folder], { held: chosen.held });
   const { browser } = launched;
   try {
     const page = await browser.open(`http://127.0.0.1:${server.address().port}${chosen.url ?? '/'}`);

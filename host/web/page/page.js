@@ -1,13 +1,14 @@
 // The page around the demo's WebAssembly module: the start screen and its choices, the canvas the
 // demo draws into, the player's controls, and what the page tells the user. The module, the
-// sample set, the music, the user's files, the keys and the offline cache each have their own
-// file beside this one.
+// sample set, the music, the user's files, the Pictures view, the keys and the offline cache each
+// have their own file beside this one.
 import { MusicOutput, decodeMusic } from './audio.js';
 import { bytesOf } from './download.js';
 import { offeredByDrop, offeredByInput, readGameFiles } from './game_files.js';
 import { demoKey, demoMouseKey, kAllDemoKeys, pageAction } from './keys.js';
 import { loadDemoModule } from './loader.js';
 import { isCached, keepOffline } from './offline.js';
+import { PictureView } from './pictures.js';
 import { SampleSet, kSampleFolder } from './samples.js';
 
 const kUserFolder = '/user';
@@ -28,7 +29,9 @@ const music = new MusicOutput();
 
 const page = {
   phase: 'loading',  // loading, ready, playing, ended, broken (the module did not load)
+  view: 'start',     // what shows when the demo does not play: start, or pictures
   module: null,
+  pictures: null,    // the PictureView, once the module is in
   samples: null,     // the bundled SampleSet, its movie still arriving perhaps
   // What Play plays: the samples, the user's files (their names), or nothing (folder null) after
   // a refused choice, so that no file of an earlier choice plays in its place.
@@ -46,15 +49,20 @@ const page = {
 function describeSource() {
   if (page.reading) return 'Reading your files…';
   if (page.source.folder === null) return 'Nothing to play: choose your game folder again, or go back to the bundled samples.';
-  if (page.source.names === null) return 'Plays the bundled sample set.';
-  return `Plays your files: ${page.source.names.join(', ')}.`;
+  const replaced = page.pictures !== null && page.pictures.folderFor(page.source.folder) !== page.source.folder
+    ? page.pictures.replaced : 0;
+  const pictures = replaced === 0 ? '' : ` ${replaced} of its pictures ${replaced === 1 ? 'is' : 'are'} replaced (see Pictures).`;
+  if (page.source.names === null) return `Plays the bundled sample set.${pictures}`;
+  return `Plays your files: ${page.source.names.join(', ')}.${pictures}`;
 }
 
 function update() {
   document.body.dataset.phase = page.phase;
-  $('start').hidden = page.phase === 'playing';
+  $('start').hidden = page.phase === 'playing' || page.view !== 'start';
+  $('pictures').hidden = page.phase === 'playing' || page.view !== 'pictures';
   const play = $('play');
   play.disabled = ['loading', 'broken', 'playing'].includes(page.phase) || page.reading || page.source.folder === null;
+  $('show-pictures').disabled = play.disabled;
   if (page.phase !== 'loading') play.textContent = page.phase === 'ended' ? 'Play again' : 'Click to start';
   $('source').textContent = describeSource();
   $('samples').hidden = page.source === kSamples;
@@ -144,6 +152,7 @@ const moduleLoaded = loadDemo().then(
   ({ module, samples }) => {
     page.module = module;
     page.samples = samples;
+    page.pictures = new PictureView(module, $('picture-list'), { onShow: (startMs) => play(startMs), onChange: update });
     samples.movie.onChange = movieChanged;
     page.phase = 'ready';
     update();
@@ -195,9 +204,11 @@ async function takeOffers(FS, offers) {
   try {
     const files = await readGameFiles(await offers);
     page.userMusic = await decodeMusic(files.get('Vuvi01.wav'));
+    page.pictures.close();
     replaceUserFiles(FS, files);
     page.source = { folder: kUserFolder, names: [...files.keys()] };
   } catch (error) {
+    page.pictures.close();
     replaceUserFiles(FS, new Map());
     page.userMusic = null;
     page.source = { folder: null, names: null };
@@ -206,6 +217,7 @@ async function takeOffers(FS, offers) {
 }
 
 function backToSamples(FS) {
+  page.pictures.close();
   replaceUserFiles(FS, new Map());
   page.userMusic = null;
   page.source = kSamples;
@@ -243,9 +255,12 @@ async function sayWhenOffline() {
   }
 }
 
-async function play() {
+// Plays the demo from its start, or from startMs of music time with the host's music (a picture's
+// "Show in the demo"); the focus goes back where it was.
+async function play(startMs = 0) {
   await choosing;
   if (!['ready', 'ended'].includes(page.phase) || page.source.folder === null) return;
+  const focused = document.activeElement;
   Object.assign(page, { phase: 'playing', paused: false, stopRequested: false, demoWords: [] });
   const movie = page.source === kSamples ? page.samples.movie : null;
   const refusedBefore = movie?.refused;
@@ -255,9 +270,9 @@ async function play() {
   try {
     await music.start(page.source === kSamples ? page.samples.music : page.userMusic);
     canvas.focus();
-    outcome = await page.module.ccall('PreloPlay', 'number', ['string', 'number', 'number', 'number'],
-      [page.source.folder, $('demo-music').checked ? 1 : 0, $('cancel').checked ? 1 : 0, $('loop').checked ? 1 : 0],
-      { async: true });
+    outcome = await page.module.ccall('PreloPlay', 'number', ['string', 'number', 'number', 'number', 'number'],
+      [page.pictures.folderFor(page.source.folder), $('demo-music').checked && startMs === 0 ? 1 : 0,
+        $('cancel').checked ? 1 : 0, $('loop').checked ? 1 : 0, startMs], { async: true });
   } catch (error) {
     outcome = error;
   }
@@ -276,7 +291,7 @@ async function play() {
     say(kind, text, page.demoWords);
   }
   update();
-  $('play').focus();
+  (focused !== canvas && focused?.isConnected && !focused.closest('[hidden]') ? focused : $('play')).focus();
 }
 
 function setPaused(paused) {
@@ -309,10 +324,22 @@ const pageActions = {
 // ---- events ----
 
 $('late').remove();
-$('play').addEventListener('click', play);
+$('play').addEventListener('click', () => play());
 $('samples').addEventListener('click', () => choose(backToSamples));
 $('choose-folder').addEventListener('click', () => $('folder').click());
 $('choose-files').addEventListener('click', () => $('files').click());
+$('show-pictures').addEventListener('click', () => choose(async () => {
+  page.pictures.open(page.source.folder);
+  page.view = 'pictures';
+  update();
+  $('pictures-back').focus();
+}));
+$('pictures-back').addEventListener('click', () => {
+  page.view = 'start';
+  update();
+  $('show-pictures').focus();
+});
+$('download').addEventListener('click', () => page.pictures.download());
 for (const id of ['folder', 'files']) {
   $(id).addEventListener('change', (event) => {
     const offers = offeredByInput(event.target.files);
@@ -367,7 +394,8 @@ document.addEventListener('dragleave', () => document.body.classList.remove('dra
 document.addEventListener('drop', (event) => {
   event.preventDefault();
   document.body.classList.remove('dragging');
-  if (page.phase === 'playing') return;
+  // A picture dropped beside the pictures is not a choice of game files.
+  if (page.phase === 'playing' || page.view === 'pictures') return;
   const offers = offeredByDrop(event.dataTransfer);
   choose((FS) => takeOffers(FS, offers));
 });
