@@ -262,9 +262,10 @@ struct Simd {
     // floor(keep * d / 255) + (s >> shift) per byte.
     static void AfterimageBytes(uint8_t* out, const uint8_t* stage, int32_t bytes, int32_t keep, int32_t shift) {
         const V sourceMask = Ops::Bytes(0xFF >> shift);
+        const simd::WeightProduct<Ops> fade(keep);
         int32_t i = 0;
         for (; i + kBytes <= bytes; i += kBytes) {
-            const V faded = simd::Scale<Ops>(Ops::Load(out + i), keep);
+            const V faded = simd::Scale<Ops>(Ops::Load(out + i), fade);
             Ops::Store(out + i, Ops::Add8(faded, Ops::And(Ops::Srl16(Ops::Load(stage + i), shift), sourceMask)));
         }
         for (; i < bytes; ++i) out[i] = static_cast<uint8_t>(simd::Product(keep, out[i]) + (stage[i] >> shift));
