@@ -47,11 +47,10 @@ struct WeightProduct {
                                   : weight == 255  ? 0
                                                    : (weight * 65536 + 254) / 255)) {}
     V Of(V lanes) const {
-        if (keeps) return lanes;
         if constexpr (Ops::kMulHigh16) {
-            return Ops::MulHiU16(lanes, multiplier);
+            return keeps ? lanes : Ops::MulHiU16(lanes, multiplier);
         } else {
-            return ProductLanes<Ops>(lanes, multiplier);
+            return ProductLanes<Ops>(lanes, multiplier);  // exact at 255 too, so no branch
         }
     }
 
