@@ -32,11 +32,40 @@ typename Ops::V Product(typename Ops::V a, typename Ops::V b) {
                      ProductLanes<Ops>(Ops::WidenHigh(a), Ops::WidenHigh(b)));
 }
 
+// Product with one weight w (0..255) on 16-bit lanes holding bytes. Where the registers have a
+// high-half multiply, in that one multiply by ceil(w * 65536 / 255): the multiplier's excess over
+// w * 65536 / 255 is below 1, so the product passes x * w / 255 by less than 255 / 65536, short of
+// the 1/255 that separates x * w / 255 from the next whole number; floor(x * w / 255) for every x
+// and every w below 255, and 255 keeps x. Elsewhere (WebAssembly builds that multiply from three
+// steps) the low product divided as ProductLanes does.
+template <typename Ops>
+struct WeightProduct {
+    using V = typename Ops::V;
+    explicit WeightProduct(int32_t weight)
+        : keeps(weight == 255),
+          multiplier(Ops::Lanes16(!Ops::kMulHigh16 ? weight
+                                  : weight == 255  ? 0
+                                                   : (weight * 65536 + 254) / 255)) {}
+    V Of(V lanes) const {
+        if constexpr (Ops::kMulHigh16) {
+            return keeps ? lanes : Ops::MulHiU16(lanes, multiplier);
+        } else {
+            return ProductLanes<Ops>(lanes, multiplier);  // exact at 255 too, so no branch
+        }
+    }
+
+    bool keeps;
+    V multiplier;
+};
+
 // Product of every byte with one weight 0..255.
 template <typename Ops>
+typename Ops::V Scale(typename Ops::V bytes, const WeightProduct<Ops>& weight) {
+    return weight.keeps ? bytes : Ops::Pack(weight.Of(Ops::WidenLow(bytes)), weight.Of(Ops::WidenHigh(bytes)));
+}
+template <typename Ops>
 typename Ops::V Scale(typename Ops::V bytes, int32_t weight) {
-    const typename Ops::V w = Ops::Lanes16(weight);
-    return Ops::Pack(ProductLanes<Ops>(Ops::WidenLow(bytes), w), ProductLanes<Ops>(Ops::WidenHigh(bytes), w));
+    return Scale<Ops>(bytes, WeightProduct<Ops>(weight));
 }
 
 template <typename Ops>
@@ -50,6 +79,19 @@ template <typename Ops>
 typename Ops::V MixLanes(typename Ops::V d, typename Ops::V s, typename Ops::V w) {
     return Ops::Add16(ProductLanes<Ops>(d, Ops::Sub16(Ops::Lanes16(255), w)), ProductLanes<Ops>(s, w));
 }
+
+// Mix by one weight for every lane: the destination's product by 255 - weight, the source's by it.
+template <typename Ops>
+struct ConstMix {
+    explicit ConstMix(int32_t weight) : kept(255 - weight), taken(weight) {}
+    typename Ops::V Lanes(typename Ops::V d, typename Ops::V s) const { return Ops::Add16(kept.Of(d), taken.Of(s)); }
+    typename Ops::V Bytes(typename Ops::V d, typename Ops::V s) const {
+        return Ops::Pack(Lanes(Ops::WidenLow(d), Ops::WidenLow(s)), Lanes(Ops::WidenHigh(d), Ops::WidenHigh(s)));
+    }
+
+    WeightProduct<Ops> kept;
+    WeightProduct<Ops> taken;
+};
 
 // ShiftMix on 16-bit lanes holding d and s in their high bytes (v * 256), with the weights w and
 // 255 - w: the high half of each product is then the shifted product itself, one multiply and no

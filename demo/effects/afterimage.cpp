@@ -21,10 +21,15 @@ void Afterimage(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, 
 
     const uint8_t* keep = table.rows[keepRow];
     const EffectKernels& kernels = KernelsFor(out, in);
-    for (int32_t i = walk.rows.begin; i < walk.rows.end; ++i) {
-        const int32_t sourceRow = ClampIndex(walk.RowPosition(i) >> kScaledShift, in.height);
+    auto sourceRowOf = [&](int32_t i) { return ClampIndex(walk.RowPosition(i) >> kScaledShift, in.height); };
+    // The rows that take the same source row go to the kernel together.
+    for (int32_t i = walk.rows.begin, next = i; i < walk.rows.end; i = next) {
+        const int32_t sourceRow = sourceRowOf(i);
+        while (++next < walk.rows.end && sourceRowOf(next) == sourceRow) {
+        }
         uint8_t* p = out.Row(dy + i) + 3 * static_cast<intptr_t>(dx + walk.columns.begin);
-        kernels.afterimageRun(p, in, sourceRow, walk.x, walk.stepX, walk.columns.Size(), keep, keepRow, sourceShift);
+        kernels.afterimageRows(p, out.pitch, next - i, in, sourceRow, walk.x, walk.stepX, walk.columns.Size(), keep,
+                               keepRow, sourceShift);
     }
 }
 

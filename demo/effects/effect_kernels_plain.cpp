@@ -100,16 +100,18 @@ void ScreenRun(uint8_t* d, const PlaneView& in, const uint8_t* screen, float u, 
     }
 }
 
-void AfterimageRun(uint8_t* p, const PlaneView& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
-                   const uint8_t* keepRow, int32_t, int32_t shift) {
+void AfterimageRows(uint8_t* out, intptr_t outPitch, int32_t rows, const PlaneView& in, int32_t row, int32_t x,
+                    int32_t stepX, int32_t count, const uint8_t* keepRow, int32_t, int32_t shift) {
     const uint8_t* sourceRow = in.Row(row);
-    ForEachScaledColumn(x, stepX, count, in.width, [&](int32_t j, int32_t column) {
-        const uint8_t* s = sourceRow + 3 * static_cast<intptr_t>(column);
-        uint8_t* d = p + 3 * static_cast<intptr_t>(j);
-        d[0] = static_cast<uint8_t>(keepRow[d[0]] + (s[0] >> shift));
-        d[1] = static_cast<uint8_t>(keepRow[d[1]] + (s[1] >> shift));
-        d[2] = static_cast<uint8_t>(keepRow[d[2]] + (s[2] >> shift));
-    });
+    for (uint8_t* p = out; rows > 0; --rows, p += outPitch) {
+        ForEachScaledColumn(x, stepX, count, in.width, [&](int32_t j, int32_t column) {
+            const uint8_t* s = sourceRow + 3 * static_cast<intptr_t>(column);
+            uint8_t* d = p + 3 * static_cast<intptr_t>(j);
+            d[0] = static_cast<uint8_t>(keepRow[d[0]] + (s[0] >> shift));
+            d[1] = static_cast<uint8_t>(keepRow[d[1]] + (s[1] >> shift));
+            d[2] = static_cast<uint8_t>(keepRow[d[2]] + (s[2] >> shift));
+        });
+    }
 }
 
 // The multiply table rows of the colour's components.
@@ -173,7 +175,7 @@ void TunnelRow(uint8_t* out, const uint8_t* angles, const uint8_t* depths, const
 }  // namespace
 
 const EffectKernels& PlainEffectKernels() {
-    static const EffectKernels kPlain{"plain",   ScanlineRun,   ScanlineSpan, MaskSpan,      AverageRun,
-                                      ScreenRun, AfterimageRun, TintSpan,     TintScaledRun, TunnelRow};
+    static const EffectKernels kPlain{"plain",   ScanlineRun,    ScanlineSpan, MaskSpan,      AverageRun,
+                                      ScreenRun, AfterimageRows, TintSpan,     TintScaledRun, TunnelRow};
     return kPlain;
 }

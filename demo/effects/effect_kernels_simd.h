@@ -262,9 +262,10 @@ struct Simd {
     // floor(keep * d / 255) + (s >> shift) per byte.
     static void AfterimageBytes(uint8_t* out, const uint8_t* stage, int32_t bytes, int32_t keep, int32_t shift) {
         const V sourceMask = Ops::Bytes(0xFF >> shift);
+        const simd::WeightProduct<Ops> fade(keep);
         int32_t i = 0;
         for (; i + kBytes <= bytes; i += kBytes) {
-            const V faded = simd::Scale<Ops>(Ops::Load(out + i), keep);
+            const V faded = simd::Scale<Ops>(Ops::Load(out + i), fade);
             Ops::Store(out + i, Ops::Add8(faded, Ops::And(Ops::Srl16(Ops::Load(stage + i), shift), sourceMask)));
         }
         for (; i < bytes; ++i) out[i] = static_cast<uint8_t>(simd::Product(keep, out[i]) + (stage[i] >> shift));
@@ -291,14 +292,17 @@ struct Simd {
     }
 
     // Tints 3 * n bytes of out by the weights spread to every byte of their pixel; the last vector
-    // is worked out first from the bytes as they were and stored last.
+    // is worked out first from the bytes as they were and stored last. A vector of zero weights
+    // leaves its bytes as they are, so it is skipped: masks such as frames are mostly clear.
     static void TintBytes(uint8_t* out, const uint8_t* spread, int32_t bytes, const ColourPattern& colour,
                           bool halfAtFull) {
         const int32_t last = bytes - kBytes;
         const V tail = Tint(Ops::Load(out + last), Ops::Load(spread + last), colour.At(last), halfAtFull);
         const V colours[3] = {colour.At(0), colour.At(kBytes), colour.At(2 * kBytes)};
-        for (int32_t i = 0, k = 0; i < last; i += kBytes, k = k == 2 ? 0 : k + 1)
-            Ops::Store(out + i, Tint(Ops::Load(out + i), Ops::Load(spread + i), colours[k], halfAtFull));
+        for (int32_t i = 0, k = 0; i < last; i += kBytes, k = k == 2 ? 0 : k + 1) {
+            const V m = Ops::Load(spread + i);
+            if (!Ops::AllZero(m)) Ops::Store(out + i, Tint(Ops::Load(out + i), m, colours[k], halfAtFull));
+        }
         Ops::Store(out + last, tail);
     }
 
@@ -432,10 +436,13 @@ struct Simd {
         }
     }
 
-    static void AfterimageRun(uint8_t* out, const PlaneView& in, int32_t row, int32_t x, int32_t stepX, int32_t count,
-                              const uint8_t* keepRow, int32_t keep, int32_t shift) {
+    // A chunk's source pixels are gathered once for all the rows.
+    static void AfterimageRows(uint8_t* out, intptr_t outPitch, int32_t rows, const PlaneView& in, int32_t row,
+                               int32_t x, int32_t stepX, int32_t count, const uint8_t* keepRow, int32_t keep,
+                               int32_t shift) {
         if (!OffsetsFit(in))
-            return PlainEffectKernels().afterimageRun(out, in, row, x, stepX, count, keepRow, keep, shift);
+            return PlainEffectKernels().afterimageRows(out, outPitch, rows, in, row, x, stepX, count, keepRow, keep,
+                                                       shift);
         alignas(64) int32_t offsets[kChunk];
         alignas(64) uint8_t stage[kStageBytes];
         const int32_t lastOffset = LastPixelOffset(in);
@@ -443,7 +450,8 @@ struct Simd {
             n = count - done < kChunk ? count - done : kChunk;
             ColumnOffsets<3>(offsets, row * in.pitch, in.width, x, stepX, n);
             Gather(stage, in.base, offsets, n, lastOffset);
-            AfterimageBytes(out + 3 * done, stage, 3 * n, keep, shift);
+            for (int32_t r = 0; r < rows; ++r)
+                AfterimageBytes(out + r * outPitch + 3 * done, stage, 3 * n, keep, shift);
             x = Wrapped(x + static_cast<int64_t>(stepX) * n);
         }
     }
@@ -467,8 +475,8 @@ struct Simd {
     }
 
     static constexpr EffectKernels Table() {
-        return EffectKernels{Ops::kName, ScanlineRun,   ScanlineSpan, MaskSpan,      AverageRun,
-                             ScreenRun,  AfterimageRun, TintSpan,     TintScaledRun, TunnelRow};
+        return EffectKernels{Ops::kName, ScanlineRun,    ScanlineSpan, MaskSpan,      AverageRun,
+                             ScreenRun,  AfterimageRows, TintSpan,     TintScaledRun, TunnelRow};
     }
 };
 

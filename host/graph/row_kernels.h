@@ -33,7 +33,10 @@ struct RowKernels {
     void (*scaleConst)(uint8_t* row, size_t n, int32_t weight);
     // out[i] = (a[i] * (256 - weight) + b[i] * weight + 128) >> 8, weight 0..256.
     void (*lerpConst)(uint8_t* out, const uint8_t* a, const uint8_t* b, size_t n, int32_t weight);
-    // The same with weights[i] (0..255) for each byte.
+    // dst[i] = Mix(dst[i], the lerp of a[i] and b[i] by lerp, weight): lerpConst, then mixConst
+    // from its row, in one pass.
+    void (*lerpMixConst)(uint8_t* dst, const uint8_t* a, const uint8_t* b, size_t n, int32_t lerp, int32_t weight);
+    // The lerp with weights[i] (0..255) for each byte.
     void (*lerpWeighted)(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n);
     // weights[3i..3i+2] = Scale(alpha[i], level) for i < pixels, and what they came to.
     Coverage (*spreadWeights)(const uint8_t* alpha, size_t pixels, int32_t level, uint8_t* weights);

@@ -23,6 +23,10 @@ void LerpConst(uint8_t* out, const uint8_t* a, const uint8_t* b, size_t n, int32
     for (size_t i = 0; i < n; ++i) out[i] = Lerp(a[i], b[i], weight);
 }
 
+void LerpMixConst(uint8_t* dst, const uint8_t* a, const uint8_t* b, size_t n, int32_t lerp, int32_t weight) {
+    for (size_t i = 0; i < n; ++i) dst[i] = simd::Mix(dst[i], Lerp(a[i], b[i], lerp), weight);
+}
+
 void LerpWeighted(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n) {
     for (size_t i = 0; i < n; ++i) out[i] = Lerp(a[i], b[i], weights[i]);
 }
@@ -79,8 +83,8 @@ void MixByAlphaInChunks(const RowKernels& kernels, uint8_t* dst, const uint8_t* 
 }
 
 const RowKernels& PlainRowKernels() {
-    static const RowKernels kernels{"plain",      MixConst,      MixWeighted, ScaleConst, LerpConst,
-                                    LerpWeighted, SpreadWeights, MixByAlpha,  GatherQuads};
+    static const RowKernels kernels{"plain",      MixConst,     MixWeighted,   ScaleConst, LerpConst,
+                                    LerpMixConst, LerpWeighted, SpreadWeights, MixByAlpha, GatherQuads};
     return kernels;
 }
 

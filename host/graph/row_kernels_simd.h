@@ -18,14 +18,10 @@ struct RowSimd {
     using V = typename Ops::V;
 
     static void MixConst(uint8_t* dst, const uint8_t* src, size_t n, int32_t weight) {
-        const V w = Ops::Lanes16(weight);
+        const simd::ConstMix<Ops> mix(weight);
         size_t i = 0;
-        for (; i + Ops::kBytes <= n; i += Ops::kBytes) {
-            const V d = Ops::Load(dst + i);
-            const V s = Ops::Load(src + i);
-            Ops::Store(dst + i, Ops::Pack(simd::MixLanes<Ops>(Ops::WidenLow(d), Ops::WidenLow(s), w),
-                                          simd::MixLanes<Ops>(Ops::WidenHigh(d), Ops::WidenHigh(s), w)));
-        }
+        for (; i + Ops::kBytes <= n; i += Ops::kBytes)
+            Ops::Store(dst + i, mix.Bytes(Ops::Load(dst + i), Ops::Load(src + i)));
         PlainRowKernels().mixConst(dst + i, src + i, n - i, weight);
     }
 
@@ -43,9 +39,10 @@ struct RowSimd {
     }
 
     static void ScaleConst(uint8_t* row, size_t n, int32_t weight) {
+        const simd::WeightProduct<Ops> product(weight);
         size_t i = 0;
         for (; i + Ops::kBytes <= n; i += Ops::kBytes)
-            Ops::Store(row + i, simd::Scale<Ops>(Ops::Load(row + i), weight));
+            Ops::Store(row + i, simd::Scale<Ops>(Ops::Load(row + i), product));
         PlainRowKernels().scaleConst(row + i, n - i, weight);
     }
 
@@ -74,6 +71,21 @@ struct RowSimd {
         PlainRowKernels().lerpConst(out + i, a + i, b + i, n - i, weight);
     }
 
+    static void LerpMixConst(uint8_t* dst, const uint8_t* a, const uint8_t* b, size_t n, int32_t lerp, int32_t weight) {
+        const V w = Ops::Lanes16(lerp);
+        const simd::ConstMix<Ops> mix(weight);
+        size_t i = 0;
+        for (; i + Ops::kBytes <= n; i += Ops::kBytes) {
+            const V x = Ops::Load(a + i);
+            const V y = Ops::Load(b + i);
+            const V d = Ops::Load(dst + i);
+            Ops::Store(dst + i,
+                       Ops::Pack(mix.Lanes(Ops::WidenLow(d), LerpLanes(Ops::WidenLow(x), Ops::WidenLow(y), w)),
+                                 mix.Lanes(Ops::WidenHigh(d), LerpLanes(Ops::WidenHigh(x), Ops::WidenHigh(y), w))));
+        }
+        PlainRowKernels().lerpMixConst(dst + i, a + i, b + i, n - i, lerp, weight);
+    }
+
     static void LerpWeighted(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n) {
         size_t i = 0;
         for (; i + Ops::kBytes <= n; i += Ops::kBytes) {
@@ -96,9 +108,9 @@ struct RowSimd {
         if constexpr (N::kByteShuffle) {
             typename N::V any = N::Zero();
             typename N::V all = N::Ones();
+            const simd::WeightProduct<N> scaled(level);
             for (; i + 16 <= pixels; i += 16) {
-                typename N::V w = N::Load(alpha + i);
-                if (level != 255) w = simd::Scale<N>(w, level);
+                const typename N::V w = simd::Scale<N>(N::Load(alpha + i), scaled);
                 any = N::Or(any, w);
                 all = N::And(all, w);
                 N::Store(weights + 3 * i, N::template SpreadBytes<0>(w));
@@ -127,10 +139,10 @@ struct RowSimd {
     // A vector of pixels a step, the weights spread in registers instead of through a row of spread
     // weights; the rest in chunks through this set's own spreadWeights and mixWeighted.
     static void MixByAlpha(uint8_t* dst, const uint8_t* src, const uint8_t* alpha, size_t pixels, int32_t level) {
+        const simd::WeightProduct<Ops> scaled(level);
         size_t i = 0;
         for (; i + Ops::kBytes <= pixels; i += Ops::kBytes) {
-            V w = Ops::Load(alpha + i);
-            if (level != 255) w = simd::Scale<Ops>(w, level);
+            const V w = simd::Scale<Ops>(Ops::Load(alpha + i), scaled);
             if (Ops::AllZero(w)) continue;
             uint8_t* d = dst + 3 * i;
             const uint8_t* s = src + 3 * i;
@@ -175,8 +187,8 @@ struct RowSimd {
     }
 
     static constexpr RowKernels Table() {
-        return RowKernels{Ops::kName,   MixConst,      MixWeighted, ScaleConst, LerpConst,
-                          LerpWeighted, SpreadWeights, MixByAlpha,  GatherQuads};
+        return RowKernels{Ops::kName,   MixConst,     MixWeighted,   ScaleConst, LerpConst,
+                          LerpMixConst, LerpWeighted, SpreadWeights, MixByAlpha, GatherQuads};
     }
 };
 

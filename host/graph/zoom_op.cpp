@@ -7,7 +7,6 @@
 #include "host/graph/graph.h"
 #include "host/graph/pixel_math.h"
 #include "host/graph/surface_view.h"
-#include "host/graph/weighted_rows.h"
 
 namespace host {
 namespace {
@@ -173,14 +172,18 @@ void Graph::ZoomRect(ISurface* dst, int32_t dx, int32_t dy, int32_t dw, int32_t 
     Stretcher stretcher(columns, *rows_);
     const size_t bytes = static_cast<size_t>(out.w) * 3;
     StretchedRow top(bytes), bottom(bytes);
-    std::vector<uint8_t> value(bytes);
     for (int32_t row = 0; row < out.h; ++row) {
         const Sample v = SampleAt(y0, h0, dh, static_cast<int64_t>(out.y) + row - dy, s.height);
         if (bottom.y() == v.first) top.SwapWith(bottom);
         const uint8_t* upper = top.For(s.PixelRow(v.first), v.first, stretcher);
         const uint8_t* lower = bottom.For(s.PixelRow(v.second), v.second, stretcher);
-        rows_->lerpConst(value.data(), upper, lower, bytes, v.weight);
-        MixRowConst(*rows_, d.PixelRow(out.y + row) + out.x * 3, value.data(), out.w, l);
+        uint8_t* to = d.PixelRow(out.y + row) + out.x * 3;
+        // Mixing at 255 takes the source as it is.
+        if (l == 255) {
+            rows_->lerpConst(to, upper, lower, bytes, v.weight);
+        } else {
+            rows_->lerpMixConst(to, upper, lower, bytes, v.weight, l);
+        }
     }
 }
 

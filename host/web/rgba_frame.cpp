@@ -8,15 +8,16 @@ namespace web {
 namespace {
 
 // Four pixels a shuffle: a 16-byte load holds pixels 0 to 3 in its first 12 bytes; the shuffle
-// puts each one's red, green and blue in order and takes its fourth byte from a vector of opaque
-// alphas. A load reads 4 bytes past its 12, so the loop stops while 6 pixels remain and the plain
-// loop finishes the row.
+// puts each one's red, green and blue in order, and an or sets the alphas. A shuffle of one vector
+// is one instruction where one of two takes several. A load reads 4 bytes past its 12, so the loop
+// stops while 6 pixels remain and the plain loop finishes the row.
 void RowToRgba(const uint8_t* bgr, uint8_t* rgba, int pixels) {
-    const v128_t opaque = wasm_i8x16_splat(-1);
+    const v128_t opaque = wasm_i32x4_splat(static_cast<int32_t>(0xFF000000u));
     int done = 0;
     for (; pixels - done >= 6; done += 4, bgr += 12, rgba += 16) {
         const v128_t in = wasm_v128_load(bgr);
-        wasm_v128_store(rgba, wasm_i8x16_shuffle(in, opaque, 2, 1, 0, 16, 5, 4, 3, 16, 8, 7, 6, 16, 11, 10, 9, 16));
+        wasm_v128_store(
+            rgba, wasm_v128_or(wasm_i8x16_shuffle(in, in, 2, 1, 0, 0, 5, 4, 3, 0, 8, 7, 6, 0, 11, 10, 9, 0), opaque));
     }
     for (; done < pixels; ++done, bgr += 3, rgba += 4) {
         rgba[0] = bgr[2];

@@ -56,19 +56,22 @@ TEST_P(RowKernelDiff, EveryKernelMatchesItsByteFormulaOnRandomRows) {
         for (size_t i = 0; i < n; i += 7) weights.start[i] = edges[random() % 6];
         std::vector<uint8_t> want = dst.storage;
         uint8_t* w = want.data() + (dst.start - dst.storage.data());
-        const int kernel = static_cast<int>(seed % 5);
+        const int kernel = static_cast<int>(seed % 6);
+        const auto lerp = static_cast<int32_t>(random() % 257);
         for (size_t i = 0; i < n; ++i) {
             if (kernel == 0) w[i] = simd::Mix(w[i], src.start[i], weight);
             if (kernel == 1) w[i] = simd::Mix(w[i], src.start[i], weights.start[i]);
             if (kernel == 2) w[i] = simd::Product(w[i], weight);
             if (kernel == 3) w[i] = host::Lerp(src.start[i], other.start[i], weight + (weight == 255));
             if (kernel == 4) w[i] = host::Lerp(src.start[i], other.start[i], weights.start[i]);
+            if (kernel == 5) w[i] = simd::Mix(w[i], host::Lerp(src.start[i], other.start[i], lerp), weight);
         }
         if (kernel == 0) k.mixConst(dst.start, src.start, n, weight);
         if (kernel == 1) k.mixWeighted(dst.start, src.start, weights.start, n);
         if (kernel == 2) k.scaleConst(dst.start, n, weight);
         if (kernel == 3) k.lerpConst(dst.start, src.start, other.start, n, weight + (weight == 255));
         if (kernel == 4) k.lerpWeighted(dst.start, src.start, other.start, weights.start, n);
+        if (kernel == 5) k.lerpMixConst(dst.start, src.start, other.start, n, lerp, weight);
         ASSERT_EQ(want, dst.storage) << "seed " << seed << " kernel " << kernel << " n " << n << " weight " << weight;
     }
 }

@@ -8,12 +8,13 @@
 //   scene, its movie held back, waits and says so, and Stop or the movie's coming ends the wait;
 //   escape ends the demo), start (the start screen while loading and after: progress, harmless
 //   keys, no hooks, the keyboard alone, a phone's screen), files (bad or partial file sets each
-//   refused with their message, then a good one plays), offline (installable, and a second visit
-//   with the server gone plays from the cache), pictures (the Pictures view lists the archive's
-//   pictures; a wrong-size PNG is refused as prelo-assets pack refuses it; a caption dropped on
-//   its picture is played from its moment, downloads as the archive pack writes, and renders,
-//   started at that moment, the frame the native build renders from that archive). Every case
-//   also fails on any error the page reports, a breach of its content policy included.
+//   refused with their message, then a good one plays), offline (installable; a new build served
+//   once no page of the old is open replaces the old cache with its own, and a second visit with
+//   the server gone plays from it), pictures (the Pictures view lists the archive's pictures; a
+//   wrong-size PNG is refused as prelo-assets pack refuses it; a caption dropped on its picture is
+//   played from its moment, downloads as the archive pack writes, and renders, started at that
+//   moment, the frame the native build renders from that archive). Every case also fails on any
+//   error the page reports, a breach of its content policy included.
 // Exit 77 (skipped) when the browser cannot start here.
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
@@ -500,11 +501,31 @@ const cases = {
   },
 
   offline: {
-    async run(page, server) {
+    async run(page, server, folder, folders) {
       await until(page, 'offline', 60000, 'the page to say it plays without a network');
       const { installabilityErrors: errors } = await page.send('Page.getInstallabilityErrors');
       if (errors.length > 0) throw new Error(`the page does not install as an app: ${JSON.stringify(errors)}`);
       const url = await page.evaluate('location.href');
+      // A new build: a new version in the worker and the page's list, and a changed page file.
+      const next = join(folder, 'next');
+      mkdirSync(next);
+      const version = /kSiteVersion = '(\w+)'/.exec(readFileSync(join(site, 'site_files.js'), 'utf8'))[1];
+      for (const name of ['sw.js', 'site_files.js']) {
+        writeFileSync(join(next, name), readFileSync(join(site, name), 'utf8').replaceAll(version, `${version}next`));
+      }
+      writeFileSync(join(next, 'page.css'), `${readFileSync(join(site, 'page.css'), 'utf8')}\n/* next build */\n`);
+      folders.unshift(next);
+      await page.evaluate(`navigator.serviceWorker.getRegistration().then((registration) => registration.update())`);
+      await page.until(`navigator.serviceWorker.getRegistration().then((registration) => registration.waiting !== null)`,
+        30000, 'the new build\'s worker to install');
+      await page.send('Page.close');
+      const updated = await page.browser.open(url);
+      await until(updated, 'offline', 60000, 'the new build to say it plays without a network');
+      const caches = await updated.evaluate('caches.keys()');
+      const css = await updated.evaluate(`fetch('page.css').then((response) => response.text())`);
+      if (caches.length !== 1 || !caches[0].endsWith(`${version}next`) || !css.includes('next build')) {
+        throw new Error(`the new build did not replace the old: caches ${JSON.stringify(caches)}`);
+      }
       server.stop();
       const second = await page.browser.open(url);
       await until(second, `phase === 'ready'`, 30000, 'the page to load from the cache');
@@ -515,7 +536,7 @@ const cases = {
       await click(second, 'stop');
       await until(second, `phase === 'ended'`, 5000, 'the demo to end');
       if (second.errors.length > 0) throw new Error(`the second visit reported errors:\n${second.errors.join('\n')}`);
-      return 'installable; with the server gone, a second visit loaded and played from the cache';
+      return 'installable; a new build replaced the old cache; with the server gone, a second visit loaded and played from it';
     },
   },
 };
@@ -533,12 +554,13 @@ async function main() {
   }
   const folder = mkdtempSync(join(tmpdir(), 'prelo-web-files-'));
   // The test's own files too, for the harness (a packed archive).
-  const server = await serve([site, kHere, folder], { held: chosen.held });
+  const folders = [site, kHere, folder];
+  const server = await serve(folders, { held: chosen.held });
   const { browser } = launched;
   try {
     const page = await browser.open(`http://127.0.0.1:${server.address().port}${chosen.url ?? '/'}`);
     if (!chosen.watchesLoading && !chosen.url) await until(page, `phase !== 'loading'`, 60000, 'the module to load');
-    const said = await chosen.run(page, server, folder);
+    const said = await chosen.run(page, server, folder, folders);
     if (page.errors.length > 0) throw new Error(`the page reported errors:\n${page.errors.join('\n')}`);
     console.log(`ok ${testCase}: ${said}`);
     return 0;
