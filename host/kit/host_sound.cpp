@@ -21,7 +21,7 @@ bool HostSound::Prepare(int32_t musicNumber) {
 
 bool HostSound::Start() {
     if (!prepared_) return false;
-    startMs_ = time_.NowMs();
+    startMs_ = time_.NowMs() - settings_.startAtMs;
     SetPlaying(true);
     return true;
 }

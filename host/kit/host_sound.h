@@ -15,6 +15,10 @@ struct SoundSettings {
     uint32_t lengthMs = kTimelineEndMs;
     // Refuse every music number, so the demo falls back to its own player.
     bool refuse = false;
+    // Where in the music a start begins. A host that starts the demo part-way sets its clock
+    // this far on as well: the demo keeps its music time as the clock less the music's position,
+    // so both must stand where a whole play would have them.
+    uint32_t startAtMs = 0;
 };
 
 class HostSound;
@@ -40,7 +44,7 @@ private:
 };
 
 // The host's music: "plays" a numbered piece on the host's time source. Its position runs from
-// the moment Start was called; repeat mode -1 wraps it at the length forever, a mode n >= 1
+// the moment Start was called (from startAtMs); repeat mode -1 wraps it at the length forever, a mode n >= 1
 // plays n times and then stops (position 0, as before a start). Mode 0 counts as once.
 class HostSound final : public IHostSound {
 public:

@@ -136,4 +136,21 @@ TEST(HostSoundSettings, RefusingHostPreparesNothing) {
     EXPECT_EQ(5000u, timeline.LengthMs());
 }
 
+// A start part-way (the page's "Show in the demo") runs from there, and a single play still ends
+// where the music does.
+TEST(HostSoundStartAt, RunsFromThereToTheMusicsEnd) {
+    host::SteppedTime time(1000);
+    host::SoundSettings settings;
+    settings.lengthMs = 3000;
+    settings.startAtMs = 2000;
+    host::HostSound sound(time, settings);
+    ASSERT_TRUE(sound.Prepare(2));
+    ASSERT_TRUE(sound.Start());
+    EXPECT_EQ(2000u, sound.PositionMs());
+    time.Advance(999);
+    EXPECT_EQ(2999u, sound.PositionMs());
+    time.Advance(1);
+    EXPECT_FALSE(sound.Playing());
+}
+
 }  // namespace
