@@ -55,10 +55,10 @@ bool AudioOutput::LoadMusic(const std::string& wavPath, bool loop, std::string* 
 
 void AudioOutput::Resume() {
     paused_ = false;
-    clockShiftMs_ = 0;
+    clockShiftMs_ = startAtMs_;
     if (device_ == 0) {
         running_ = true;
-        silentStartTicks_ = SDL_GetTicks();
+        silentStartTicks_ = SDL_GetTicks() - startAtMs_;
         return;
     }
     SDL_LockAudioDevice(device_);
@@ -67,11 +67,19 @@ void AudioOutput::Resume() {
     lastFillTicks_ = SDL_GetTicks();
     running_ = true;
     SDL_UnlockAudioDevice(device_);
+    MoveCursor(startAtMs_);
     SDL_PauseAudioDevice(device_, 0);
 }
 
+void AudioOutput::Rewind(uint32_t fromMs) {
+    if (device_ != 0) SDL_PauseAudioDevice(device_, 1);
+    running_ = false;
+    paused_ = false;
+    startAtMs_ = fromMs;
+}
+
 uint32_t AudioOutput::NowMs() {
-    if (!running_) return 0;
+    if (!running_) return startAtMs_;
     if (paused_) return heldMs_;
     if (device_ == 0 || bytesPerSecond_ == 0) return SDL_GetTicks() - silentStartTicks_;
     return static_cast<uint32_t>(static_cast<int64_t>(DeviceClockMs()) + clockShiftMs_);

@@ -15,8 +15,8 @@ namespace player {
 // The player's sound: one SDL audio device playing 16-bit or 8-bit PCM from memory, looping or
 // once, and the music clock that comes from it. The clock counts the samples the device has
 // consumed, so picture and sound stay together whatever the device's pace; between two device
-// callbacks it runs on the system timer. Before the first Resume and without a device it is a
-// plain system clock from 0.
+// callbacks it runs on the system timer. Before the first Resume it stands at the start point;
+// without a device it is a plain system clock from there.
 //
 // It is also the sink of the demo's own music player, for when the host refuses the music: that
 // player then hands over the samples and the offset to play from.
@@ -30,8 +30,10 @@ public:
     // Loads a WAV file for the host's music. False (and silent) when the file does not load or
     // no audio device opens; *error says why.
     bool LoadMusic(const std::string& wavPath, bool loop, std::string* error);
-    // Starts or restarts playing from the beginning; the clock starts with it.
+    // Starts or restarts playing from the start point; the clock starts with it.
     void Resume();
+    // Stops the sound, and stands the clock at fromMs until Resume plays the music from there.
+    void Rewind(uint32_t fromMs);
 
     uint32_t NowMs() override;
 
@@ -74,6 +76,7 @@ private:
     uint64_t bytesConsumed_ = 0;  // guarded by the device lock
     uint32_t lastFillTicks_ = 0;
     bool running_ = false;
+    uint32_t startAtMs_ = 0;  // where Resume starts the music and the clock
     uint32_t silentStartTicks_ = 0;
     bool sinkPlaying_ = false;
     uint32_t sinkFromMs_ = 0;

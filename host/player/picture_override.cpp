@@ -16,17 +16,22 @@ constexpr const char* kArchive = "Prelo.zpx";
 
 }  // namespace
 
-bool ReadOfferedPictures(const std::string& folder, bool allowNone, std::vector<assetkit::PictureFile>* pictures,
-                         std::string* error) {
+bool OfferedPictureIndex(const std::string& fileName, uint32_t* index) {
     // As the archive's names come out of prelo-assets, or in capitals from a FAT drive.
     static const std::regex kName("cg_([0-9]{1,9})\\.png", std::regex::icase);
+    std::smatch match;
+    if (!std::regex_match(fileName, match, kName)) return false;
+    *index = static_cast<uint32_t>(std::stoul(match[1].str()));
+    return true;
+}
+
+bool ReadOfferedPictures(const std::string& folder, bool allowNone, std::vector<assetkit::PictureFile>* pictures,
+                         std::string* error) {
     std::error_code code;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, code)) {
-        std::smatch match;
-        const std::string name = entry.path().filename().string();
-        if (!std::regex_match(name, match, kName)) continue;
-        assetkit::PictureFile picture{
-            static_cast<uint32_t>(std::stoul(match[1].str())), assetkit::Shown(entry.path()), {}};
+        uint32_t index = 0;
+        if (!OfferedPictureIndex(entry.path().filename().string(), &index)) continue;
+        assetkit::PictureFile picture{index, assetkit::Shown(entry.path()), {}};
         if (!assetkit::ReadWholeFile(entry.path(), &picture.png, error)) return false;
         pictures->push_back(std::move(picture));
     }

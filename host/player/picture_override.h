@@ -9,6 +9,9 @@
 
 namespace player {
 
+// Whether a file name is one of an offered picture's, cg_NNN.png, and its archive index.
+bool OfferedPictureIndex(const std::string& fileName, uint32_t* index);
+
 // The pictures a folder offers in place of the archive's: its cg_NNN.png files (as prelo-assets
 // extracts them, or in capitals from a FAT drive). False with a line naming the folder when it
 // cannot be read, or holds none and allowNone is false.

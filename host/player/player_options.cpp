@@ -49,9 +49,15 @@ console::ParseOutcome ParsePlayerOptions(const std::vector<std::string>& args, P
     CLI::App app;
     console::Describe(app, Text(), PRELO_VERSION);
     console::AddAssetFolder(app, &o.assetsFolder, "the generated sample set");
-    console::AddPath(app, "--override", &o.overrideFolder, "DIR",
-                     "pictures DIR/cg_NNN.png (as prelo-assets extracts them) replace the archive's\n"
-                     "for this run, checked as prelo-assets pack checks them; no file is changed");
+    CLI::Option* override =
+        console::AddPath(app, "--override", &o.overrideFolder, "DIR",
+                         "pictures DIR/cg_NNN.png (as prelo-assets extracts them) replace the archive's\n"
+                         "for this run, checked as prelo-assets pack checks them; no file is changed");
+    CLI::Option* watch = app.add_flag("--watch", o.watch,
+                                      "with --override: when a cg_NNN.png in DIR is written, replaced or added,\n"
+                                      "check it again and play the scene that shows it from its start;\n"
+                                      "a refused picture is said in one line and play goes on")
+                             ->needs(override);
     bool noLoop = !o.loopMusic;
     app.add_flag("--no-loop", noLoop, "play the music once and end with it (default: loop)");
     app.add_flag("--key-cancel", o.keyCancel, "allow the demo's cancel keys");
@@ -70,7 +76,8 @@ console::ParseOutcome ParsePlayerOptions(const std::vector<std::string>& args, P
     const std::string rendering = "Rendering, without a window";
     console::AddPath(app, "--render", &o.renderFolder, "OUT",
                      "render to OUT/prelo.mp4 (with ffmpeg) and OUT/contact-sheet.png")
-        ->group(rendering);
+        ->group(rendering)
+        ->excludes(watch);
     console::AddFramesPerSecond(app, &o.fps, "frames per second (default 30)")->group(rendering);
     console::AddMilliseconds(app, "--from", &o.fromMs, "the music time to start at (default 0)")->group(rendering);
     console::AddMilliseconds(app, "--to", &o.toMs,

@@ -14,6 +14,7 @@ enum class Scaling { kSmooth, kInteger };
 struct PlayerOptions {
     std::string assetsFolder;            // --assets DIR; empty: the generated sample set
     std::string overrideFolder;          // --override DIR: pictures cg_NNN.png replacing the archive's
+    bool watch = false;                  // --watch: changed --override pictures restart their scene
     std::string archiveFile;             // prelo-assets preview: this archive in place of the game's
     bool loopMusic = true;               // --no-loop clears it
     bool keyCancel = false;              // --key-cancel

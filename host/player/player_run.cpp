@@ -5,7 +5,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "demo/runtime/schedule.h"
+#include "demo/scenes/picture_roles.h"
 #include "host/kit/wav_length.h"
+#include "host/player/timeline.h"
 #include "host/runner/install_layout.h"
 #include "host/runner/run_outcome.h"
 #include "platform/process_path.h"
@@ -24,6 +27,19 @@ int32_t DemoMusicNumber(const std::string& settingsFile) {
     std::stringstream text;
     text << file.rdbuf();
     return std::sscanf(text.str().c_str(), "%d", &number) == 1 ? number : 2;
+}
+
+// The scene to play again for changed pictures: the one on the screen when it shows one of them,
+// else the earliest to show one; -1 when none does.
+int SceneToRestart(const std::vector<uint32_t>& changed, int sceneNow) {
+    int earliest = -1;
+    for (uint32_t index : changed) {
+        for (const PictureRole& row : PictureRolesOf(static_cast<int32_t>(index))) {
+            if (row.scene == sceneNow) return sceneNow;
+            if (earliest < 0 || row.scene < earliest) earliest = row.scene;
+        }
+    }
+    return earliest;
 }
 
 }  // namespace
@@ -67,9 +83,18 @@ int PlayerRun::Prepare(const PlayerOptions& options) {
     if (!options.overrideFolder.empty() || !options.archiveFile.empty()) {
         // A given archive comes into the run through the override's folder, under the name the
         // demo opens it by.
+        // The first look before the files are read, so that nothing written in between is missed.
+        // The demo plays in its own folder: the watched one is named whole.
+        overrideFolder_ = options.overrideFolder;
+        if (!overrideFolder_.empty() && overrideFolder_[0] != '/') {
+            overrideFolder_ = platform::CurrentFolder() + "/" + overrideFolder_;
+        }
+        if (options.watch) watch_ = std::make_unique<PictureWatch>(overrideFolder_);
         std::vector<assetkit::PictureFile> pictures;
+        // A watched folder may start empty: pictures come as they are made.
         if (!options.overrideFolder.empty() &&
-            !ReadOfferedPictures(options.overrideFolder, !options.archiveFile.empty(), &pictures, &error)) {
+            !ReadOfferedPictures(options.overrideFolder, !options.archiveFile.empty() || options.watch, &pictures,
+                                 &error)) {
             Tell((options.archiveFile.empty() ? "--override " : "") + error);
             return console::kFilesMissing;
         }
@@ -90,9 +115,11 @@ int PlayerRun::Prepare(const PlayerOptions& options) {
     return console::kPlayed;
 }
 
-host::HostKitSettings PlayerRun::KitSettings(bool headless) const {
+host::HostKitSettings PlayerRun::KitSettings(bool headless, uint32_t fromMs) const {
     host::HostKitSettings settings;
     settings.headless = headless;
+    settings.startMs = fromMs;
+    settings.sound.startAtMs = fromMs;
     settings.sound.refuse = hostRefuses_;
     if (musicLengthMs_ != 0) settings.sound.lengthMs = musicLengthMs_;
     return settings;
@@ -106,6 +133,42 @@ host::DemoRunReport PlayerRun::Run(host::HostKit& kit, bool loopMusic, bool keyC
     host::DemoRunReport report;
     host::RunDemo(kit, libraries_, run, &report);
     return report;
+}
+
+host::DemoRunReport PlayerRun::RunRestarting(const std::function<host::DemoRunReport(uint32_t fromMs)>& runFrom) {
+    for (uint32_t fromMs = 0;;) {
+        restartAsked_ = false;
+        const host::DemoRunReport report = runFrom(fromMs);
+        if (!restartAsked_) return report;
+        fromMs = restartAtMs_;
+    }
+}
+
+bool PlayerRun::PicturesChanged(uint32_t clockMs, uint32_t musicMs) {
+    if (watch_ == nullptr || restartAsked_) return restartAsked_;
+    if (looked_ && clockMs - lastLookMs_ < kWatchEveryMs) return false;
+    looked_ = true;
+    lastLookMs_ = clockMs;
+    const std::vector<uint32_t> changed = watch_->Changes();
+    if (changed.empty()) return false;
+    std::vector<assetkit::PictureFile> pictures;
+    std::string error;
+    if (!ReadOfferedPictures(overrideFolder_, true, &pictures, &error) || !override_.Repack(pictures, &error)) {
+        for (size_t at; (at = error.find('\n')) != std::string::npos;) error.replace(at, 1, "; ");
+        Tell("not taken, playing on with the pictures as they were: " + error);
+        return false;
+    }
+    const int scene = SceneToRestart(changed, SceneAt(musicMs));
+    if (scene < 0) {
+        Tell("no scene shows the pictures changed in " + overrideFolder_);
+        return false;
+    }
+    // The demo's own music player always starts at the beginning; the host's starts anywhere.
+    restartAtMs_ = hostRefuses_ ? 0 : SceneStartMs(scene);
+    Tell("picture change taken: scene " + std::to_string(scene) + " again from " + std::to_string(restartAtMs_) +
+         " ms");
+    restartAsked_ = true;
+    return true;
 }
 
 int PlayerRun::Outcome(const host::DemoRunReport& report) const { return host::RunOutcome(program, report, files_); }

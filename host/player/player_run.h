@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "host/kit/host_kit.h"
 #include "host/player/picture_override.h"
+#include "host/player/picture_watch.h"
 #include "host/player/player_options.h"
 #include "host/runner/demo_libraries.h"
 #include "host/runner/demo_run.h"
@@ -30,11 +33,24 @@ public:
     // the demo's own player then takes over.
     bool HostRefusesMusic() const { return hostRefuses_; }
 
-    // The host kit for the run: headless on the virtual clock, or on the real one.
-    host::HostKitSettings KitSettings(bool headless) const;
+    // The host kit for the run: headless on the virtual clock, or on the real one; its clock and
+    // the host's music start at music time fromMs (a clock the caller gives must stand there too).
+    host::HostKitSettings KitSettings(bool headless, uint32_t fromMs = 0) const;
 
     // Plays the demo once on the kit.
     host::DemoRunReport Run(host::HostKit& kit, bool loopMusic, bool keyCancel);
+
+    // --watch: runFrom(music time to start at) plays one run, from 0 first and then again each
+    // time a run was ended for changed pictures; the report is the last run's. Without --watch,
+    // one run from 0.
+    host::DemoRunReport RunRestarting(const std::function<host::DemoRunReport(uint32_t fromMs)>& runFrom);
+    // Called once a frame, with any clock in ms (a paused player's keeps going) and the music
+    // time on screen. Looks at the --override folder at most every kWatchEveryMs; a change the
+    // checks of prelo-assets pack accept goes into the run's archive and answers true: end the
+    // run, RunRestarting starts the scene that shows the picture. A refusal is said in one line
+    // and the run plays on with the pictures it had.
+    bool PicturesChanged(uint32_t clockMs, uint32_t musicMs);
+    static constexpr uint32_t kWatchEveryMs = 250;
     // The exit status the run ends with, having said what went wrong.
     int Outcome(const host::DemoRunReport& report) const;
 
@@ -45,6 +61,12 @@ private:
     host::DemoLibraries libraries_;
     bool hostRefuses_ = false;
     uint32_t musicLengthMs_ = 0;
+    std::string overrideFolder_;
+    std::unique_ptr<PictureWatch> watch_;  // with --watch
+    bool looked_ = false;
+    uint32_t lastLookMs_ = 0;
+    bool restartAsked_ = false;
+    uint32_t restartAtMs_ = 0;
 };
 
 // Prints "prelo-play: <line>" on standard error for every line of text.

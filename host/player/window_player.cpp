@@ -347,14 +347,8 @@ int WindowPlayer::Play(const PlayerOptions& options, PlayerRun& run, PlayerSetti
     }
     audio.SetVolume(remembered->volume);
 
-    // On the host's path the music clock is the audio device's; the demo's own player keeps time
-    // on the system clock and only sends its samples here.
-    host::HostKit kit(run.KitSettings(false), hostRefuses ? nullptr : &audio);
-    if (hostRefuses) platform::SetMciAudioSink(&audio);
-
     PlayState state;
     state.sdl = &sdl;
-    state.kit = &kit;
     state.audio = &audio;
     state.hostRefuses = hostRefuses;
     state.escapeQuits = !options.keyCancel;
@@ -366,18 +360,31 @@ int WindowPlayer::Play(const PlayerOptions& options, PlayerRun& run, PlayerSetti
     state.fpsSince = SDL_GetTicks();
     platform::SetSleepHook([](void* context) { PumpEvents(*static_cast<PlayState*>(context)); }, &state);
 
-    kit.Loop().SetFrameCallback([&state](uint32_t) {
-        // The demo has just asked the host to start the music and waits for it to report a
-        // position: the sound and its clock start together, here.
-        if (state.frames++ == 0) state.audio->Resume();
-        PumpEvents(state);
-        if (state.quit) return false;
-        ShowFrame(state);
-        UpdateOverlay(state);
-        return true;
+    // Each run from a scene's start (--watch) stands the music there first.
+    const host::DemoRunReport report = run.RunRestarting([&](uint32_t fromMs) {
+        platform::HoldClock(false);
+        state.paused = false;
+        audio.Rewind(fromMs);
+        // On the host's path the music clock is the audio device's; the demo's own player keeps
+        // time on the system clock and only sends its samples here.
+        host::HostKit kit(run.KitSettings(false, fromMs), hostRefuses ? nullptr : &audio);
+        if (hostRefuses) platform::SetMciAudioSink(&audio);
+        state.kit = &kit;
+        state.frames = 0;
+        kit.Loop().SetFrameCallback([&state, &run](uint32_t) {
+            // The demo has just asked the host to start the music and waits for it to report a
+            // position: the sound and its clock start together, here.
+            if (state.frames++ == 0) state.audio->Resume();
+            PumpEvents(state);
+            if (state.quit) return false;
+            ShowFrame(state);
+            UpdateOverlay(state);
+            return !run.PicturesChanged(SDL_GetTicks(), MusicMs(state));
+        });
+        const host::DemoRunReport once = run.Run(kit, options.loopMusic, options.keyCancel);
+        state.kit = nullptr;
+        return once;
     });
-
-    const host::DemoRunReport report = run.Run(kit, options.loopMusic, options.keyCancel);
 
     platform::SetSleepHook(nullptr, nullptr);
     platform::SetMciAudioSink(nullptr);

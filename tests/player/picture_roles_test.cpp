@@ -1,6 +1,6 @@
 // The table of picture roles against the scenes themselves: a picture replaced by a flat colour
-// changes the frame in the middle of each of its windows and not just before it, and
-// prelo-assets preview shows a changed caption in its place.
+// changes the frame in the middle of each of its windows and not just before it; prelo-assets
+// preview shows a changed caption in its place, and a watched run restarts the caption's scene.
 #include "demo/scenes/picture_roles.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +15,14 @@
 #include <vector>
 
 #include "demo/runtime/schedule.h"
+#include "host/player/player_run.h"
+#include "host/player/render_pacer.h"
+#include "host/player/timeline.h"
+#include "png/png_file.h"
 #include "tools/assets/archive_file.h"
 #include "tools/assets/entry_picture.h"
 #include "tools/assets/entry_png.h"
+#include "tools/console/exit_status.h"
 
 namespace {
 
@@ -155,6 +160,97 @@ TEST_F(PictureRolesTest, PreviewShowsAChangedCaptionInItsPlace) {
     fs::create_directory("preview_red_only");
     fs::copy_file("preview_pictures/cg_017.png", "preview_red_only/cg_017.png");
     EXPECT_EQ(red, FrameAt(FindPictureRole(kCaption)->MiddleMs(), "preview_red_only"));
+}
+
+// --watch on the virtual clock: a caption of the wrong size is refused in one line and the run
+// plays on as it was; the right size restarts the caption's scene, which then shows the frame a
+// render with that caption shows.
+TEST_F(PictureRolesTest, AWatchedRunRefusesAWrongSizeAndRestartsTheSceneOfAChangedPicture) {
+    constexpr int32_t kCaption = 17;
+    const PictureRole& role = *FindPictureRole(kCaption);
+    const uint32_t sceneStart = SceneStartMs(role.scene);
+    const uint32_t t = role.MiddleMs();
+    const std::string folder = "watch_pictures";
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+    fs::create_directory(folder);
+    // The demo plays in its own folder.
+    const std::string file = fs::absolute(folder + "/cg_017.png").string();
+    const std::string frameFile = fs::absolute("watch_frame.png").string();
+    const std::vector<uint8_t> red = FlatPng(Decoded(kCaption));
+    assetkit::EntryPicture cropped = Decoded(kCaption);
+    cropped.height -= 1;
+    for (std::vector<uint8_t>* plane : {&cropped.rgb, &cropped.alpha, &cropped.values}) {
+        if (!plane->empty()) plane->resize(plane->size() - plane->size() / (cropped.height + 1));
+    }
+    const std::vector<uint8_t> wrongSize = assetkit::EntryToPng(cropped);
+
+    player::PlayerOptions options;
+    options.assetsFolder = kAssets;
+    options.overrideFolder = folder;
+    options.watch = true;
+    player::PlayerRun run;
+    ASSERT_EQ(console::kPlayed, run.Prepare(options));
+
+    // Each run plays from the scene's start to the caption's moment, as preview does; the first
+    // gets the wrong size at its first frame and the right one at its last, then plays on.
+    std::vector<uint32_t> times = player::FrameTimes(sceneStart, t, 30);
+    times.push_back(t);
+    std::vector<uint32_t> starts;
+    std::vector<uint32_t> firstMusicMs;  // where each run's music began
+    std::vector<std::vector<char>> framesAtT;
+    testing::internal::CaptureStderr();
+    run.RunRestarting([&](uint32_t fromMs) {
+        starts.push_back(fromMs);
+        host::HostKit kit(run.KitSettings(true, fromMs));
+        player::RenderPacer pacer(times);
+        int framesAfter = 0;
+        kit.Loop().SetFrameCallback([&](uint32_t) {
+            const uint32_t music = kit.Sound().Playing() ? kit.Sound().PositionMs() : 0;
+            if (music != 0 && firstMusicMs.size() < starts.size()) firstMusicMs.push_back(music);
+            if (run.PicturesChanged(kit.Time().NowMs(), music)) return false;
+            const player::RenderPacer::Step step = pacer.OnKeepRunning(music);
+            const bool firstRun = starts.size() == 1;
+            if (step.capture && step.frame == 0 && firstRun) WriteBytes(file, wrongSize);
+            if (step.capture && step.frame + 1 == times.size()) {
+                kit.Window().Capture();
+                int pitch = 0;
+                const uint8_t* pixels = kit.Window().Framebuffer(&pitch);
+                EXPECT_TRUE(pixels != nullptr && png::WriteBgrFrame(frameFile.c_str(), pixels, host::HostWindow::kWidth,
+                                                                    host::HostWindow::kHeight, pitch));
+                framesAtT.push_back(FileBytes(frameFile));
+                if (firstRun) WriteBytes(file, red);
+            }
+            if (step.done) {
+                // A second's play at most for the change to be seen.
+                if (!firstRun || ++framesAfter > 30) return false;
+                kit.Stepped()->Advance(33);
+                return true;
+            }
+            if (step.advanceMs != 0) kit.Stepped()->Advance(step.advanceMs);
+            return true;
+        });
+        return run.Run(kit, false, false);
+    });
+    const std::string told = testing::internal::GetCapturedStderr();
+
+    ASSERT_EQ((std::vector<uint32_t>{0, sceneStart}), starts) << told;
+    ASSERT_EQ(2u, framesAtT.size());
+    ASSERT_EQ(2u, firstMusicMs.size());
+    EXPECT_LT(firstMusicMs[1] - sceneStart, 100u) << "the music of the restarted scene began at " << firstMusicMs[1];
+    EXPECT_EQ(framesAtT[0], PlainFrameAt(t)) << "the refused picture changed the run";
+    std::vector<std::string> aboutFile;
+    for (size_t from = 0, end; (end = told.find('\n', from)) != std::string::npos; from = end + 1) {
+        if (told.find(file, from) < end) aboutFile.push_back(told.substr(from, end - from));
+    }
+    ASSERT_EQ(1u, aboutFile.size()) << told;
+    EXPECT_EQ(0u, aboutFile[0].find("prelo-play: not taken, playing on with the pictures as they were: " + file))
+        << told;
+    fs::remove_all("watch_red_only", ignored);
+    fs::create_directory("watch_red_only");
+    WriteBytes("watch_red_only/cg_017.png", red);
+    EXPECT_EQ(framesAtT[1], FrameAt(t, "watch_red_only"));
+    EXPECT_NE(framesAtT[1], framesAtT[0]);
 }
 
 }  // namespace

@@ -70,4 +70,22 @@ TEST(PlayerOptions, ARefusalLeavesTheRememberedOptionsAlone) {
     EXPECT_EQ(player::Scaling::kInteger, options.scaling);
 }
 
+// A watch needs the folder it watches, and a render, which plays on no clock a person sees,
+// has nothing to restart.
+TEST(PlayerOptions, WatchGoesWithOverrideAndNotWithRender) {
+    player::PlayerOptions options;
+    ASSERT_EQ(console::ParseOutcome::kRun, Parse({"--override", "d", "--watch"}, &options));
+    EXPECT_TRUE(options.watch);
+    const std::vector<std::vector<std::string>> refused = {{"--watch"},
+                                                           {"--override", "d", "--watch", "--render", "out"}};
+    for (const std::vector<std::string>& args : refused) {
+        player::PlayerOptions untouched;
+        const console::ParseOutcome outcome = player::ParsePlayerOptions(args, &untouched);
+        EXPECT_EQ(console::ParseOutcome::kRefused, outcome.kind) << args.size();
+        EXPECT_EQ(std::string::npos, outcome.text.find('\n')) << outcome.text;
+        EXPECT_NE(std::string::npos, outcome.text.find("--watch")) << outcome.text;
+        EXPECT_FALSE(untouched.watch);
+    }
+}
+
 }  // namespace
