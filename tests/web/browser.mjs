@@ -84,6 +84,11 @@ export class Browser {
     this.nextId = 1;
     this.pending = new Map();
     this.listeners = [];
+    // A request the browser can no longer answer fails instead of waiting for ever.
+    socket.onclose = () => {
+      for (const { reject } of this.pending.values()) reject(new Error('the browser closed its connection'));
+      this.pending.clear();
+    };
     socket.onmessage = (event) => {
       const message = JSON.parse(event.data);
       if (message.id !== undefined && this.pending.has(message.id)) {
@@ -97,6 +102,7 @@ export class Browser {
   }
 
   send(method, params = {}, sessionId = undefined) {
+    if (this.socket.readyState !== WebSocket.OPEN) return Promise.reject(new Error('the browser closed its connection'));
     const id = this.nextId++;
     this.socket.send(JSON.stringify({ id, method, params, sessionId }));
     return new Promise((resolve, reject) => this.pending.set(id, { resolve, reject }));
@@ -140,9 +146,12 @@ export class Browser {
 
   // Asks the browser to quit, so its helper processes end with it, then removes its profile.
   async close() {
-    const exited = new Promise((resolve) => this.child.on('exit', resolve));
+    // The browser may be gone already, or go without answering: wait for its exit, not its
+    // answer, and from a five-second limit on, make it go.
+    const gone = () => this.child.exitCode !== null || this.child.signalCode !== null;
+    const exited = new Promise((resolve) => (gone() ? resolve() : this.child.on('exit', resolve)));
     const timer = setTimeout(() => this.child.kill('SIGKILL'), 5000);
-    await this.send('Browser.close').catch(() => this.child.kill());
+    if (!gone()) this.send('Browser.close').catch(() => this.child.kill());
     await exited;
     clearTimeout(timer);
     this.socket.close();
