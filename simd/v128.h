@@ -33,8 +33,11 @@ struct V128 {
     static constexpr uint32_t kAllBytes = 0xFFFF;
 #if defined(__SSE4_1__)
     static constexpr bool kByteShuffle = true;
+    // A rounding 16-bit multiply (MulRound16) in one instruction.
+    static constexpr bool kMulRound16 = true;
 #else
     static constexpr bool kByteShuffle = false;
+    static constexpr bool kMulRound16 = false;
 #endif
     // A high-half 16-bit multiply in one instruction (vector_rules.h).
     static constexpr bool kMulHigh16 = true;

@@ -25,6 +25,8 @@ struct V256 {
     static constexpr int32_t kBytes = 32;
     static constexpr uint32_t kAllBytes = 0xFFFFFFFFu;
     static constexpr bool kByteShuffle = true;
+    // A rounding 16-bit multiply (MulRound16) in one instruction.
+    static constexpr bool kMulRound16 = true;
     // A high-half 16-bit multiply in one instruction (vector_rules.h).
     static constexpr bool kMulHigh16 = true;
     using Narrow = V128;

@@ -9,13 +9,15 @@ namespace {
 
 // floor(x / 255) for 16-bit lanes x <= 255 * 255: (x * 0x8081) >> 23, the high half of the
 // unsigned product being x * 0x8081 >> 16. Registers without a high-half multiply take
-// (x + 1 + (x >> 8)) >> 8, equal to it for every x below 65535, in four plain steps.
+// (x + 1 + (x >> 8)) >> 8, equal to it for every x below 65535, in three steps: the rounding
+// average of x and x >> 8 is that sum halved (floor((x + y + 1) / 2), without the carry out of
+// 16 bits), and halving and then shifting by 7 floors as shifting by 8 does.
 template <typename Ops>
 typename Ops::V Div255(typename Ops::V x) {
     if constexpr (Ops::kMulHigh16) {
         return Ops::Srl16(Ops::MulHiU16(x, Ops::Lanes16(0x8081)), 7);
     } else {
-        return Ops::Srl16(Ops::Add16(Ops::Add16(x, Ops::Lanes16(1)), Ops::Srl16(x, 8)), 8);
+        return Ops::Srl16(Ops::AverageU16(x, Ops::Srl16(x, 8)), 7);
     }
 }
 

@@ -49,9 +49,10 @@ struct RowSimd {
     // (a * (256 - w) + b * w + 128) >> 8 on 16-bit lanes. With a rounding multiply it is
     // a + (((b - a) * w + 128) >> 8), 256 * a being a whole multiple of 256: pmulhrsw gives
     // ((x * w >> 14) + 1) >> 1, which for x = (b - a) * 128 (within 16 bits) is that second term,
-    // one multiply where the two-product form (which stays below 65536, unsigned) takes two.
+    // one multiply where the two-product form (which stays below 65536, unsigned) takes two, where
+    // the set has that multiply in one instruction (kMulRound16).
     static V LerpLanes(V a, V b, V w) {
-        if constexpr (Ops::kByteShuffle) {
+        if constexpr (Ops::kMulRound16) {
             return Ops::Add16(a, Ops::MulRound16(Ops::Sll16(Ops::Sub16(b, a), 7), w));
         } else {
             const V sum = Ops::Add16(Ops::MulLo16(a, Ops::Sub16(Ops::Lanes16(256), w)), Ops::MulLo16(b, w));
