@@ -19,6 +19,13 @@ std::vector<uint8_t> ToRgba(const assetkit::EntryPicture& picture) {
     return rgba;
 }
 
+std::vector<assetkit::PictureFile> AllBut(const std::vector<assetkit::PictureFile>& offered, uint32_t index) {
+    std::vector<assetkit::PictureFile> kept;
+    for (const assetkit::PictureFile& earlier : offered)
+        if (earlier.index != index) kept.push_back(earlier);
+    return kept;
+}
+
 }  // namespace
 
 bool PictureEdits::Open(std::vector<uint8_t> bytes, std::string* error) {
@@ -53,19 +60,14 @@ std::vector<uint8_t> PictureEdits::Rgba(uint32_t index) const {
 }
 
 bool PictureEdits::Replace(uint32_t index, const std::string& name, std::vector<uint8_t> png, std::string* refusal) {
-    std::vector<assetkit::PictureFile> offered;
-    for (const assetkit::PictureFile& earlier : offered_)
-        if (earlier.index != index) offered.push_back(earlier);
+    std::vector<assetkit::PictureFile> offered = AllBut(offered_, index);
     offered.push_back({index, name, std::move(png)});
     return Repack(std::move(offered), refusal);
 }
 
 void PictureEdits::Restore(uint32_t index) {
-    std::vector<assetkit::PictureFile> offered;
-    for (const assetkit::PictureFile& earlier : offered_)
-        if (earlier.index != index) offered.push_back(earlier);
     std::string ignored;  // fewer of the pictures that packed before pack again
-    Repack(std::move(offered), &ignored);
+    Repack(AllBut(offered_, index), &ignored);
 }
 
 bool PictureEdits::Repack(std::vector<assetkit::PictureFile> offered, std::string* refusal) {
