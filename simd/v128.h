@@ -41,13 +41,14 @@ struct V128 {
 #endif
     // A high-half 16-bit multiply in one instruction (vector_rules.h).
     static constexpr bool kMulHigh16 = true;
+    // No multiply that widens bytes as it goes (MulWidenLow8 takes two steps).
+    static constexpr bool kMulWiden8 = false;
     // The vectors of sixteen bytes a wider set steps its short ends and byte shuffles in.
     using Narrow = V128;
 
     static V Load(const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); }
     static V LoadAligned(const void* p) { return _mm_load_si128(static_cast<const __m128i*>(p)); }
     static void Store(void* p, V v) { _mm_storeu_si128(static_cast<__m128i*>(p), v); }
-    static void StoreLow64(void* p, V v) { _mm_storel_epi64(static_cast<__m128i*>(p), v); }
     // Past the cache; Fence orders such stores before what follows.
     static void Stream(void* p, V v) { _mm_stream_si128(static_cast<__m128i*>(p), v); }
     static void Fence() { _mm_sfence(); }
@@ -90,6 +91,9 @@ struct V128 {
     // half (v * 256). Pack saturates lanes back to bytes, the low vector's first.
     static V WidenLow(V v) { return _mm_unpacklo_epi8(v, Zero()); }
     static V WidenHigh(V v) { return _mm_unpackhi_epi8(v, Zero()); }
+    // The low or high bytes of a and b widened and multiplied on 16-bit lanes (two steps here).
+    static V MulWidenLow8(V a, V b) { return MulLo16(WidenLow(a), WidenLow(b)); }
+    static V MulWidenHigh8(V a, V b) { return MulLo16(WidenHigh(a), WidenHigh(b)); }
     static V HighBytesLow(V v) { return _mm_unpacklo_epi8(Zero(), v); }
     static V HighBytesHigh(V v) { return _mm_unpackhi_epi8(Zero(), v); }
     static V Pack(V low, V high) { return _mm_packus_epi16(low, high); }
@@ -118,10 +122,6 @@ struct V128 {
     static V Clamp(V v, V last) {
         v = AndNot(_mm_cmpgt_epi32(Zero(), v), v);
         return Select(_mm_cmpgt_epi32(v, last), last, v);
-    }
-    template <int32_t kLane>
-    static int32_t Lane32(V v) {
-        return _mm_cvtsi128_si32(_mm_srli_si128(v, 4 * kLane));
     }
     // Four floats (16-byte aligned) rounded to the nearest integers, as cvtss2si rounds them.
     static V Round(const float* p) { return _mm_cvtps_epi32(_mm_load_ps(p)); }

@@ -29,6 +29,8 @@ struct V256 {
     static constexpr bool kMulRound16 = true;
     // A high-half 16-bit multiply in one instruction (vector_rules.h).
     static constexpr bool kMulHigh16 = true;
+    // No multiply that widens bytes as it goes, as in V128.
+    static constexpr bool kMulWiden8 = false;
     using Narrow = V128;
 
     static V Load(const void* p) { return _mm256_loadu_si256(static_cast<const __m256i*>(p)); }
@@ -68,6 +70,8 @@ struct V256 {
     // Unpacking and packing both work within 128-bit halves, so bytes come back in place.
     static V WidenLow(V v) { return _mm256_unpacklo_epi8(v, Zero()); }
     static V WidenHigh(V v) { return _mm256_unpackhi_epi8(v, Zero()); }
+    static V MulWidenLow8(V a, V b) { return MulLo16(WidenLow(a), WidenLow(b)); }
+    static V MulWidenHigh8(V a, V b) { return MulLo16(WidenHigh(a), WidenHigh(b)); }
     static V HighBytesLow(V v) { return _mm256_unpacklo_epi8(Zero(), v); }
     static V HighBytesHigh(V v) { return _mm256_unpackhi_epi8(Zero(), v); }
     static V Pack(V low, V high) { return _mm256_packus_epi16(low, high); }

@@ -30,8 +30,7 @@ typename Ops::V ProductLanes(typename Ops::V a, typename Ops::V b) {
 // Product of every byte pair.
 template <typename Ops>
 typename Ops::V Product(typename Ops::V a, typename Ops::V b) {
-    return Ops::Pack(ProductLanes<Ops>(Ops::WidenLow(a), Ops::WidenLow(b)),
-                     ProductLanes<Ops>(Ops::WidenHigh(a), Ops::WidenHigh(b)));
+    return Ops::Pack(Div255<Ops>(Ops::MulWidenLow8(a, b)), Div255<Ops>(Ops::MulWidenHigh8(a, b)));
 }
 
 // Product with one weight w (0..255) on 16-bit lanes holding bytes. Where the registers have a
@@ -47,7 +46,8 @@ struct WeightProduct {
         : keeps(weight == 255),
           multiplier(Ops::Lanes16(!Ops::kMulHigh16 ? weight
                                   : weight == 255  ? 0
-                                                   : (weight * 65536 + 254) / 255)) {}
+                                                   : (weight * 65536 + 254) / 255)),
+          weightBytes(Ops::Bytes(weight)) {}
     V Of(V lanes) const {
         if constexpr (Ops::kMulHigh16) {
             return keeps ? lanes : Ops::MulHiU16(lanes, multiplier);
@@ -55,15 +55,32 @@ struct WeightProduct {
             return ProductLanes<Ops>(lanes, multiplier);  // exact at 255 too, so no branch
         }
     }
+    // The products of the low or the high half of a vector of bytes, on 16-bit lanes: where the
+    // registers have no high-half multiply, they widen and multiply in one step.
+    V OfLow(V bytes) const {
+        if constexpr (Ops::kMulHigh16) {
+            return Of(Ops::WidenLow(bytes));
+        } else {
+            return Div255<Ops>(Ops::MulWidenLow8(bytes, weightBytes));
+        }
+    }
+    V OfHigh(V bytes) const {
+        if constexpr (Ops::kMulHigh16) {
+            return Of(Ops::WidenHigh(bytes));
+        } else {
+            return Div255<Ops>(Ops::MulWidenHigh8(bytes, weightBytes));
+        }
+    }
 
     bool keeps;
     V multiplier;
+    V weightBytes;
 };
 
 // Product of every byte with one weight 0..255.
 template <typename Ops>
 typename Ops::V Scale(typename Ops::V bytes, const WeightProduct<Ops>& weight) {
-    return weight.keeps ? bytes : Ops::Pack(weight.Of(Ops::WidenLow(bytes)), weight.Of(Ops::WidenHigh(bytes)));
+    return weight.keeps ? bytes : Ops::Pack(weight.OfLow(bytes), weight.OfHigh(bytes));
 }
 template <typename Ops>
 typename Ops::V Scale(typename Ops::V bytes, int32_t weight) {
@@ -88,7 +105,7 @@ struct ConstMix {
     explicit ConstMix(int32_t weight) : kept(255 - weight), taken(weight) {}
     typename Ops::V Lanes(typename Ops::V d, typename Ops::V s) const { return Ops::Add16(kept.Of(d), taken.Of(s)); }
     typename Ops::V Bytes(typename Ops::V d, typename Ops::V s) const {
-        return Ops::Pack(Lanes(Ops::WidenLow(d), Ops::WidenLow(s)), Lanes(Ops::WidenHigh(d), Ops::WidenHigh(s)));
+        return Ops::Pack(Ops::Add16(kept.OfLow(d), taken.OfLow(s)), Ops::Add16(kept.OfHigh(d), taken.OfHigh(s)));
     }
 
     WeightProduct<Ops> kept;

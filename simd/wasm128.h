@@ -31,12 +31,13 @@ struct Wasm128 {
     // The rounding multiply saturates, so browsers may not give it one instruction; measured in
     // Chromium, the interpolation by two plain multiplies runs faster (row_kernels_simd.h).
     static constexpr bool kMulRound16 = false;
+    // A multiply that widens bytes to 16-bit lanes as it goes (MulWidenLow8).
+    static constexpr bool kMulWiden8 = true;
     using Narrow = Wasm128;
 
     static V Load(const void* p) { return wasm_v128_load(p); }
     static V LoadAligned(const void* p) { return wasm_v128_load(p); }
     static void Store(void* p, V v) { wasm_v128_store(p, v); }
-    static void StoreLow64(void* p, V v) { wasm_v128_store64_lane(p, v, 0); }
     // WebAssembly has no cache hints, and one thread needs no fence.
     static void Stream(void* p, V v) { wasm_v128_store(p, v); }
     static void Fence() {}
@@ -75,6 +76,9 @@ struct Wasm128 {
     static V AverageU16(V a, V b) { return wasm_u16x8_avgr(a, b); }
     static V Srl16(V v, int32_t n) { return wasm_u16x8_shr(v, static_cast<uint32_t>(n)); }
     static V Sll16(V v, int32_t n) { return wasm_i16x8_shl(v, static_cast<uint32_t>(n)); }
+    // The low or high eight bytes of a and b widened to 16-bit lanes and multiplied, in one step.
+    static V MulWidenLow8(V a, V b) { return wasm_u16x8_extmul_low_u8x16(a, b); }
+    static V MulWidenHigh8(V a, V b) { return wasm_u16x8_extmul_high_u8x16(a, b); }
     static V WidenLow(V v) { return wasm_u16x8_extend_low_u8x16(v); }
     static V WidenHigh(V v) { return wasm_u16x8_extend_high_u8x16(v); }
     static V HighBytesLow(V v) {
@@ -96,10 +100,6 @@ struct Wasm128 {
     static V Times3(V v) { return Add32(Add32(v, v), v); }
     static V Mul32(V a, V b) { return wasm_i32x4_mul(a, b); }
     static V Clamp(V v, V last) { return wasm_i32x4_min(wasm_i32x4_max(v, Zero()), last); }
-    template <int32_t kLane>
-    static int32_t Lane32(V v) {
-        return wasm_i32x4_extract_lane(v, kLane);
-    }
     // Four floats rounded to the nearest integers, halves to even, as cvtss2si rounds them; a
     // float that is NaN or out of the 32-bit range gives INT32_MIN, as there.
     static V Round(const float* p) {

@@ -259,16 +259,22 @@ struct Simd {
         for (; i < bytes; ++i) out[i] = simd::Screen(out[i], stage[i]);
     }
 
-    // floor(keep * d / 255) + (s >> shift) per byte.
-    static void AfterimageBytes(uint8_t* out, const uint8_t* stage, int32_t bytes, int32_t keep, int32_t shift) {
-        const V sourceMask = Ops::Bytes(0xFF >> shift);
-        const simd::WeightProduct<Ops> fade(keep);
+    // s >> shift for every staged byte s, once for all the rows that add it.
+    static void ShiftBytes(uint8_t* stage, int32_t bytes, int32_t shift) {
+        const V mask = Ops::Bytes(0xFF >> shift);
         int32_t i = 0;
-        for (; i + kBytes <= bytes; i += kBytes) {
-            const V faded = simd::Scale<Ops>(Ops::Load(out + i), fade);
-            Ops::Store(out + i, Ops::Add8(faded, Ops::And(Ops::Srl16(Ops::Load(stage + i), shift), sourceMask)));
-        }
-        for (; i < bytes; ++i) out[i] = static_cast<uint8_t>(simd::Product(keep, out[i]) + (stage[i] >> shift));
+        for (; i + kBytes <= bytes; i += kBytes)
+            Ops::Store(stage + i, Ops::And(Ops::Srl16(Ops::Load(stage + i), shift), mask));
+        for (; i < bytes; ++i) stage[i] = static_cast<uint8_t>(stage[i] >> shift);
+    }
+
+    // floor(keep * d / 255) + a per byte, a from the shifted stage.
+    static void AfterimageBytes(uint8_t* out, const uint8_t* added, int32_t bytes, const simd::WeightProduct<Ops>& fade,
+                                int32_t keep) {
+        int32_t i = 0;
+        for (; i + kBytes <= bytes; i += kBytes)
+            Ops::Store(out + i, Ops::Add8(simd::Scale<Ops>(Ops::Load(out + i), fade), Ops::Load(added + i)));
+        for (; i < bytes; ++i) out[i] = static_cast<uint8_t>(simd::Product(keep, out[i]) + added[i]);
     }
 
     // The colour's byte for every byte position: At(p) for a vector p bytes into a run of pixels.
@@ -446,12 +452,13 @@ struct Simd {
         alignas(64) int32_t offsets[kChunk];
         alignas(64) uint8_t stage[kStageBytes];
         const int32_t lastOffset = LastPixelOffset(in);
+        const simd::WeightProduct<Ops> fade(keep);
         for (int32_t done = 0, n = 0; done < count; done += n) {
             n = count - done < kChunk ? count - done : kChunk;
             ColumnOffsets<3>(offsets, row * in.pitch, in.width, x, stepX, n);
             Gather(stage, in.base, offsets, n, lastOffset);
-            for (int32_t r = 0; r < rows; ++r)
-                AfterimageBytes(out + r * outPitch + 3 * done, stage, 3 * n, keep, shift);
+            ShiftBytes(stage, 3 * n, shift);
+            for (int32_t r = 0; r < rows; ++r) AfterimageBytes(out + r * outPitch + 3 * done, stage, 3 * n, fade, keep);
             x = Wrapped(x + static_cast<int64_t>(stepX) * n);
         }
     }

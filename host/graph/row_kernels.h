@@ -44,7 +44,8 @@ struct RowKernels {
     // alone and runs of 255 copied.
     void (*mixByAlpha)(uint8_t* dst, const uint8_t* src, const uint8_t* alpha, size_t pixels, int32_t level);
     // The twelve left and twelve right texel bytes of each quad, written at 3 * column of left and
-    // right and nowhere else; base + 16 never passes the end of sourceRow.
+    // right, in the order of the quads; each write may take four bytes more, which left and right
+    // have room for past their last column. base + 16 never passes the end of sourceRow.
     void (*gatherQuads)(uint8_t* left, uint8_t* right, const uint8_t* sourceRow, const TexelQuad* quads, size_t count);
 };
 

@@ -60,6 +60,28 @@ struct RowSimd {
         }
     }
 
+    template <bool kHigh>
+    static V Widen(V bytes) {
+        return kHigh ? Ops::WidenHigh(bytes) : Ops::WidenLow(bytes);
+    }
+
+    // LerpLanes of bytes a, b and w, by halves. Where a multiply widens bytes as it goes
+    // (kMulWiden8) and none rounds, the sum is a * (255 - w) + b * w + a, two such multiplies of
+    // bytes (at most 65025 + 255 + 128 with the rounding term, within 16 bits unsigned).
+    template <bool kHigh>
+    static V LerpHalf(V a, V b, V w) {
+        if constexpr (Ops::kMulWiden8 && !Ops::kMulRound16) {
+            const V kept = Ops::Xor(w, Ops::Bytes(0xFF));
+            const V products = kHigh ? Ops::Add16(Ops::MulWidenHigh8(a, kept), Ops::MulWidenHigh8(b, w))
+                                     : Ops::Add16(Ops::MulWidenLow8(a, kept), Ops::MulWidenLow8(b, w));
+            return Ops::Srl16(Ops::Add16(products, Ops::Add16(Widen<kHigh>(a), Ops::Lanes16(128))), 8);
+        } else {
+            return LerpLanes(Widen<kHigh>(a), Widen<kHigh>(b), Widen<kHigh>(w));
+        }
+    }
+    static V LerpBytes(V a, V b, V w) { return Ops::Pack(LerpHalf<false>(a, b, w), LerpHalf<true>(a, b, w)); }
+
+    // The constant weight may be 256, which no byte holds: these take it on 16-bit lanes.
     static void LerpConst(uint8_t* out, const uint8_t* a, const uint8_t* b, size_t n, int32_t weight) {
         const V w = Ops::Lanes16(weight);
         size_t i = 0;
@@ -80,22 +102,18 @@ struct RowSimd {
             const V x = Ops::Load(a + i);
             const V y = Ops::Load(b + i);
             const V d = Ops::Load(dst + i);
-            Ops::Store(dst + i,
-                       Ops::Pack(mix.Lanes(Ops::WidenLow(d), LerpLanes(Ops::WidenLow(x), Ops::WidenLow(y), w)),
-                                 mix.Lanes(Ops::WidenHigh(d), LerpLanes(Ops::WidenHigh(x), Ops::WidenHigh(y), w))));
+            const V low = LerpLanes(Ops::WidenLow(x), Ops::WidenLow(y), w);
+            const V high = LerpLanes(Ops::WidenHigh(x), Ops::WidenHigh(y), w);
+            Ops::Store(dst + i, Ops::Pack(Ops::Add16(mix.kept.OfLow(d), mix.taken.Of(low)),
+                                          Ops::Add16(mix.kept.OfHigh(d), mix.taken.Of(high))));
         }
         PlainRowKernels().lerpMixConst(dst + i, a + i, b + i, n - i, lerp, weight);
     }
 
     static void LerpWeighted(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, size_t n) {
         size_t i = 0;
-        for (; i + Ops::kBytes <= n; i += Ops::kBytes) {
-            const V x = Ops::Load(a + i);
-            const V y = Ops::Load(b + i);
-            const V w = Ops::Load(weights + i);
-            Ops::Store(out + i, Ops::Pack(LerpLanes(Ops::WidenLow(x), Ops::WidenLow(y), Ops::WidenLow(w)),
-                                          LerpLanes(Ops::WidenHigh(x), Ops::WidenHigh(y), Ops::WidenHigh(w))));
-        }
+        for (; i + Ops::kBytes <= n; i += Ops::kBytes)
+            Ops::Store(out + i, LerpBytes(Ops::Load(a + i), Ops::Load(b + i), Ops::Load(weights + i)));
         PlainRowKernels().lerpWeighted(out + i, a + i, b + i, weights + i, n - i);
     }
 
@@ -162,15 +180,8 @@ struct RowSimd {
         MixByAlphaInChunks(Table(), dst + 3 * i, src + 3 * i, alpha + i, pixels - i, level);
     }
 
-    // Exactly twelve bytes, so that no store reaches the columns gathered one by one.
-    static void Store12(uint8_t* p, typename Ops::Narrow::V v) {
-        Ops::Narrow::StoreLow64(p, v);
-        const int32_t high = Ops::Narrow::template Lane32<2>(v);
-        std::memcpy(p + 8, &high, 4);
-    }
-
-    // One sixteen-byte load and a byte shuffle a side for four columns; without byte shuffles the
-    // plain loop serves.
+    // One sixteen-byte load, a byte shuffle and a sixteen-byte store a side for four columns;
+    // without byte shuffles the plain loop serves.
     static void GatherQuads(uint8_t* left, uint8_t* right, const uint8_t* sourceRow, const TexelQuad* quads,
                             size_t count) {
         using N = typename Ops::Narrow;
@@ -181,8 +192,8 @@ struct RowSimd {
                 const TexelQuad& quad = quads[q];
                 const typename N::V texels = N::Load(sourceRow + quad.base);
                 const size_t at = 3 * static_cast<size_t>(quad.column);
-                Store12(left + at, N::Shuffle8(texels, N::LoadAligned(quad.left)));
-                Store12(right + at, N::Shuffle8(texels, N::LoadAligned(quad.right)));
+                N::Store(left + at, N::Shuffle8(texels, N::LoadAligned(quad.left)));
+                N::Store(right + at, N::Shuffle8(texels, N::LoadAligned(quad.right)));
             }
         }
     }

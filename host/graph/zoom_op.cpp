@@ -44,7 +44,7 @@ Sample SampleAt(int64_t origin, int64_t extent, int64_t count, int64_t i, int32_
 // Every destination column's two texels as byte offsets into a source row, and its horizontal
 // weight over the pixel's three bytes: fixed for the whole call. Where the zoom magnifies, four
 // columns' texels lie within sixteen bytes; such groups become quads for the kernels' byte
-// shuffle, and the other columns are gathered one by one.
+// shuffle, and the other columns are gathered one by one, after the quads.
 struct Columns {
     Columns(const std::vector<Sample>& samples, int32_t sourceWidth) : rowBytes(sourceWidth * 3) {
         for (const Sample& u : samples) {
@@ -58,6 +58,13 @@ struct Columns {
             if (!AddQuad(column))
                 for (int32_t c = 0; c < 4; ++c) single.push_back(column + c);
         for (; column < count; ++column) single.push_back(column);
+        // A single column is copied in four bytes where the next is also copied alone after it, or
+        // is past the end: never over the first byte of a quad.
+        for (size_t i = 0; i < single.size(); ++i) {
+            const int32_t next = single[i] + 1;
+            const bool nextAlone = next == count || (i + 1 < single.size() && single[i + 1] == next);
+            singleBytes.push_back(nextAlone ? 4 : 3);
+        }
     }
 
     bool AddQuad(int32_t column) {
@@ -87,6 +94,7 @@ struct Columns {
     std::vector<uint8_t> weights;
     std::vector<TexelQuad> quads;
     std::vector<int32_t> single;
+    std::vector<uint8_t> singleBytes;  // 3 or 4, for each single column
     int32_t rowBytes;
 };
 
@@ -95,21 +103,25 @@ struct Columns {
 class Stretcher {
 public:
     Stretcher(const Columns& columns, const RowKernels& kernels)
-        : columns_(columns), kernels_(kernels), left_(columns.weights.size() + 1), right_(left_.size()) {}
+        : columns_(columns), kernels_(kernels), left_(columns.weights.size() + 4), right_(left_.size()) {}
     void Stretch(const uint8_t* sourceRow, uint8_t* out) {
-        // The single columns first: the fourth byte each may write belongs to a later column.
-        for (const int32_t column : columns_.single) {
-            CopyTexel(sourceRow, columns_.left[column], left_.data() + 3 * column);
-            CopyTexel(sourceRow, columns_.right[column], right_.data() + 3 * column);
-        }
+        // The quads first: each may write four bytes past its columns, which a later quad or a
+        // single column then overwrites.
         kernels_.gatherQuads(left_.data(), right_.data(), sourceRow, columns_.quads.data(), columns_.quads.size());
+        for (size_t i = 0; i < columns_.single.size(); ++i) {
+            const int32_t column = columns_.single[i];
+            const int32_t bytes = columns_.singleBytes[i];
+            CopyTexel(sourceRow, columns_.left[column], bytes, left_.data() + 3 * column);
+            CopyTexel(sourceRow, columns_.right[column], bytes, right_.data() + 3 * column);
+        }
         kernels_.lerpWeighted(out, left_.data(), right_.data(), columns_.weights.data(), columns_.weights.size());
     }
 
 private:
-    // Four bytes where the row holds them (the buffers have one to spare), three at its very end.
-    void CopyTexel(const uint8_t* sourceRow, int32_t offset, uint8_t* to) const {
-        if (offset + 4 <= columns_.rowBytes) {
+    // Four bytes (the fourth belongs to the next column, copied after) where the row holds them;
+    // otherwise three.
+    void CopyTexel(const uint8_t* sourceRow, int32_t offset, int32_t bytes, uint8_t* to) const {
+        if (bytes == 4 && offset + 4 <= columns_.rowBytes) {
             std::memcpy(to, sourceRow + offset, 4);
         } else {
             std::memcpy(to, sourceRow + offset, 3);

@@ -11,7 +11,8 @@ import { loadDemoModule } from './loader.js';
 import { SampleSet } from './samples.js';
 
 const printed = [];
-const context2d = document.getElementById('screen').getContext('2d');
+// Opaque, as on the page.
+const context2d = document.getElementById('screen').getContext('2d', { alpha: false });
 const samples = new SampleSet(() => {});
 const module = await loadDemoModule({
   hooks: {

@@ -24,7 +24,8 @@ const kOutcomes = new Map([
 
 const $ = (id) => document.getElementById(id);
 const canvas = $('screen');
-const context2d = canvas.getContext('2d');
+// Opaque: the demo fills every pixel, and the browser need not keep or blend an alpha channel.
+const context2d = canvas.getContext('2d', { alpha: false });
 const music = new MusicOutput();
 
 const page = {
