@@ -288,27 +288,38 @@ struct Simd {
     };
 
     // T[255 - m][d] + T[c][m], and (d >> 1) + (c >> 1) where m is 127 and halfAtFull is set; m = 0
-    // leaves d as it is, since T[255][d] = d.
+    // leaves d as it is, since T[255][d] = d. A vector all at full strength, as along the solid
+    // part of a frame, takes the halves alone.
     static V Tint(V d, V m, V c, bool halfAtFull) {
-        const V tinted = Ops::Add8(simd::Product<Ops>(d, Ops::Xor(m, Ops::Bytes(0xFF))), simd::Product<Ops>(c, m));
-        if (!halfAtFull) return tinted;
+        const auto product = [&] {
+            return Ops::Add8(simd::Product<Ops>(d, Ops::Xor(m, Ops::Bytes(0xFF))), simd::Product<Ops>(c, m));
+        };
+        if (!halfAtFull) return product();
         const V full = Ops::Equal8(m, Ops::Bytes(127));
         const V half = Ops::Add8(Half(d), Half(c));
-        return Ops::Or(Ops::And(full, half), Ops::AndNot(full, tinted));
+        if (Ops::AllSet(full)) return half;
+        return Ops::Or(Ops::And(full, half), Ops::AndNot(full, product()));
     }
 
     // Tints 3 * n bytes of out by the weights spread to every byte of their pixel; the last vector
     // is worked out first from the bytes as they were and stored last. A vector of zero weights
-    // leaves its bytes as they are, so it is skipped: masks such as frames are mostly clear.
+    // leaves its bytes as they are, so it is skipped, three at a time where all three are clear:
+    // masks such as frames are mostly clear.
     static void TintBytes(uint8_t* out, const uint8_t* spread, int32_t bytes, const ColourPattern& colour,
                           bool halfAtFull) {
         const int32_t last = bytes - kBytes;
         const V tail = Tint(Ops::Load(out + last), Ops::Load(spread + last), colour.At(last), halfAtFull);
         const V colours[3] = {colour.At(0), colour.At(kBytes), colour.At(2 * kBytes)};
-        for (int32_t i = 0, k = 0; i < last; i += kBytes, k = k == 2 ? 0 : k + 1) {
-            const V m = Ops::Load(spread + i);
+        auto tintOne = [&](int32_t i, int32_t k, V m) {
             if (!Ops::AllZero(m)) Ops::Store(out + i, Tint(Ops::Load(out + i), m, colours[k], halfAtFull));
+        };
+        int32_t i = 0;
+        for (; i + 2 * kBytes < last; i += 3 * kBytes) {
+            const V m[3] = {Ops::Load(spread + i), Ops::Load(spread + i + kBytes), Ops::Load(spread + i + 2 * kBytes)};
+            if (Ops::AllZero(Ops::Or(Ops::Or(m[0], m[1]), m[2]))) continue;
+            for (int32_t k = 0; k < 3; ++k) tintOne(i + k * kBytes, k, m[k]);
         }
+        for (int32_t k = 0; i < last; i += kBytes, ++k) tintOne(i, k, Ops::Load(spread + i));
         Ops::Store(out + last, tail);
     }
 

@@ -137,10 +137,11 @@ void Tint(RandomCall& c, uint32_t seed) {
     const int32_t mw = Uniform(c.random, 1, wide ? 330 : 40), mh = Uniform(c.random, 1, 40);
     TestSurface mask(mw, mh, {.pixels = seed % 2 == 0, .alpha = true, .alphaPadding = Uniform(c.random, 0, 5)});
     Randomise(mask, seed);
-    // Half the masks clear between their edges, as a frame is, for the runs the kernels skip.
+    // Half the masks are frames: clear between their edges, for the runs the kernels skip, and
+    // solid at full strength on them, for the runs all at full strength.
     if (seed % 8 >= 4)
         for (int32_t y = 0; y < mh; ++y)
-            for (int32_t x = mw / 8; x < mw - mw / 8; ++x) *mask.Mask(x, y) = 0;
+            for (int32_t x = 0; x < mw; ++x) *mask.Mask(x, y) = x >= mw / 8 && x < mw - mw / 8 ? 0 : 255;
     Destinations(c, w, rows, 5, 1, 300 + seed);
     const int32_t red = Uniform(c.random, 0, 255), green = Uniform(c.random, 0, 255), blue = Uniform(c.random, 0, 255);
     const int32_t dx = Uniform(c.random, 0, 5), dy = Uniform(c.random, 0, 5);
