@@ -80,6 +80,7 @@ struct V128 {
     static V Equal8(V a, V b) { return _mm_cmpeq_epi8(a, b); }
     static V Greater8(V a, V b) { return _mm_cmpgt_epi8(a, b); }
     static V Add8(V a, V b) { return _mm_add_epi8(a, b); }
+    static V Sub8(V a, V b) { return _mm_sub_epi8(a, b); }
 
     static V Add16(V a, V b) { return _mm_add_epi16(a, b); }
     static V Sub16(V a, V b) { return _mm_sub_epi16(a, b); }

@@ -59,6 +59,7 @@ struct V256 {
     static V Equal8(V a, V b) { return _mm256_cmpeq_epi8(a, b); }
     static V Greater8(V a, V b) { return _mm256_cmpgt_epi8(a, b); }
     static V Add8(V a, V b) { return _mm256_add_epi8(a, b); }
+    static V Sub8(V a, V b) { return _mm256_sub_epi8(a, b); }
 
     static V Add16(V a, V b) { return _mm256_add_epi16(a, b); }
     static V Sub16(V a, V b) { return _mm256_sub_epi16(a, b); }

@@ -64,6 +64,7 @@ struct Wasm128 {
     static V Equal8(V a, V b) { return wasm_i8x16_eq(a, b); }
     static V Greater8(V a, V b) { return wasm_i8x16_gt(a, b); }
     static V Add8(V a, V b) { return wasm_i8x16_add(a, b); }
+    static V Sub8(V a, V b) { return wasm_i8x16_sub(a, b); }
 
     static V Add16(V a, V b) { return wasm_i16x8_add(a, b); }
     static V Sub16(V a, V b) { return wasm_i16x8_sub(a, b); }

@@ -259,13 +259,16 @@ struct Simd {
         for (; i < bytes; ++i) out[i] = simd::Screen(out[i], stage[i]);
     }
 
-    // s >> shift for every staged byte s, once for all the rows that add it.
+    // s >> shift for every staged byte s, once for all the rows that add it; kShift, unless 0, is the
+    // shift as a constant, which the WebAssembly build needs to shift in one step.
+    template <int32_t kShift>
     static void ShiftBytes(uint8_t* stage, int32_t bytes, int32_t shift) {
-        const V mask = Ops::Bytes(0xFF >> shift);
+        const int32_t by = kShift != 0 ? kShift : shift;
+        const V mask = Ops::Bytes(0xFF >> by);
         int32_t i = 0;
         for (; i + kBytes <= bytes; i += kBytes)
-            Ops::Store(stage + i, Ops::And(Ops::Srl16(Ops::Load(stage + i), shift), mask));
-        for (; i < bytes; ++i) stage[i] = static_cast<uint8_t>(stage[i] >> shift);
+            Ops::Store(stage + i, Ops::And(Ops::Srl16(Ops::Load(stage + i), by), mask));
+        for (; i < bytes; ++i) stage[i] = static_cast<uint8_t>(stage[i] >> by);
     }
 
     // floor(keep * d / 255) + a per byte, a from the shifted stage.
@@ -275,6 +278,23 @@ struct Simd {
         for (; i + kBytes <= bytes; i += kBytes)
             Ops::Store(out + i, Ops::Add8(simd::Scale<Ops>(Ops::Load(out + i), fade), Ops::Load(added + i)));
         for (; i < bytes; ++i) out[i] = static_cast<uint8_t>(simd::Product(keep, out[i]) + added[i]);
+    }
+
+    // The same for keep = 255 - (256 >> kShift), as every afterimage fades, without a multiply:
+    // d - (d >> kShift) - (d > 0 ? 1 : 0) + a. The product is d less ceil(d * (256 >> kShift) /
+    // 255) = ceil(d / 2^kShift + d / (255 * 2^kShift)), and for d from 1 to 255 the two fractions
+    // add up to more than 0 and at most 1.
+    template <int32_t kShift>
+    static void FadeByShiftBytes(uint8_t* out, const uint8_t* added, int32_t bytes) {
+        int32_t i = 0;
+        for (; i + kBytes <= bytes; i += kBytes) {
+            const V d = Ops::Load(out + i);
+            // Adding all ones takes one off every byte but the zeros.
+            const V lessOne = Ops::Add8(d, Ops::Xor(Ops::Equal8(d, Ops::Zero()), Ops::Ones()));
+            const V faded = Ops::Sub8(lessOne, Ops::And(Ops::Srl16(d, kShift), Ops::Bytes(0xFF >> kShift)));
+            Ops::Store(out + i, Ops::Add8(faded, Ops::Load(added + i)));
+        }
+        for (; i < bytes; ++i) out[i] = static_cast<uint8_t>(out[i] - (out[i] >> kShift) - (out[i] > 0) + added[i]);
     }
 
     // The colour's byte for every byte position: At(p) for a vector p bytes into a run of pixels.
@@ -453,13 +473,25 @@ struct Simd {
         }
     }
 
-    // A chunk's source pixels are gathered once for all the rows.
+    // A chunk's source pixels are gathered once for all the rows. The afterimages' fades and
+    // shifts go as constants.
     static void AfterimageRows(uint8_t* out, intptr_t outPitch, int32_t rows, const PlaneView& in, int32_t row,
                                int32_t x, int32_t stepX, int32_t count, const uint8_t* keepRow, int32_t keep,
                                int32_t shift) {
         if (!OffsetsFit(in))
             return PlainEffectKernels().afterimageRows(out, outPitch, rows, in, row, x, stepX, count, keepRow, keep,
                                                        shift);
+        if (keep == 255 - (256 >> shift)) {
+            if (shift == 2) return AfterimageRowsBy<2>(out, outPitch, rows, in, row, x, stepX, count, keep, shift);
+            if (shift == 3) return AfterimageRowsBy<3>(out, outPitch, rows, in, row, x, stepX, count, keep, shift);
+            if (shift == 4) return AfterimageRowsBy<4>(out, outPitch, rows, in, row, x, stepX, count, keep, shift);
+        }
+        AfterimageRowsBy<0>(out, outPitch, rows, in, row, x, stepX, count, keep, shift);
+    }
+
+    template <int32_t kShift>
+    static void AfterimageRowsBy(uint8_t* out, intptr_t outPitch, int32_t rows, const PlaneView& in, int32_t row,
+                                 int32_t x, int32_t stepX, int32_t count, int32_t keep, int32_t shift) {
         alignas(64) int32_t offsets[kChunk];
         alignas(64) uint8_t stage[kStageBytes];
         const int32_t lastOffset = LastPixelOffset(in);
@@ -468,8 +500,15 @@ struct Simd {
             n = count - done < kChunk ? count - done : kChunk;
             ColumnOffsets<3>(offsets, row * in.pitch, in.width, x, stepX, n);
             Gather(stage, in.base, offsets, n, lastOffset);
-            ShiftBytes(stage, 3 * n, shift);
-            for (int32_t r = 0; r < rows; ++r) AfterimageBytes(out + r * outPitch + 3 * done, stage, 3 * n, fade, keep);
+            ShiftBytes<kShift>(stage, 3 * n, shift);
+            for (int32_t r = 0; r < rows; ++r) {
+                uint8_t* to = out + r * outPitch + 3 * done;
+                if constexpr (kShift != 0) {
+                    FadeByShiftBytes<kShift>(to, stage, 3 * n);
+                } else {
+                    AfterimageBytes(to, stage, 3 * n, fade, keep);
+                }
+            }
             x = Wrapped(x + static_cast<int64_t>(stepX) * n);
         }
     }
