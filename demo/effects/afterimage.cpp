@@ -7,10 +7,10 @@
 
 namespace {
 
-// keepRow = K scales the destination to K/255, the source adds s >> sourceShift; K + (255 >> shift)
-// is 254 in every variant, so a byte never overflows.
+// The destination fades to K/255 for K = 255 - (256 >> shift) and the source adds s >> shift; K +
+// (255 >> shift) is 254, so a byte never overflows.
 void Afterimage(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, float fx, float fy,
-                float fw, float fh, int32_t keepRow, int32_t sourceShift) {
+                float fw, float fh, int32_t shift) {
     const RowTable& table = GraphMultiplyTable();
     if (!TableReady(table)) return;
     PlaneView out;
@@ -19,7 +19,7 @@ void Afterimage(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, 
     ScaledWalk walk;
     if (!StartScaledWalk(out, dx, dy, w, rows, fx, fy, fw, fh, walk)) return;
 
-    const uint8_t* keep = table.rows[keepRow];
+    const uint8_t* keep = table.rows[255 - (256 >> shift)];
     const EffectKernels& kernels = KernelsFor(out, in);
     auto sourceRowOf = [&](int32_t i) { return ClampIndex(walk.RowPosition(i) >> kScaledShift, in.height); };
     // The rows that take the same source row go to the kernel together.
@@ -29,7 +29,7 @@ void Afterimage(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, 
         }
         uint8_t* p = out.Row(dy + i) + 3 * static_cast<intptr_t>(dx + walk.columns.begin);
         kernels.afterimageRows(p, out.pitch, next - i, in, sourceRow, walk.x, walk.stepX, walk.columns.Size(), keep,
-                               keepRow, sourceShift);
+                               shift);
     }
 }
 
@@ -37,15 +37,15 @@ void Afterimage(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, 
 
 void Afterimage16(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, float fx, float fy,
                   float fw, float fh) {
-    Afterimage(dst, dx, dy, w, rows, src, fx, fy, fw, fh, 239, 4);
+    Afterimage(dst, dx, dy, w, rows, src, fx, fy, fw, fh, 4);
 }
 
 void Afterimage8(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, float fx, float fy,
                  float fw, float fh) {
-    Afterimage(dst, dx, dy, w, rows, src, fx, fy, fw, fh, 223, 3);
+    Afterimage(dst, dx, dy, w, rows, src, fx, fy, fw, fh, 3);
 }
 
 void Afterimage4(ISurface* dst, int32_t dx, int32_t dy, int32_t w, int32_t rows, ISurface* src, float fx, float fy,
                  float fw, float fh) {
-    Afterimage(dst, dx, dy, w, rows, src, fx, fy, fw, fh, 191, 2);
+    Afterimage(dst, dx, dy, w, rows, src, fx, fy, fw, fh, 2);
 }

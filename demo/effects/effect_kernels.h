@@ -44,14 +44,15 @@ struct EffectKernels {
     // (255 - s) / 255), which the SIMD forms compute instead of looking it up.
     void (*screenRun)(uint8_t* out, const PlaneView& in, const uint8_t* screen, float u, float v, float du, float dv,
                       int32_t count);
-    // Fades count pixels of out to keep / 255 and adds the source's bytes shifted right by shift,
-    // the source pixel being row row, column x + j * stepX (16.16 fixed point, the additions
-    // wrapping in 32 bits) clamped into the source; so in each of rows rows, outPitch bytes apart,
-    // which all take the same source row (a picture drawn larger than it is). keepRow is row keep
-    // of the 256 x 256 multiply table, floor(keep * d / 255), which the SIMD forms compute instead
-    // of looking it up.
+    // Fades count pixels of out to keep / 255, keep being 255 - (256 >> shift) for a shift of 1
+    // to 7, and adds the source's bytes shifted right by shift, the source pixel being row row,
+    // column x + j * stepX (16.16 fixed point, the additions wrapping in 32 bits) clamped into the
+    // source; so in each of rows rows, outPitch bytes apart, which all take the same source row (a
+    // picture drawn larger than it is). keepRow is row keep of the 256 x 256 multiply table,
+    // floor(keep * d / 255), which the SIMD forms compute instead of looking it up: for that keep
+    // it is d - (d >> shift) - (d > 0 ? 1 : 0).
     void (*afterimageRows)(uint8_t* out, intptr_t outPitch, int32_t rows, const PlaneView& in, int32_t row, int32_t x,
-                           int32_t stepX, int32_t count, const uint8_t* keepRow, int32_t keep, int32_t shift);
+                           int32_t stepX, int32_t count, const uint8_t* keepRow, int32_t shift);
     // Tints count pixels of out with the colour, m being half the pixel's weight byte:
     // T[255 - m][d] + T[colour][m] per byte, nothing where m is 0.
     void (*tintSpan)(uint8_t* out, const uint8_t* weights, int32_t count, const TintColour& colour);

@@ -101,7 +101,7 @@ void ScreenRun(uint8_t* d, const PlaneView& in, const uint8_t* screen, float u, 
 }
 
 void AfterimageRows(uint8_t* out, intptr_t outPitch, int32_t rows, const PlaneView& in, int32_t row, int32_t x,
-                    int32_t stepX, int32_t count, const uint8_t* keepRow, int32_t, int32_t shift) {
+                    int32_t stepX, int32_t count, const uint8_t* keepRow, int32_t shift) {
     const uint8_t* sourceRow = in.Row(row);
     for (uint8_t* p = out; rows > 0; --rows, p += outPitch) {
         ForEachScaledColumn(x, stepX, count, in.width, [&](int32_t j, int32_t column) {

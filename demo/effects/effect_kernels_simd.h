@@ -259,31 +259,21 @@ struct Simd {
         for (; i < bytes; ++i) out[i] = simd::Screen(out[i], stage[i]);
     }
 
-    // s >> shift for every staged byte s, once for all the rows that add it; kShift, unless 0, is the
-    // shift as a constant, which the WebAssembly build needs to shift in one step.
+    // s >> kShift for every staged byte s, once for all the rows that add it. The shift is a
+    // constant, which the WebAssembly build needs to shift bytes in one step.
     template <int32_t kShift>
-    static void ShiftBytes(uint8_t* stage, int32_t bytes, int32_t shift) {
-        const int32_t by = kShift != 0 ? kShift : shift;
-        const V mask = Ops::Bytes(0xFF >> by);
+    static void ShiftBytes(uint8_t* stage, int32_t bytes) {
+        const V mask = Ops::Bytes(0xFF >> kShift);
         int32_t i = 0;
         for (; i + kBytes <= bytes; i += kBytes)
-            Ops::Store(stage + i, Ops::And(Ops::Srl16(Ops::Load(stage + i), by), mask));
-        for (; i < bytes; ++i) stage[i] = static_cast<uint8_t>(stage[i] >> by);
+            Ops::Store(stage + i, Ops::And(Ops::Srl16(Ops::Load(stage + i), kShift), mask));
+        for (; i < bytes; ++i) stage[i] = static_cast<uint8_t>(stage[i] >> kShift);
     }
 
-    // floor(keep * d / 255) + a per byte, a from the shifted stage.
-    static void AfterimageBytes(uint8_t* out, const uint8_t* added, int32_t bytes, const simd::WeightProduct<Ops>& fade,
-                                int32_t keep) {
-        int32_t i = 0;
-        for (; i + kBytes <= bytes; i += kBytes)
-            Ops::Store(out + i, Ops::Add8(simd::Scale<Ops>(Ops::Load(out + i), fade), Ops::Load(added + i)));
-        for (; i < bytes; ++i) out[i] = static_cast<uint8_t>(simd::Product(keep, out[i]) + added[i]);
-    }
-
-    // The same for keep = 255 - (256 >> kShift), as every afterimage fades, without a multiply:
-    // d - (d >> kShift) - (d > 0 ? 1 : 0) + a. The product is d less ceil(d * (256 >> kShift) /
-    // 255) = ceil(d / 2^kShift + d / (255 * 2^kShift)), and for d from 1 to 255 the two fractions
-    // add up to more than 0 and at most 1.
+    // floor(keep * d / 255) + a per byte for keep = 255 - (256 >> kShift), a from the shifted stage,
+    // without a multiply: d - (d >> kShift) - (d > 0 ? 1 : 0) + a. The product is d less
+    // ceil(d * (256 >> kShift) / 255) = ceil(d / 2^kShift + d / (255 * 2^kShift)), and for d from 1
+    // to 255 the two fractions add up to more than 0 and at most 1.
     template <int32_t kShift>
     static void FadeByShiftBytes(uint8_t* out, const uint8_t* added, int32_t bytes) {
         int32_t i = 0;
@@ -473,42 +463,30 @@ struct Simd {
         }
     }
 
-    // A chunk's source pixels are gathered once for all the rows. The afterimages' fades and
-    // shifts go as constants.
+    // A chunk's source pixels are gathered once for all the rows. The shifts the effects use go as
+    // constants; any other goes to the plain loop.
     static void AfterimageRows(uint8_t* out, intptr_t outPitch, int32_t rows, const PlaneView& in, int32_t row,
-                               int32_t x, int32_t stepX, int32_t count, const uint8_t* keepRow, int32_t keep,
-                               int32_t shift) {
-        if (!OffsetsFit(in))
-            return PlainEffectKernels().afterimageRows(out, outPitch, rows, in, row, x, stepX, count, keepRow, keep,
-                                                       shift);
-        if (keep == 255 - (256 >> shift)) {
-            if (shift == 2) return AfterimageRowsBy<2>(out, outPitch, rows, in, row, x, stepX, count, keep, shift);
-            if (shift == 3) return AfterimageRowsBy<3>(out, outPitch, rows, in, row, x, stepX, count, keep, shift);
-            if (shift == 4) return AfterimageRowsBy<4>(out, outPitch, rows, in, row, x, stepX, count, keep, shift);
+                               int32_t x, int32_t stepX, int32_t count, const uint8_t* keepRow, int32_t shift) {
+        if (OffsetsFit(in)) {
+            if (shift == 2) return AfterimageRowsBy<2>(out, outPitch, rows, in, row, x, stepX, count);
+            if (shift == 3) return AfterimageRowsBy<3>(out, outPitch, rows, in, row, x, stepX, count);
+            if (shift == 4) return AfterimageRowsBy<4>(out, outPitch, rows, in, row, x, stepX, count);
         }
-        AfterimageRowsBy<0>(out, outPitch, rows, in, row, x, stepX, count, keep, shift);
+        PlainEffectKernels().afterimageRows(out, outPitch, rows, in, row, x, stepX, count, keepRow, shift);
     }
 
     template <int32_t kShift>
     static void AfterimageRowsBy(uint8_t* out, intptr_t outPitch, int32_t rows, const PlaneView& in, int32_t row,
-                                 int32_t x, int32_t stepX, int32_t count, int32_t keep, int32_t shift) {
+                                 int32_t x, int32_t stepX, int32_t count) {
         alignas(64) int32_t offsets[kChunk];
         alignas(64) uint8_t stage[kStageBytes];
         const int32_t lastOffset = LastPixelOffset(in);
-        const simd::WeightProduct<Ops> fade(keep);
         for (int32_t done = 0, n = 0; done < count; done += n) {
             n = count - done < kChunk ? count - done : kChunk;
             ColumnOffsets<3>(offsets, row * in.pitch, in.width, x, stepX, n);
             Gather(stage, in.base, offsets, n, lastOffset);
-            ShiftBytes<kShift>(stage, 3 * n, shift);
-            for (int32_t r = 0; r < rows; ++r) {
-                uint8_t* to = out + r * outPitch + 3 * done;
-                if constexpr (kShift != 0) {
-                    FadeByShiftBytes<kShift>(to, stage, 3 * n);
-                } else {
-                    AfterimageBytes(to, stage, 3 * n, fade, keep);
-                }
-            }
+            ShiftBytes<kShift>(stage, 3 * n);
+            for (int32_t r = 0; r < rows; ++r) FadeByShiftBytes<kShift>(out + r * outPitch + 3 * done, stage, 3 * n);
             x = Wrapped(x + static_cast<int64_t>(stepX) * n);
         }
     }
