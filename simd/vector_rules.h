@@ -103,7 +103,13 @@ typename Ops::V MixLanes(typename Ops::V d, typename Ops::V s, typename Ops::V w
 template <typename Ops>
 struct ConstMix {
     explicit ConstMix(int32_t weight) : kept(255 - weight), taken(weight) {}
-    typename Ops::V Lanes(typename Ops::V d, typename Ops::V s) const { return Ops::Add16(kept.Of(d), taken.Of(s)); }
+    // The low or the high half of the bytes d mixed with s on 16-bit lanes.
+    typename Ops::V LowLanes(typename Ops::V d, typename Ops::V s) const {
+        return Ops::Add16(kept.OfLow(d), taken.Of(s));
+    }
+    typename Ops::V HighLanes(typename Ops::V d, typename Ops::V s) const {
+        return Ops::Add16(kept.OfHigh(d), taken.Of(s));
+    }
     typename Ops::V Bytes(typename Ops::V d, typename Ops::V s) const {
         return Ops::Pack(Ops::Add16(kept.OfLow(d), taken.OfLow(s)), Ops::Add16(kept.OfHigh(d), taken.OfHigh(s)));
     }

@@ -104,8 +104,7 @@ struct RowSimd {
             const V d = Ops::Load(dst + i);
             const V low = LerpLanes(Ops::WidenLow(x), Ops::WidenLow(y), w);
             const V high = LerpLanes(Ops::WidenHigh(x), Ops::WidenHigh(y), w);
-            Ops::Store(dst + i, Ops::Pack(Ops::Add16(mix.kept.OfLow(d), mix.taken.Of(low)),
-                                          Ops::Add16(mix.kept.OfHigh(d), mix.taken.Of(high))));
+            Ops::Store(dst + i, Ops::Pack(mix.LowLanes(d, low), mix.HighLanes(d, high)));
         }
         PlainRowKernels().lerpMixConst(dst + i, a + i, b + i, n - i, lerp, weight);
     }
